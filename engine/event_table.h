@@ -1,0 +1,10 @@
+// The game events an author can give a handler; an event's index here is its identifier.
+#ifndef ORV_ENGINE_EVENT_TABLE_H_
+#define ORV_ENGINE_EVENT_TABLE_H_
+
+constexpr int kEventCount = 6;
+
+// The event's display name, or nullptr for an identifier outside 0 to kEventCount - 1.
+const char* EventName(int eventId);
+
+#endif  // ORV_ENGINE_EVENT_TABLE_H_

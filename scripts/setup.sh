@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs. Quick when they are all there already.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build                 # native build
+  googletest libgtest-dev               # unit tests (sources for the cross build, libraries for native)
+  clang libclang-rt-14-dev              # fuzzing with libFuzzer and the sanitizers
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the Windows build
+  wine wine64                           # runs the Windows programs here
+  xvfb xauth x11-utils imagemagick      # a display for them, and screenshots
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
