@@ -1,1 +1,93 @@
-// placeholder
+#include "build_engine.h"
+
+#include <cstdio>
+#include <string>
+
+#include "build_tables.h"
+#include "error_box.h"
+#include "file_io.h"
+#include "orv_writer.h"
+#include "script_reader.h"
+#include "source_check.h"
+
+namespace {
+
+// Fixed storage for the life of the process; every build resets the counters.
+ScriptEntry g_entries[kMaxScriptEntries];
+BuildTables g_tables;
+
+// Phase 1: scans the script and checks each source as its entry is read. Sets *n to the entries read.
+bool ScanScript(std::FILE* script, int* n) {
+  ScriptReader reader(script);
+  std::string err;
+  for (;;) {
+    ScriptEntry entry;
+    switch (reader.Next(&entry, &err)) {
+      case ScriptReader::kEnd:
+        return true;
+      case ScriptReader::kError:
+        ShowErrorBox(err);
+        return false;
+      case ScriptReader::kEntry:
+        break;
+    }
+    if (!IsNullPath(entry.path)) {
+      FilePtr source = OpenFile(entry.path, "rb");
+      if (!source) {
+        ShowErrorBox("Error opening \"" + std::string(entry.path) + "\", aborting.");
+        return false;
+      }
+      if (!CheckSource(source.get(), entry.path, &entry.payloadLength, &err)) {
+        ShowErrorBox(err);
+        return false;
+      }
+    }
+    g_entries[(*n)++] = entry;
+  }
+}
+
+void PrintEntries(int n) {
+  for (int i = 0; i < n; ++i) {
+    const ScriptEntry& e = g_entries[i];
+    std::printf("%d %s %d %x\n", e.eventId, e.path, e.loop ? 1 : 0, static_cast<unsigned>(e.payloadLength));
+  }
+  std::printf("\n");
+}
+
+// Progress is seen only where standard output is redirected; flushing keeps it in step with the boxes.
+void Progress(const char* line) {
+  std::fputs(line, stdout);
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+bool BuildFromScript() {
+  g_tables.Reset();
+  int n = 0;
+
+  FilePtr script = OpenFile(kScriptFileName, "rb");
+  if (!script) return false;
+  Progress("Processing script\n");
+  if (!ScanScript(script.get(), &n)) return false;
+  script.reset();
+  PrintEntries(n);
+
+  std::string err;
+  Progress("Building table2\n");
+  if (!g_tables.CutChunks(g_entries, n, &err)) {
+    ShowErrorBox(err);
+    return false;
+  }
+  Progress("Building table1\n");
+  if (!g_tables.BuildStates(&err)) {
+    ShowErrorBox(err);
+    return false;
+  }
+  Progress("Building interactive ORV\n");
+  if (!g_tables.PlaceInFile(&err)) {
+    ShowErrorBox(err);
+    return false;
+  }
+  return WriteOrvFile(g_tables, g_entries, n);
+}

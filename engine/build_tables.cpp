@@ -1,1 +1,135 @@
-// placeholder
+#include "build_tables.h"
+
+#include <climits>
+
+#include "orv_format.h"
+
+namespace {
+std::string TooLarge(std::int64_t bytes) {
+  return "Error, out.orv would be " + std::to_string(bytes) +
+         " bytes long, more than its 32-bit offsets can address (" + std::to_string(INT32_MAX) + "), aborting.";
+}
+}  // namespace
+
+void BuildTables::Reset() {
+  entryCount_ = 0;
+  chunkCount_ = 0;
+  stateWordCount_ = 0;
+  stateWordsOverflowed_ = false;
+  payloadTotal_ = 0;
+}
+
+bool BuildTables::CutChunks(const ScriptEntry* entries, int n, std::string* err) {
+  std::int64_t payloads = 0;
+  for (int e = 0; e < n; ++e) payloads += entries[e].payloadLength;
+  // Even the smallest header of 56 bytes must leave every offset within 32 bits.
+  if (payloads > INT32_MAX - 56) {
+    *err = "Error, the sources hold " + std::to_string(payloads) +
+           " payload bytes, more than out.orv's 32-bit offsets can address (" + std::to_string(INT32_MAX) +
+           "), aborting.";
+    return false;
+  }
+
+  // The leading row; its offset becomes the header length once the file is placed.
+  chunks_[0] = {0, 0, 0};
+  int d = 1;
+  std::int64_t total = 0;
+  for (int e = 0; e < n; ++e) {
+    if (e >= kMaxEntryRows) {
+      *err = "Error, the build has more than " + std::to_string(kMaxEntryRows) + " entries, aborting.";
+      return false;
+    }
+    entries_[e] = {entries[e].eventId, d, entries[e].loop};
+    std::int32_t remaining = entries[e].payloadLength;
+    while (remaining > 0) {
+      // One row is kept back for the trailing row.
+      if (d >= kMaxChunkRows - 1) {
+        *err = "Error, the build needs more than " + std::to_string(kMaxChunkRows) + " chunk rows, aborting.";
+        return false;
+      }
+      const std::int32_t piece = remaining < orv::kMaxChunkLength ? remaining : orv::kMaxChunkLength;
+      const std::int32_t state = 2 * e + (piece == remaining ? 2 : 1);
+      chunks_[d] = {static_cast<std::int32_t>(total), state, orv::ScaledLength(piece)};
+      remaining -= piece;
+      total += piece;
+      ++d;
+    }
+  }
+  chunks_[d] = {static_cast<std::int32_t>(total), 0, 0};
+  chunkCount_ = d + 1;
+  entryCount_ = n;
+  payloadTotal_ = total;
+  return true;
+}
+
+int BuildTables::Append(std::int32_t word) {
+  if (stateWordCount_ >= kMaxStateWords) {
+    stateWordsOverflowed_ = true;
+    return -1;
+  }
+  stateWords_[stateWordCount_] = word;
+  return stateWordCount_++;
+}
+
+int BuildTables::AppendOtherEventPairs(int e) {
+  int pairs = 0;
+  for (std::int32_t i = 0; i <= kMaxPairedEventId; ++i) {
+    if (i == entries_[e].eventId) continue;
+    for (int j = 0; j < entryCount_; ++j) {
+      if (entries_[j].loop || entries_[j].eventId != i) continue;
+      Append(i);
+      Append(entries_[j].firstChunk);
+      ++pairs;
+    }
+  }
+  return pairs;
+}
+
+bool BuildTables::BuildStates(std::string* err) {
+  // State 0: event 0 starts the first chunk.
+  Append(0);
+  Append(1);
+  Append(0);
+  Append(1);
+
+  const int n = entryCount_;
+  for (int e = 0; e < n; ++e) {
+    const EntryRow& row = entries_[e];
+
+    // Every chunk but the entry's last: the other events' Begin pieces.
+    Append(0);
+    int countAt = Append(0);
+    int pairs = AppendOtherEventPairs(e);
+    if (countAt >= 0) stateWords_[countAt] = pairs;
+
+    // The entry's last chunk: its own event leads on, a Begin piece to what follows it (the trailing
+    // row when nothing does), a Loop piece back to its own start.
+    std::int32_t target;
+    if (row.loop)
+      target = row.firstChunk;
+    else
+      target = e + 1 < n ? entries_[e + 1].firstChunk : chunkCount_ - 1;
+    Append(0);
+    countAt = Append(0);
+    Append(row.eventId);
+    Append(target);
+    pairs = 1 + AppendOtherEventPairs(e);
+    if (countAt >= 0) stateWords_[countAt] = pairs;
+  }
+
+  if (stateWordsOverflowed_) {
+    *err = "Error, the build needs more than " + std::to_string(kMaxStateWords) + " state words, aborting.";
+    return false;
+  }
+  return true;
+}
+
+bool BuildTables::PlaceInFile(std::string* err) {
+  const std::int64_t h = headerLength();
+  if (h + payloadTotal_ > INT32_MAX) {
+    *err = TooLarge(h + payloadTotal_);
+    return false;
+  }
+  for (int i = 0; i < chunkCount_; ++i) chunks_[i].dataOffset += static_cast<std::int32_t>(h);
+  return true;
+}

@@ -1,1 +1,110 @@
-// placeholder
+#include "script_reader.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+bool EqualsIgnoringCase(const char* a, const char* b) {
+  for (; *a && *b; ++a, ++b) {
+    const int ca = (*a >= 'A' && *a <= 'Z') ? *a - 'A' + 'a' : *a;
+    const int cb = (*b >= 'A' && *b <= 'Z') ? *b - 'A' + 'a' : *b;
+    if (ca != cb) return false;
+  }
+  return *a == *b;
+}
+
+// A whole token of optional sign and decimal digits that fits 32 bits.
+bool ParseEventId(const char* token, std::int32_t* value) {
+  const char* digits = (*token == '-' || *token == '+') ? token + 1 : token;
+  if (*digits == '\0') return false;
+  for (const char* p = digits; *p; ++p)
+    if (*p < '0' || *p > '9') return false;
+  errno = 0;
+  const long long v = std::strtoll(token, nullptr, 10);
+  if (errno == ERANGE || v < INT32_MIN || v > INT32_MAX) return false;
+  *value = static_cast<std::int32_t>(v);
+  return true;
+}
+
+}  // namespace
+
+bool IsNullPath(const char* path) { return std::strcmp(path, "null") == 0; }
+
+ScriptReader::Token ScriptReader::ReadToken(char* out, int maxLength) {
+  int c;
+  do {
+    c = std::fgetc(script_);
+  } while (c != EOF && IsSpace(c));
+  if (c == EOF) return kEndOfFile;
+
+  int length = 0;
+  Token result = kToken;
+  for (; c != EOF && !IsSpace(c); c = std::fgetc(script_)) {
+    if (c == '\0') result = kNulByte;
+    if (length < maxLength)
+      out[length] = static_cast<char>(c);
+    else if (result == kToken)
+      result = kTooLong;
+    ++length;
+  }
+  out[length < maxLength ? length : maxLength] = '\0';
+  return result;
+}
+
+ScriptReader::Result ScriptReader::Fail(const std::string& what, std::string* err) const {
+  *err = "Error in \"" + std::string(kScriptFileName) + "\", entry " + std::to_string(entriesRead_ + 1) + ": " +
+         what + ", aborting.";
+  return kError;
+}
+
+ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
+  // Long enough for any token we accept plus one character, so an over-long one is noticed.
+  char token[kMaxPathLength + 2];
+
+  switch (ReadToken(token, kMaxPathLength + 1)) {
+    case kEndOfFile:
+      *err = "Error in \"" + std::string(kScriptFileName) + "\": it ends without the terminator -1, aborting.";
+      return kError;
+    case kToken:
+      if (ParseEventId(token, &entry->eventId)) break;
+      [[fallthrough]];
+    default:
+      return Fail("the first token is not an event number", err);
+  }
+  if (entry->eventId == -1) return kEnd;
+  if (entriesRead_ == kMaxScriptEntries)
+    return Fail("more than " + std::to_string(kMaxScriptEntries) + " entries", err);
+
+  switch (ReadToken(entry->path, kMaxPathLength)) {
+    case kToken:
+      break;
+    case kEndOfFile:
+      return Fail("the path is missing", err);
+    case kTooLong:
+      return Fail("the path is longer than " + std::to_string(kMaxPathLength) + " characters", err);
+    case kNulByte:
+      return Fail("the path holds a NUL character", err);
+  }
+
+  char typeWord[kMaxTypeWordLength + 1];
+  switch (ReadToken(typeWord, kMaxTypeWordLength)) {
+    case kToken:
+      break;
+    case kEndOfFile:
+      return Fail("the type word is missing", err);
+    case kTooLong:
+      return Fail("the type word is longer than " + std::to_string(kMaxTypeWordLength) + " characters", err);
+    case kNulByte:
+      return Fail("the type word holds a NUL character", err);
+  }
+
+  entry->loop = EqualsIgnoringCase(typeWord, "loop");
+  entry->payloadLength = 0;
+  ++entriesRead_;
+  return kEntry;
+}

@@ -1,0 +1,68 @@
+// The build's tables: entry rows, chunk rows and state words, in storage of fixed capacity kept for the
+// life of the process. Cutting the payloads into chunks fills the first two, building the states the
+// third; placing them in the file turns chunk offsets into absolute ones.
+#ifndef ORV_ENGINE_BUILD_TABLES_H_
+#define ORV_ENGINE_BUILD_TABLES_H_
+
+#include <cstdint>
+#include <string>
+
+#include "script_reader.h"
+
+constexpr int kMaxEntryRows = 100000;
+constexpr int kMaxChunkRows = 100000;
+constexpr int kMaxStateWords = 100000;
+
+// Event ids that states list pairs for; rows with other ids get no pairs.
+constexpr int kMaxPairedEventId = 14;
+
+struct EntryRow {
+  std::int32_t eventId;
+  std::int32_t firstChunk;  // for an entry without payload, the index the next chunk row gets
+  bool loop;
+};
+
+struct ChunkRow {
+  std::int32_t dataOffset;
+  std::int32_t stateIndex;
+  std::int32_t scaledLength;
+};
+
+class BuildTables {
+ public:
+  // Sets the counters to 0; rows are overwritten as a build counts them, never read beyond.
+  void Reset();
+
+  // Cuts the entries' payloads into chunks of at most 60000 bytes. Offsets are relative to the
+  // payload area until PlaceInFile.
+  bool CutChunks(const ScriptEntry* entries, int n, std::string* err);
+  // Builds the state records, one leading state and two per entry.
+  bool BuildStates(std::string* err);
+  // Adds the header length to every chunk offset, refusing a file its 32-bit offsets cannot address.
+  bool PlaceInFile(std::string* err);
+
+  int entryCount() const { return entryCount_; }
+  int chunkCount() const { return chunkCount_; }
+  int stateWordCount() const { return stateWordCount_; }
+  const ChunkRow& chunk(int i) const { return chunks_[i]; }
+  std::int32_t stateWord(int i) const { return stateWords_[i]; }
+  std::int64_t payloadTotal() const { return payloadTotal_; }
+  std::int64_t headerLength() const { return 16 + 4LL * stateWordCount_ + 12LL * chunkCount_; }
+
+ private:
+  // Appends, for every other event from 0 to 14, a pair per Begin row of that event; returns how many.
+  int AppendOtherEventPairs(int e);
+  // Appends a word and returns its index, or -1 once the capacity is passed.
+  int Append(std::int32_t word);
+
+  EntryRow entries_[kMaxEntryRows];
+  ChunkRow chunks_[kMaxChunkRows];
+  std::int32_t stateWords_[kMaxStateWords];
+  int entryCount_ = 0;
+  int chunkCount_ = 0;
+  int stateWordCount_ = 0;
+  bool stateWordsOverflowed_ = false;
+  std::int64_t payloadTotal_ = 0;
+};
+
+#endif  // ORV_ENGINE_BUILD_TABLES_H_

@@ -1,0 +1,16 @@
+// Writes the built tables and the sources' payloads as "out.orv". The file is written under a
+// temporary name beside it and renamed over "out.orv" only when whole, so a failed build leaves the
+// previous "out.orv" exactly as it was.
+#ifndef ORV_ENGINE_ORV_WRITER_H_
+#define ORV_ENGINE_ORV_WRITER_H_
+
+#include "build_tables.h"
+#include "script_reader.h"
+
+constexpr const char kOutputFileName[] = "out.orv";
+constexpr const char kOutputTempFileName[] = "out.orv.tmp";
+
+// Shows its own failures in error boxes; true when "out.orv" was replaced.
+bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n);
+
+#endif  // ORV_ENGINE_ORV_WRITER_H_

@@ -1,0 +1,45 @@
+// Reads the build script, "script.txt": entries of three white-space separated tokens (event id, source
+// path or "null", type word) up to the terminator -1. Every token is bounded, so no script can overrun
+// an entry, and a malformed script is refused with a message instead of being half read.
+#ifndef ORV_ENGINE_SCRIPT_READER_H_
+#define ORV_ENGINE_SCRIPT_READER_H_
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+constexpr int kMaxScriptEntries = 200;
+constexpr int kMaxPathLength = 199;
+constexpr int kMaxTypeWordLength = 79;
+constexpr const char kScriptFileName[] = "script.txt";
+
+struct ScriptEntry {
+  std::int32_t eventId;
+  char path[kMaxPathLength + 1];  // NUL-terminated; "null" for an entry without a source
+  bool loop;                      // the type word was "loop", in any case
+  std::int32_t payloadLength;     // filled in by the source check; 0 for "null"
+};
+
+// True for the path that names no source. Only the lower-case word counts.
+bool IsNullPath(const char* path);
+
+class ScriptReader {
+ public:
+  enum Result { kEntry, kEnd, kError };
+
+  explicit ScriptReader(std::FILE* script) : script_(script) {}
+
+  // Scans the next entry into *entry. kEnd at the terminator; kError with *err set when the script
+  // is malformed or would hold more than kMaxScriptEntries entries.
+  Result Next(ScriptEntry* entry, std::string* err);
+
+ private:
+  enum Token { kToken, kEndOfFile, kTooLong, kNulByte };
+  Token ReadToken(char* out, int maxLength);
+  Result Fail(const std::string& what, std::string* err) const;
+
+  std::FILE* script_;
+  int entriesRead_ = 0;
+};
+
+#endif  // ORV_ENGINE_SCRIPT_READER_H_

@@ -1,0 +1,48 @@
+// Shared set-up for build tests: a scratch folder as the current directory, sources written into it,
+// and a build run with its standard output captured.
+#ifndef ORV_TESTS_BUILD_FIXTURE_H_
+#define ORV_TESTS_BUILD_FIXTURE_H_
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "build_engine.h"
+#include "error_box_recorder.h"
+#include "orv_bytes.h"
+#include "scratch_dir.h"
+
+class BuildTest : public ::testing::Test {
+ protected:
+  BuildTest() : dir_(::testing::UnitTest::GetInstance()->current_test_info()->name()) { ClearShownErrors(); }
+  ~BuildTest() override { ClearShownErrors(); }
+
+  void Source(const std::string& path, const Bytes& payload) { WriteBytes(path, SourceFile(payload)); }
+  void Script(const std::string& text) { WriteText("script.txt", text); }
+
+  // Runs a build; returns what it printed.
+  std::string Build() {
+    ::testing::internal::CaptureStdout();
+    built_ = BuildFromScript();
+    return ::testing::internal::GetCapturedStdout();
+  }
+
+  // A build that must fail with exactly one box, showing `text`, and leave "out.orv" as it was.
+  void ExpectRefused(const std::string& text) {
+    const Bytes previous{'o', 'l', 'd'};
+    WriteBytes("out.orv", previous);
+    Build();
+    EXPECT_FALSE(built_);
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_EQ(ShownErrors()[0], text);
+    EXPECT_EQ(ReadBytes("out.orv"), previous);
+    EXPECT_FALSE(FileExists("out.orv.tmp"));
+  }
+
+  Bytes Output() { return ReadBytes("out.orv"); }
+
+  ScratchDir dir_;
+  bool built_ = false;
+};
+
+#endif  // ORV_TESTS_BUILD_FIXTURE_H_

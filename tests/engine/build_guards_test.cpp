@@ -1,0 +1,217 @@
+// Scripts and sources the front end never makes, and disks that misbehave: the build still writes a
+// walkable file or refuses cleanly, never a corrupt one.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "build_fixture.h"
+#include "reference_orv.h"
+
+#ifdef __linux__
+#include <signal.h>
+#include <stdio.h>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+// Walks the state records by their pair counts; returns the counts, or fails the test.
+std::vector<int> PairCounts(const Bytes& file) {
+  std::vector<int> counts;
+  const int states = WordAt(file, 8);
+  std::size_t at = 12;
+  for (int s = 0; s < states; ++s) {
+    EXPECT_LE(at + 8, file.size());
+    if (at + 8 > file.size()) return counts;
+    const int pairs = WordAt(file, at + 4);
+    counts.push_back(pairs);
+    at += 8 + 8 * static_cast<std::size_t>(pairs);
+  }
+  // The chunk table follows the last record: its leading row points at the header's end.
+  const int chunkCount = WordAt(file, at);
+  EXPECT_EQ(static_cast<std::size_t>(WordAt(file, at + 4)), at + 4 + 12 * static_cast<std::size_t>(chunkCount));
+  return counts;
+}
+
+TEST_F(BuildTest, ScriptsTheFrontEndWritesMatchTheIndependentLayout) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    std::vector<RefEntry> entries;
+    std::string script;
+    int file = 0;
+    for (int event = 0; event <= 9; ++event) {
+      if (random() % 2) continue;
+      for (bool loop : {false, true}) {
+        const bool none = !loop && random() % 4 == 0;
+        const std::size_t length = random() % 3 == 0 ? random() % 130000 : random() % 100;
+        Bytes payload = none ? Bytes{} : PayloadPattern(length, static_cast<std::uint8_t>(file));
+        std::string path = "null";
+        if (!none) {
+          path = "s" + std::to_string(file++) + ".orv";
+          Source(path, payload);
+        }
+        script += std::to_string(event) + " " + path + (loop ? " loop\n" : " begin\n");
+        entries.push_back({event, loop, payload});
+      }
+    }
+    Script(script + "-1");
+    Build();
+    ASSERT_TRUE(built_) << script;
+    const Bytes out = Output();
+    ASSERT_EQ(out, ReferenceOrv(entries)) << script;
+
+    // With one Begin and one Loop per event the counts are the classic n / 2 - 1 and n / 2.
+    const int n = static_cast<int>(entries.size());
+    const std::vector<int> counts = PairCounts(out);
+    ASSERT_EQ(counts.size(), static_cast<std::size_t>(2 * n + 1));
+    for (int e = 0; e < n; ++e) {
+      EXPECT_EQ(counts[2 * e + 1], n / 2 - 1);
+      EXPECT_EQ(counts[2 * e + 2], n / 2);
+    }
+  }
+}
+
+TEST_F(BuildTest, UnbalancedScriptsStayWalkable) {
+  const Bytes p = PayloadPattern(50, 1);
+  Source("p.orv", p);
+  const std::vector<std::pair<std::string, std::vector<RefEntry>>> cases = {
+      {"0 p.orv begin\n-1", {{0, false, p}}},
+      {"0 p.orv begin\n1 p.orv begin\n1 p.orv begin\n-1", {{0, false, p}, {1, false, p}, {1, false, p}}},
+      {"20 p.orv begin\n20 p.orv loop\n3 p.orv begin\n-1", {{20, false, p}, {20, true, p}, {3, false, p}}},
+      {"-5 null begin\n14 p.orv begin\n15 p.orv begin\n-1", {{-5, false, {}}, {14, false, p}, {15, false, p}}},
+  };
+  for (const auto& [script, entries] : cases) {
+    SCOPED_TRACE(script);
+    Script(script + "");
+    Build();
+    ASSERT_TRUE(built_);
+    EXPECT_EQ(Output(), ReferenceOrv(entries));
+    PairCounts(Output());
+  }
+}
+
+// A script ending on a Begin entry sends that event to the trailing row, even after a larger build
+// has left other values in the tables.
+TEST_F(BuildTest, LastBeginEntryTargetsTheTrailingRow) {
+  const Bytes big = PayloadPattern(200000, 3), small = PayloadPattern(10, 4);
+  Source("big.orv", big);
+  Source("small.orv", small);
+  Script("0 big.orv begin\n0 big.orv loop\n1 big.orv begin\n1 big.orv loop\n-1");
+  Build();
+  Script("2 small.orv begin\n-1");
+  Build();
+  const Bytes out = Output();
+  EXPECT_EQ(out, ReferenceOrv({{2, false, small}}));
+  // state 2 = {0, 1, 2, target}: words 8 to 11 of the state table; the trailing row is row 2.
+  EXPECT_EQ(WordAt(out, 12 + 4 * 6 + 12), 2);
+}
+
+TEST_F(BuildTest, TooManyStateWordsAreRefusedBeforeWriting) {
+  // 200 Begin entries over 15 events: each of 400 states lists about 187 pairs.
+  std::string script;
+  for (int i = 0; i < 200; ++i) script += std::to_string(i % 15) + " null begin\n";
+  Script(script + "-1");
+  ExpectRefused("Error, the build needs more than 100000 state words, aborting.");
+}
+
+#ifdef __linux__
+// Sparse sources make payloads past 2 GiB without the disk space.
+TEST_F(BuildTest, OffsetsBeyond32BitsAreRefusedBeforeWriting) {
+  Bytes header = SourceFile({});
+  const std::int64_t end = 0x7FFFFFF0;
+  header[44] = static_cast<std::uint8_t>(end);
+  header[45] = static_cast<std::uint8_t>(end >> 8);
+  header[46] = static_cast<std::uint8_t>(end >> 16);
+  header[47] = static_cast<std::uint8_t>(end >> 24);
+  WriteBytes("huge.orv", header);
+  std::filesystem::resize_file("huge.orv", static_cast<std::uintmax_t>(end));
+  Script("0 huge.orv begin\n0 null loop\n-1");
+  ExpectRefused("Error, out.orv would be 2147913184 bytes long, more than its 32-bit offsets can address "
+                "(2147483647), aborting.");
+  ClearShownErrors();
+  Script("0 huge.orv begin\n0 huge.orv loop\n-1");
+  ExpectRefused("Error, the sources hold 4294967152 payload bytes, more than out.orv's 32-bit offsets can "
+                "address (2147483647), aborting.");
+}
+
+// Standard output through a stream that runs an action when the last phase begins, to change the
+// disk between the scan and the write.
+struct PhaseHook {
+  std::string marker;
+  std::function<void()> action;
+  FILE* real;
+};
+
+ssize_t HookWrite(void* cookie, const char* data, size_t size) {
+  auto* hook = static_cast<PhaseHook*>(cookie);
+  if (std::string(data, size).find(hook->marker) != std::string::npos) hook->action();
+  return static_cast<ssize_t>(fwrite(data, 1, size, hook->real));
+}
+
+void BuildWithHook(BuildTest* test, const std::function<void()>& action) {
+  PhaseHook hook{"Building interactive ORV", action, stdout};
+  cookie_io_functions_t io{nullptr, HookWrite, nullptr, nullptr};
+  FILE* hooked = fopencookie(&hook, "w", io);
+  stdout = hooked;
+  (void)test;
+  BuildFromScript();
+  stdout = hook.real;
+  fclose(hooked);
+}
+
+TEST_F(BuildTest, SourceThatShrinksOrVanishesDuringTheBuild) {
+  Source("a.orv", PayloadPattern(500, 1));
+  Source("b.orv", PayloadPattern(70000, 2));
+  Script("0 a.orv begin\n0 b.orv loop\n-1");
+  WriteBytes("out.orv", {'o', 'l', 'd'});
+  BuildWithHook(this, [] { std::filesystem::resize_file("b.orv", 1000); });
+  ASSERT_EQ(ShownErrors().size(), 1u);
+  EXPECT_EQ(ShownErrors()[0], "Error reading \"b.orv\", it is shorter than when the build began, aborting.");
+  EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));
+  EXPECT_FALSE(FileExists("out.orv.tmp"));
+
+  ClearShownErrors();
+  Source("b.orv", PayloadPattern(70000, 2));
+  BuildWithHook(this, [] { std::filesystem::remove("b.orv"); });
+  ASSERT_EQ(ShownErrors().size(), 1u);
+  EXPECT_EQ(ShownErrors()[0], "Error opening \"b.orv\", aborting.");
+  EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));
+  EXPECT_FALSE(FileExists("out.orv.tmp"));
+}
+
+// A file size limit stands in for a full disk.
+TEST_F(BuildTest, WriteFailureIsReportedAndLeavesThePreviousOutput) {
+  Source("a.orv", PayloadPattern(300000, 1));
+  Script("0 a.orv begin\n0 null loop\n-1");
+  WriteBytes("out.orv", {'o', 'l', 'd'});
+  rlimit previous{};
+  getrlimit(RLIMIT_FSIZE, &previous);
+  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  rlimit small = previous;
+  small.rlim_cur = 100000;
+  setrlimit(RLIMIT_FSIZE, &small);
+  Build();
+  setrlimit(RLIMIT_FSIZE, &previous);
+  signal(SIGXFSZ, oldHandler);
+  ASSERT_EQ(ShownErrors().size(), 1u);
+  EXPECT_EQ(ShownErrors()[0], "Error writing out.orv, aborting.");
+  EXPECT_FALSE(built_);
+  EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));
+  EXPECT_FALSE(FileExists("out.orv.tmp"));
+}
+#endif
+
+TEST_F(BuildTest, SuccessfulBuildReplacesThePreviousOutput) {
+  const Bytes loop = PayloadPattern(1000, 6);
+  Source("l.orv", loop);
+  WriteBytes("out.orv", PayloadPattern(100000, 1));  // longer than the new file
+  Script("0 null begin\n0 l.orv loop\n-1");
+  Build();
+  EXPECT_TRUE(built_);
+  EXPECT_EQ(Output(), ReferenceOrv({{0, false, {}}, {0, true, loop}}));
+  EXPECT_FALSE(FileExists("out.orv.tmp"));
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+// How a build reads "script.txt": line ends, type words, the null path, and the bounds that keep a
+// malformed script from being half read.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "build_fixture.h"
+#include "reference_orv.h"
+
+namespace {
+
+TEST_F(BuildTest, LfAndCrLfScriptsBuildTheSameFile) {
+  const Bytes a = PayloadPattern(40, 1), b = PayloadPattern(70, 2);
+  Source("a.orv", a);
+  Source("b.orv", b);
+  Script("0 a.orv begin\n0 b.orv loop\n-1");
+  Build();
+  const Bytes lf = Output();
+  Script("0 a.orv begin\r\n0 b.orv loop\r\n-1");
+  Build();
+  EXPECT_EQ(Output(), lf);
+  EXPECT_EQ(lf, ReferenceOrv({{0, false, a}, {0, true, b}}));
+}
+
+TEST_F(BuildTest, TypeWordLoopInAnyCaseMakesALoopEntry) {
+  Source("a.orv", PayloadPattern(10, 1));
+  Script("4 a.orv LOOP\n4 a.orv LoOp\n4 a.orv begin\n4 a.orv whatever\n-1");
+  const std::string printed = Build();
+  EXPECT_NE(printed.find("4 a.orv 1 a\n4 a.orv 1 a\n4 a.orv 0 a\n4 a.orv 0 a\n"), std::string::npos) << printed;
+}
+
+TEST_F(BuildTest, OnlyLowerCaseNullNamesNoSource) {
+  Script("0 null begin\n0 NULL loop\n-1");
+  ExpectRefused("Error opening \"NULL\", aborting.");
+}
+
+TEST_F(BuildTest, TerminatorNeedsNoLineEndAndEndsTheScript) {
+  Script("-1 anything after the terminator is not read");
+  Build();
+  EXPECT_TRUE(built_);
+  EXPECT_EQ(Output().size(), 56u);
+}
+
+TEST_F(BuildTest, MissingScriptShowsNothingAndTouchesNothing) {
+  WriteBytes("out.orv", {'o', 'l', 'd'});
+  EXPECT_EQ(Build(), "");
+  EXPECT_FALSE(built_);
+  EXPECT_TRUE(ShownErrors().empty());
+  EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));
+}
+
+TEST_F(BuildTest, PathsUpTo199CharactersAreRead) {
+  const std::string path(199, 'p');
+  Source(path, PayloadPattern(5, 1));
+  Script("0 " + path + " begin\n0 null loop\n-1");
+  Build();
+  EXPECT_TRUE(built_);
+}
+
+TEST_F(BuildTest, OverlongTokensAreRefused) {
+  Script("0 " + std::string(200, 'p') + " begin\n-1");
+  ExpectRefused("Error in \"script.txt\", entry 1: the path is longer than 199 characters, aborting.");
+  ClearShownErrors();
+  Script("0 null begin\n0 null " + std::string(80, 'l') + "\n-1");
+  ExpectRefused("Error in \"script.txt\", entry 2: the type word is longer than 79 characters, aborting.");
+  ClearShownErrors();
+  Script("0 null " + std::string(79, 'l') + "\n-1");
+  Build();
+  EXPECT_TRUE(built_);
+}
+
+TEST_F(BuildTest, FirstTokenMustBeAnEventNumber) {
+  for (const char* script : {"zero null begin\n-1", "0 null begin\n1x null loop\n-1", "99999999999 null begin\n-1",
+                             "- null begin\n-1"}) {
+    SCOPED_TRACE(script);
+    ClearShownErrors();
+    Script(script);
+    Build();
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_NE(ShownErrors()[0].find("is not an event number"), std::string::npos) << ShownErrors()[0];
+  }
+}
+
+TEST_F(BuildTest, ScriptWithoutTerminatorIsRefused) {
+  for (const char* script : {"", "0 null begin\n0 null loop\n", "0 null", "0"}) {
+    SCOPED_TRACE(script);
+    ClearShownErrors();
+    Script(script);
+    Build();
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_TRUE(ShownErrors()[0].find("\"script.txt\"") != std::string::npos) << ShownErrors()[0];
+    EXPECT_FALSE(built_);
+  }
+  ClearShownErrors();
+  Script("0 null begin\n");
+  ExpectRefused("Error in \"script.txt\": it ends without the terminator -1, aborting.");
+}
+
+TEST_F(BuildTest, AtMost200Entries) {
+  std::string script;
+  for (int i = 0; i < 200; ++i) script += std::to_string(i % 10) + (i % 2 ? " null loop\n" : " null begin\n");
+  Script(script + "-1");
+  Build();
+  EXPECT_TRUE(built_);
+  Script(script + "0 null begin\n-1");
+  ExpectRefused("Error in \"script.txt\", entry 201: more than 200 entries, aborting.");
+}
+
+TEST_F(BuildTest, NulCharacterInAPathIsRefused) {
+  Script(std::string("0 a\0b begin\n-1", 15));
+  ExpectRefused("Error in \"script.txt\", entry 1: the path holds a NUL character, aborting.");
+}
+
+}  // namespace
