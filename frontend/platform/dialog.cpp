@@ -1,0 +1,100 @@
+#include "platform/dialog.h"
+
+#include "platform/win_app.h"
+
+CDialog::CDialog(int templateId) : template_id_(templateId) {}
+
+CDialog::~CDialog() {
+  // The application must not keep pointing at a dialog that is gone.
+  CWinApp* app = CWinApp::Current();
+  if (app != nullptr && app->GetMainWindow() == this) app->SetMainWindow(nullptr);
+}
+
+int CDialog::DoModal() {
+  const INT_PTR result = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(template_id_), nullptr,
+                                           &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+  hwnd_ = nullptr;
+  return static_cast<int>(result);
+}
+
+void CDialog::EndDialog(int result) {
+  assert(::IsWindow(hwnd_));
+  ::EndDialog(hwnd_, result);
+}
+
+bool CDialog::OnInitDialog() {
+  return true;
+}
+
+bool CDialog::OnCommand(int, int) {
+  return false;
+}
+
+void CDialog::OnOK() {
+  EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+  EndDialog(IDCANCEL);
+}
+
+bool CDialog::OnPaint() {
+  return false;
+}
+
+HICON CDialog::OnQueryDragIcon() {
+  return nullptr;
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  CDialog* dialog = nullptr;
+  if (message == WM_INITDIALOG) {
+    dialog = reinterpret_cast<CDialog*>(lparam);
+    ::SetWindowLongPtrA(hwnd, DWLP_USER, lparam);
+    dialog->hwnd_ = hwnd;
+  } else {
+    dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
+  }
+  // A few messages (WM_SETFONT among them) come before WM_INITDIALOG: they get the defaults.
+  if (dialog == nullptr) return FALSE;
+  return dialog->HandleMessage(message, wparam);
+}
+
+INT_PTR CDialog::HandleMessage(UINT message, WPARAM wparam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return OnInitDialog() ? TRUE : FALSE;
+    case WM_COMMAND:
+      return RouteCommand(LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
+    case WM_HELP:
+      // F1 is the application's Help command, as on its other windows.
+      SendMessageA(WM_COMMAND, MAKEWPARAM(ID_HELP, BN_CLICKED), 0);
+      return TRUE;
+    case WM_PAINT:
+      return OnPaint() ? TRUE : FALSE;
+    case WM_QUERYDRAGICON:
+      // One of the few messages whose answer is the dialog procedure's own return value.
+      return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
+    case WM_NCDESTROY:
+      ::SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+      hwnd_ = nullptr;
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+bool CDialog::RouteCommand(int id, int code) {
+  if (OnCommand(id, code)) return true;
+  if (code != BN_CLICKED) return false;
+  if (id == IDOK) {
+    OnOK();
+    return true;
+  }
+  if (id == IDCANCEL) {
+    OnCancel();
+    return true;
+  }
+  CWinApp* app = CWinApp::Current();
+  return app != nullptr && app->OnCommand(id);
+}

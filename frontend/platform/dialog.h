@@ -1,0 +1,52 @@
+// Base of a modal dialog run from a template in the program's resources. A derived dialog overrides
+// the hooks; commands arrive by control id in OnCommand, meant for one plain switch.
+#ifndef ORV_FRONTEND_PLATFORM_DIALOG_H_
+#define ORV_FRONTEND_PLATFORM_DIALOG_H_
+
+#include "platform/wnd.h"
+
+class CDialog : public CWnd {
+ public:
+  // --- constructors
+  // Binds the dialog template id; the window exists only while DoModal runs. The dialog has no owner.
+  explicit CDialog(int templateId);
+  virtual ~CDialog();
+  CDialog(const CDialog&) = delete;
+  CDialog& operator=(const CDialog&) = delete;
+
+  // --- operations
+  // Shows the dialog and runs its modal loop until EndDialog. Returns the value given to EndDialog
+  // (IDOK, IDCANCEL, ...), or -1 when the dialog could not be made, e.g. its template is missing.
+  int DoModal();
+  // Ends the modal loop once the current message is handled; DoModal then returns result.
+  void EndDialog(int result);
+
+ protected:
+  // --- hooks, called from the modal loop; the window is attached in each of them
+  // bool OnInitDialog(): before the dialog shows. Return true to put the focus on the first tab stop,
+  // false after setting it yourself.
+  virtual bool OnInitDialog();
+  // bool OnCommand(int id, int code): a WM_COMMAND from control id with its notification code
+  // (BN_CLICKED, LBN_SELCHANGE, EN_CHANGE, ...). Return true when handled. Unhandled clicks of IDOK
+  // and IDCANCEL go on to OnOK and OnCancel, other unhandled clicks to the application's OnCommand.
+  virtual bool OnCommand(int id, int code);
+  // void OnOK(): the Exit button or Enter. Ends the dialog with IDOK.
+  virtual void OnOK();
+  // void OnCancel(): Esc or the close box. Ends the dialog with IDCANCEL.
+  virtual void OnCancel();
+  // bool OnPaint(): WM_PAINT. Paint through a CPaintDC and return true, or return false to leave the
+  // painting to the system.
+  virtual bool OnPaint();
+  // HICON OnQueryDragIcon(): the picture shown while the minimized dialog is dragged; null leaves it
+  // to the system.
+  virtual HICON OnQueryDragIcon();
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  INT_PTR HandleMessage(UINT message, WPARAM wparam);
+  bool RouteCommand(int id, int code);
+
+  int template_id_;
+};
+
+#endif  // ORV_FRONTEND_PLATFORM_DIALOG_H_

@@ -1,0 +1,21 @@
+// A single-line edit box of the dialog: the source paths are read from it and shown in it.
+#ifndef ORV_FRONTEND_PLATFORM_EDIT_H_
+#define ORV_FRONTEND_PLATFORM_EDIT_H_
+
+#include "platform/wnd.h"
+
+class CEdit : public CWnd {
+ public:
+  // --- constructors
+  CEdit() = default;
+  explicit CEdit(HWND hwnd) : CWnd(hwnd) {}
+  explicit CEdit(CWnd wnd) : CWnd(wnd.GetSafeHwnd()) {}
+
+  // --- operations
+  // Copies at most maxCount characters of line `line` into buffer, which holds at least maxCount
+  // characters, and returns how many it copied. The copy carries no terminating NUL: use the count.
+  // Bytes of buffer past the count are left unspecified.
+  int GetLine(int line, char* buffer, int maxCount) const;
+};
+
+#endif  // ORV_FRONTEND_PLATFORM_EDIT_H_

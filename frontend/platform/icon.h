@@ -1,0 +1,15 @@
+// The application icon, loaded from the program's own resources, and the size the system draws
+// icons at.
+#ifndef ORV_FRONTEND_PLATFORM_ICON_H_
+#define ORV_FRONTEND_PLATFORM_ICON_H_
+
+#include <windows.h>
+
+// The icon with this resource id in the executable, or null when it has none. Shared by the system:
+// never destroyed.
+HICON LoadAppIcon(int id);
+
+// Width and height of a standard icon (SM_CXICON, SM_CYICON).
+SIZE GetSystemIconSize();
+
+#endif  // ORV_FRONTEND_PLATFORM_ICON_H_

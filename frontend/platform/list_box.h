@@ -1,0 +1,38 @@
+// A list box of the dialog (single selection, unsorted, items kept as text). It is also the
+// ListControl through which the handler table keeps the handled-events list in step with its records.
+#ifndef ORV_FRONTEND_PLATFORM_LIST_BOX_H_
+#define ORV_FRONTEND_PLATFORM_LIST_BOX_H_
+
+#include <string>
+
+#include "list_control.h"
+#include "platform/wnd.h"
+
+class CListBox : public CWnd, public ListControl {
+ public:
+  // --- constructors
+  CListBox() = default;
+  explicit CListBox(HWND hwnd) : CWnd(hwnd) {}
+  explicit CListBox(CWnd wnd) : CWnd(wnd.GetSafeHwnd()) {}
+
+  // --- items (ListControl)
+  // Appends at the end; the list must not be sorted, or the item would not stay last.
+  void AddString(const char* text) override;
+  void DeleteString(int index) override;
+  int GetCount() const override;
+  // The item's whole text, however long; empty for an index outside the list.
+  std::string GetText(int index) const override;
+
+  // --- selection
+  // The selected index, or a negative value when nothing is selected.
+  int GetCurSel() const;
+  // Selects index; -1 clears the selection. Returns a negative value for an index outside the list,
+  // and for -1.
+  int SetCurSel(int index);
+  // Selects the first item after startAfter (-1: from the top) whose text begins with text, ignoring
+  // case, and returns its index. When none matches it returns a negative value and the selection
+  // stays as it was.
+  int SelectString(int startAfter, const char* text);
+};
+
+#endif  // ORV_FRONTEND_PLATFORM_LIST_BOX_H_

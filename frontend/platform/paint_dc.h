@@ -1,0 +1,29 @@
+// The device context for answering WM_PAINT: BeginPaint when made, EndPaint when it goes out of scope,
+// so no path through a paint handler leaves the window's update region pending.
+#ifndef ORV_FRONTEND_PLATFORM_PAINT_DC_H_
+#define ORV_FRONTEND_PLATFORM_PAINT_DC_H_
+
+#include "platform/wnd.h"
+
+class CPaintDC {
+ public:
+  explicit CPaintDC(const CWnd& wnd);
+  ~CPaintDC();
+  CPaintDC(const CPaintDC&) = delete;
+  CPaintDC& operator=(const CPaintDC&) = delete;
+
+  // Null when the system could not start painting.
+  HDC GetSafeHdc() const { return hdc_; }
+
+  // --- operations for drawing a minimized window
+  // Asks the window to erase the background behind its icon (WM_ICONERASEBKGND with this context).
+  void EraseIconBackground();
+  bool DrawIcon(int x, int y, HICON icon);
+
+ private:
+  HWND hwnd_;
+  PAINTSTRUCT paint_;
+  HDC hdc_;
+};
+
+#endif  // ORV_FRONTEND_PLATFORM_PAINT_DC_H_

@@ -1,0 +1,57 @@
+// The application object. Exactly one static instance of a class derived from CWinApp registers itself
+// when constructed; the program's entry point (WinMain, here in the platform) then runs its start-up
+// hook.
+#ifndef ORV_FRONTEND_PLATFORM_WIN_APP_H_
+#define ORV_FRONTEND_PLATFORM_WIN_APP_H_
+
+#include <string>
+
+// The Help command; a macro so that resource scripts can use it too.
+#ifndef ID_HELP
+#define ID_HELP 0xE146
+#endif
+
+class CWnd;
+
+class CWinApp {
+ public:
+  // --- constructors
+  // Registers this object as the application unless one is registered already.
+  CWinApp();
+  virtual ~CWinApp();
+  CWinApp(const CWinApp&) = delete;
+  CWinApp& operator=(const CWinApp&) = delete;
+
+  // The registered application, or null when the program has none.
+  static CWinApp* Current();
+
+  // --- start-up
+  // The start-up hook. Returning false ends the program at once; true runs a message loop until
+  // WM_QUIT.
+  virtual bool InitInstance() = 0;
+  // What the entry point does: runs InitInstance and, if it asks for one, the message loop. Returns the
+  // process's exit code.
+  int Run();
+
+  // --- attributes
+  // The executable's file name without directory and ".exe"; the caption of the message boxes.
+  const std::string& GetAppName() const { return name_; }
+  // Controls already have the system's three-dimensional look; there is nothing to switch on.
+  bool Enable3dControls() { return true; }
+  // The application's main window; a CDialog clears it when it is destroyed.
+  void SetMainWindow(CWnd* wnd) { main_window_ = wnd; }
+  CWnd* GetMainWindow() const { return main_window_; }
+
+  // --- commands
+  // bool OnCommand(int id): a click or command that no window handled (a dialog's, or F1's ID_HELP).
+  // Return true when handled; a derived application routes ids with a switch, e.g. ID_HELP to OnHelp.
+  virtual bool OnCommand(int id);
+  // No help file ships with the tool, so there is nothing to open.
+  void OnHelp() {}
+
+ private:
+  std::string name_;
+  CWnd* main_window_ = nullptr;
+};
+
+#endif  // ORV_FRONTEND_PLATFORM_WIN_APP_H_

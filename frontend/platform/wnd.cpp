@@ -1,0 +1,14 @@
+#include "platform/wnd.h"
+
+#include <string>
+
+#include "platform/app_name.h"
+#include "platform/win_app.h"
+
+void CWnd::MessageBoxA(const char* text) const {
+  assert(::IsWindow(hwnd_));
+  // Without a registered application (the tests) the executable still names the box.
+  const CWinApp* app = CWinApp::Current();
+  const std::string caption = app != nullptr ? app->GetAppName() : ModuleAppName();
+  ::MessageBoxA(hwnd_, text != nullptr ? text : "", caption.c_str(), MB_OK);
+}
