@@ -1,0 +1,103 @@
+#include "handler_table.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "event_table.h"
+#include "file_io.h"
+#include "script_reader.h"
+
+namespace {
+
+// Event ids the script carries; the table never holds more distinct ones than this.
+constexpr int kScriptEventIds = 10;
+
+void CopyText(char* field, const char* text, int length) {
+  std::memcpy(field, text, static_cast<std::size_t>(length));
+  field[length] = '\0';
+}
+
+}  // namespace
+
+bool IsScriptablePath(const char* text, int length) {
+  if (length < 0 || length > kHandlerPathSize - 1) return false;
+  for (int i = 0; i < length; ++i) {
+    const char c = text[i];
+    if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '\0') return false;
+  }
+  return true;
+}
+
+CHandlerTable::CHandlerTable(ListControl& handledList) : handledList_(handledList) {
+  for (HandlerRecord& r : records_) {
+    r.eventId = -1;
+    r.beginPath[0] = '\0';
+    r.loopPath[0] = '\0';
+  }
+}
+
+CHandlerTable::~CHandlerTable() = default;
+
+bool CHandlerTable::AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength,
+                               int loopLength) {
+  if (count_ == kMaxHandlers) return false;
+  for (int i = 0; i < count_; ++i)
+    if (records_[i].eventId == eventId) return false;
+  const char* name = EventName(eventId);
+  if (name == nullptr || !IsScriptablePath(beginText, beginLength) || !IsScriptablePath(loopText, loopLength))
+    return false;
+
+  HandlerRecord& r = records_[count_];
+  r.eventId = eventId;
+  CopyText(r.beginPath, beginText, beginLength);
+  CopyText(r.loopPath, loopText, loopLength);
+  ++count_;
+  handledList_.AddString(name);
+  return true;
+}
+
+bool CHandlerTable::RemoveHandler(int index) {
+  if (index < 0 || index >= count_) return false;
+  // Taken before the list is touched, so a failure leaves list and records in step.
+  std::unique_ptr<HandlerRecord[]> scratch(new (std::nothrow) HandlerRecord[kMaxHandlers]);
+  if (!scratch) return false;
+
+  handledList_.DeleteString(index);
+  int kept = 0;
+  for (int i = 0; i < count_; ++i)
+    if (i != index) scratch[kept++] = records_[i];
+  count_ = count_ - 1;
+  for (int i = 0; i < count_; ++i) records_[i] = scratch[i];
+  return true;
+}
+
+const char* CHandlerTable::GetBeginPath(int index) const {
+  return index >= 0 && index < count_ ? records_[index].beginPath : "";
+}
+
+const char* CHandlerTable::GetLoopPath(int index) const {
+  return index >= 0 && index < count_ ? records_[index].loopPath : "";
+}
+
+bool CHandlerTable::WriteScript() const {
+  // Text mode: the platform's own line ends, which the engine's reader takes either way.
+  FilePtr script = OpenFile(kScriptFileName, "w");
+  if (!script) return false;
+
+  for (int id = 0; id < kScriptEventIds; ++id) {
+    const HandlerRecord* handler = nullptr;
+    for (int i = 0; i < count_; ++i)
+      if (records_[i].eventId == id) handler = &records_[i];
+    if (handler == nullptr) continue;
+    // An empty path is written as null, so every line keeps its three tokens.
+    const char* begin = handler->beginPath[0] ? handler->beginPath : "null";
+    const char* loop = handler->loopPath[0] ? handler->loopPath : "null";
+    std::fprintf(script.get(), "%d %s begin\n%d %s loop\n", id, begin, id, loop);
+  }
+  std::fputs("-1", script.get());
+
+  const bool written = std::fflush(script.get()) == 0 && !std::ferror(script.get());
+  return std::fclose(script.release()) == 0 && written;
+}

@@ -1,0 +1,51 @@
+// The handlers the author has defined, one per event, kept in step with the dialog's handled-events
+// list, and written out as the build script.
+#ifndef ORV_FRONTEND_HANDLER_TABLE_H_
+#define ORV_FRONTEND_HANDLER_TABLE_H_
+
+#include <cstdint>
+
+#include "list_control.h"
+
+constexpr int kMaxHandlers = 10;
+constexpr int kHandlerPathSize = 200;  // 199 characters and the NUL
+
+struct HandlerRecord {
+  std::int32_t eventId;
+  char beginPath[kHandlerPathSize];
+  char loopPath[kHandlerPathSize];
+};
+
+class CHandlerTable {
+ public:
+  explicit CHandlerTable(ListControl& handledList);
+  virtual ~CHandlerTable();
+
+  // Adds a handler for an event of the event table and appends its name to the list. The texts need
+  // not be NUL-terminated. False, with nothing changed, when the event already has a handler, the
+  // table is full, or a text cannot stand in the script (white space, over 199 characters).
+  bool AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength, int loopLength);
+
+  // Removes handler `index` and its list item; false, with nothing changed, for an index outside the
+  // table or when there is no memory for the move.
+  bool RemoveHandler(int index);
+
+  // The handler's paths, or an empty text for an index outside the table.
+  const char* GetBeginPath(int index) const;
+  const char* GetLoopPath(int index) const;
+
+  // Writes "script.txt" in the current directory; false when it could not be written whole.
+  bool WriteScript() const;
+
+  int GetCount() const { return count_; }
+
+ private:
+  HandlerRecord records_[kMaxHandlers];
+  int count_ = 0;
+  ListControl& handledList_;
+};
+
+// True when the text can stand as one path token of the script.
+bool IsScriptablePath(const char* text, int length);
+
+#endif  // ORV_FRONTEND_HANDLER_TABLE_H_
