@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Runs every test of the project on a fresh Debian machine (as root): installs what is missing, then
+# the native unit tests, the same under the address and undefined-behaviour sanitizers, the fuzzers
+# for a bounded time, and the Windows build's tests under Wine on a private Xvfb display.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build"
+fuzz_seconds=${ORV_FUZZ_SECONDS:-30}
+
+bash "$root/scripts/setup.sh"
+
+passed=0
+failed=0
+step() { printf '\n=== %s\n' "$*"; }
+
+# Runs ctest on a build folder and adds its counts to the totals.
+run_ctest() {
+  local log="$1/ctest.log" status=0
+  ctest --test-dir "$1" --output-on-failure "${@:2}" 2>&1 | tee "$log" || status=1
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1 || true)
+  if [[ $line =~ ([0-9]+)\ tests\ failed\ out\ of\ ([0-9]+) ]]; then
+    failed=$((failed + BASH_REMATCH[1]))
+    passed=$((passed + BASH_REMATCH[2] - BASH_REMATCH[1]))
+  else
+    failed=$((failed + 1))
+  fi
+  return $status
+}
+
+overall=0
+
+step "Native build and unit tests"
+cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build/native"
+run_ctest "$build/native" -j "$(nproc)" || overall=1
+
+step "Sanitizer build (address, undefined) and unit tests"
+cmake -S "$root" -B "$build/asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON >/dev/null
+cmake --build "$build/asan"
+run_ctest "$build/asan" -j "$(nproc)" || overall=1
+
+step "Fuzzing the script reader and the source check, ${fuzz_seconds}s each"
+cmake -S "$root" -B "$build/fuzz" -G Ninja -DORV_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  >/dev/null
+cmake --build "$build/fuzz"
+for pair in script_reader:script source_check:source; do
+  target=${pair%%:*} seeds=${pair##*:}
+  mkdir -p "$build/fuzz/corpus-$seeds"
+  if "$build/fuzz/tests/fuzz/${target}_fuzz" -max_total_time="$fuzz_seconds" -max_len=4096 -print_final_stats=0 \
+       "$build/fuzz/corpus-$seeds" "$root/tests/fuzz/corpus/$seeds" >"$build/fuzz/$target.log" 2>&1; then
+    echo "$target: $(grep -E '^Done [0-9]+ runs' "$build/fuzz/$target.log" || echo done), no crash"
+    passed=$((passed + 1))
+  else
+    tail -n 40 "$build/fuzz/$target.log"
+    echo "$target: FAILED"
+    failed=$((failed + 1))
+    overall=1
+  fi
+done
+
+step "Windows build, its tests under Wine"
+display=""
+xvfb_pid=""
+stop_xvfb() { [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null; xvfb_pid=""; }
+trap stop_xvfb EXIT
+for n in $(seq 90 120); do
+  [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$n ]] && break; sleep 0.1; done
+  if [[ -e /tmp/.X11-unix/X$n ]]; then display=":$n"; break; fi
+  stop_xvfb
+done
+[[ -n $display ]] || { echo "Could not start Xvfb"; exit 1; }
+export DISPLAY=$display WINEDEBUG=-all WINEPREFIX="$build/wine" WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot --init >/dev/null 2>&1 || true
+
+cmake -S "$root" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$build/win"
+run_ctest "$build/win" || overall=1
+stop_xvfb
+
+echo
+echo "Total: $passed passed, $failed failed"
+exit $overall
