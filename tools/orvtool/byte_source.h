@@ -1,0 +1,56 @@
+// Random access to the bytes of a file under inspection. Tests hand in a buffer; the tool reads the
+// file itself a block at a time, so a huge file never has to be held in memory.
+#ifndef ORVTOOL_BYTE_SOURCE_H_
+#define ORVTOOL_BYTE_SOURCE_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  virtual std::uint64_t Size() const = 0;
+  // Copies n bytes from offset into out; false when any of them lies past the end or cannot be read.
+  virtual bool Read(std::uint64_t offset, std::size_t n, unsigned char* out) = 0;
+
+  // One little-endian word at offset.
+  bool ReadWord(std::uint64_t offset, std::int32_t* value);
+};
+
+class MemorySource : public ByteSource {
+ public:
+  explicit MemorySource(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)) {}
+  std::uint64_t Size() const override { return bytes_.size(); }
+  bool Read(std::uint64_t offset, std::size_t n, unsigned char* out) override;
+
+ private:
+  std::vector<unsigned char> bytes_;
+};
+
+class FileSource : public ByteSource {
+ public:
+  FileSource() = default;
+  ~FileSource() override;
+  FileSource(const FileSource&) = delete;
+  FileSource& operator=(const FileSource&) = delete;
+
+  bool Open(const std::string& path, std::string* err);
+  std::uint64_t Size() const override { return size_; }
+  bool Read(std::uint64_t offset, std::size_t n, unsigned char* out) override;
+
+ private:
+  bool LoadBlock(std::uint64_t blockStart);
+
+  static constexpr std::size_t kBlockSize = 64 * 1024;
+  std::FILE* file_ = nullptr;
+  std::uint64_t size_ = 0;
+  // The one cached block; the layout is walked front to back, so one is enough.
+  std::vector<unsigned char> block_;
+  std::uint64_t blockStart_ = 0;
+  bool blockValid_ = false;
+};
+
+#endif  // ORVTOOL_BYTE_SOURCE_H_

@@ -1,0 +1,102 @@
+#include "command_line.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "subtools.h"
+
+#ifndef ORVTOOL_VERSION
+#error "ORVTOOL_VERSION must be defined by the build"
+#endif
+
+namespace {
+
+int EditDistance(const std::string& a, const std::string& b) {
+  std::vector<int> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = static_cast<int>(j);
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    int diagonal = row[0];
+    row[0] = static_cast<int>(i);
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const int above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+const char* const kOptions[] = {"--help", "--version"};
+
+}  // namespace
+
+const std::vector<Subtool>& Subtools() {
+  static const std::vector<Subtool> table = {
+      {"build", "[-C DIR]", "build out.orv from script.txt in the current directory, or in DIR", RunBuildCommand},
+      {"info", "FILE", "show an ORV file's header, states and chunks, and check its layout", RunInfoCommand},
+  };
+  return table;
+}
+
+std::string UsageText() {
+  std::string text = "usage: orvtool COMMAND [ARGS]\n\ncommands:\n";
+  for (const Subtool& tool : Subtools()) {
+    std::string synopsis = std::string(tool.name) + " " + tool.arguments;
+    synopsis.resize(std::max<std::size_t>(synopsis.size(), 16), ' ');
+    text += "  " + synopsis + tool.description + "\n";
+  }
+  text +=
+      "\noptions:\n"
+      "  --help          show this text\n"
+      "  --version       show the version\n";
+  return text;
+}
+
+std::string SuggestClosest(const std::string& word, const char* const* candidates, int count) {
+  std::string best;
+  int bestDistance = 3;  // more than two slips is a different word, not a typo
+  for (int i = 0; i < count; ++i) {
+    const int distance = EditDistance(word, candidates[i]);
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = candidates[i];
+    }
+  }
+  return best;
+}
+
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "orvtool: %s\n\n%s", message.c_str(), UsageText().c_str());
+  return kExitUsage;
+}
+
+int RunCommandLine(int argc, char** argv) {
+  if (argc < 2) return UsageError("no command given");
+  const std::string first = argv[1];
+  const std::vector<std::string> rest(argv + 2, argv + argc);
+
+  if (first == "--help" || first == "-h") {
+    if (!rest.empty()) return UsageError("unexpected argument '" + rest[0] + "'");
+    std::fputs(UsageText().c_str(), stdout);
+    return kExitOk;
+  }
+  if (first == "--version") {
+    if (!rest.empty()) return UsageError("unexpected argument '" + rest[0] + "'");
+    std::printf("orvtool %s\n", ORVTOOL_VERSION);
+    return kExitOk;
+  }
+
+  std::vector<const char*> names;
+  for (const Subtool& tool : Subtools()) {
+    if (first == tool.name) return tool.run(rest);
+    names.push_back(tool.name);
+  }
+
+  const bool isOption = first[0] == '-';
+  const std::string guess = isOption ? SuggestClosest(first, kOptions, 2)
+                                     : SuggestClosest(first, names.data(), static_cast<int>(names.size()));
+  std::string message = (isOption ? "unknown option '" : "unknown command '") + first + "'";
+  if (!guess.empty()) message += ", did you mean '" + guess + "'?";
+  return UsageError(message);
+}

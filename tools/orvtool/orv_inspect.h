@@ -1,0 +1,61 @@
+// Reading an ORV file's header into plain data and checking it against the layout rules of
+// orv_format.h, stopping at the first rule broken. Printing lives in orv_report.h.
+#ifndef ORVTOOL_ORV_INSPECT_H_
+#define ORVTOOL_ORV_INSPECT_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "byte_source.h"
+
+struct OrvPair {
+  std::int32_t eventId = 0;
+  std::int32_t chunkIndex = 0;
+};
+
+struct OrvState {
+  std::int32_t zeroWord = 0;
+  std::int32_t pairCount = 0;
+  std::vector<OrvPair> pairs;
+};
+
+struct OrvRow {
+  std::int32_t dataOffset = 0;
+  std::int32_t stateIndex = 0;
+  std::int32_t scaledLength = 0;
+};
+
+// As much of a file's header as could be walked. The flags say how far reading got, so a report can
+// show everything up to the fault.
+struct OrvLayout {
+  std::uint64_t fileSize = 0;
+  bool haveMagic = false;
+  std::int32_t magic = 0;
+  bool haveStateCount = false;
+  std::int32_t zeroWord = 0;
+  std::int32_t stateCount = 0;
+  std::vector<OrvState> states;  // the complete records read, in order
+  bool haveChunkCount = false;
+  std::int32_t chunkCount = 0;
+  bool haveRows = false;  // all chunkCount rows were read
+  std::vector<OrvRow> rows;
+  std::uint64_t headerLength = 0;  // H; set with haveRows
+};
+
+// Walks the header. False, with the fault in *err, when the magic is wrong or the counts do not fit the
+// file; counts are weighed against the file size before anything is read or reserved for them.
+bool ReadOrvLayout(ByteSource* in, OrvLayout* layout, std::string* err);
+
+// The rules of the chunk table and the indices, on a layout that ReadOrvLayout read completely.
+bool CheckOrvLayout(const OrvLayout& layout, std::string* err);
+
+// Reads and checks; false with the first rule broken.
+bool InspectOrv(ByteSource* in, OrvLayout* layout, std::string* err);
+
+// Whether a build accepts the file as a source, and the payload it would take from it: bytes 56 up to
+// the offset in the word at byte 44, which the file must hold in full. On refusal *why says which test
+// failed.
+bool CheckBuildSource(ByteSource* in, std::int32_t* payloadEnd, std::string* why);
+
+#endif  // ORVTOOL_ORV_INSPECT_H_
