@@ -1,0 +1,74 @@
+// The report and the file-backed byte source, on the worked examples.
+#include "orv_report.h"
+
+#include <gtest/gtest.h>
+
+#include "byte_source.h"
+#include "orv_samples.h"
+#include "temp_dir.h"
+
+namespace {
+
+OrvLayout Layout(Bytes bytes) {
+  MemorySource source(std::move(bytes));
+  OrvLayout layout;
+  std::string err;
+  InspectOrv(&source, &layout, &err);
+  return layout;
+}
+
+TEST(OrvReport, ShowsPairsWithEventNamesAndRowsWithLengths) {
+  Bytes bytes = TwoEventBuild();
+  SetWord(&bytes, 180, 9);  // state 8's second pair: an event without a name
+  const std::string text = FormatOrvLayout(Layout(bytes));
+  EXPECT_NE(std::string::npos, text.find("  state 6: 2 pairs\n    event 1 \"Combat\" -> chunk 4\n"
+                                         "    event 0 \"Cruising\" -> chunk 1\n"));
+  EXPECT_NE(std::string::npos, text.find("    event 9 -> chunk 1\n"));
+  EXPECT_NE(std::string::npos, text.find("chunk table: 6 rows, header length 264\n"));
+  EXPECT_NE(std::string::npos, text.find("    4         354           8           112          30\n"));
+  EXPECT_NE(std::string::npos, text.find("    5         384           0             0              trailing\n"));
+  EXPECT_NE(std::string::npos, text.find("payload: 120 bytes, from byte 264 to 384\n"));
+}
+
+TEST(OrvReport, ShowsWhatWasReadBeforeAFault) {
+  Bytes bytes = EmptyBuild();
+  SetWord(&bytes, 28, 1);  // chunkCount
+  const std::string text = FormatOrvLayout(Layout(bytes));
+  EXPECT_NE(std::string::npos, text.find("event 0 \"Cruising\" -> chunk 1\nchunk table: 1 row\n"));
+  EXPECT_EQ(std::string::npos, text.find("payload"));
+}
+
+TEST(OrvReport, NotesWhenABuildWouldTakeOtherBytesThanThePayloadArea) {
+  // One state, one chunk: a valid file, but its word at byte 44 is row 1's offset, 68, not the end.
+  const Bytes bytes = MakeOrv(1, {0, 1, 0, 1}, {68, 0, 0, 68, 2, 112, 98, 0, 0}, 30);
+  MemorySource source(bytes);
+  std::int32_t end = 0;
+  std::string why;
+  ASSERT_TRUE(CheckBuildSource(&source, &end, &why));
+  EXPECT_EQ("build source: yes, payload 12 bytes from byte 56 to 68\n"
+            "  note: the file's own payload area is bytes 68 to 98; a build would take bytes 56 to 68 instead\n",
+            FormatSourceVerdict(Layout(bytes), true, end, why));
+  EXPECT_EQ("build source: yes, payload 0 bytes from byte 56 to 56\n",
+            FormatSourceVerdict(Layout(EmptyBuild()), true, 56, ""));
+}
+
+TEST(FileSource, ReadsAcrossBlocksAsMemoryDoes) {
+  TempDir dir;
+  const Bytes bytes = BeginLoopBuild();  // longer than one 64 KiB block
+  FileSource file;
+  std::string err;
+  ASSERT_TRUE(file.Open(dir.Write("big.orv", bytes), &err)) << err;
+  EXPECT_EQ(bytes.size(), file.Size());
+  unsigned char got[12];
+  ASSERT_TRUE(file.Read(65530, sizeof got, got));
+  EXPECT_EQ(Bytes(bytes.begin() + 65530, bytes.begin() + 65542), Bytes(got, got + sizeof got));
+  ASSERT_TRUE(file.Read(0, 4, got));  // back to the first block
+  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), Bytes(got, got + 4));
+  EXPECT_FALSE(file.Read(bytes.size() - 3, 4, got));
+
+  OrvLayout layout;
+  EXPECT_TRUE(InspectOrv(&file, &layout, &err)) << err;
+  EXPECT_FALSE(file.Open(dir.Path("missing.orv"), &err));
+}
+
+}  // namespace

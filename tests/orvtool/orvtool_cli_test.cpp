@@ -1,0 +1,123 @@
+// The orvtool program itself: exit statuses, which stream gets what, and -C.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "orv_samples.h"
+#include "run_orvtool.h"
+#include "temp_dir.h"
+
+namespace {
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(OrvtoolCommandLine, ExitsTwoWithUsageOnStderrForAWrongCommandLine) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{}, "orvtool: no command given\n"},
+      {{"biuld"}, "orvtool: unknown command 'biuld', did you mean 'build'?\n"},
+      {{"frobnicate"}, "orvtool: unknown command 'frobnicate'\n"},
+      {{"--verison"}, "orvtool: unknown option '--verison', did you mean '--version'?\n"},
+      {{"info"}, "orvtool: info: missing FILE\n"},
+      {{"info", "a.orv", "b.orv"}, "orvtool: info: unexpected argument 'b.orv'\n"},
+      {{"build", "-C"}, "orvtool: build: -C needs a directory\n"},
+      {{"build", "now"}, "orvtool: build: unexpected argument 'now'\n"},
+  };
+  TempDir dir;
+  for (const Case& c : cases) {
+    const ToolRun run = RunOrvtool(c.args, dir.Path());
+    EXPECT_EQ(2, run.status) << c.message;
+    EXPECT_EQ(0u, run.err.find(c.message)) << run.err;
+    EXPECT_TRUE(Has(run.err, "\nusage: orvtool COMMAND [ARGS]\n")) << c.message;
+    EXPECT_EQ("", run.out) << c.message;
+  }
+  EXPECT_FALSE(dir.Exists("out.orv"));
+}
+
+TEST(OrvtoolCommandLine, HelpAndVersionGoToStdout) {
+  TempDir dir;
+  ToolRun run = RunOrvtool({"--version"}, dir.Path());
+  EXPECT_EQ(0, run.status);
+  EXPECT_EQ("orvtool 1.0.0.1\n", run.out);
+  run = RunOrvtool({"--help"}, dir.Path());
+  EXPECT_EQ(0, run.status);
+  EXPECT_TRUE(Has(run.out, "  build [-C DIR]  ")) << run.out;
+  EXPECT_TRUE(Has(run.out, "  info FILE       ")) << run.out;
+  EXPECT_EQ("", run.err);
+}
+
+TEST(OrvtoolInfo, ExitsByTheLayoutVerdict) {
+  TempDir dir;
+  dir.Write("good.orv", TwoEventBuild());
+  ToolRun run = RunOrvtool({"info", "good.orv"}, dir.Path());
+  EXPECT_EQ(0, run.status) << run.err;
+  EXPECT_TRUE(Has(run.out, "build source: no, stateCount is 9, not 1\nlayout: ok\n")) << run.out;
+  EXPECT_EQ("", run.err);
+
+  Bytes broken = TwoEventBuild();
+  SetWord(&broken, 212, 111);  // row 1's scaledLength
+  dir.Write("broken.orv", broken);
+  run = RunOrvtool({"info", "broken.orv"}, dir.Path());
+  EXPECT_EQ(1, run.status);
+  EXPECT_TRUE(Has(run.out, "payload: 120 bytes")) << run.out;
+  EXPECT_TRUE(Has(run.out, "layout: broken\n")) << run.out;
+  EXPECT_EQ("orvtool info: broken.orv: row 1: scaledLength 111, expected 112 for a chunk of 30 bytes\n", run.err);
+
+  run = RunOrvtool({"info", "missing.orv"}, dir.Path());
+  EXPECT_EQ(2, run.status);
+  EXPECT_TRUE(Has(run.err, "orvtool info: cannot open 'missing.orv'")) << run.err;
+}
+
+TEST(OrvtoolBuild, ProgressOnStdoutAndFailuresOnStderr) {
+  TempDir dir;
+  dir.Write("script.txt", {'-', '1'});
+  ToolRun run = RunOrvtool({"build"}, dir.Path());
+  EXPECT_EQ(0, run.status) << run.err;
+  EXPECT_EQ("Processing script\n\nBuilding table2\nBuilding table1\nBuilding interactive ORV\n", run.out);
+  EXPECT_EQ("", run.err);
+  EXPECT_EQ(EmptyBuild(), dir.Read("out.orv"));
+
+  const std::string missing = "0 nope.orv begin\n0 null loop\n-1";
+  dir.Write("script.txt", Bytes(missing.begin(), missing.end()));
+  run = RunOrvtool({"build"}, dir.Path());
+  EXPECT_EQ(1, run.status);
+  EXPECT_EQ(0u, run.out.find("Processing script\n")) << run.out;
+  EXPECT_EQ("Error opening \"nope.orv\", aborting.\n", run.err);
+  EXPECT_EQ(EmptyBuild(), dir.Read("out.orv"));  // the earlier product is left as it was
+  EXPECT_TRUE(dir.Exists("script.txt"));         // the user's script is theirs to keep
+
+  TempDir empty;
+  run = RunOrvtool({"build"}, empty.Path());
+  EXPECT_EQ(2, run.status);
+  EXPECT_EQ("orvtool build: no script.txt in the current directory\n", run.err);
+  EXPECT_FALSE(empty.Exists("out.orv"));
+}
+
+TEST(OrvtoolBuild, BuildsInTheFolderGivenByDashC) {
+  TempDir project;
+  // Four 30-byte sources whose payload bytes match the filler of the hand-made example.
+  Bytes source = EmptyBuild();
+  source.resize(86, 0x5A);
+  SetWord(&source, 44, 86);
+  for (const char* name : {"b0.orv", "l0.orv", "b1.orv", "l1.orv"}) project.Write(name, source);
+  const std::string script = "0 b0.orv begin\r\n0 l0.orv loop\r\n1 b1.orv begin\r\n1 l1.orv LOOP\r\n-1";
+  project.Write("script.txt", Bytes(script.begin(), script.end()));
+
+  TempDir elsewhere;
+  ToolRun run = RunOrvtool({"build", "-C", project.Path()}, elsewhere.Path());
+  EXPECT_EQ(0, run.status) << run.err;
+  EXPECT_FALSE(elsewhere.Exists("out.orv"));
+  EXPECT_EQ(TwoEventBuild(), project.Read("out.orv"));
+  EXPECT_EQ(0, RunOrvtool({"info", "out.orv"}, project.Path()).status);
+
+  run = RunOrvtool({"build", "-C", project.Path("no-such-folder")}, elsewhere.Path());
+  EXPECT_EQ(2, run.status);
+  EXPECT_TRUE(Has(run.err, "orvtool build: cannot enter directory '")) << run.err;
+  EXPECT_EQ("", run.out);
+}
+
+}  // namespace

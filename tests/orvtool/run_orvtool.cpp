@@ -1,0 +1,60 @@
+#include "run_orvtool.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "temp_dir.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace {
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string lf;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lf += text[i];
+  }
+  return lf;
+}
+
+std::string Quote(std::string text) {
+#ifdef _WIN32
+  for (char& c : text) {
+    if (c == '/') c = '\\';  // cmd takes a leading slash for a switch
+  }
+  return "\"" + text + "\"";
+#else
+  return "'" + text + "'";
+#endif
+}
+
+}  // namespace
+
+ToolRun RunOrvtool(const std::vector<std::string>& args, const std::string& workDir) {
+  TempDir capture;
+  const std::string outPath = capture.Path("stdout.txt");
+  const std::string errPath = capture.Path("stderr.txt");
+#ifdef _WIN32
+  std::string command = "cd /d " + Quote(workDir) + " && " + Quote(ORVTOOL_PATH);
+#else
+  std::string command = "cd " + Quote(workDir) + " && " + Quote(ORVTOOL_PATH);
+#endif
+  for (const std::string& arg : args) command += " " + Quote(arg);
+  command += " >" + Quote(outPath) + " 2>" + Quote(errPath);
+
+  ToolRun run;
+  const int raw = std::system(command.c_str());
+#ifdef _WIN32
+  run.status = raw;
+#else
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+  run.out = Slurp(outPath);
+  run.err = Slurp(errPath);
+  return run;
+}
