@@ -1,6 +1,7 @@
 #include "run_orvtool.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -33,6 +34,14 @@ std::string Quote(std::string text) {
 #endif
 }
 
+// The build gives the program's path as the build system sees it; made absolute against this process's
+// own folder it also names the right drive when the command first changes to a folder on another one.
+std::string ToolPath() {
+  std::error_code ec;
+  const std::filesystem::path path = std::filesystem::absolute(ORVTOOL_PATH, ec);
+  return ec ? std::string(ORVTOOL_PATH) : path.string();
+}
+
 }  // namespace
 
 ToolRun RunOrvtool(const std::vector<std::string>& args, const std::string& workDir) {
@@ -40,9 +49,9 @@ ToolRun RunOrvtool(const std::vector<std::string>& args, const std::string& work
   const std::string outPath = capture.Path("stdout.txt");
   const std::string errPath = capture.Path("stderr.txt");
 #ifdef _WIN32
-  std::string command = "cd /d " + Quote(workDir) + " && " + Quote(ORVTOOL_PATH);
+  std::string command = "cd /d " + Quote(workDir) + " && " + Quote(ToolPath());
 #else
-  std::string command = "cd " + Quote(workDir) + " && " + Quote(ORVTOOL_PATH);
+  std::string command = "cd " + Quote(workDir) + " && " + Quote(ToolPath());
 #endif
   for (const std::string& arg : args) command += " " + Quote(arg);
   command += " >" + Quote(outPath) + " 2>" + Quote(errPath);
