@@ -127,7 +127,8 @@ bool CheckLengths(const OrvLayout& layout, std::string* err) {
 }
 
 bool CheckIndices(const OrvLayout& layout, std::string* err) {
-  for (std::size_t r = 0; r < layout.rows.size(); ++r) {
+  // The leading and trailing rows carry 0 as a mark, not as a state to go to.
+  for (std::size_t r = 1; r + 1 < layout.rows.size(); ++r) {
     const std::int32_t index = layout.rows[r].stateIndex;
     if (index < 0 || index >= layout.stateCount)
       return Fail(err, RowName(layout, r) + ": stateIndex " + to_string(index) + " outside the " +
