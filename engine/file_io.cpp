@@ -2,6 +2,11 @@
 
 #include "orv_format.h"
 
+#ifdef __linux__
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 FilePtr OpenFile(const char* path, const char* mode) { return FilePtr(std::fopen(path, mode)); }
 
 bool SeekTo(std::FILE* f, std::int64_t offset) {
@@ -27,4 +32,32 @@ bool ReadWordAt(std::FILE* f, std::int64_t offset, std::int32_t* value) {
   if (!SeekTo(f, offset) || std::fread(bytes, 1, sizeof bytes, f) != sizeof bytes) return false;
   *value = orv::GetWord(bytes);
   return true;
+}
+
+CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t length, std::FILE* out,
+                      std::int64_t* copied) {
+  *copied = 0;
+#ifdef __linux__
+  off_t from = static_cast<off_t>(offset);
+  while (*copied < length) {
+    const ssize_t n = copy_file_range(fileno(source), &from, fileno(out), nullptr,
+                                      static_cast<std::size_t>(length - *copied), 0);
+    if (n > 0) {
+      *copied += n;
+      continue;
+    }
+    if (n == 0) return kReadFailed;  // the source ends early
+    if (errno == EINTR) continue;
+    if (errno == ENOSPC || errno == EFBIG || errno == EDQUOT) return kWriteFailed;
+    if (errno == EIO) return kReadFailed;
+    return kCopyUnsupported;
+  }
+  return kCopied;
+#else
+  (void)source;
+  (void)offset;
+  (void)length;
+  (void)out;
+  return kCopyUnsupported;
+#endif
 }

@@ -23,4 +23,12 @@ std::int64_t FileSize(std::FILE* f);
 // Reads the little-endian word at an absolute offset; false when the file does not hold it.
 bool ReadWordAt(std::FILE* f, std::int64_t offset, std::int32_t* value);
 
+enum CopyResult { kCopied, kReadFailed, kWriteFailed, kCopyUnsupported };
+
+// Copies `length` bytes from `offset` in `source` to the end of what was written to `out`, inside the
+// kernel where the system offers it (one copy instead of two). On kCopyUnsupported *copied tells how
+// far it got, and the caller copies the rest itself. `out` must have been flushed.
+CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t length, std::FILE* out,
+                      std::int64_t* copied);
+
 #endif  // ORV_ENGINE_FILE_IO_H_

@@ -30,11 +30,14 @@ bool WriteHeader(std::FILE* out, const BuildTables& tables, int n) {
   return ok;
 }
 
-enum CopyResult { kCopied, kReadFailed, kWriteFailed };
-
 CopyResult CopyPayload(std::FILE* source, std::int32_t length, std::FILE* out) {
-  if (!SeekTo(source, orv::kSourcePayloadStart)) return kReadFailed;
-  std::int64_t remaining = length;
+  if (std::fflush(out) != 0) return kWriteFailed;
+  std::int64_t copied = 0;
+  const CopyResult result = KernelCopy(source, orv::kSourcePayloadStart, length, out, &copied);
+  if (result != kCopyUnsupported) return result;
+
+  if (!SeekTo(source, orv::kSourcePayloadStart + copied)) return kReadFailed;
+  std::int64_t remaining = length - copied;
   while (remaining > 0) {
     const std::size_t want = remaining < static_cast<std::int64_t>(sizeof g_copyBuffer)
                                  ? static_cast<std::size_t>(remaining)
@@ -79,6 +82,7 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
       case kReadFailed:
         return fail("Error reading " + quoted + ", it is shorter than when the build began, aborting.");
       case kWriteFailed:
+      case kCopyUnsupported:
         return fail(kWriteError);
     }
     source.reset();

@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the Windows build
   wine wine64                           # runs the Windows programs here
   xvfb xauth x11-utils imagemagick      # a display for them, and screenshots
+  time bc perl                          # the benchmark
 )
 
 missing=()

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Benchmark: builds out.orv from sources totalling 1 GiB and compares the time with a plain `cat` of
+# the same sources on the same disk; prints the ratio and the build's peak resident memory.
+# Usage: bench/build_vs_copy.sh [MiB per source, default 128] [rounds, default 7]
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+mib=${1:-128}
+rounds=${2:-7}
+
+cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build/native" --target orvtool >/dev/null
+orvtool="$root/build/native/tools/orvtool/orvtool"
+
+work=$(mktemp -d "$root/build/bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+# Eight single-state sources, four events with a Begin and a Loop each.
+payload=$((mib * 1024 * 1024))
+header() {  # the 56-byte header of a single-state source whose payload ends at byte $1
+  perl -e 'print pack("l<*", 0x3F35C28F, 0, 1, 0, 1, 0, 1, 2, 56, 0, 0, $ARGV[0], 0, 0)' "$1"
+}
+: > script.txt
+for event in 0 1 2 3; do
+  for kind in begin loop; do
+    f="e${event}_$kind.orv"
+    { header $((56 + payload)); head -c "$payload" /dev/urandom; } > "$f"
+    echo "$event $f $kind" >> script.txt
+  done
+done
+printf -- '-1' >> script.txt
+sources=(e*_*.orv)
+echo "Sources: ${#sources[@]} of $mib MiB payload each, $((8 * mib)) MiB in all, in $work"
+
+# Warm the page cache so both sides read from memory alike.
+cat "${sources[@]}" > /dev/null
+
+now() { date +%s.%N; }
+builds=()
+copies=()
+peak_kib=0
+for round in $(seq "$rounds"); do
+  # Both write a new file with the disk settled: freeing a replaced 1 GiB file, or writing back the
+  # last round's pages, would otherwise be timed too.
+  rm -f copy.bin out.orv
+  sync
+  t0=$(now)
+  cat "${sources[@]}" > copy.bin
+  t1=$(now)
+  sync
+  t1s=$(now)
+  "$orvtool" build > /dev/null
+  t2=$(now)
+  # Memory is measured in a run of its own, so the measuring does not weigh on the timing.
+  rm -f out.orv
+  /usr/bin/time -f '%M' -o rss.txt "$orvtool" build > /dev/null
+  copy=$(echo "$t1 - $t0" | bc -l)
+  build=$(echo "$t2 - $t1s" | bc -l)
+  rss=$(cat rss.txt)
+  printf 'round %d: build %.3f s, copy %.3f s, build peak memory %d KiB\n' "$round" "$build" "$copy" "$rss"
+  builds+=("$build")
+  copies+=("$copy")
+  (( rss > peak_kib )) && peak_kib=$rss
+done
+
+# 148 state words: state 0, then per entry 3 pairs and 4 pairs.
+expected=$((16 + 4 * 148 + 12 * (2 + 8 * ((payload + 59999) / 60000)) + 8 * payload))
+actual=$(stat -c %s out.orv)
+[[ $actual -eq $expected ]] || { echo "out.orv is $actual bytes, expected $expected"; exit 1; }
+
+sorted() { printf '%s\n' "$@" | sort -g; }
+best_build=$(sorted "${builds[@]}" | head -n 1)
+best_copy=$(sorted "${copies[@]}" | head -n 1)
+median_build=$(sorted "${builds[@]}" | sed -n "$(((rounds + 1) / 2))p")
+median_copy=$(sorted "${copies[@]}" | sed -n "$(((rounds + 1) / 2))p")
+printf '\nbest of %d: build %.3f s, copy %.3f s; median: build %.3f s, copy %.3f s\n' "$rounds" \
+  "$best_build" "$best_copy" "$median_build" "$median_copy"
+printf 'ratio build / copy, best: %.3f, median: %.3f (target at most 1.10)\n' \
+  "$(echo "$best_build / $best_copy" | bc -l)" "$(echo "$median_build / $median_copy" | bc -l)"
+printf 'build peak resident memory: %d KiB = %.1f MiB (target at most 16 MiB)\n' "$peak_kib" \
+  "$(echo "$peak_kib / 1024" | bc -l)"
