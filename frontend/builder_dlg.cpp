@@ -1,0 +1,140 @@
+#include "builder_dlg.h"
+
+#include <cstdio>
+#include <string>
+
+#include "build_engine.h"
+#include "event_table.h"
+#include "platform/edit.h"
+#include "platform/icon.h"
+#include "platform/list_box.h"
+#include "platform/paint_dc.h"
+#include "resource.h"
+#include "script_reader.h"
+
+CHandlerTable* g_handlerTable = nullptr;
+
+namespace {
+
+// Read like this so a longer text still comes back cut, and is then refused as too long.
+constexpr int kEditBufferSize = 500;
+constexpr int kEditMaxChars = 499;
+
+// Why a path cannot go into the script, or an empty text when it can.
+std::string PathProblem(const char* label, const char* text, int length) {
+  if (length > kHandlerPathSize - 1)
+    return std::string("The ") + label + " path is longer than 199 characters. Please use a shorter path.";
+  if (!IsScriptablePath(text, length))
+    return std::string("The ") + label + " path contains a space. Paths with spaces cannot be built; please " +
+           "rename or move the file.";
+  return std::string();
+}
+
+}  // namespace
+
+CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), m_hIcon(LoadAppIcon(IDI_APP_ICON)) {}
+
+bool CBuilderDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  SetIcon(m_hIcon, true);
+  SetIcon(m_hIcon, false);
+
+  // The table outlives the dialog, so the list wrapper it keeps in step must too.
+  g_handlerTable = new CHandlerTable(*new CListBox(GetDlgItem(IDC_HANDLED_LIST)));
+
+  CListBox events(GetDlgItem(IDC_EVENT_LIST));
+  for (int id = 0; id < kEventCount; ++id) events.AddString(EventName(id));
+  events.SelectString(-1, EventName(0));
+  return true;
+}
+
+bool CBuilderDlg::OnCommand(int id, int code) {
+  switch (id) {
+    case IDC_ADD:
+      if (code != BN_CLICKED) return false;
+      OnAdd();
+      return true;
+    case IDC_REMOVE:
+      if (code != BN_CLICKED) return false;
+      OnRemove();
+      return true;
+    case IDC_BUILD:
+      if (code != BN_CLICKED) return false;
+      OnBuild();
+      return true;
+    case IDC_HANDLED_LIST:
+      if (code != LBN_SELCHANGE) return false;
+      OnSelchangeHandled();
+      return true;
+  }
+  return false;
+}
+
+void CBuilderDlg::OnAdd() {
+  if (m_building) return;
+  const int eventId = CListBox(GetDlgItem(IDC_EVENT_LIST)).GetCurSel();
+  if (eventId < 0) return;
+
+  char begin[kEditBufferSize] = {};
+  char loop[kEditBufferSize] = {};
+  const int beginLength = CEdit(GetDlgItem(IDC_BEGIN_EDIT)).GetLine(0, begin, kEditMaxChars);
+  const int loopLength = CEdit(GetDlgItem(IDC_LOOP_EDIT)).GetLine(0, loop, kEditMaxChars);
+
+  std::string problem = PathProblem("Begin ORV", begin, beginLength);
+  if (problem.empty()) problem = PathProblem("Loop ORV", loop, loopLength);
+  if (!problem.empty()) {
+    MessageBoxA(problem.c_str());
+    return;
+  }
+  if (!g_handlerTable->AddHandler(eventId, begin, loop, beginLength, loopLength))
+    MessageBoxA("Only one handler per event. Remove the current handler if you want to add a new one of the "
+                "same type.");
+}
+
+void CBuilderDlg::OnRemove() {
+  if (m_building) return;
+  const int index = CListBox(GetDlgItem(IDC_HANDLED_LIST)).GetCurSel();
+  if (index >= 0) g_handlerTable->RemoveHandler(index);
+}
+
+void CBuilderDlg::OnSelchangeHandled() {
+  CListBox handled(GetDlgItem(IDC_HANDLED_LIST));
+  const int index = handled.GetCurSel();
+  if (index < 0) return;
+  CListBox(GetDlgItem(IDC_EVENT_LIST)).SelectString(-1, handled.GetText(index).c_str());
+  CEdit(GetDlgItem(IDC_BEGIN_EDIT)).SetWindowTextA(g_handlerTable->GetBeginPath(index));
+  CEdit(GetDlgItem(IDC_LOOP_EDIT)).SetWindowTextA(g_handlerTable->GetLoopPath(index));
+}
+
+void CBuilderDlg::OnBuild() {
+  if (m_building) return;
+  if (!g_handlerTable->WriteScript()) {
+    MessageBoxA("Error saving file");
+    return;
+  }
+  // The build's error boxes have no owner, so the dialog is disabled by hand for the length of the
+  // build: no second build, Add or Remove can start inside the first.
+  m_building = true;
+  HWND focus = ::GetFocus();
+  EnableWindow(false);
+  BuildFromScript();
+  std::remove(kScriptFileName);
+  EnableWindow(true);
+  if (focus != nullptr) ::SetFocus(focus);
+  m_building = false;
+}
+
+bool CBuilderDlg::OnPaint() {
+  if (!IsIconic()) return false;
+  CPaintDC dc(*this);
+  dc.EraseIconBackground();
+  const SIZE icon = GetSystemIconSize();
+  RECT client;
+  GetClientRect(&client);
+  const int x = (client.right - client.left - icon.cx + 1) / 2;
+  const int y = (client.bottom - client.top - icon.cy + 1) / 2;
+  dc.DrawIcon(x, y, m_hIcon);
+  return true;
+}
+
+HICON CBuilderDlg::OnQueryDragIcon() { return m_hIcon; }

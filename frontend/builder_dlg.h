@@ -1,0 +1,36 @@
+// The builder dialog: the author picks an event, names its Begin and Loop sources, adds the handler,
+// and builds out.orv from all handlers.
+#ifndef ORV_FRONTEND_BUILDER_DLG_H_
+#define ORV_FRONTEND_BUILDER_DLG_H_
+
+#include "handler_table.h"
+#include "platform/dialog.h"
+
+// The one handler table of the process: made by the dialog's initialisation, never deleted.
+extern CHandlerTable* g_handlerTable;
+
+class CBuilderDlg : public CDialog {
+ public:
+  // Binds template 102 and loads the application icon.
+  CBuilderDlg();
+
+ protected:
+  // --- hooks
+  bool OnInitDialog() override;
+  bool OnCommand(int id, int code) override;
+  bool OnPaint() override;
+  HICON OnQueryDragIcon() override;
+
+ private:
+  // --- handlers, one per control action
+  void OnAdd();
+  void OnRemove();
+  void OnSelchangeHandled();
+  void OnBuild();
+
+  HICON m_hIcon;
+  // While a build runs (its error boxes included) no handler may act on the table.
+  bool m_building = false;
+};
+
+#endif  // ORV_FRONTEND_BUILDER_DLG_H_
