@@ -23,10 +23,11 @@ constexpr int kEditMaxChars = 499;
 // Why a path cannot go into the script, or an empty text when it can.
 std::string PathProblem(const char* label, const char* text, int length) {
   if (length > kHandlerPathSize - 1)
-    return std::string("The ") + label + " path is longer than 199 characters. Please use a shorter path.";
+    return std::string("The ") + label +
+           " path is longer than 199 characters, more than a build can take. Please use a shorter path.";
   if (!IsScriptablePath(text, length))
-    return std::string("The ") + label + " path contains a space. Paths with spaces cannot be built; please " +
-           "rename or move the file.";
+    return std::string("The ") + label +
+           " path contains a space or other white space, which a build cannot take. Please rename or move the file.";
   return std::string();
 }
 
