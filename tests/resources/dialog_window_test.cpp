@@ -1,0 +1,185 @@
+// Template 102 brought to life: the dialog and its controls as the window manager creates them,
+// their classes, texts, styles, places, tab order and keyboard defaults.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "expected_dialog.h"
+
+namespace {
+
+int g_last_command = 0;
+
+INT_PTR CALLBACK RecordingProc(HWND, UINT msg, WPARAM wparam, LPARAM) {
+  if (msg == WM_INITDIALOG) return TRUE;  // let the dialog manager focus the first tab stop
+  if (msg == WM_COMMAND) {
+    g_last_command = LOWORD(wparam);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+std::string TextOf(HWND hwnd) {
+  char buf[256] = {};
+  GetWindowTextA(hwnd, buf, sizeof(buf));
+  return buf;
+}
+
+std::string ClassOf(HWND hwnd) {
+  char buf[256] = {};
+  GetClassNameA(hwnd, buf, sizeof(buf));
+  return buf;
+}
+
+std::string Describe(const RECT& r) {
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right) + "x" +
+         std::to_string(r.bottom) + ")";
+}
+
+// One dialog for all the tests: under Wine without a window manager, destroying a shown
+// top-level window waits two seconds for the window to be withdrawn.
+class BuilderDialog : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dlg_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_BUILDER_DIALOG), nullptr,
+                              RecordingProc, 0);
+    first_focus_ = GetFocus();
+  }
+  static void TearDownTestSuite() {
+    if (dlg_) DestroyWindow(dlg_);
+    dlg_ = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_NE(dlg_, nullptr) << "CreateDialogParam failed";
+    g_last_command = 0;
+  }
+
+  // Pixels of a place given in dialog units, as {left, top, width, height}. The dialog manager
+  // converts width and height on their own, not the right and bottom edges, so this must too
+  // or the rounding differs by a pixel.
+  static RECT ToPixels(short x, short y, short cx, short cy) {
+    RECT r = {x, y, cx, cy};
+    MapDialogRect(dlg_, &r);
+    return r;
+  }
+
+  // A child's place in the dialog's client area, as {left, top, width, height}.
+  static RECT PlaceOf(HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, dlg_, reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+  }
+
+  static HWND dlg_;
+  static HWND first_focus_;
+};
+
+HWND BuilderDialog::dlg_ = nullptr;
+HWND BuilderDialog::first_focus_ = nullptr;
+
+TEST_F(BuilderDialog, FrameCaptionAndClientSize) {
+  EXPECT_EQ(TextOf(dlg_), expected::kCaption);
+
+  const DWORD style = GetWindowLongA(dlg_, GWL_STYLE);
+  const DWORD wanted = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  EXPECT_EQ(style & wanted, wanted) << std::hex << style;
+  EXPECT_EQ(style & (WS_CHILD | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0u) << std::hex << style;
+  const DWORD ex_style = GetWindowLongA(dlg_, GWL_EXSTYLE);
+  EXPECT_TRUE(ex_style & WS_EX_APPWINDOW) << std::hex << ex_style;
+  EXPECT_TRUE(ex_style & WS_EX_DLGMODALFRAME) << std::hex << ex_style;  // what DS_MODALFRAME turns into
+
+  RECT client;
+  GetClientRect(dlg_, &client);
+  const RECT want = ToPixels(0, 0, expected::kWidth, expected::kHeight);
+  EXPECT_EQ(client.right, want.right);
+  EXPECT_EQ(client.bottom, want.bottom);
+}
+
+TEST_F(BuilderDialog, FontIsMsSansSerif8) {
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(dlg_, WM_GETFONT, 0, 0));
+  ASSERT_NE(font, nullptr);
+  LOGFONTA lf = {};
+  ASSERT_NE(GetObjectA(font, sizeof(lf), &lf), 0);
+  EXPECT_STREQ(lf.lfFaceName, expected::kTypeface);
+  HDC dc = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  EXPECT_EQ(lf.lfHeight, -MulDiv(expected::kPointSize, dpi, 72));
+}
+
+TEST_F(BuilderDialog, ChildrenInTableOrderWithClassTextStyleAndPlace) {
+  std::vector<HWND> children;
+  for (HWND c = GetWindow(dlg_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
+  ASSERT_EQ(children.size(), static_cast<size_t>(expected::kControlCount));
+
+  for (int i = 0; i < expected::kControlCount; ++i) {
+    const ExpectedControl& want = expected::kControls[i];
+    HWND child = children[i];
+    SCOPED_TRACE("control " + std::to_string(i) + " \"" + want.text + "\" id " + std::to_string(want.id));
+    EXPECT_EQ(GetDlgCtrlID(child), want.id);
+    EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, ClassOf(child).c_str(), -1, want.window_class, -1),
+              CSTR_EQUAL)
+        << ClassOf(child);
+    EXPECT_EQ(TextOf(child), want.text);
+    // The system keeps WS_VSCROLL in step with the scroll bar it shows, and draws WS_BORDER on
+    // lists and edits as a sunken client edge; every other bit must be as the template says.
+    const DWORD style = GetWindowLongA(child, GWL_STYLE);
+    const DWORD ex_style = GetWindowLongA(child, GWL_EXSTYLE);
+    const DWORD own = WS_VSCROLL | WS_BORDER;
+    EXPECT_EQ(style & ~own, want.style & ~own) << std::hex << "got 0x" << style << ", want 0x" << want.style;
+    EXPECT_EQ((style & WS_BORDER) || (ex_style & WS_EX_CLIENTEDGE), (want.style & WS_BORDER) != 0);
+    EXPECT_EQ(ex_style & ~(WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY), 0u) << std::hex << ex_style;
+    EXPECT_EQ(IsWindowVisible(child) != FALSE, (want.style & WS_VISIBLE) != 0);
+    // The event list is shorter than a whole number of items; without LBS_NOINTEGRALHEIGHT the
+    // list box would shrink itself and this comparison would fail.
+    const RECT got = PlaceOf(child);
+    const RECT place = ToPixels(want.x, want.y, want.cx, want.cy);
+    EXPECT_TRUE(EqualRect(&got, &place)) << "got " << Describe(got) << ", want " << Describe(place);
+  }
+}
+
+TEST_F(BuilderDialog, TabCyclesThroughVisibleControlsInTableOrder) {
+  const std::vector<int> want = {IDOK,          IDC_HANDLED_LIST, IDC_EVENT_LIST, IDC_BEGIN_EDIT,
+                                 IDC_LOOP_EDIT, IDC_ADD,          IDC_REMOVE,     IDC_BUILD};
+  std::vector<int> got;
+  HWND first = GetNextDlgTabItem(dlg_, nullptr, FALSE);
+  HWND item = first;
+  do {
+    got.push_back(GetDlgCtrlID(item));
+    item = GetNextDlgTabItem(dlg_, item, FALSE);
+  } while (item && item != first && got.size() <= want.size());
+  EXPECT_EQ(got, want);
+}
+
+TEST_F(BuilderDialog, ListsShowAScrollBarOnceTheyOverflow) {
+  for (int id : {IDC_HANDLED_LIST, IDC_EVENT_LIST}) {
+    SCOPED_TRACE("list " + std::to_string(id));
+    HWND list = GetDlgItem(dlg_, id);
+    for (int i = 0; i < 20; ++i) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("item"));
+    EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  }
+}
+
+TEST_F(BuilderDialog, ExitIsDefaultAndHasFirstFocus) {
+  EXPECT_TRUE(SendMessageA(GetDlgItem(dlg_, IDOK), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON);
+  EXPECT_EQ(first_focus_, GetDlgItem(dlg_, IDOK));
+}
+
+TEST_F(BuilderDialog, EnterInEitherEditPressesExit) {
+  for (int id : {IDC_BEGIN_EDIT, IDC_LOOP_EDIT}) {
+    SCOPED_TRACE("edit " + std::to_string(id));
+    g_last_command = 0;
+    HWND edit = GetDlgItem(dlg_, id);
+    SetFocus(edit);
+    ASSERT_EQ(GetFocus(), edit);
+    MSG msg = {edit, WM_KEYDOWN, VK_RETURN, 1, 0, {0, 0}};
+    EXPECT_TRUE(IsDialogMessageA(dlg_, &msg));
+    EXPECT_EQ(g_last_command, IDOK);
+  }
+}
+
+}  // namespace
