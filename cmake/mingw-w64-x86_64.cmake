@@ -12,9 +12,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# Everything static, so the programs need no DLL beyond those Windows itself has.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-
 # Tests and tools run here under Wine.
 find_program(WINE_PROGRAM NAMES wine wine64)
 if(WINE_PROGRAM)
