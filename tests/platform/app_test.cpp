@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "platform/app_name.h"
+#include "platform/dialog.h"
+#include "test_app.h"
+
+namespace {
+
+TEST(AppNameTest, IsTheFileNameWithoutDirectoryAndExe) {
+  EXPECT_EQ(AppNameFromPath("C:\\Program Files\\ORV\\ORVBuilder.exe"), "ORVBuilder");
+  EXPECT_EQ(AppNameFromPath("C:/tools/ORVBuilder.EXE"), "ORVBuilder");
+  EXPECT_EQ(AppNameFromPath("ORVBuilder.exe"), "ORVBuilder");
+  EXPECT_EQ(AppNameFromPath("D:\\a.b\\orv.builder.exe"), "orv.builder");
+  EXPECT_EQ(AppNameFromPath("C:\\bin\\ORVBuilder"), "ORVBuilder");
+  EXPECT_EQ(AppNameFromPath("C:\\bin\\ORVBuilder.exe.bak"), "ORVBuilder.exe.bak");
+  EXPECT_EQ(AppNameFromPath("C:\\bin\\"), "");
+}
+
+TEST(WinAppTest, TheStaticInstanceIsRegisteredAndNamedAfterTheExecutable) {
+  EXPECT_EQ(CWinApp::Current(), &g_test_app);
+  EXPECT_EQ(g_test_app.GetAppName(), "platform_app_test");
+  EXPECT_EQ(ModuleAppName(), "platform_app_test");
+}
+
+TEST(WinAppTest, ASecondApplicationDoesNotReplaceTheFirst) {
+  {
+    TestApp second;
+    EXPECT_EQ(CWinApp::Current(), &g_test_app);
+  }
+  EXPECT_EQ(CWinApp::Current(), &g_test_app);
+}
+
+TEST(WinAppTest, RunEndsAtOnceWhenInitInstanceReturnsFalse) {
+  g_test_app.init_calls = 0;
+  g_test_app.init_result = false;
+  ::PostQuitMessage(5);
+  EXPECT_EQ(g_test_app.Run(), 0);
+  EXPECT_EQ(g_test_app.init_calls, 1);
+  // No message loop ran: the quit request is still waiting.
+  MSG msg;
+  ASSERT_TRUE(::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+  EXPECT_EQ(msg.wParam, 5u);
+}
+
+TEST(WinAppTest, RunLoopsUntilQuitWhenInitInstanceReturnsTrue) {
+  g_test_app.init_result = true;
+  ::PostQuitMessage(7);
+  EXPECT_EQ(g_test_app.Run(), 7);
+  g_test_app.init_result = false;
+}
+
+TEST(WinAppTest, ForgetsTheMainWindowWhenTheDialogGoes) {
+  {
+    CDialog dialog(102);
+    g_test_app.SetMainWindow(&dialog);
+    EXPECT_EQ(g_test_app.GetMainWindow(), &dialog);
+  }
+  EXPECT_EQ(g_test_app.GetMainWindow(), nullptr);
+}
+
+}  // namespace
