@@ -1,0 +1,71 @@
+#include "builder_test.h"
+
+#include <cctype>
+#include <filesystem>
+#include <vector>
+
+#include "message_box.h"
+
+namespace e2e {
+
+namespace {
+
+// Made absolute at start-up, while the process stands in its build folder: later, from a folder on
+// another drive, the build's drive-less path would name something else.
+const std::string g_exe = std::filesystem::absolute(ORVBUILDER_EXE).string();
+
+// A folder name from the test's name; parameterised names hold a slash.
+std::string FolderName() {
+  const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string name = std::string(info->test_suite_name()) + "." + info->name();
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '_') c = '_';
+  return name;
+}
+
+}  // namespace
+
+void BuilderTest::SetUp() { dir_ = std::make_unique<WorkDir>(FolderName()); }
+
+void BuilderTest::Launch(bool redirectStdout) {
+  std::string err;
+  ASSERT_TRUE(app_.Launch(g_exe, dir_->path(), redirectStdout ? dir_->StdoutPath() : std::string(), &err)) << err;
+}
+
+void BuilderTest::Add(int event, const std::string& begin, const std::string& loop) {
+  app_.SelectListItem(kEventList, event);
+  app_.SetText(kBeginEdit, begin);
+  app_.SetText(kLoopEdit, loop);
+  app_.Click(kAdd);
+}
+
+void BuilderTest::Build() {
+  app_.Click(kBuild);
+}
+
+void BuilderTest::Exit() {
+  app_.PostClick(kExit);
+  EXPECT_TRUE(app_.WaitForExit()) << "the program did not end after Exit";
+}
+
+void BuilderTest::ExpectNoMessageBox() {
+  for (const char* caption : {kProgramCaption, kErrorCaption})
+    for (HWND box : app_.MessageBoxes(caption))
+      ADD_FAILURE() << "unexpected \"" << caption << "\" box: " << ReadMessageBox(box).text;
+}
+
+void BuilderTest::ExpectProgramBox(const std::string& text) {
+  const HWND box = app_.WaitForMessageBox(kProgramCaption);
+  ASSERT_NE(box, nullptr) << "no \"" << kProgramCaption << "\" box appeared; expected: " << text;
+  const MessageBoxView view = ReadMessageBox(box);
+  EXPECT_EQ(view.text, text);
+  EXPECT_EQ(view.owner, app_.dialog());
+  EXPECT_EQ(view.buttons, std::vector<std::string>{"OK"});
+  EXPECT_EQ(view.icon, nullptr) << "the box shows an icon";
+  EXPECT_EQ(app_.MessageBoxes(kProgramCaption).size(), 1u);
+  EXPECT_TRUE(app_.MessageBoxes(kErrorCaption).empty());
+  ASSERT_TRUE(app_.DismissMessageBox(box));
+  EXPECT_TRUE(WaitUntil([&] { return app_.DialogEnabled(); })) << "the dialog stays disabled";
+}
+
+}  // namespace e2e

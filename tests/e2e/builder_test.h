@@ -1,0 +1,53 @@
+// The fixture of the end-to-end tests: one run of ORVBuilder.exe in a folder of the test's own,
+// and the few steps that most tests take through its dialog.
+#ifndef ORV_TESTS_E2E_BUILDER_TEST_H_
+#define ORV_TESTS_E2E_BUILDER_TEST_H_
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "driver.h"
+#include "work_dir.h"
+
+namespace e2e {
+
+// Event ids, which are also the indices in the event list.
+enum Event { kCruising = 0, kCombat = 1, kCombatDmg = 2, kCapsAlive = 3, kAccomplished = 4, kFailed = 5 };
+
+// Message box captions: the program's own boxes carry its file name, the build's boxes "Error".
+constexpr char kProgramCaption[] = "ORVBuilder";
+constexpr char kErrorCaption[] = "Error";
+
+class BuilderTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+
+  // Starts the program in dir(), its standard output redirected to a file or, with no standard
+  // handles, nowhere; call it in ASSERT_NO_FATAL_FAILURE, so a test stops if the dialog does not appear.
+  void Launch(bool redirectStdout = true);
+
+  WorkDir& dir() { return *dir_; }
+  BuilderProcess& app() { return app_; }
+
+  // Picks the event, types both paths and clicks Add; returns when the program has handled it.
+  void Add(int event, const std::string& begin, const std::string& loop);
+  // Clicks Build ORV; returns when the build is over or has opened a box.
+  void Build();
+  // Closes the dialog with Exit and waits for the program to end.
+  void Exit();
+  // Fails the test if the program shows a message box of either kind.
+  void ExpectNoMessageBox();
+  // The box that the last click opened, owned by the dialog: its exact text, an OK button only
+  // and no icon. It is dismissed, and the dialog must take input again afterwards.
+  void ExpectProgramBox(const std::string& text);
+
+ private:
+  std::unique_ptr<WorkDir> dir_;
+  BuilderProcess app_;  // declared after dir_, so the program ends before its folder is removed
+};
+
+}  // namespace e2e
+
+#endif  // ORV_TESTS_E2E_BUILDER_TEST_H_

@@ -1,0 +1,263 @@
+#include "driver.h"
+
+#include <gtest/gtest.h>
+
+namespace e2e {
+
+namespace {
+
+constexpr char kDialogCaption[] = "ORV Builder v1.0";
+constexpr char kDialogClass[] = "#32770";
+constexpr UINT kSendTimeoutMs = 10000;
+
+struct WindowQuery {
+  DWORD processId;
+  std::string caption;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lparam) {
+  WindowQuery* query = reinterpret_cast<WindowQuery*>(lparam);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(hwnd, &owner);
+  if (owner == query->processId && ClassName(hwnd) == kDialogClass && WindowText(hwnd) == query->caption)
+    query->found.push_back(hwnd);
+  return TRUE;
+}
+
+// Top-level dialog-class windows of one process with this caption. Other programs' windows, even
+// other copies of this one, never match.
+std::vector<HWND> FindWindows(DWORD processId, const std::string& caption) {
+  WindowQuery query{processId, caption, {}};
+  ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&query));
+  return query.found;
+}
+
+std::string Quote(const std::string& path) { return "\"" + path + "\""; }
+
+// Texts cross the process boundary as UTF-16: Wine's conversion of some replies for the ANSI
+// functions writes past the caller's buffer.
+std::string Narrow(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  const int length = static_cast<int>(text.size());
+  const int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(size), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, &out[0], size, nullptr, nullptr);
+  return out;
+}
+
+std::wstring Widen(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring out(static_cast<size_t>(size), L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], size);
+  return out;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs) {
+  const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (check()) return true;
+    if (::GetTickCount64() >= deadline) return false;
+    ::Sleep(10);
+  }
+}
+
+std::string WindowText(HWND hwnd) {
+  DWORD_PTR length = 0;
+  if (!::SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length))
+    return std::string();
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (!::SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
+                             kSendTimeoutMs, &copied))
+    return std::string();
+  text.resize(copied);
+  return Narrow(text);
+}
+
+std::string ClassName(HWND hwnd) {
+  char name[256] = {};
+  ::GetClassNameA(hwnd, name, sizeof(name));
+  return name;
+}
+
+BuilderProcess::~BuilderProcess() {
+  if (process_.hProcess != nullptr) {
+    if (Running()) {
+      ::TerminateProcess(process_.hProcess, 1);
+      ::WaitForSingleObject(process_.hProcess, kWaitMs);
+    }
+    ::CloseHandle(process_.hThread);
+    ::CloseHandle(process_.hProcess);
+  }
+}
+
+bool BuilderProcess::Launch(const std::string& exe, const std::string& workDir, const std::string& stdoutPath,
+                            std::string* err) {
+  HANDLE out = nullptr;
+  if (!stdoutPath.empty()) {
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    out = ::CreateFileA(stdoutPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE) {
+      *err = "cannot create " + stdoutPath;
+      return false;
+    }
+  }
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = nullptr;
+  startup.hStdOutput = out;
+  startup.hStdError = out;
+  std::string commandLine = Quote(exe);
+  const BOOL started = ::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, out != nullptr, 0, nullptr,
+                                        workDir.c_str(), &startup, &process_);
+  const DWORD error = ::GetLastError();
+  if (out != nullptr) ::CloseHandle(out);  // the program holds its own copy now
+  if (!started) {
+    process_ = {};
+    *err = "CreateProcess(" + exe + ") failed with error " + std::to_string(error);
+    return false;
+  }
+  ::WaitForInputIdle(process_.hProcess, kWaitMs);
+  bool shown = false;
+  WaitUntil([&] {
+    const std::vector<HWND> found = FindWindows(process_.dwProcessId, kDialogCaption);
+    dialog_ = found.empty() ? nullptr : found.front();
+    shown = dialog_ != nullptr && ::IsWindowVisible(dialog_);
+    return shown || !Running();
+  });
+  if (!shown && Running()) *err = "no visible \"" + std::string(kDialogCaption) + "\" dialog appeared";
+  if (!shown && !Running()) *err = "the program ended before its dialog appeared";
+  return shown;
+}
+
+bool BuilderProcess::WaitForExit(DWORD timeoutMs) {
+  return ::WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+bool BuilderProcess::Running() const {
+  return process_.hProcess != nullptr && ::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND BuilderProcess::Control(int id) const { return ::GetDlgItem(dialog_, id); }
+
+std::vector<std::string> BuilderProcess::ListItems(int id) const {
+  const HWND list = Control(id);
+  std::vector<std::string> items;
+  const LRESULT count = Send(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = Send(list, LB_GETTEXTLEN, i, 0);
+    if (length < 0) break;
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = Send(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
+    items.push_back(Narrow(text));
+  }
+  return items;
+}
+
+int BuilderProcess::ListSelection(int id) const { return static_cast<int>(Send(Control(id), LB_GETCURSEL, 0, 0)); }
+
+std::string BuilderProcess::Text(int id) const { return WindowText(Control(id)); }
+
+HWND BuilderProcess::Focus() const {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof(info);
+  if (!::GetGUIThreadInfo(process_.dwThreadId, &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+bool BuilderProcess::DialogEnabled() const { return ::IsWindowEnabled(dialog_) != FALSE; }
+
+void BuilderProcess::SelectListItem(int id, int index) {
+  const HWND list = Control(id);
+  Send(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  Send(dialog_, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+void BuilderProcess::SetText(int id, const std::string& text) {
+  const std::wstring wide = Widen(text);
+  Send(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void BuilderProcess::Click(int id) {
+  PostClick(id);
+  Settle();
+}
+
+void BuilderProcess::PostClick(int id) {
+  EXPECT_TRUE(::PostMessageA(Control(id), BM_CLICK, 0, 0)) << "posting a click on control " << id;
+}
+
+void BuilderProcess::PostKey(HWND target, WPARAM virtualKey) {
+  // A null window would post the key to the test's own thread.
+  if (target == nullptr) {
+    ADD_FAILURE() << "no window to send key " << virtualKey << " to";
+    return;
+  }
+  const UINT scanCode = ::MapVirtualKeyA(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
+  const LPARAM keyData = 1 | static_cast<LPARAM>(scanCode) << 16;  // one press, not a repeat
+  EXPECT_TRUE(::PostMessageA(target, WM_KEYDOWN, virtualKey, keyData)) << "posting key " << virtualKey;
+}
+
+void BuilderProcess::PostSysCommand(WPARAM command) {
+  EXPECT_TRUE(::PostMessageA(dialog_, WM_SYSCOMMAND, command, 0)) << "posting system command " << command;
+}
+
+bool BuilderProcess::Settle() {
+  // The hidden Browse button is never shown and has no handler, so its pushed state is a mark the
+  // program never sees; posted messages are handled in order, so once the mark shows, all earlier
+  // ones have been handled.
+  const HWND mark = Control(kBrowseLoop);
+  settleMark_ = !settleMark_;
+  if (mark == nullptr || !Running() || !::PostMessageA(mark, BM_SETSTATE, settleMark_ ? TRUE : FALSE, 0)) {
+    ADD_FAILURE() << "the program is not running";
+    return false;
+  }
+  bool settled = false;
+  WaitUntil([&] {
+    settled = ((Send(mark, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) == settleMark_;
+    return settled || !Running();
+  });
+  EXPECT_TRUE(settled) << (Running() ? "the program did not handle its messages in time" : "the program ended");
+  return settled;
+}
+
+std::vector<HWND> BuilderProcess::MessageBoxes(const std::string& caption) const {
+  std::vector<HWND> boxes;
+  for (HWND hwnd : FindWindows(process_.dwProcessId, caption))
+    if (hwnd != dialog_) boxes.push_back(hwnd);
+  return boxes;
+}
+
+HWND BuilderProcess::WaitForMessageBox(const std::string& caption, DWORD timeoutMs) const {
+  HWND box = nullptr;
+  const bool shown = WaitUntil(
+      [&] {
+        const std::vector<HWND> boxes = MessageBoxes(caption);
+        box = boxes.empty() ? nullptr : boxes.front();
+        return box != nullptr && ::IsWindowVisible(box);
+      },
+      timeoutMs);
+  return shown ? box : nullptr;
+}
+
+bool BuilderProcess::DismissMessageBox(HWND box) {
+  if (!::PostMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0)) return false;
+  return WaitUntil([box] { return !::IsWindow(box); });
+}
+
+LRESULT BuilderProcess::Send(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) const {
+  DWORD_PTR result = 0;
+  const bool answered =
+      ::SendMessageTimeoutW(hwnd, message, wparam, lparam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) != 0;
+  EXPECT_TRUE(answered) << "message " << message << " to the program was not answered in time";
+  return answered ? static_cast<LRESULT>(result) : -1;
+}
+
+}  // namespace e2e

@@ -1,0 +1,95 @@
+// Drives the real ORVBuilder.exe from another process, the way a user's clicks and keys would: it
+// starts the program in a folder of its own, finds its dialog and message boxes, and works the
+// controls by their ids. Every wait is bounded, so a hung program fails a test instead of CI.
+#ifndef ORV_TESTS_E2E_DRIVER_H_
+#define ORV_TESTS_E2E_DRIVER_H_
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Control ids of the builder dialog, as its template gives them.
+enum ControlId {
+  kExit = IDOK,
+  kHandledList = 1000,
+  kEventList = 1001,
+  kBeginEdit = 1002,
+  kLoopEdit = 1003,
+  kAdd = 1004,
+  kRemove = 1005,
+  kBuild = 1006,
+  kBrowseBegin = 1007,
+  kBrowseLoop = 1008,
+};
+
+constexpr DWORD kWaitMs = 20000;
+
+// Polls check every few milliseconds; true as soon as it holds, false once timeoutMs have passed.
+bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs = kWaitMs);
+
+// The text of a window of any process (WM_GETTEXT, which Windows copies across processes).
+std::string WindowText(HWND hwnd);
+std::string ClassName(HWND hwnd);
+
+class BuilderProcess {
+ public:
+  BuilderProcess() = default;
+  // Ends the program if a test left it running.
+  ~BuilderProcess();
+  BuilderProcess(const BuilderProcess&) = delete;
+  BuilderProcess& operator=(const BuilderProcess&) = delete;
+
+  // --- start and end
+  // Starts exe in workDir with standard output and error going to stdoutPath, or with no standard
+  // handles at all (as when started from the desktop) for an empty path, and waits until its
+  // dialog is on the screen. False, with the reason in *err, when it does not get that far.
+  bool Launch(const std::string& exe, const std::string& workDir, const std::string& stdoutPath,
+              std::string* err);
+  bool WaitForExit(DWORD timeoutMs = kWaitMs);
+  bool Running() const;
+
+  // --- the dialog and its controls
+  HWND dialog() const { return dialog_; }
+  HWND Control(int id) const;
+  std::vector<std::string> ListItems(int id) const;
+  int ListSelection(int id) const;  // -1 for none
+  std::string Text(int id) const;
+  HWND Focus() const;  // the window with the keyboard focus in the program's thread
+  bool DialogEnabled() const;
+
+  // --- acting as the user
+  // Selects an item (-1 for none) and tells the dialog, as a click in the list would.
+  void SelectListItem(int id, int index);
+  void SetText(int id, const std::string& text);
+  // Posted, so a click that opens a modal box does not block the driver; Click then settles,
+  // PostClick (for a click that ends the program) does not.
+  void Click(int id);
+  void PostClick(int id);
+  void PostKey(HWND target, WPARAM virtualKey);
+  void PostSysCommand(WPARAM command);
+  // Returns once the program has handled every message posted to it before this call, or has
+  // opened a modal box on the way (a box's own loop handles them too). False on time-out.
+  bool Settle();
+
+  // --- message boxes
+  // The program's top-level dialog-class windows with this caption, the builder dialog excluded.
+  std::vector<HWND> MessageBoxes(const std::string& caption) const;
+  HWND WaitForMessageBox(const std::string& caption, DWORD timeoutMs = kWaitMs) const;
+  // Clicks the box's OK button and waits until the box is gone.
+  bool DismissMessageBox(HWND box);
+
+ private:
+  LRESULT Send(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) const;
+
+  PROCESS_INFORMATION process_ = {};
+  HWND dialog_ = nullptr;
+  bool settleMark_ = false;
+};
+
+}  // namespace e2e
+
+#endif  // ORV_TESTS_E2E_DRIVER_H_

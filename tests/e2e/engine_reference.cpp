@@ -1,0 +1,33 @@
+#include "engine_reference.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+#include "build_engine.h"
+#include "error_box_recorder.h"
+#include "scratch_dir.h"
+
+namespace e2e {
+
+Bytes EngineBuild(const std::string& script, const WorkDir& sources) {
+  const std::filesystem::path from = sources.path();
+  ScratchDir dir("e2e-engine-reference-" + std::to_string(::GetCurrentProcessId()));
+  for (const auto& entry : std::filesystem::directory_iterator(from)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_regular_file() && entry.path().extension() == ".orv" && name != "out.orv")
+      std::filesystem::copy_file(entry.path(), dir.path() / name);
+  }
+  ::WriteText("script.txt", script);
+  ClearShownErrors();
+  BuildFromScript();
+  EXPECT_TRUE(ShownErrors().empty()) << "the engine itself failed: " << ShownErrors().front();
+  ClearShownErrors();
+  EXPECT_TRUE(FileExists("out.orv")) << "the engine wrote no out.orv for:\n" << script;
+  return ReadBytes("out.orv");
+}
+
+}  // namespace e2e

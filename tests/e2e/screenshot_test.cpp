@@ -1,0 +1,43 @@
+// The dialog with a few handlers and "Combat" shown again: the state a screenshot shows. When
+// ORV_SCREENSHOT_BMP names a file, the dialog's pixels are saved there as a 24-bit BMP.
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "builder_test.h"
+#include "screen_capture.h"
+
+namespace e2e {
+namespace {
+
+using Screenshot = BuilderTest;
+
+TEST_F(Screenshot, CombatSelectedAmongThreeHandlers) {
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  Add(kCruising, "cruising_begin.orv", "cruising_loop.orv");
+  Add(kCombat, "combat_begin.orv", "combat_loop.orv");
+  Add(kFailed, "", "failed_loop.orv");
+  app().SelectListItem(kHandledList, 1);
+  ASSERT_EQ(app().ListItems(kHandledList), (std::vector<std::string>{"Cruising", "Combat", "Mission Failed"}));
+  EXPECT_EQ(app().ListSelection(kHandledList), 1);
+  EXPECT_EQ(app().ListSelection(kEventList), kCombat);
+  EXPECT_EQ(app().Text(kBeginEdit), "combat_begin.orv");
+  EXPECT_EQ(app().Text(kLoopEdit), "combat_loop.orv");
+  ExpectNoMessageBox();
+
+  const char* path = std::getenv("ORV_SCREENSHOT_BMP");
+  if (path == nullptr || *path == '\0') return;
+  // Painted in full before the pixels are taken.
+  ::RedrawWindow(app().dialog(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  app().Settle();
+  ::RedrawWindow(app().dialog(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const Image image = CaptureWindow(app().dialog());
+  RECT frame;
+  ASSERT_TRUE(::GetWindowRect(app().dialog(), &frame));
+  EXPECT_EQ(image.width, frame.right - frame.left);
+  EXPECT_EQ(image.height, frame.bottom - frame.top);
+  EXPECT_TRUE(SaveBmp24(image, path)) << "cannot write " << path;
+}
+
+}  // namespace
+}  // namespace e2e

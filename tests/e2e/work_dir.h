@@ -1,0 +1,40 @@
+// A folder of one test's own under the test's build folder: the program's working directory, with
+// the file its standard output goes to beside it. Made empty, and removed when the test ends.
+#ifndef ORV_TESTS_E2E_WORK_DIR_H_
+#define ORV_TESTS_E2E_WORK_DIR_H_
+
+#include <filesystem>
+#include <string>
+
+#include "orv_bytes.h"
+
+namespace e2e {
+
+class WorkDir {
+ public:
+  explicit WorkDir(const std::string& name);
+  ~WorkDir();
+  WorkDir(const WorkDir&) = delete;
+  WorkDir& operator=(const WorkDir&) = delete;
+
+  // The program's current directory, and a file in it.
+  std::string path() const { return work_.string(); }
+  std::string Path(const std::string& name) const { return (work_ / name).string(); }
+  std::string StdoutPath() const { return (root_ / "stdout.txt").string(); }
+
+  // Copies the example sources (*.orv) into the working directory.
+  void CopyExamples() const;
+  void Write(const std::string& name, const Bytes& bytes) const;
+  void WriteText(const std::string& name, const std::string& text) const;
+  Bytes Read(const std::string& name) const;
+  bool Exists(const std::string& name) const;
+  std::string ReadStdout() const;
+
+ private:
+  std::filesystem::path root_;
+  std::filesystem::path work_;
+};
+
+}  // namespace e2e
+
+#endif  // ORV_TESTS_E2E_WORK_DIR_H_
