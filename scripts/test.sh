@@ -78,12 +78,20 @@ export DISPLAY=$display WINEDEBUG=-all WINEPREFIX="$build/wine" WINEDLLOVERRIDES
 wineboot --init >/dev/null 2>&1 || true
 # Without a window manager Wine waits for one on every window it closes; unmanaged windows close at once.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+# A crashing test should fail at once, not wait in Wine's debugger until the time-out.
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false /f \
+  >/dev/null 2>&1 || true
 
 cmake -S "$root" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build "$build/win"
-run_ctest "$build/win" || overall=1
+# The end-to-end run also saves a picture of the dialog with a few handlers.
+rm -f "$build/screenshot.bmp" "$build/screenshot.png"
+ORV_SCREENSHOT_BMP="$build/screenshot.bmp" run_ctest "$build/win" || overall=1
 stop_xvfb
+if [[ -f $build/screenshot.bmp ]] && convert "$build/screenshot.bmp" "$build/screenshot.png"; then
+  echo "Screenshot of the dialog: $build/screenshot.png"
+fi
 
 echo
 echo "Total: $passed passed, $failed failed"
