@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "byte_source.h"
-#include "orv_inspect.h"
+#include "orv_layout.h"
 #include "orv_report.h"
 #include "subtools.h"
 

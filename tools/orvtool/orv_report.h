@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "orv_inspect.h"
+#include "orv_layout.h"
 
 std::string FormatOrvLayout(const OrvLayout& layout);
 

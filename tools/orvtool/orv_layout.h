@@ -1,7 +1,7 @@
 // Reading an ORV file's header into plain data and checking it against the layout rules of
 // orv_format.h, stopping at the first rule broken. Printing lives in orv_report.h.
-#ifndef ORVTOOL_ORV_INSPECT_H_
-#define ORVTOOL_ORV_INSPECT_H_
+#ifndef ORVTOOL_ORV_LAYOUT_H_
+#define ORVTOOL_ORV_LAYOUT_H_
 
 #include <cstdint>
 #include <string>
@@ -58,4 +58,4 @@ bool InspectOrv(ByteSource* in, OrvLayout* layout, std::string* err);
 // failed.
 bool CheckBuildSource(ByteSource* in, std::int32_t* payloadEnd, std::string* why);
 
-#endif  // ORVTOOL_ORV_INSPECT_H_
+#endif  // ORVTOOL_ORV_LAYOUT_H_

@@ -1,4 +1,4 @@
-#include "orv_inspect.h"
+#include "orv_layout.h"
 
 #include <cstdio>
 
