@@ -4,6 +4,9 @@
 
 #include "orv_format.h"
 
+// One entry row per script entry, so the reader's limit keeps the rows within their storage.
+static_assert(kMaxScriptEntries <= kMaxEntryRows, "entry rows must hold every script entry");
+
 namespace {
 std::string TooLarge(std::int64_t bytes) {
   return "Error, out.orv would be " + std::to_string(bytes) +
@@ -35,10 +38,6 @@ bool BuildTables::CutChunks(const ScriptEntry* entries, int n, std::string* err)
   int d = 1;
   std::int64_t total = 0;
   for (int e = 0; e < n; ++e) {
-    if (e >= kMaxEntryRows) {
-      *err = "Error, the build has more than " + std::to_string(kMaxEntryRows) + " entries, aborting.";
-      return false;
-    }
     entries_[e] = {entries[e].eventId, d, entries[e].loop};
     std::int32_t remaining = entries[e].payloadLength;
     while (remaining > 0) {

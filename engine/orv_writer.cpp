@@ -4,6 +4,12 @@
 #include <filesystem>
 #include <system_error>
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 #include "error_box.h"
 #include "file_io.h"
 #include "orv_format.h"
@@ -49,14 +55,33 @@ CopyResult CopyPayload(std::FILE* source, std::int32_t length, std::FILE* out) {
   return kCopied;
 }
 
+const char kOpenError[] = "Error opening out.orv, aborting.";
 const char kWriteError[] = "Error writing out.orv, aborting.";
+
+// An "out.orv" that is there but may not be written (read-only, a folder, held by another program)
+// must stop the build as writing it in place would, not be replaced behind the user's back.
+bool OutputWritable() {
+  std::error_code ec;
+  if (!std::filesystem::exists(kOutputFileName, ec) && !ec) return true;
+  return OpenFile(kOutputFileName, "r+b") != nullptr;
+}
 
 }  // namespace
 
+std::string OutputTempFileName() {
+#ifdef _WIN32
+  const long pid = _getpid();
+#else
+  const long pid = static_cast<long>(getpid());
+#endif
+  return std::string(kOutputFileName) + "." + std::to_string(pid) + ".tmp";
+}
+
 bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) {
-  FilePtr out = OpenFile(kOutputTempFileName, "wb");
+  const std::string tempName = OutputTempFileName();
+  FilePtr out = OutputWritable() ? OpenFile(tempName.c_str(), "wb") : nullptr;
   if (!out) {
-    ShowErrorBox("Error opening out.orv, aborting.");
+    ShowErrorBox(kOpenError);
     return false;
   }
   FilePtr source;
@@ -65,7 +90,7 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
     ShowErrorBox(text);
     source.reset();
     out.reset();
-    std::remove(kOutputTempFileName);
+    std::remove(tempName.c_str());
     return false;
   };
 
@@ -93,7 +118,7 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
   if (std::fclose(out.release()) != 0) return fail(kWriteError);
 
   std::error_code ec;
-  std::filesystem::rename(kOutputTempFileName, kOutputFileName, ec);
-  if (ec) return fail("Error replacing out.orv (" + ec.message() + "), aborting.");
+  std::filesystem::rename(tempName, kOutputFileName, ec);
+  if (ec) return fail(kOpenError);
   return true;
 }

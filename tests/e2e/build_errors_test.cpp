@@ -43,9 +43,9 @@ const Failure kFailures[] = {
      },
      "cruising_begin.orv", "cut.orv",
      "Error, \"cut.orv\" is 96 bytes long, shorter than the 156 bytes its header gives, aborting."},
-    {"OutOrvCannotBeCreated",
-     [](const WorkDir& d) { std::filesystem::create_directory(d.Path("out.orv.tmp")); }, "cruising_begin.orv",
-     "cruising_loop.orv", "Error opening out.orv, aborting."},
+    // A folder where out.orv should be: the build may neither write it nor replace it.
+    {"OutOrvCannotBeCreated", [](const WorkDir& d) { std::filesystem::create_directory(d.Path("out.orv")); },
+     "cruising_begin.orv", "cruising_loop.orv", "Error opening out.orv, aborting."},
 };
 
 class BuildFailure : public BuilderTest, public ::testing::WithParamInterface<Failure> {};
@@ -55,7 +55,8 @@ TEST_P(BuildFailure, ShowsTheEnginesBoxHoldsTheDialogAndLeavesOutOrvAsItWas) {
   dir().CopyExamples();
   if (failure.prepare) failure.prepare(dir());
   const Bytes previous = SourceFile(PayloadPattern(64, 9));
-  dir().Write("out.orv", previous);
+  const bool outIsFolder = std::filesystem::is_directory(dir().Path("out.orv"));
+  if (!outIsFolder) dir().Write("out.orv", previous);
   ASSERT_NO_FATAL_FAILURE(Launch());
   Add(kCruising, failure.begin, failure.loop);
   ExpectNoMessageBox();
@@ -89,7 +90,10 @@ TEST_P(BuildFailure, ShowsTheEnginesBoxHoldsTheDialogAndLeavesOutOrvAsItWas) {
   app().Settle();
   ExpectNoMessageBox();
   EXPECT_FALSE(dir().Exists("script.txt")) << "a failed build left its script behind";
-  EXPECT_EQ(dir().Read("out.orv"), previous) << "a failed build touched out.orv";
+  if (outIsFolder)
+    EXPECT_TRUE(std::filesystem::is_directory(dir().Path("out.orv"))) << "a failed build replaced out.orv";
+  else
+    EXPECT_EQ(dir().Read("out.orv"), previous) << "a failed build touched out.orv";
   EXPECT_EQ(app().ListItems(kHandledList), Strings{"Cruising"});
 }
 

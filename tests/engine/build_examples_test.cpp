@@ -19,7 +19,7 @@ TEST_F(BuildTest, EmptyScriptWritesTheSmallestFile) {
   EXPECT_TRUE(built_);
   EXPECT_TRUE(ShownErrors().empty());
   EXPECT_EQ(Output(), Header({0x3F35C28F, 0, 1, 0, 1, 0, 1, 2, 56, 0, 0, 56, 0, 0}));
-  EXPECT_FALSE(FileExists("out.orv.tmp"));
+  EXPECT_TRUE(NoTemporaryFiles());
 }
 
 TEST_F(BuildTest, ShortBeginAndLongLoop) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "build_engine.h"
@@ -36,10 +37,19 @@ class BuildTest : public ::testing::Test {
     ASSERT_EQ(ShownErrors().size(), 1u);
     EXPECT_EQ(ShownErrors()[0], text);
     EXPECT_EQ(ReadBytes("out.orv"), previous);
-    EXPECT_FALSE(FileExists("out.orv.tmp"));
+    EXPECT_TRUE(NoTemporaryFiles());
   }
 
   Bytes Output() { return ReadBytes("out.orv"); }
+
+  // No "out.orv.<pid>.tmp" file of any build is left in the folder.
+  static bool NoTemporaryFiles() {
+    for (const auto& file : std::filesystem::directory_iterator(".")) {
+      const std::string name = file.path().filename().string();
+      if (file.is_regular_file() && name.rfind("out.orv.", 0) == 0 && name.size() > 12 && name.substr(name.size() - 4) == ".tmp") return false;
+    }
+    return true;
+  }
 
   ScratchDir dir_;
   bool built_ = false;

@@ -2,16 +2,20 @@
 // walkable file or refuses cleanly, never a corrupt one.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <random>
 #include <string>
 
 #include "build_fixture.h"
+#include "build_tables.h"
+#include "orv_writer.h"
 #include "reference_orv.h"
 
 #ifdef __linux__
 #include <signal.h>
-#include <stdio.h>
 #include <sys/resource.h>
 #endif
 
@@ -136,51 +140,6 @@ TEST_F(BuildTest, OffsetsBeyond32BitsAreRefusedBeforeWriting) {
                 "address (2147483647), aborting.");
 }
 
-// Standard output through a stream that runs an action when the last phase begins, to change the
-// disk between the scan and the write.
-struct PhaseHook {
-  std::string marker;
-  std::function<void()> action;
-  FILE* real;
-};
-
-ssize_t HookWrite(void* cookie, const char* data, size_t size) {
-  auto* hook = static_cast<PhaseHook*>(cookie);
-  if (std::string(data, size).find(hook->marker) != std::string::npos) hook->action();
-  return static_cast<ssize_t>(fwrite(data, 1, size, hook->real));
-}
-
-void BuildWithHook(BuildTest* test, const std::function<void()>& action) {
-  PhaseHook hook{"Building interactive ORV", action, stdout};
-  cookie_io_functions_t io{nullptr, HookWrite, nullptr, nullptr};
-  FILE* hooked = fopencookie(&hook, "w", io);
-  stdout = hooked;
-  (void)test;
-  BuildFromScript();
-  stdout = hook.real;
-  fclose(hooked);
-}
-
-TEST_F(BuildTest, SourceThatShrinksOrVanishesDuringTheBuild) {
-  Source("a.orv", PayloadPattern(500, 1));
-  Source("b.orv", PayloadPattern(70000, 2));
-  Script("0 a.orv begin\n0 b.orv loop\n-1");
-  WriteBytes("out.orv", {'o', 'l', 'd'});
-  BuildWithHook(this, [] { std::filesystem::resize_file("b.orv", 1000); });
-  ASSERT_EQ(ShownErrors().size(), 1u);
-  EXPECT_EQ(ShownErrors()[0], "Error reading \"b.orv\", it is shorter than when the build began, aborting.");
-  EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));
-  EXPECT_FALSE(FileExists("out.orv.tmp"));
-
-  ClearShownErrors();
-  Source("b.orv", PayloadPattern(70000, 2));
-  BuildWithHook(this, [] { std::filesystem::remove("b.orv"); });
-  ASSERT_EQ(ShownErrors().size(), 1u);
-  EXPECT_EQ(ShownErrors()[0], "Error opening \"b.orv\", aborting.");
-  EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));
-  EXPECT_FALSE(FileExists("out.orv.tmp"));
-}
-
 // A file size limit stands in for a full disk.
 TEST_F(BuildTest, WriteFailureIsReportedAndLeavesThePreviousOutput) {
   Source("a.orv", PayloadPattern(300000, 1));
@@ -199,9 +158,57 @@ TEST_F(BuildTest, WriteFailureIsReportedAndLeavesThePreviousOutput) {
   EXPECT_EQ(ShownErrors()[0], "Error writing out.orv, aborting.");
   EXPECT_FALSE(built_);
   EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));
-  EXPECT_FALSE(FileExists("out.orv.tmp"));
+  EXPECT_TRUE(NoTemporaryFiles());
 }
 #endif
+
+// Runs the build's phases with a change to the disk between the scan and the write, as a source that
+// another program rewrites or deletes meanwhile would make.
+bool BuildChangingTheDisk(const std::vector<ScriptEntry>& entries, const std::function<void()>& change) {
+  auto tables = std::make_unique<BuildTables>();
+  tables->Reset();
+  std::string err;
+  const int n = static_cast<int>(entries.size());
+  EXPECT_TRUE(tables->CutChunks(entries.data(), n, &err) && tables->BuildStates(&err) && tables->PlaceInFile(&err))
+      << err;
+  change();
+  return WriteOrvFile(*tables, entries.data(), n);
+}
+
+ScriptEntry Entry(int eventId, const char* path, bool loop, std::int32_t payloadLength) {
+  ScriptEntry e{};
+  e.eventId = eventId;
+  std::snprintf(e.path, sizeof e.path, "%s", path);
+  e.loop = loop;
+  e.payloadLength = payloadLength;
+  return e;
+}
+
+TEST_F(BuildTest, SourceThatShrinksOrVanishesDuringTheBuild) {
+  Source("a.orv", PayloadPattern(500, 1));
+  Source("b.orv", PayloadPattern(70000, 2));
+  const std::vector<ScriptEntry> entries = {Entry(0, "a.orv", false, 500), Entry(0, "b.orv", true, 70000)};
+  WriteBytes("out.orv", {'o', 'l', 'd'});
+  EXPECT_FALSE(BuildChangingTheDisk(entries, [] { std::filesystem::resize_file("b.orv", 1000); }));
+  ASSERT_EQ(ShownErrors().size(), 1u);
+  EXPECT_EQ(ShownErrors()[0], "Error reading \"b.orv\", it is shorter than when the build began, aborting.");
+  EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));
+  EXPECT_TRUE(NoTemporaryFiles());
+
+  ClearShownErrors();
+  EXPECT_FALSE(BuildChangingTheDisk(entries, [] { std::filesystem::remove("b.orv"); }));
+  ASSERT_EQ(ShownErrors().size(), 1u);
+  EXPECT_EQ(ShownErrors()[0], "Error opening \"b.orv\", aborting.");
+  EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));
+  EXPECT_TRUE(NoTemporaryFiles());
+
+  // Unchanged, the same phases write the file.
+  ClearShownErrors();
+  Source("b.orv", PayloadPattern(70000, 2));
+  EXPECT_TRUE(BuildChangingTheDisk(entries, [] {}));
+  EXPECT_TRUE(ShownErrors().empty());
+  EXPECT_EQ(Output(), ReferenceOrv({{0, false, PayloadPattern(500, 1)}, {0, true, PayloadPattern(70000, 2)}}));
+}
 
 TEST_F(BuildTest, SuccessfulBuildReplacesThePreviousOutput) {
   const Bytes loop = PayloadPattern(1000, 6);
@@ -211,7 +218,7 @@ TEST_F(BuildTest, SuccessfulBuildReplacesThePreviousOutput) {
   Build();
   EXPECT_TRUE(built_);
   EXPECT_EQ(Output(), ReferenceOrv({{0, false, {}}, {0, true, loop}}));
-  EXPECT_FALSE(FileExists("out.orv.tmp"));
+  EXPECT_TRUE(NoTemporaryFiles());
 }
 
 }  // namespace
