@@ -2,8 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
-#include <new>
 
 #include "event_table.h"
 #include "file_io.h"
@@ -60,16 +58,11 @@ bool CHandlerTable::AddHandler(int eventId, const char* beginText, const char* l
 
 bool CHandlerTable::RemoveHandler(int index) {
   if (index < 0 || index >= count_) return false;
-  // Taken before the list is touched, so a failure leaves list and records in step.
-  std::unique_ptr<HandlerRecord[]> scratch(new (std::nothrow) HandlerRecord[kMaxHandlers]);
-  if (!scratch) return false;
-
+  // The later records move up in place, as the later list items do: nothing to allocate, so nothing
+  // can fail between the two and leave them out of step.
   handledList_.DeleteString(index);
-  int kept = 0;
-  for (int i = 0; i < count_; ++i)
-    if (i != index) scratch[kept++] = records_[i];
+  for (int i = index; i < count_ - 1; ++i) records_[i] = records_[i + 1];
   count_ = count_ - 1;
-  for (int i = 0; i < count_; ++i) records_[i] = scratch[i];
   return true;
 }
 
@@ -99,5 +92,8 @@ bool CHandlerTable::WriteScript() const {
   std::fputs("-1", script.get());
 
   const bool written = std::fflush(script.get()) == 0 && !std::ferror(script.get());
-  return std::fclose(script.release()) == 0 && written;
+  if (std::fclose(script.release()) == 0 && written) return true;
+  // Half a script must not be left behind for a build, or anyone else, to read.
+  std::remove(kScriptFileName);
+  return false;
 }

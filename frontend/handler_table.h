@@ -27,14 +27,15 @@ class CHandlerTable {
   bool AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength, int loopLength);
 
   // Removes handler `index` and its list item; false, with nothing changed, for an index outside the
-  // table or when there is no memory for the move.
+  // table.
   bool RemoveHandler(int index);
 
   // The handler's paths, or an empty text for an index outside the table.
   const char* GetBeginPath(int index) const;
   const char* GetLoopPath(int index) const;
 
-  // Writes "script.txt" in the current directory; false when it could not be written whole.
+  // Writes "script.txt" in the current directory; false, with no script left, when it could not be
+  // written whole.
   bool WriteScript() const;
 
   int GetCount() const { return count_; }

@@ -16,6 +16,11 @@
 #include "scratch_dir.h"
 #include "script_reader.h"
 
+#ifdef __linux__
+#include <signal.h>
+#include <sys/resource.h>
+#endif
+
 namespace {
 
 struct Handler {
@@ -153,6 +158,25 @@ TEST_F(HandlerTableTest, ScriptThatCannotBeWrittenIsReported) {
   Add(0, "a", "b");
   EXPECT_FALSE(table.WriteScript());
 }
+
+#ifdef __linux__
+// A file size limit stands in for a full disk: the script opens, but cannot be written whole.
+TEST_F(HandlerTableTest, HalfWrittenScriptIsNotLeftBehind) {
+  const std::string path(199, 'p');
+  for (int id = 0; id < kEventCount; ++id) Add(id, path, path);
+  rlimit previous{};
+  getrlimit(RLIMIT_FSIZE, &previous);
+  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  rlimit small = previous;
+  small.rlim_cur = 1000;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const bool written = table.WriteScript();
+  setrlimit(RLIMIT_FSIZE, &previous);
+  signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(written);
+  EXPECT_FALSE(FileExists("script.txt"));
+}
+#endif
 
 // Whatever handlers the author defines, the engine reads back exactly those entries.
 TEST_F(HandlerTableTest, EveryScriptReadsBackAsTheSameEntries) {
