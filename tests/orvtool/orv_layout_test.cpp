@@ -115,6 +115,20 @@ TEST(OrvInspect, RefusesHugeCountsInTinyFilesByTheirSize) {
   EXPECT_EQ("the chunk table of 2147483647 rows runs past the end of the file", Inspect(rows));
 }
 
+// Counts that do fit the file but would take more memory than the tool allows itself.
+TEST(OrvInspect, RefusesCountsBeyondWhatItHoldsInMemory) {
+  Bytes big(13 * 1000 * 1000, 0);
+  SetWord(&big, 0, static_cast<std::int32_t>(0x3F35C28F));
+  SetWord(&big, 8, 1000001);
+  EXPECT_EQ("stateCount 1000001 is more than orvtool reads (1000000)", Inspect(big));
+  SetWord(&big, 8, 1);
+  SetWord(&big, 16, 1000001);
+  EXPECT_EQ("the states hold more pairs than orvtool reads (1000000)", Inspect(big));
+  SetWord(&big, 16, 0);
+  SetWord(&big, 20, 1000001);
+  EXPECT_EQ("chunkCount 1000001 is more than orvtool reads (1000000)", Inspect(big));
+}
+
 std::string SourceVerdict(Bytes bytes, std::int32_t* end = nullptr) {
   MemorySource source(std::move(bytes));
   std::int32_t local = 0;

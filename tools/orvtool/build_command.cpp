@@ -4,13 +4,12 @@
 #include <vector>
 
 #include "build_engine.h"
+#include "script_reader.h"
 #include "error_count.h"
 #include "subtools.h"
 #include "system_calls.h"
 
 namespace {
-
-const char kScript[] = "script.txt";
 
 bool ParseBuildArgs(const std::vector<std::string>& args, std::string* dir, std::string* err) {
   bool haveDir = false;
@@ -45,9 +44,9 @@ int RunBuildCommand(const std::vector<std::string>& args) {
   }
   // The engine stays silent about a missing script, as the dialog always writes one; here it is the
   // user's to supply, so say what is missing.
-  std::FILE* script = std::fopen(kScript, "rb");
+  std::FILE* script = std::fopen(kScriptFileName, "rb");
   if (script == nullptr) {
-    std::fprintf(stderr, "orvtool build: no %s in %s\n", kScript,
+    std::fprintf(stderr, "orvtool build: no %s in %s\n", kScriptFileName,
                  dir.empty() ? "the current directory" : ("'" + dir + "'").c_str());
     return kExitUsage;
   }

@@ -8,6 +8,12 @@ namespace {
 
 using std::to_string;
 
+// What info holds in memory at most: far beyond any file a build writes (at most 100000 chunk rows
+// and state words), and small enough that no file can make the tool run out of memory.
+constexpr std::int64_t kMaxStatesRead = 1000000;
+constexpr std::int64_t kMaxPairsRead = 1000000;
+constexpr std::int64_t kMaxRowsRead = 1000000;
+
 std::string Hex(std::int32_t word) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%08x", static_cast<unsigned>(word));
@@ -36,7 +42,11 @@ bool ReadStates(ByteSource* in, OrvLayout* layout, std::uint64_t* pos, std::stri
   if (minimum > size - *pos)
     return Fail(err, "stateCount " + to_string(layout->stateCount) + " does not fit in a file of " +
                          to_string(size) + " bytes");
+  if (layout->stateCount > kMaxStatesRead)
+    return Fail(err, "stateCount " + to_string(layout->stateCount) + " is more than orvtool reads (" +
+                         to_string(kMaxStatesRead) + ")");
   layout->states.reserve(static_cast<std::size_t>(layout->stateCount));
+  std::int64_t pairsRead = 0;
   for (std::int32_t s = 0; s < layout->stateCount; ++s) {
     OrvState state;
     if (!in->ReadWord(*pos, &state.zeroWord) || !in->ReadWord(*pos + 4, &state.pairCount))
@@ -48,6 +58,9 @@ bool ReadStates(ByteSource* in, OrvLayout* layout, std::uint64_t* pos, std::stri
     if (pairBytes > size - *pos)
       return Fail(err, "state " + to_string(s) + " with pairCount " + to_string(state.pairCount) +
                            " runs past the end of the file");
+    pairsRead += state.pairCount;
+    if (pairsRead > kMaxPairsRead)
+      return Fail(err, "the states hold more pairs than orvtool reads (" + to_string(kMaxPairsRead) + ")");
     state.pairs.resize(static_cast<std::size_t>(state.pairCount));
     for (OrvPair& pair : state.pairs) {
       if (!in->ReadWord(*pos, &pair.eventId) || !in->ReadWord(*pos + 4, &pair.chunkIndex))
@@ -71,6 +84,9 @@ bool ReadRows(ByteSource* in, OrvLayout* layout, std::uint64_t* pos, std::string
   const std::uint64_t tableBytes = 12u * static_cast<std::uint64_t>(layout->chunkCount);
   if (tableBytes > size - *pos)
     return Fail(err, "the chunk table of " + to_string(layout->chunkCount) + " rows runs past the end of the file");
+  if (layout->chunkCount > kMaxRowsRead)
+    return Fail(err, "chunkCount " + to_string(layout->chunkCount) + " is more than orvtool reads (" +
+                         to_string(kMaxRowsRead) + ")");
   layout->rows.resize(static_cast<std::size_t>(layout->chunkCount));
   for (OrvRow& row : layout->rows) {
     if (!in->ReadWord(*pos, &row.dataOffset) || !in->ReadWord(*pos + 4, &row.stateIndex) ||
