@@ -40,23 +40,32 @@ now() { date +%s.%N; }
 builds=()
 copies=()
 peak_kib=0
-for round in $(seq "$rounds"); do
-  # Both write a new file with the disk settled: freeing a replaced 1 GiB file, or writing back the
-  # last round's pages, would otherwise be timed too.
+# Times one command that writes a new 1 GiB file, with the disk settled first: freeing a replaced
+# file, or writing back the last command's pages, would otherwise be timed too.
+timed() {
   rm -f copy.bin out.orv
   sync
+  local t0 t1
   t0=$(now)
-  cat "${sources[@]}" > copy.bin
+  "$@"
   t1=$(now)
-  sync
-  t1s=$(now)
-  "$orvtool" build > /dev/null
-  t2=$(now)
+  echo "$t1 - $t0" | bc -l
+}
+copy_sources() { cat "${sources[@]}" > copy.bin; }
+build_sources() { "$orvtool" build > /dev/null; }
+
+for round in $(seq "$rounds"); do
+  # Each goes first in every other round, so neither always meets the other's leftovers.
+  if (( round % 2 )); then
+    copy=$(timed copy_sources)
+    build=$(timed build_sources)
+  else
+    build=$(timed build_sources)
+    copy=$(timed copy_sources)
+  fi
   # Memory is measured in a run of its own, so the measuring does not weigh on the timing.
   rm -f out.orv
   /usr/bin/time -f '%M' -o rss.txt "$orvtool" build > /dev/null
-  copy=$(echo "$t1 - $t0" | bc -l)
-  build=$(echo "$t2 - $t1s" | bc -l)
   rss=$(cat rss.txt)
   printf 'round %d: build %.3f s, copy %.3f s, build peak memory %d KiB\n' "$round" "$build" "$copy" "$rss"
   builds+=("$build")
