@@ -74,9 +74,10 @@ for n in $(seq 90 120); do
   stop_xvfb
 done
 [[ -n $display ]] || { echo "Could not start Xvfb"; exit 1; }
-export DISPLAY=$display WINEDEBUG=-all WINEPREFIX="$build/wine" WINEDLLOVERRIDES="mscoree,mshtml="
+export DISPLAY=$display WINEDEBUG=-all WINEPREFIX="$build/wine-test" WINEDLLOVERRIDES="mscoree,mshtml="
 wineboot --init >/dev/null 2>&1 || true
-# Without a window manager Wine waits for one on every window it closes; unmanaged windows close at once.
+# A prefix of the tests' own: without a window manager Wine waits for one on every window it closes, so
+# the tests make their windows unmanaged, which a desktop session running the program would not want.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 # A crashing test should fail at once, not wait in Wine's debugger until the time-out.
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false /f \
