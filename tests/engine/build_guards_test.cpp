@@ -11,13 +11,10 @@
 
 #include "build_fixture.h"
 #include "build_tables.h"
+#include "file_size_limit.h"
 #include "orv_writer.h"
 #include "reference_orv.h"
 
-#ifdef __linux__
-#include <signal.h>
-#include <sys/resource.h>
-#endif
 
 namespace {
 
@@ -145,15 +142,10 @@ TEST_F(BuildTest, WriteFailureIsReportedAndLeavesThePreviousOutput) {
   Source("a.orv", PayloadPattern(300000, 1));
   Script("0 a.orv begin\n0 null loop\n-1");
   WriteBytes("out.orv", {'o', 'l', 'd'});
-  rlimit previous{};
-  getrlimit(RLIMIT_FSIZE, &previous);
-  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-  rlimit small = previous;
-  small.rlim_cur = 100000;
-  setrlimit(RLIMIT_FSIZE, &small);
-  Build();
-  setrlimit(RLIMIT_FSIZE, &previous);
-  signal(SIGXFSZ, oldHandler);
+  {
+    FileSizeLimit fullDisk(100000);
+    Build();
+  }
   ASSERT_EQ(ShownErrors().size(), 1u);
   EXPECT_EQ(ShownErrors()[0], "Error writing out.orv, aborting.");
   EXPECT_FALSE(built_);

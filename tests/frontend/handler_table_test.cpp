@@ -10,16 +10,12 @@
 
 #include "event_table.h"
 #include "fake_list.h"
+#include "file_size_limit.h"
 #include "file_io.h"
 #include "handler_table.h"
 #include "orv_bytes.h"
 #include "scratch_dir.h"
 #include "script_reader.h"
-
-#ifdef __linux__
-#include <signal.h>
-#include <sys/resource.h>
-#endif
 
 namespace {
 
@@ -164,16 +160,10 @@ TEST_F(HandlerTableTest, ScriptThatCannotBeWrittenIsReported) {
 TEST_F(HandlerTableTest, HalfWrittenScriptIsNotLeftBehind) {
   const std::string path(199, 'p');
   for (int id = 0; id < kEventCount; ++id) Add(id, path, path);
-  rlimit previous{};
-  getrlimit(RLIMIT_FSIZE, &previous);
-  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-  rlimit small = previous;
-  small.rlim_cur = 1000;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const bool written = table.WriteScript();
-  setrlimit(RLIMIT_FSIZE, &previous);
-  signal(SIGXFSZ, oldHandler);
-  EXPECT_FALSE(written);
+  {
+    FileSizeLimit fullDisk(1000);
+    EXPECT_FALSE(table.WriteScript());
+  }
   EXPECT_FALSE(FileExists("script.txt"));
 }
 #endif
