@@ -35,25 +35,30 @@ bool ParseEventId(const char* token, std::int32_t* value) {
 
 bool IsNullPath(const char* path) { return std::strcmp(path, "null") == 0; }
 
+std::string ReadErrorText() { return "Error reading \"" + std::string(kScriptFileName) + "\", aborting."; }
+
+std::string NotAFileText() {
+  return "Error reading \"" + std::string(kScriptFileName) + "\": it is not a regular file, aborting.";
+}
+
 ScriptReader::Token ScriptReader::ReadToken(char* out, int maxLength) {
   int c;
   do {
     c = std::fgetc(script_);
   } while (c != EOF && IsSpace(c));
-  if (c == EOF) return kEndOfFile;
+  if (c == EOF) return std::ferror(script_) ? kReadError : kEndOfFile;
 
+  // The token is refused as soon as it is too long or holds a NUL, without reading the rest of it: a
+  // script may be endless (a device) or gigabytes of one token, and no count may grow with it.
   int length = 0;
-  Token result = kToken;
   for (; c != EOF && !IsSpace(c); c = std::fgetc(script_)) {
-    if (c == '\0') result = kNulByte;
-    if (length < maxLength)
-      out[length] = static_cast<char>(c);
-    else if (result == kToken)
-      result = kTooLong;
-    ++length;
+    if (c == '\0') return kNulByte;
+    if (length == maxLength) return kTooLong;
+    out[length++] = static_cast<char>(c);
   }
-  out[length < maxLength ? length : maxLength] = '\0';
-  return result;
+  out[length] = '\0';
+  if (c == EOF && std::ferror(script_)) return kReadError;
+  return kToken;
 }
 
 ScriptReader::Result ScriptReader::Fail(const std::string& what, std::string* err) const {
@@ -69,6 +74,9 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
   switch (ReadToken(token, kMaxPathLength + 1)) {
     case kEndOfFile:
       *err = "Error in \"" + std::string(kScriptFileName) + "\": it ends without the terminator -1, aborting.";
+      return kError;
+    case kReadError:
+      *err = ReadErrorText();
       return kError;
     case kToken:
       if (ParseEventId(token, &entry->eventId)) break;
@@ -89,6 +97,9 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
       return Fail("the path is longer than " + std::to_string(kMaxPathLength) + " characters", err);
     case kNulByte:
       return Fail("the path holds a NUL character", err);
+    case kReadError:
+      *err = ReadErrorText();
+      return kError;
   }
 
   char typeWord[kMaxTypeWordLength + 1];
@@ -101,6 +112,9 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
       return Fail("the type word is longer than " + std::to_string(kMaxTypeWordLength) + " characters", err);
     case kNulByte:
       return Fail("the type word holds a NUL character", err);
+    case kReadError:
+      *err = ReadErrorText();
+      return kError;
   }
 
   entry->loop = EqualsIgnoringCase(typeWord, "loop");

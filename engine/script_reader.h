@@ -23,6 +23,10 @@ struct ScriptEntry {
 // True for the path that names no source. Only the lower-case word counts.
 bool IsNullPath(const char* path);
 
+// The texts for a script that cannot be read, and for one that is a folder, pipe or device.
+std::string ReadErrorText();
+std::string NotAFileText();
+
 class ScriptReader {
  public:
   enum Result { kEntry, kEnd, kError };
@@ -30,11 +34,12 @@ class ScriptReader {
   explicit ScriptReader(std::FILE* script) : script_(script) {}
 
   // Scans the next entry into *entry. kEnd at the terminator; kError with *err set when the script
-  // is malformed or would hold more than kMaxScriptEntries entries.
+  // is malformed, cannot be read, or would hold more than kMaxScriptEntries entries. Reads at most one
+  // character past the longest token it accepts, however long the script.
   Result Next(ScriptEntry* entry, std::string* err);
 
  private:
-  enum Token { kToken, kEndOfFile, kTooLong, kNulByte };
+  enum Token { kToken, kEndOfFile, kTooLong, kNulByte, kReadError };
   Token ReadToken(char* out, int maxLength);
   Result Fail(const std::string& what, std::string* err) const;
 

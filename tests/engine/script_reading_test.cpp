@@ -2,10 +2,13 @@
 // malformed script from being half read.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "build_fixture.h"
 #include "reference_orv.h"
+#include "script_reader.h"
 
 namespace {
 
@@ -112,3 +115,67 @@ TEST_F(BuildTest, NulCharacterInAPathIsRefused) {
 }
 
 }  // namespace
+
+#ifdef __linux__
+// A script of any length, made up as it is read: a start, then one character repeated for `length`
+// bytes, then an end. Counts how much the reader took.
+class GeneratedScript {
+ public:
+  GeneratedScript(std::string start, char repeated, std::uint64_t length, std::string end)
+      : start_(std::move(start)), repeated_(repeated), length_(length), end_(std::move(end)) {
+    cookie_io_functions_t io = {};
+    io.read = [](void* self, char* buffer, std::size_t size) -> ssize_t {
+      return static_cast<ssize_t>(static_cast<GeneratedScript*>(self)->Serve(buffer, size));
+    };
+    file_ = fopencookie(this, "rb", io);
+  }
+  ~GeneratedScript() { std::fclose(file_); }
+  std::FILE* file() const { return file_; }
+  std::uint64_t served() const { return served_; }
+
+ private:
+  std::size_t Serve(char* buffer, std::size_t size) {
+    std::size_t n = 0;
+    for (; n < size; ++n, ++served_) {
+      const std::uint64_t at = served_;
+      if (at < start_.size()) buffer[n] = start_[at];
+      else if (at < start_.size() + length_) buffer[n] = repeated_;
+      else if (at < start_.size() + length_ + end_.size()) buffer[n] = end_[at - start_.size() - length_];
+      else break;
+    }
+    return n;
+  }
+
+  std::string start_;
+  char repeated_;
+  std::uint64_t length_;
+  std::string end_;
+  std::uint64_t served_ = 0;
+  std::FILE* file_;
+};
+
+// Tokens of gigabytes, and a script without end (a device of NUL bytes), are refused after reading
+// little more than the longest token allowed: no count grows with the input.
+TEST(ScriptReader, TokensFarPastTheLimitsAreRefusedWithoutReadingThem) {
+  const std::uint64_t huge = 5ull << 30;  // past every 32-bit count
+  struct Case {
+    GeneratedScript script;
+    const char* error;
+  } cases[] = {
+      {{"0 ", 'p', huge, " begin\n-1"}, "entry 1: the path is longer than 199 characters"},
+      {{"0 a.orv ", 'l', huge, "\n-1"}, "entry 1: the type word is longer than 79 characters"},
+      {{"", '7', huge, " a.orv begin\n-1"}, "entry 1: the first token is not an event number"},
+      {{"0 ", '\0', 1ull << 62, ""}, "entry 1: the path holds a NUL character"},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.error);
+    ScriptReader reader(c.script.file());
+    ScriptEntry entry;
+    std::string err;
+    ASSERT_EQ(reader.Next(&entry, &err), ScriptReader::kError);
+    EXPECT_NE(err.find(c.error), std::string::npos) << err;
+    // stdio reads ahead by a buffer, so this is the buffer's size, not one token's.
+    EXPECT_LE(c.script.served(), 1u << 16);
+  }
+}
+#endif
