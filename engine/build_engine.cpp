@@ -32,7 +32,9 @@ bool ScanScript(std::FILE* script, int* n) {
         break;
     }
     if (!IsNullPath(entry.path)) {
-      FilePtr source = OpenFile(entry.path, "rb");
+      // A folder, pipe or device is no source either; it is refused as one that cannot be opened.
+      OpenFailure failure;
+      FilePtr source = OpenRegularFile(entry.path, &failure);
       if (!source) {
         ShowErrorBox("Error opening \"" + std::string(entry.path) + "\", aborting.");
         return false;
@@ -66,9 +68,14 @@ bool BuildFromScript() {
   g_tables.Reset();
   int n = 0;
 
-  FilePtr script = OpenFile(kScriptFileName, "rb");
-  if (!script) return false;
+  OpenFailure failure;
+  FilePtr script = OpenRegularFile(kScriptFileName, &failure);
+  if (failure == OpenFailure::kCannotOpen) return false;
   Progress("Processing script\n");
+  if (failure == OpenFailure::kNotRegular) {
+    ShowErrorBox(NotAFileText());
+    return false;
+  }
   if (!ScanScript(script.get(), &n)) return false;
   script.reset();
   PrintEntries(n);

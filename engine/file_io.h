@@ -1,10 +1,14 @@
-// Small helpers over stdio files: an owning handle, 64-bit seeks, and little-endian word reads.
+// Small helpers over stdio files: an owning handle, opening without blocking on anything but a regular
+// file, 64-bit seeks, little-endian word reads, and what replacing a file durably needs of the system.
+// The system-specific halves live in file_io-posix.cpp and file_io-win32.cpp.
 #ifndef ORV_ENGINE_FILE_IO_H_
 #define ORV_ENGINE_FILE_IO_H_
 
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <filesystem>
+#include <string>
 
 struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
@@ -13,6 +17,12 @@ struct FileCloser {
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 FilePtr OpenFile(const char* path, const char* mode);
+
+enum class OpenFailure { kNone, kCannotOpen, kNotRegular };
+
+// Opens an existing file for binary reading. A folder, pipe or device is refused (kNotRegular) without
+// waiting on it, as a read from a pipe no one writes to would wait for ever.
+FilePtr OpenRegularFile(const char* path, OpenFailure* failure);
 
 // Seeks to an absolute offset; works past 2 GiB on every platform.
 bool SeekTo(std::FILE* f, std::int64_t offset);
@@ -30,5 +40,34 @@ enum CopyResult { kCopied, kReadFailed, kWriteFailed, kCopyUnsupported };
 // far it got, and the caller copies the rest itself. `out` must have been flushed.
 CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t length, std::FILE* out,
                       std::int64_t* copied);
+
+// --- replacing a file
+
+// What is known of the file a path names, links followed.
+struct PathInfo {
+  bool exists = false;
+  bool regular = false;
+  int permissions = -1;  // the permission bits, or -1 where the system has none to keep
+};
+PathInfo InspectPath(const char* path);
+
+// The link's target when path is a symbolic link, made relative to the link's own folder; else "".
+std::string LinkTarget(const std::string& path);
+
+// Creates a file that is not there yet for binary writing: fails when anything, a symbolic link
+// included, already has the name, and never follows a link. `permissions` (-1 for the default) become
+// the new file's permission bits.
+FilePtr CreateNewFile(const char* path, int permissions);
+
+// Writes out what stdio buffers, then makes the system put the file's data on the disk.
+bool FlushToDisk(std::FILE* f);
+
+// Makes the system put the folder's entries (a rename into it) on the disk; true where it cannot be
+// asked for, or need not be.
+bool FlushFolder(const std::string& folder);
+
+// Closes the descriptor and removes the file by name, using only calls that are safe inside a signal
+// handler (a file still open cannot be removed everywhere).
+void CloseAndRemoveNow(int fd, const char* path);
 
 #endif  // ORV_ENGINE_FILE_IO_H_

@@ -1,17 +1,10 @@
 #include "orv_writer.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
-
-#ifdef _WIN32
-#include <process.h>
-#else
-#include <unistd.h>
-#endif
 
 #include "error_box.h"
 #include "file_io.h"
+#include "file_replacement.h"
 #include "orv_format.h"
 
 namespace {
@@ -58,29 +51,11 @@ CopyResult CopyPayload(std::FILE* source, std::int32_t length, std::FILE* out) {
 const char kOpenError[] = "Error opening out.orv, aborting.";
 const char kWriteError[] = "Error writing out.orv, aborting.";
 
-// An "out.orv" that is there but may not be written (read-only, a folder, held by another program)
-// must stop the build as writing it in place would, not be replaced behind the user's back.
-bool OutputWritable() {
-  std::error_code ec;
-  if (!std::filesystem::exists(kOutputFileName, ec) && !ec) return true;
-  return OpenFile(kOutputFileName, "r+b") != nullptr;
-}
-
 }  // namespace
 
-std::string OutputTempFileName() {
-#ifdef _WIN32
-  const long pid = _getpid();
-#else
-  const long pid = static_cast<long>(getpid());
-#endif
-  return std::string(kOutputFileName) + "." + std::to_string(pid) + ".tmp";
-}
-
 bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) {
-  const std::string tempName = OutputTempFileName();
-  FilePtr out = OutputWritable() ? OpenFile(tempName.c_str(), "wb") : nullptr;
-  if (!out) {
+  FileReplacement output;
+  if (!output.Begin(kOutputFileName)) {
     ShowErrorBox(kOpenError);
     return false;
   }
@@ -89,19 +64,20 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
   auto fail = [&](const std::string& text) {
     ShowErrorBox(text);
     source.reset();
-    out.reset();
-    std::remove(tempName.c_str());
+    output.Discard();
     return false;
   };
 
-  if (!WriteHeader(out.get(), tables, n)) return fail(kWriteError);
+  std::FILE* out = output.file();
+  if (!WriteHeader(out, tables, n)) return fail(kWriteError);
 
   for (int i = 0; i < n; ++i) {
     if (entries[i].payloadLength == 0) continue;
     const std::string quoted = "\"" + std::string(entries[i].path) + "\"";
-    source = OpenFile(entries[i].path, "rb");
+    OpenFailure failure;
+    source = OpenRegularFile(entries[i].path, &failure);
     if (!source) return fail("Error opening " + quoted + ", aborting.");
-    switch (CopyPayload(source.get(), entries[i].payloadLength, out.get())) {
+    switch (CopyPayload(source.get(), entries[i].payloadLength, out)) {
       case kCopied:
         break;
       case kReadFailed:
@@ -114,11 +90,14 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
   }
 
   // Buffered bytes may only fail to reach the disk here.
-  if (std::fflush(out.get()) != 0 || std::ferror(out.get())) return fail(kWriteError);
-  if (std::fclose(out.release()) != 0) return fail(kWriteError);
-
-  std::error_code ec;
-  std::filesystem::rename(tempName, kOutputFileName, ec);
-  if (ec) return fail(kOpenError);
-  return true;
+  if (std::ferror(out)) return fail(kWriteError);
+  switch (output.Commit()) {
+    case FileReplacement::kReplaced:
+      return true;
+    case FileReplacement::kWriteFailed:
+      return fail(kWriteError);
+    case FileReplacement::kRenameFailed:
+      break;
+  }
+  return fail(kOpenError);
 }

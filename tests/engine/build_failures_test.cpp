@@ -8,6 +8,10 @@
 #include "build_fixture.h"
 #include "orv_writer.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 TEST_F(BuildTest, SourceThatCannotBeOpened) {
@@ -70,19 +74,24 @@ TEST_F(BuildTest, SourceWithEmptyPayloadIsAccepted) {
 
 TEST_F(BuildTest, OutputThatCannotBeCreated) {
   Script("-1");
-  std::filesystem::create_directory(OutputTempFileName());  // where the new file must be written
-  ExpectRefused("Error opening out.orv, aborting.");
-  std::filesystem::remove(OutputTempFileName());
-
-  // An out.orv that cannot be written is not replaced behind the user's back either.
-  ClearShownErrors();
-  std::filesystem::remove("out.orv");
+  // An out.orv that cannot be written is not replaced behind the user's back.
   std::filesystem::create_directory("out.orv");
   Build();
   ASSERT_EQ(ShownErrors().size(), 1u);
   EXPECT_EQ(ShownErrors()[0], "Error opening out.orv, aborting.");
   EXPECT_TRUE(std::filesystem::is_directory("out.orv"));
   EXPECT_TRUE(NoTemporaryFiles());
+
+#ifndef _WIN32
+  // A link into a folder that is not there: no temporary file can be made beside its target.
+  ClearShownErrors();
+  std::filesystem::remove("out.orv");
+  std::filesystem::create_symlink("gone/out.orv", "out.orv");
+  Build();
+  ASSERT_EQ(ShownErrors().size(), 1u);
+  EXPECT_EQ(ShownErrors()[0], "Error opening out.orv, aborting.");
+  EXPECT_TRUE(std::filesystem::is_symlink("out.orv"));
+#endif
 }
 
 TEST_F(BuildTest, ErrorTextsAreShownWhole) {
@@ -143,3 +152,31 @@ TEST_F(BuildTest, BuildsAfterAFailureStartAfresh) {
 }
 
 }  // namespace
+
+// Only regular files are read: a folder, a pipe or a device is refused at once, never waited on.
+TEST_F(BuildTest, InputsThatAreNotFilesAreRefusedWithoutWaiting) {
+  const std::string notAFile = "Error reading \"script.txt\": it is not a regular file, aborting.";
+  std::filesystem::create_directory("script.txt");
+  ExpectRefused(notAFile);
+  std::filesystem::remove("script.txt");
+
+  std::filesystem::create_directory("folder.orv");
+  Script("0 folder.orv begin\n0 null loop\n-1");
+  ClearShownErrors();
+  ExpectRefused("Error opening \"folder.orv\", aborting.");
+#ifndef _WIN32
+  ASSERT_EQ(mkfifo("pipe.orv", 0600), 0);
+  Script("0 null begin\n0 pipe.orv loop\n-1");
+  ClearShownErrors();
+  ExpectRefused("Error opening \"pipe.orv\", aborting.");
+
+  std::filesystem::remove("script.txt");
+  ASSERT_EQ(mkfifo("script.txt", 0600), 0);
+  ClearShownErrors();
+  ExpectRefused(notAFile);
+  std::filesystem::remove("script.txt");
+  std::filesystem::create_symlink("/dev/zero", "script.txt");
+  ClearShownErrors();
+  ExpectRefused(notAFile);
+#endif
+}

@@ -42,13 +42,15 @@ class BuildTest : public ::testing::Test {
 
   Bytes Output() { return ReadBytes("out.orv"); }
 
-  // No "out.orv.<pid>.tmp" file of any build is left in the folder.
-  static bool NoTemporaryFiles() {
-    for (const auto& file : std::filesystem::directory_iterator(".")) {
+  // No temporary file of any build ("<name>.<random>.tmp") is left in the folder.
+  static bool NoTemporaryFiles(const std::string& folder = ".") { return TemporaryFiles(folder) == 0; }
+  static int TemporaryFiles(const std::string& folder = ".") {
+    int found = 0;
+    for (const auto& file : std::filesystem::directory_iterator(folder)) {
       const std::string name = file.path().filename().string();
-      if (file.is_regular_file() && name.rfind("out.orv.", 0) == 0 && name.size() > 12 && name.substr(name.size() - 4) == ".tmp") return false;
+      if (name.size() > 4 && name.compare(name.size() - 4, 4, ".tmp") == 0) ++found;
     }
-    return true;
+    return found;
   }
 
   ScratchDir dir_;

@@ -137,13 +137,14 @@ TEST_F(BuildTest, OffsetsBeyond32BitsAreRefusedBeforeWriting) {
                 "address (2147483647), aborting.");
 }
 
-// A file size limit stands in for a full disk.
+// A file size limit stands in for a full disk. The build itself keeps SIGXFSZ from ending the process,
+// so the limit is reported as a write error.
 TEST_F(BuildTest, WriteFailureIsReportedAndLeavesThePreviousOutput) {
   Source("a.orv", PayloadPattern(300000, 1));
   Script("0 a.orv begin\n0 null loop\n-1");
   WriteBytes("out.orv", {'o', 'l', 'd'});
   {
-    FileSizeLimit fullDisk(100000);
+    FileSizeLimit fullDisk(100000, FileSizeLimit::kLeaveSignal);
     Build();
   }
   ASSERT_EQ(ShownErrors().size(), 1u);
@@ -187,8 +188,30 @@ TEST_F(BuildTest, SourceThatShrinksOrVanishesDuringTheBuild) {
   EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));
   EXPECT_TRUE(NoTemporaryFiles());
 
+  // The box comes while the temporary file is still there and open; it is removed once the box is
+  // dismissed.
   ClearShownErrors();
+  int temporaryWhileShown = -1;
+  bool openWhileShown = false;
+  SetWhileErrorShown([&] {
+    temporaryWhileShown = TemporaryFiles();
+    for (const auto& file : std::filesystem::directory_iterator(".")) {
+      if (file.path().extension() != ".tmp") continue;
+#ifdef _WIN32
+      // Windows refuses to remove a file that is open.
+      std::error_code ec;
+      openWhileShown = !std::filesystem::remove(file.path(), ec);
+#else
+      for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        if (std::filesystem::equivalent(fd.path(), file.path(), ec)) openWhileShown = true;
+      }
+#endif
+    }
+  });
   EXPECT_FALSE(BuildChangingTheDisk(entries, [] { std::filesystem::remove("b.orv"); }));
+  EXPECT_EQ(temporaryWhileShown, 1);
+  EXPECT_TRUE(openWhileShown);
   ASSERT_EQ(ShownErrors().size(), 1u);
   EXPECT_EQ(ShownErrors()[0], "Error opening \"b.orv\", aborting.");
   EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));

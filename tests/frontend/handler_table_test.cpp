@@ -161,7 +161,7 @@ TEST_F(HandlerTableTest, HalfWrittenScriptIsNotLeftBehind) {
   const std::string path(199, 'p');
   for (int id = 0; id < kEventCount; ++id) Add(id, path, path);
   {
-    FileSizeLimit fullDisk(1000);
+    FileSizeLimit fullDisk(1000, FileSizeLimit::kIgnoreSignal);
     EXPECT_FALSE(table.WriteScript());
   }
   EXPECT_FALSE(FileExists("script.txt"));

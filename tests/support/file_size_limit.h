@@ -1,5 +1,6 @@
 // A full disk for tests, where Linux offers one cheaply: while this object lives, no file of the
-// process may grow past the given size, and writing past it fails instead of raising SIGXFSZ.
+// process may grow past the given size. Writing past it raises SIGXFSZ, which ends the process unless
+// the code under test ignores it; kIgnoreSignal ignores it for code that does not, so the write fails.
 #ifndef ORV_TESTS_FILE_SIZE_LIMIT_H_
 #define ORV_TESTS_FILE_SIZE_LIMIT_H_
 
@@ -9,9 +10,11 @@
 
 class FileSizeLimit {
  public:
-  explicit FileSizeLimit(rlim_t bytes) {
+  enum Signal { kLeaveSignal, kIgnoreSignal };
+
+  FileSizeLimit(rlim_t bytes, Signal signalAction) {
     getrlimit(RLIMIT_FSIZE, &previous_);
-    oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+    oldHandler_ = signal(SIGXFSZ, signalAction == kIgnoreSignal ? SIG_IGN : SIG_DFL);
     rlimit limit = previous_;
     limit.rlim_cur = bytes;
     setrlimit(RLIMIT_FSIZE, &limit);

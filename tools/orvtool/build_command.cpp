@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "build_engine.h"
+#include "file_io.h"
 #include "script_reader.h"
 #include "error_count.h"
 #include "subtools.h"
@@ -44,13 +45,14 @@ int RunBuildCommand(const std::vector<std::string>& args) {
   }
   // The engine stays silent about a missing script, as the dialog always writes one; here it is the
   // user's to supply, so say what is missing.
-  std::FILE* script = std::fopen(kScriptFileName, "rb");
-  if (script == nullptr) {
+  // A script that is there but no file (a folder, a pipe) is the engine's to refuse, with its message.
+  OpenFailure failure;
+  OpenRegularFile(kScriptFileName, &failure);
+  if (failure == OpenFailure::kCannotOpen) {
     std::fprintf(stderr, "orvtool build: no %s in %s\n", kScriptFileName,
                  dir.empty() ? "the current directory" : ("'" + dir + "'").c_str());
     return kExitUsage;
   }
-  std::fclose(script);
 
   const int errorsBefore = ErrorBoxCount();
   const bool written = BuildFromScript();

@@ -1,0 +1,109 @@
+#include "file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+FilePtr OpenRegularFile(const char* path, OpenFailure* failure) {
+  // Without O_NONBLOCK, opening a pipe waits for a writer; the flag is dropped again once the file is
+  // known to be regular, where it means nothing anyway.
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    *failure = OpenFailure::kCannotOpen;
+    return nullptr;
+  }
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    *failure = OpenFailure::kNotRegular;
+    return nullptr;
+  }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  FilePtr file(fdopen(fd, "rb"));
+  if (!file) {
+    close(fd);
+    *failure = OpenFailure::kCannotOpen;
+    return nullptr;
+  }
+  *failure = OpenFailure::kNone;
+  return file;
+}
+
+bool SeekTo(std::FILE* f, std::int64_t offset) { return fseeko(f, static_cast<off_t>(offset), SEEK_SET) == 0; }
+
+std::int64_t FileSize(std::FILE* f) {
+  if (fseeko(f, 0, SEEK_END) != 0) return -1;
+  return static_cast<std::int64_t>(ftello(f));
+}
+
+CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t length, std::FILE* out,
+                      std::int64_t* copied) {
+  *copied = 0;
+#ifdef __linux__
+  off_t from = static_cast<off_t>(offset);
+  while (*copied < length) {
+    const ssize_t n = copy_file_range(fileno(source), &from, fileno(out), nullptr,
+                                      static_cast<std::size_t>(length - *copied), 0);
+    if (n > 0) {
+      *copied += n;
+      continue;
+    }
+    if (n == 0) return kReadFailed;  // the source ends early
+    if (errno == EINTR) continue;
+    if (errno == ENOSPC || errno == EFBIG || errno == EDQUOT) return kWriteFailed;
+    if (errno == EIO) return kReadFailed;
+    return kCopyUnsupported;
+  }
+  return kCopied;
+#else
+  (void)source;
+  (void)offset;
+  (void)length;
+  (void)out;
+  return kCopyUnsupported;
+#endif
+}
+
+PathInfo InspectPath(const char* path) {
+  PathInfo info;
+  struct stat st;
+  if (stat(path, &st) != 0) return info;
+  info.exists = true;
+  info.regular = S_ISREG(st.st_mode);
+  info.permissions = static_cast<int>(st.st_mode & 07777);
+  return info;
+}
+
+FilePtr CreateNewFile(const char* path, int permissions) {
+  const int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  // The creation mode passes through the umask; the bits of a file being replaced are kept as they were.
+  if (permissions >= 0) fchmod(fd, static_cast<mode_t>(permissions));
+  FilePtr file(fdopen(fd, "wb"));
+  if (!file) {
+    close(fd);
+    unlink(path);
+  }
+  return file;
+}
+
+bool FlushToDisk(std::FILE* f) {
+  if (std::fflush(f) != 0) return false;
+  return fsync(fileno(f)) == 0;
+}
+
+bool FlushFolder(const std::string& folder) {
+  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  // Some file systems cannot flush a folder at all (EINVAL); their renames are not made durable this way.
+  const bool flushed = fsync(fd) == 0 || errno == EINVAL;
+  close(fd);
+  return flushed;
+}
+
+void CloseAndRemoveNow(int fd, const char* path) {
+  close(fd);
+  unlink(path);
+}

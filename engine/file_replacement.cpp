@@ -1,0 +1,99 @@
+#include "file_replacement.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include "signal_guard.h"
+
+namespace {
+
+// What the signal handler needs to remove the temporary file: plain storage, no allocation.
+char g_tempPath[4096];
+volatile int g_tempFd = -1;
+
+void RemoveTemporaryNow() {
+  if (g_tempPath[0] != '\0') CloseAndRemoveNow(g_tempFd, g_tempPath);
+}
+
+// Links are followed as opening the name would follow them, up to the depth systems allow.
+bool ResolveLinks(std::string* path) {
+  for (int depth = 0; depth < 40; ++depth) {
+    const std::string next = LinkTarget(*path);
+    if (next.empty()) return true;
+    *path = next;
+  }
+  return false;
+}
+
+// A name nobody can guess ahead, so nothing can be planted there in wait for the build.
+std::string RandomSuffix() {
+  static std::random_device device;
+  static unsigned counter = 0;
+  const auto now = static_cast<unsigned>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  std::mt19937 mix(device() ^ now ^ (++counter * 2654435761u));
+  char text[16];
+  std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(mix()));
+  return text;
+}
+
+}  // namespace
+
+FileReplacement::FileReplacement() = default;
+
+FileReplacement::~FileReplacement() { Discard(); }
+
+bool FileReplacement::Begin(const std::string& name) {
+  Discard();
+  target_ = name;
+  if (!ResolveLinks(&target_)) return false;
+
+  // A file there that may not be written (read-only, a folder, held by another program) stops the
+  // build as writing it in place would; it is not replaced behind the user's back.
+  const PathInfo old = InspectPath(target_.c_str());
+  if (old.exists && (!old.regular || !OpenFile(target_.c_str(), "r+b"))) return false;
+
+  guard_ = std::make_unique<SignalGuard>(RemoveTemporaryNow);
+  for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
+    const std::string candidate = target_ + "." + RandomSuffix() + ".tmp";
+    if (candidate.size() >= sizeof g_tempPath) break;
+    file_ = CreateNewFile(candidate.c_str(), old.exists ? old.permissions : -1);
+    if (!file_) continue;
+    std::memcpy(g_tempPath, candidate.c_str(), candidate.size() + 1);
+    g_tempFd = fileno(file_.get());
+    tempName_ = candidate;
+  }
+  if (!file_) guard_.reset();
+  return file_ != nullptr;
+}
+
+FileReplacement::Result FileReplacement::Commit() {
+  if (!FlushToDisk(file_.get())) return kWriteFailed;
+  // From here on the descriptor may be reused; the handler only removes the file by name.
+  g_tempFd = -1;
+  if (std::fclose(file_.release()) != 0) return kWriteFailed;
+  std::error_code ec;
+  std::filesystem::rename(tempName_, target_, ec);
+  if (ec) return kRenameFailed;
+  g_tempPath[0] = '\0';
+  tempName_.clear();
+  guard_.reset();
+  // The data is on the disk already; this makes the new name stay too. A folder that cannot be flushed
+  // still holds a whole file, old or new, so it is no reason to call the build failed.
+  FlushFolder(std::filesystem::path(target_).parent_path().string());
+  return kReplaced;
+}
+
+void FileReplacement::Discard() {
+  if (!tempName_.empty()) {
+    g_tempFd = -1;
+    file_.reset();
+    std::remove(tempName_.c_str());
+    g_tempPath[0] = '\0';
+    tempName_.clear();
+  }
+  guard_.reset();
+}

@@ -1,0 +1,48 @@
+// Replaces a file only as a whole. The new contents go to a temporary file created exclusively beside
+// the file (beside its target, when the name is a symbolic link, so the link stays a link), which is
+// flushed to the disk and then renamed over the file. Until then the old file is untouched, and the
+// temporary file is removed on every failure and when the process is interrupted or terminated.
+#ifndef ORV_ENGINE_FILE_REPLACEMENT_H_
+#define ORV_ENGINE_FILE_REPLACEMENT_H_
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "file_io.h"
+
+class SignalGuard;
+
+class FileReplacement {
+ public:
+  enum Result { kReplaced, kWriteFailed, kRenameFailed };
+
+  FileReplacement();
+  // Discards what was not committed.
+  ~FileReplacement();
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+
+  // Starts replacing `name`. False, with nothing created, when name is there but is no regular file
+  // or may not be written, or when no temporary file can be created beside it. One replacement at a
+  // time per process.
+  bool Begin(const std::string& name);
+  // The temporary file, for binary writing.
+  std::FILE* file() const { return file_.get(); }
+  // Puts the data on the disk and the new file in place of the old. On failure the temporary file is
+  // left for Discard, so the caller can report first and clean up after.
+  Result Commit();
+  // Closes and removes the temporary file, if there is one.
+  void Discard();
+
+  // The temporary file's name while there is one, else "".
+  const std::string& temporaryName() const { return tempName_; }
+
+ private:
+  std::string target_;
+  std::string tempName_;
+  FilePtr file_;
+  std::unique_ptr<SignalGuard> guard_;
+};
+
+#endif  // ORV_ENGINE_FILE_REPLACEMENT_H_

@@ -1,0 +1,102 @@
+// How a build puts the new out.orv in place: through a temporary file made exclusively beside the
+// file it replaces, keeping what the user set on that file, and cleaned up whatever goes wrong.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "build_fixture.h"
+#include "file_io.h"
+#include "file_replacement.h"
+#include "reference_orv.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST_F(BuildTest, TemporaryFileIsNeverAnExistingOne) {
+  WriteBytes("victim", {'v'});
+  EXPECT_EQ(CreateNewFile("victim", -1), nullptr);
+#ifndef _WIN32
+  fs::create_symlink("victim", "planted");
+  EXPECT_EQ(CreateNewFile("planted", -1), nullptr);
+  fs::create_symlink("nowhere", "dangling");
+  EXPECT_EQ(CreateNewFile("dangling", -1), nullptr);
+  EXPECT_FALSE(fs::exists("nowhere"));
+#endif
+  EXPECT_EQ(ReadBytes("victim"), (Bytes{'v'}));
+  EXPECT_NE(CreateNewFile("fresh", -1), nullptr);
+}
+
+// Two replacements of one file never share a temporary name, as two builds in one folder would not.
+TEST_F(BuildTest, FailedRenameLeavesTheOldFileAndNoTemporaryFile) {
+  WriteBytes("out.orv", {'o', 'l', 'd'});
+  FileReplacement first, second;
+  ASSERT_TRUE(first.Begin("out.orv"));
+  ASSERT_TRUE(second.Begin("out.orv"));
+  EXPECT_NE(first.temporaryName(), second.temporaryName());
+  second.Discard();
+
+  std::fputs("new", first.file());
+  // out.orv turns into a folder that is not empty, which no rename can replace.
+  fs::remove("out.orv");
+  fs::create_directories("out.orv/kept");
+  EXPECT_EQ(first.Commit(), FileReplacement::kRenameFailed);
+  first.Discard();
+  EXPECT_TRUE(fs::is_directory("out.orv/kept"));
+  EXPECT_TRUE(NoTemporaryFiles());
+}
+
+#ifndef _WIN32
+mode_t Permissions(const std::string& path) {
+  struct stat st;
+  EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
+  return st.st_mode & 07777;
+}
+
+TEST_F(BuildTest, ReplacedOutputKeepsItsPermissionBits) {
+  Script("-1");
+  WriteBytes("out.orv", {'o', 'l', 'd'});
+  for (mode_t mode : {0600, 0640, 0604}) {
+    ASSERT_EQ(chmod("out.orv", mode), 0);
+    Build();
+    ASSERT_TRUE(built_);
+    EXPECT_EQ(Permissions("out.orv"), mode);
+  }
+  EXPECT_EQ(Output(), ReferenceOrv({}));
+}
+
+// A link at out.orv stays a link: the file it points to is replaced, in its own folder.
+TEST_F(BuildTest, LinkAtTheOutputIsFollowed) {
+  Source("a.orv", PayloadPattern(70000, 1));
+  Script("0 a.orv begin\n0 null loop\n-1");
+  const Bytes built = ReferenceOrv({{0, false, PayloadPattern(70000, 1)}, {0, true, {}}});
+  fs::create_directories("assets/music");
+  WriteBytes("assets/music/level1.orv", {'o', 'l', 'd'});
+  ASSERT_EQ(chmod("assets/music/level1.orv", 0640), 0);
+  fs::create_symlink("music/level1.orv", "assets/current");
+  fs::create_symlink("assets/current", "out.orv");  // a link to a link
+
+  Build();
+  ASSERT_TRUE(built_);
+  EXPECT_TRUE(fs::is_symlink("out.orv"));
+  EXPECT_TRUE(fs::is_symlink("assets/current"));
+  EXPECT_EQ(ReadBytes("assets/music/level1.orv"), built);
+  EXPECT_EQ(Permissions("assets/music/level1.orv"), 0640u);
+  EXPECT_TRUE(NoTemporaryFiles() && NoTemporaryFiles("assets/music"));
+
+  // A link whose target is not there yet gets it made.
+  fs::remove("out.orv");
+  fs::create_symlink("assets/music/level2.orv", "out.orv");
+  Build();
+  ASSERT_TRUE(built_);
+  EXPECT_TRUE(fs::is_symlink("out.orv"));
+  EXPECT_EQ(ReadBytes("assets/music/level2.orv"), built);
+}
+#endif
+
+}  // namespace

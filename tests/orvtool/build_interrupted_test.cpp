@@ -1,0 +1,110 @@
+// orvtool build cut short from outside, as a pipeline's job control or a full disk would: the process
+// ends as it was told to or reports the write error, and never leaves a temporary file behind.
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "orv_samples.h"
+#include "run_orvtool.h"
+#include "temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A single-state source with a payload of `length` bytes that takes no room on the disk.
+void SparseSource(const TempDir& dir, const std::string& name, std::int32_t length) {
+  Bytes header = MakeOrv(1, {0, 1, 0, 1}, {56, 0, 0, 56 + length, 0, 0}, 0);
+  dir.Write(name, header);
+  fs::resize_file(dir.Path(name), 56 + static_cast<std::uintmax_t>(length));
+}
+
+int TemporaryFiles(const TempDir& dir) {
+  int found = 0;
+  for (const auto& file : fs::directory_iterator(dir.Path()))
+    if (file.path().extension() == ".tmp") ++found;
+  return found;
+}
+
+// Starts `orvtool build -C dir` with the ending signals at their defaults, whatever this process was
+// given, and an optional limit on the size of the files it writes.
+pid_t StartBuild(const TempDir& dir, rlim_t fileSizeLimit = RLIM_INFINITY) {
+  const std::string errPath = dir.Path("stderr.txt");
+  const pid_t pid = fork();
+  if (pid != 0) return pid;
+  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGXFSZ}) signal(sig, SIG_DFL);
+  rlimit limit;
+  getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = fileSizeLimit;
+  setrlimit(RLIMIT_FSIZE, &limit);
+  if (!freopen("/dev/null", "w", stdout) || !freopen(errPath.c_str(), "w", stderr)) _exit(126);
+  execl(ORVTOOL_PATH, "orvtool", "build", "-C", dir.Path().c_str(), static_cast<char*>(nullptr));
+  _exit(127);
+}
+
+TEST(OrvtoolBuildCutShort, SizeLimitIsReportedAsAWriteError) {
+  TempDir dir;
+  SparseSource(dir, "a.orv", 300000);
+  dir.Write("script.txt", Bytes{'0', ' ', 'a', '.', 'o', 'r', 'v', ' ', 'b', 'e', 'g', 'i', 'n', ' ', '-', '1'});
+  dir.Write("out.orv", {'o', 'l', 'd'});
+  int status = 0;
+  ASSERT_EQ(waitpid(StartBuild(dir, 100000), &status, 0) > 0, true);
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  const Bytes err = dir.Read("stderr.txt");
+  EXPECT_EQ(std::string(err.begin(), err.end()), "Error writing out.orv, aborting.\n");
+  EXPECT_EQ(dir.Read("out.orv"), (Bytes{'o', 'l', 'd'}));
+  EXPECT_EQ(TemporaryFiles(dir), 0);
+}
+
+// A real signal while the payload is being written: the temporary file is removed, the previous
+// out.orv stays, and the process ends by the signal, as the sender meant.
+TEST(OrvtoolBuildCutShort, EndingSignalsRemoveTheTemporaryFile) {
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(strsignal(sig));
+    TempDir dir;
+    SparseSource(dir, "big.orv", 128 << 20);  // long enough to be caught while writing
+    const std::string script = "0 big.orv begin\n0 null loop\n-1";
+    dir.Write("script.txt", Bytes(script.begin(), script.end()));
+    dir.Write("out.orv", {'o', 'l', 'd'});
+
+    const pid_t pid = StartBuild(dir);
+    int status = 0;
+    bool caught = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (std::chrono::steady_clock::now() < deadline && waitpid(pid, &status, WNOHANG) == 0) {
+      if (TemporaryFiles(dir) > 0) {
+        kill(pid, sig);
+        caught = true;
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    if (!caught) kill(pid, SIGKILL);
+    ASSERT_TRUE(caught) << "the build ended before its temporary file was seen";
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << "status " << status;
+    EXPECT_EQ(TemporaryFiles(dir), 0);
+    EXPECT_EQ(dir.Read("out.orv"), (Bytes{'o', 'l', 'd'}));
+  }
+}
+
+TEST(OrvtoolBuildCutShort, PipeAsScriptIsRefusedWithoutWaiting) {
+  TempDir dir;
+  ASSERT_EQ(mkfifo(dir.Path("script.txt").c_str(), 0600), 0);
+  const ToolRun run = RunOrvtool({"build"}, dir.Path());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Error reading \"script.txt\": it is not a regular file, aborting.\n");
+}
+
+}  // namespace
+#endif
