@@ -41,11 +41,11 @@ cmake -S "$root" -B "$build/asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORV_SANITI
 cmake --build "$build/asan"
 run_ctest "$build/asan" -j "$(nproc)" || overall=1
 
-step "Fuzzing the script reader and the source check, ${fuzz_seconds}s each"
+step "Fuzzing the script reader, the source check and the layout reader, ${fuzz_seconds}s each"
 cmake -S "$root" -B "$build/fuzz" -G Ninja -DORV_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   >/dev/null
 cmake --build "$build/fuzz"
-for pair in script_reader:script source_check:source; do
+for pair in script_reader:script source_check:source orv_layout:layout; do
   target=${pair%%:*} seeds=${pair##*:}
   mkdir -p "$build/fuzz/corpus-$seeds"
   if "$build/fuzz/tests/fuzz/${target}_fuzz" -max_total_time="$fuzz_seconds" -max_len=4096 -print_final_stats=0 \
