@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-utils imagemagick      # a display for them, and screenshots
   python3                               # checks that the committed icon is what its script draws
   time bc perl                          # the benchmark
+  strace                                # checks that a build flushes out.orv to the disk
 )
 
 missing=()

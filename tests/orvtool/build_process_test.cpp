@@ -1,5 +1,6 @@
-// orvtool build cut short from outside, as a pipeline's job control or a full disk would: the process
-// ends as it was told to or reports the write error, and never leaves a temporary file behind.
+// orvtool build as a process on a real disk. Cut short from outside, as a pipeline's job control or a
+// full disk would, it ends as it was told to or reports the write error, and never leaves a temporary
+// file behind; and what it reports as written has reached the disk before it took the old file's place.
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -11,6 +12,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <regex>
 #include <thread>
 
 #include "orv_samples.h"
@@ -104,6 +107,37 @@ TEST(OrvtoolBuildCutShort, PipeAsScriptIsRefusedWithoutWaiting) {
   const ToolRun run = RunOrvtool({"build"}, dir.Path());
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "Error reading \"script.txt\": it is not a regular file, aborting.\n");
+}
+
+// The system calls, as strace records them: the new file's data is flushed before the rename puts it
+// in place, and the folder after it, so a crash leaves the old file or the new one, whole.
+TEST(OrvtoolBuildOnDisk, NewFileReachesTheDiskBeforeAndAfterTheRename) {
+  if (std::system("strace -qq -o /dev/null true 2>/dev/null") != 0)
+    GTEST_SKIP() << "strace cannot trace processes on this machine";
+  TempDir dir;
+  const std::string script = "-1";
+  dir.Write("script.txt", Bytes(script.begin(), script.end()));
+  dir.Write("out.orv", {'o', 'l', 'd'});
+  const std::string command = "cd '" + dir.Path() + "' && strace -qq -e trace=openat,fsync,fdatasync,rename,renameat,"
+                              "renameat2 -o trace.txt '" ORVTOOL_PATH "' build >/dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+
+  std::ifstream trace(dir.Path("trace.txt"));
+  const std::regex openTemp(R"(openat\(.*"out\.orv\.[0-9a-f]+\.tmp", O_WRONLY\|O_CREAT\|O_EXCL.*\) = (\d+))");
+  const std::regex openFolder(R"(openat\(AT_FDCWD, "\.", .*O_DIRECTORY.*\) = (\d+))");
+  const std::regex flush(R"(f(data)?sync\((\d+)\) += 0)");
+  const std::regex rename(R"(rename(at2?)?\(.*"out\.orv\.[0-9a-f]+\.tmp",.*"out\.orv".*\) = 0)");
+  std::string tempFd, folderFd, steps;
+  for (std::string line; std::getline(trace, line);) {
+    std::smatch m;
+    if (std::regex_search(line, m, openTemp)) tempFd = m[1];
+    else if (std::regex_search(line, m, openFolder)) folderFd = m[1];
+    else if (std::regex_search(line, m, rename)) steps += "rename ";
+    else if (std::regex_search(line, m, flush) && m[2] == tempFd && steps.empty()) steps += "flush-file ";
+    else if (std::regex_search(line, m, flush) && m[2] == folderFd && !folderFd.empty()) steps += "flush-folder ";
+  }
+  EXPECT_EQ(steps, "flush-file rename flush-folder ");
+  EXPECT_EQ(dir.Read("out.orv").size(), 56u);
 }
 
 }  // namespace
