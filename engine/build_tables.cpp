@@ -41,11 +41,6 @@ bool BuildTables::CutChunks(const ScriptEntry* entries, int n, std::string* err)
     entries_[e] = {entries[e].eventId, d, entries[e].loop};
     std::int32_t remaining = entries[e].payloadLength;
     while (remaining > 0) {
-      // One row is kept back for the trailing row.
-      if (d >= kMaxChunkRows - 1) {
-        *err = "Error, the build needs more than " + std::to_string(kMaxChunkRows) + " chunk rows, aborting.";
-        return false;
-      }
       const std::int32_t piece = remaining < orv::kMaxChunkLength ? remaining : orv::kMaxChunkLength;
       const std::int32_t state = 2 * e + (piece == remaining ? 2 : 1);
       chunks_[d] = {static_cast<std::int32_t>(total), state, orv::ScaledLength(piece)};

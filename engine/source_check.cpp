@@ -7,36 +7,58 @@ namespace {
 std::string Quoted(const char* path) { return "\"" + std::string(path) + "\""; }
 }  // namespace
 
-bool CheckSource(std::FILE* file, const char* path, std::int32_t* payloadLength, std::string* err) {
-  const std::int64_t size = FileSize(file);
+std::int32_t SourceVerdict::payloadLength() const { return payloadEnd - orv::kSourcePayloadStart; }
+
+SourceVerdict JudgeSource(std::int64_t size, const WordReader& readWord) {
+  SourceVerdict v;
+  v.size = size;
   if (size < 0) {
-    *err = "Error reading " + Quoted(path) + ", aborting.";
-    return false;
+    v.fault = SourceFault::kSizeUnknown;
+    return v;
   }
-  // A file too short for the words at bytes 0, 8 and 44 is no ORV, whatever it begins with.
   std::int32_t magic = 0;
-  std::int32_t stateCount = 0;
-  std::int32_t payloadEnd = 0;
-  if (size < orv::kSourcePayloadEndOffset + 4 || !ReadWordAt(file, 0, &magic) ||
-      static_cast<std::uint32_t>(magic) != orv::kMagic || !ReadWordAt(file, orv::kSourceStateCountOffset, &stateCount) ||
-      !ReadWordAt(file, orv::kSourcePayloadEndOffset, &payloadEnd)) {
-    *err = "Error, " + Quoted(path) + " is not an ORV.";
+  if (size < orv::kSourcePayloadEndOffset + 4 || !readWord(0, &magic) ||
+      static_cast<std::uint32_t>(magic) != orv::kMagic || !readWord(orv::kSourceStateCountOffset, &v.stateCount) ||
+      !readWord(orv::kSourcePayloadEndOffset, &v.payloadEnd)) {
+    v.fault = SourceFault::kNotOrv;
+  } else if (v.stateCount != 1) {
+    v.fault = SourceFault::kNotSingleState;
+  } else if (v.payloadEnd < orv::kSourcePayloadStart) {
+    v.fault = SourceFault::kPayloadBeforeStart;
+  } else if (size < v.payloadEnd) {
+    v.fault = SourceFault::kShorterThanPayload;
+  }
+  return v;
+}
+
+std::string SourceFaultText(const SourceVerdict& v, const char* path) {
+  switch (v.fault) {
+    case SourceFault::kNone:
+      break;
+    case SourceFault::kSizeUnknown:
+      return "Error reading " + Quoted(path) + ", aborting.";
+    case SourceFault::kNotOrv:
+      return "Error, " + Quoted(path) + " is not an ORV.";
+    case SourceFault::kNotSingleState:
+      return Quoted(path) + " is not an ORV created with the Corvane Audio Tool, aborting to avoid problems.";
+    case SourceFault::kPayloadBeforeStart:
+      return "Error, " + Quoted(path) + " gives its payload end as " + std::to_string(v.payloadEnd) +
+             ", before the payload start " + std::to_string(orv::kSourcePayloadStart) + ", aborting.";
+    case SourceFault::kShorterThanPayload:
+      return "Error, " + Quoted(path) + " is " + std::to_string(v.size) + " bytes long, shorter than the " +
+             std::to_string(v.payloadEnd) + " bytes its header gives, aborting.";
+  }
+  return std::string();
+}
+
+bool CheckSource(std::FILE* file, const char* path, std::int32_t* payloadLength, std::string* err) {
+  const SourceVerdict verdict = JudgeSource(FileSize(file), [file](std::int64_t offset, std::int32_t* value) {
+    return ReadWordAt(file, offset, value);
+  });
+  if (!verdict.accepted()) {
+    *err = SourceFaultText(verdict, path);
     return false;
   }
-  if (stateCount != 1) {
-    *err = Quoted(path) + " is not an ORV created with the Corvane Audio Tool, aborting to avoid problems.";
-    return false;
-  }
-  if (payloadEnd < orv::kSourcePayloadStart) {
-    *err = "Error, " + Quoted(path) + " gives its payload end as " + std::to_string(payloadEnd) +
-           ", before the payload start " + std::to_string(orv::kSourcePayloadStart) + ", aborting.";
-    return false;
-  }
-  if (size < payloadEnd) {
-    *err = "Error, " + Quoted(path) + " is " + std::to_string(size) + " bytes long, shorter than the " +
-           std::to_string(payloadEnd) + " bytes its header gives, aborting.";
-    return false;
-  }
-  *payloadLength = payloadEnd - orv::kSourcePayloadStart;
+  *payloadLength = verdict.payloadLength();
   return true;
 }
