@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "orv_format.h"
 #include "script_reader.h"
 
 constexpr int kMaxEntryRows = 100000;
@@ -20,12 +21,6 @@ struct EntryRow {
   std::int32_t eventId;
   std::int32_t firstChunk;  // for an entry without payload, the index the next chunk row gets
   bool loop;
-};
-
-struct ChunkRow {
-  std::int32_t dataOffset;
-  std::int32_t stateIndex;
-  std::int32_t scaledLength;
 };
 
 class BuildTables {

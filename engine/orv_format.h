@@ -23,6 +23,13 @@
 
 #include <cstdint>
 
+// One row of the chunk table, as the file holds it.
+struct ChunkRow {
+  std::int32_t dataOffset = 0;
+  std::int32_t stateIndex = 0;
+  std::int32_t scaledLength = 0;
+};
+
 namespace orv {
 
 constexpr std::uint32_t kMagic = 0x3F35C28Fu;
