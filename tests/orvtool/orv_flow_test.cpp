@@ -28,7 +28,9 @@ std::string Trace(Bytes bytes, const std::vector<std::string>& words) {
     events.push_back(event);
   }
   const OrvLayout layout = Checked(std::move(bytes));
-  return TraceOrv(OrvFlow(layout), events);
+  std::string out;
+  TraceOrv(OrvFlow(layout), events, [&out](const std::string& line) { out += line; });
+  return out;
 }
 
 TEST(OrvTrace, PlaysTheWorkedExamples) {

@@ -49,32 +49,37 @@ bool ParseTraceEvent(const std::string& word, TraceEvent* event) {
   return true;
 }
 
-std::string TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events) {
+void TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events,
+              const std::function<void(const std::string& line)>& emit) {
   std::int64_t left = 0;
   for (const TraceEvent& event : events) left += event.count;
 
-  std::string out = StartLine(flow);
+  emit(StartLine(flow));
   int row = 1;
   for (const TraceEvent& event : events) {
     for (std::int64_t i = 0; i < event.count && row != flow.trailingRow(); ++i, --left) {
-      out += ChunkLine(flow, row);
+      emit(ChunkLine(flow, row));
       const FlowStep step = flow.Next(row, event.eventId);
-      out += "  " + EventLabel(event.eventId) + ": ";
+      const std::string who = "  " + EventLabel(event.eventId) + ": ";
       if (step.byPair)
-        out += "state " + to_string(step.stateIndex) + " sends it to " + RowName(flow, step.row) + "\n";
+        emit(who + "state " + to_string(step.stateIndex) + " sends it to " + RowName(flow, step.row) + "\n");
       else
-        out += "not in state " + to_string(step.stateIndex) + ", on to the next row, " + RowName(flow, step.row) + "\n";
+        emit(who + "not in state " + to_string(step.stateIndex) + ", on to the next row, " + RowName(flow, step.row) +
+             "\n");
       row = step.row;
       // Only a file this tool did not build sends the music back to the leading row.
       if (row == 0) {
-        out += StartLine(flow);
+        emit(StartLine(flow));
         row = 1;
       }
     }
   }
-  if (row != flow.trailingRow()) return out + "next: " + ChunkLine(flow, row);
-  out += "end";
+  if (row != flow.trailingRow()) {
+    emit("next: " + ChunkLine(flow, row));
+    return;
+  }
+  std::string end = "end";
   if (left > 0)
-    out += ", " + to_string(left) + (left == 1 ? " chunk end given goes unused" : " chunk ends given go unused");
-  return out + "\n";
+    end += ", " + to_string(left) + (left == 1 ? " chunk end given goes unused" : " chunk ends given go unused");
+  emit(end + "\n");
 }

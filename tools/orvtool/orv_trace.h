@@ -4,6 +4,7 @@
 #define ORVTOOL_ORV_TRACE_H_
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,9 @@ bool ParseTraceEvent(const std::string& word, TraceEvent* event);
 
 // The player starts at the leading row, which sends every event to chunk 1, so chunk 1 plays first. At
 // the end of each chunk played the next event decides; after the last one the chunk that would play
-// next is shown. Reaching the trailing row ends the music.
-std::string TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events);
+// next is shown. Reaching the trailing row ends the music. Each line goes to `emit` as it is made, so a
+// long run of events is never held in memory.
+void TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events,
+              const std::function<void(const std::string& line)>& emit);
 
 #endif  // ORVTOOL_ORV_TRACE_H_

@@ -24,6 +24,6 @@ int RunTraceCommand(const std::vector<std::string>& args) {
   OrvLayout layout;
   const int status = ReadSoundOrv("trace", args[0], &layout);
   if (status != kExitOk) return status;
-  std::fputs(TraceOrv(OrvFlow(layout), events).c_str(), stdout);
+  TraceOrv(OrvFlow(layout), events, [](const std::string& line) { std::fputs(line.c_str(), stdout); });
   return kExitOk;
 }
