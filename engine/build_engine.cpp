@@ -64,7 +64,7 @@ void Progress(const char* line) {
 
 }  // namespace
 
-bool BuildFromScript() {
+bool PlanBuild(BuildPlan* plan) {
   g_tables.Reset();
   int n = 0;
 
@@ -91,10 +91,18 @@ bool BuildFromScript() {
     ShowErrorBox(err);
     return false;
   }
+  *plan = {g_entries, n, &g_tables};
+  return true;
+}
+
+bool BuildFromScript() {
+  BuildPlan plan;
+  if (!PlanBuild(&plan)) return false;
+  std::string err;
   Progress("Building interactive ORV\n");
-  if (!g_tables.PlaceInFile(&err)) {
+  if (!plan.tables->PlaceInFile(&err)) {
     ShowErrorBox(err);
     return false;
   }
-  return WriteOrvFile(g_tables, g_entries, n);
+  return WriteOrvFile(*plan.tables, plan.entries, plan.entryCount);
 }

@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build                 # native build
   googletest libgtest-dev               # unit tests (sources for the cross build, libraries for native)
+  nlohmann-json3-dev                    # JSON of orvtool info --json (header-only, both builds)
+  graphviz                              # draws orvtool graph's output, in the tests and for the README
   clang libclang-rt-14-dev              # fuzzing with libFuzzer and the sanitizers
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the Windows build
   wine wine64                           # runs the Windows programs here

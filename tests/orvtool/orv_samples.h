@@ -50,4 +50,9 @@ inline Bytes NullBeginBuild() {
   return MakeOrv(5, {0, 1, 0, 1, 0, 0, 0, 1, 0, 1, 0, 0, 0, 1, 0, 1}, {116, 0, 0, 116, 4, 112, 161, 0, 0}, 45);
 }
 
+// Event 0 with a Begin of 30 bytes and a "null" Loop: the Begin's event leads to the trailing row.
+inline Bytes NullLoopBuild() {
+  return MakeOrv(5, {0, 1, 0, 1, 0, 0, 0, 1, 0, 2, 0, 0, 0, 1, 0, 2}, {116, 0, 0, 116, 2, 112, 146, 0, 0}, 30);
+}
+
 #endif  // ORVTOOL_TESTS_ORV_SAMPLES_H_

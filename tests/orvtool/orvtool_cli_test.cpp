@@ -26,6 +26,12 @@ TEST(OrvtoolCommandLine, ExitsTwoWithUsageOnStderrForAWrongCommandLine) {
       {{"info", "a.orv", "b.orv"}, "orvtool: info: unexpected argument 'b.orv'\n"},
       {{"build", "-C"}, "orvtool: build: -C needs a directory\n"},
       {{"build", "now"}, "orvtool: build: unexpected argument 'now'\n"},
+      {{"check", "-C", "a", "-C", "b"}, "orvtool: check: -C given more than once\n"},
+      {{"info", "--json"}, "orvtool: info: missing FILE\n"},
+      {{"trace", "a.orv"}, "orvtool: trace: missing EVENT\n"},
+      {{"trace", "a.orv", "0", "15"}, "orvtool: trace: '15' is no event id; give one from 0 to 14, or ID*COUNT"},
+      {{"trace", "a.orv", "Combat"}, "orvtool: trace: 'Combat' is no event id;"},
+      {{"graph"}, "orvtool: graph: missing FILE\n"},
   };
   TempDir dir;
   for (const Case& c : cases) {
@@ -45,8 +51,9 @@ TEST(OrvtoolCommandLine, HelpAndVersionGoToStdout) {
   EXPECT_EQ("orvtool 1.0.0.1\n", run.out);
   run = RunOrvtool({"--help"}, dir.Path());
   EXPECT_EQ(0, run.status);
-  EXPECT_TRUE(Has(run.out, "  build [-C DIR]  ")) << run.out;
-  EXPECT_TRUE(Has(run.out, "  info FILE       ")) << run.out;
+  for (const char* synopsis : {"  build [-C DIR]        ", "  check [-C DIR]        ", "  info [--json] FILE    ",
+                               "  trace FILE EVENT...   ", "  graph FILE            "})
+    EXPECT_TRUE(Has(run.out, synopsis)) << synopsis << "\n" << run.out;
   EXPECT_EQ("", run.err);
 }
 

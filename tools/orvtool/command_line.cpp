@@ -34,7 +34,12 @@ const char* const kOptions[] = {"--help", "--version"};
 const std::vector<Subtool>& Subtools() {
   static const std::vector<Subtool> table = {
       {"build", "[-C DIR]", "build out.orv from script.txt in the current directory, or in DIR", RunBuildCommand},
-      {"info", "FILE", "show an ORV file's header, states and chunks, and check its layout", RunInfoCommand},
+      {"check", "[-C DIR]", "run a build up to writing out.orv: its errors, the file's figures, music that runs on",
+       RunCheckCommand},
+      {"info", "[--json] FILE", "show an ORV file's header, states and chunks, and check its layout", RunInfoCommand},
+      {"trace", "FILE EVENT...", "play the file's chunks as the game would for events (ID, or ID*COUNT)",
+       RunTraceCommand},
+      {"graph", "FILE", "write the file's flow between Begin and Loop pieces as Graphviz DOT", RunGraphCommand},
   };
   return table;
 }
@@ -43,13 +48,13 @@ std::string UsageText() {
   std::string text = "usage: orvtool COMMAND [ARGS]\n\ncommands:\n";
   for (const Subtool& tool : Subtools()) {
     std::string synopsis = std::string(tool.name) + " " + tool.arguments;
-    synopsis.resize(std::max<std::size_t>(synopsis.size(), 16), ' ');
+    synopsis.resize(std::max<std::size_t>(synopsis.size() + 2, 22), ' ');
     text += "  " + synopsis + tool.description + "\n";
   }
   text +=
       "\noptions:\n"
-      "  --help          show this text\n"
-      "  --version       show the version\n";
+      "  --help                show this text\n"
+      "  --version             show the version\n";
   return text;
 }
 

@@ -1,24 +1,30 @@
-// `orvtool info FILE`: shows an ORV file and checks its layout.
+// `orvtool info [--json] FILE`: shows an ORV file and checks its layout.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "byte_source.h"
+#include "orv_json.h"
 #include "orv_layout.h"
 #include "orv_report.h"
+#include "read_orv_file.h"
 #include "subtools.h"
 
 int RunInfoCommand(const std::vector<std::string>& args) {
-  if (args.empty()) return UsageError("info: missing FILE");
-  if (args.size() > 1) return UsageError("info: unexpected argument '" + args[1] + "'");
-  const std::string& path = args[0];
+  bool json = false;
+  std::vector<std::string> files;
+  for (const std::string& arg : args) {
+    if (arg == "--json" && !json)
+      json = true;
+    else
+      files.push_back(arg);
+  }
+  if (files.empty()) return UsageError("info: missing FILE");
+  if (files.size() > 1) return UsageError("info: unexpected argument '" + files[1] + "'");
+  const std::string& path = files[0];
 
   FileSource file;
-  std::string err;
-  if (!file.Open(path, &err)) {
-    std::fprintf(stderr, "orvtool info: %s\n", err.c_str());
-    return kExitUsage;
-  }
+  if (!OpenOrvFile("info", path, &file)) return kExitUsage;
 
   OrvLayout layout;
   std::string fault;
@@ -27,12 +33,13 @@ int RunInfoCommand(const std::vector<std::string>& args) {
   std::string why;
   const bool source = CheckBuildSource(&file, &payloadEnd, &why);
 
-  std::string text = "file: " + path + "\n" + FormatOrvLayout(layout) +
-                     FormatSourceVerdict(layout, source, payloadEnd, why) +
-                     (valid ? "layout: ok\n" : "layout: broken\n");
+  const std::string text = json ? FormatOrvJson(path, layout, valid ? std::string() : fault, source)
+                                : "file: " + path + "\n" + FormatOrvLayout(layout) +
+                                      FormatSourceVerdict(layout, source, payloadEnd, why) +
+                                      (valid ? "layout: ok\n" : "layout: broken\n");
   std::fputs(text.c_str(), stdout);
   std::fflush(stdout);
   if (valid) return kExitOk;
-  std::fprintf(stderr, "orvtool info: %s: %s\n", path.c_str(), fault.c_str());
+  ReportBrokenLayout("info", path, fault);
   return kExitFailed;
 }

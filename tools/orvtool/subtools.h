@@ -20,7 +20,10 @@ struct Subtool {
 };
 
 int RunBuildCommand(const std::vector<std::string>& args);
+int RunCheckCommand(const std::vector<std::string>& args);
 int RunInfoCommand(const std::vector<std::string>& args);
+int RunTraceCommand(const std::vector<std::string>& args);
+int RunGraphCommand(const std::vector<std::string>& args);
 
 // The table, in the order --help lists it.
 const std::vector<Subtool>& Subtools();

@@ -1,0 +1,124 @@
+// The player's walk through hand-made files: trace on the worked examples of a build, and the graph
+// drawn from the same reading.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "orv_flow.h"
+#include "orv_graph.h"
+#include "orv_samples.h"
+#include "orv_trace.h"
+
+namespace {
+
+OrvLayout Checked(Bytes bytes) {
+  MemorySource source(std::move(bytes));
+  OrvLayout layout;
+  std::string err;
+  EXPECT_TRUE(InspectOrv(&source, &layout, &err)) << err;
+  return layout;
+}
+
+std::string Trace(Bytes bytes, const std::vector<std::string>& words) {
+  std::vector<TraceEvent> events;
+  for (const std::string& word : words) {
+    TraceEvent event;
+    EXPECT_TRUE(ParseTraceEvent(word, &event)) << word;
+    events.push_back(event);
+  }
+  const OrvLayout layout = Checked(std::move(bytes));
+  std::string out;
+  TraceOrv(OrvFlow(layout), events, [&out](const std::string& line) { out += line; });
+  return out;
+}
+
+TEST(OrvTrace, PlaysTheWorkedExamples) {
+  // Begin into Loop, on through the Loop's two chunks, back to the Loop's start.
+  EXPECT_EQ(
+      "start: the leading row sends every event to chunk 1\n"
+      "chunk 1: \"Cruising\" Begin, piece 1 of 1, 100 bytes\n"
+      "  event 0 \"Cruising\": state 2 sends it to chunk 2\n"
+      "chunk 2: \"Cruising\" Loop, piece 1 of 2, 60000 bytes\n"
+      "  event 0 \"Cruising\": not in state 3, on to the next row, chunk 3\n"
+      "chunk 3: \"Cruising\" Loop, piece 2 of 2, 10000 bytes\n"
+      "  event 0 \"Cruising\": state 4 sends it to chunk 2\n"
+      "next: chunk 2: \"Cruising\" Loop, piece 1 of 2, 60000 bytes\n",
+      Trace(BeginLoopBuild(), {"0*3"}));
+
+  // An event without a handler runs on to the next row, into the other event's Begin.
+  EXPECT_EQ(
+      "start: the leading row sends every event to chunk 1\n"
+      "chunk 1: \"Cruising\" Begin, piece 1 of 1, 30 bytes\n"
+      "  event 0 \"Cruising\": state 2 sends it to chunk 2\n"
+      "chunk 2: \"Cruising\" Loop, piece 1 of 1, 30 bytes\n"
+      "  event 2 \"Combat / Dmg\": not in state 4, on to the next row, chunk 3\n"
+      "chunk 3: \"Combat\" Begin, piece 1 of 1, 30 bytes\n"
+      "  event 1 \"Combat\": state 6 sends it to chunk 4\n"
+      "chunk 4: \"Combat\" Loop, piece 1 of 1, 30 bytes\n"
+      "  event 0 \"Cruising\": state 8 sends it to chunk 1\n"
+      "next: chunk 1: \"Cruising\" Begin, piece 1 of 1, 30 bytes\n",
+      Trace(TwoEventBuild(), {"0", "2", "1", "0"}));
+
+  // A null Loop: the Begin's own event reaches the trailing row, and the music ends.
+  EXPECT_EQ(
+      "start: the leading row sends every event to chunk 1\n"
+      "chunk 1: \"Cruising\" Begin, piece 1 of 1, 30 bytes\n"
+      "  event 0 \"Cruising\": state 2 sends it to row 2, the trailing row\n"
+      "end, 3 chunk ends given go unused\n",
+      Trace(NullLoopBuild(), {"0", "1*3"}));
+
+  EXPECT_EQ(
+      "start: the leading row sends every event to row 1, the trailing row\n"
+      "end, 1 chunk end given goes unused\n",
+      Trace(EmptyBuild(), {"3"}));
+}
+
+// A valid file that no build made: rows whose states do not tell an entry, and a pair back to the
+// leading row.
+TEST(OrvTrace, FollowsAFileNoBuildMade) {
+  const Bytes bytes = MakeOrv(1, {0, 2, 0, 1, 3, 0}, {76, 0, 0, 76, 0, 112, 106, 0, 0}, 30);
+  EXPECT_EQ(
+      "start: the leading row sends every event to chunk 1\n"
+      "chunk 1: state 0, of no entry, 30 bytes\n"
+      "  event 3 \"caps alive, fght dead\": state 0 sends it to row 0, the leading row\n"
+      "start: the leading row sends every event to chunk 1\n"
+      "chunk 1: state 0, of no entry, 30 bytes\n"
+      "  event 9: not in state 0, on to the next row, row 2, the trailing row\n"
+      "end\n",
+      Trace(bytes, {"3", "9"}));
+
+  const OrvLayout layout = Checked(bytes);
+  const std::string dot = GraphOrv(OrvFlow(layout), "odd.orv");
+  EXPECT_NE(std::string::npos, dot.find("  r1 [label=\"row 1\\nstate 0, 30 bytes\"];\n")) << dot;
+  EXPECT_NE(std::string::npos, dot.find("  r1 -> start [label=\"caps alive, fght dead\"];\n")) << dot;
+}
+
+TEST(OrvTrace, ReadsEventWords) {
+  TraceEvent event;
+  ASSERT_TRUE(ParseTraceEvent("14", &event));
+  EXPECT_EQ(14, event.eventId);
+  EXPECT_EQ(1, event.count);
+  ASSERT_TRUE(ParseTraceEvent("3*1000000", &event));
+  EXPECT_EQ(3, event.eventId);
+  EXPECT_EQ(1000000, event.count);
+  for (const char* word : {"", "15", "-1", "+1", "x", "1x", "1*", "*2", "1*0", "1*1000001", "1*2*3", "99999999999"})
+    EXPECT_FALSE(ParseTraceEvent(word, &event)) << word;
+}
+
+TEST(OrvGraph, DrawsEachEntryWithItsTransitions) {
+  const OrvLayout layout = Checked(TwoEventBuild());
+  const std::string dot = GraphOrv(OrvFlow(layout), "two.orv");
+  for (const char* part : {
+           "  e1 [label=\"Cruising Loop\\n1 chunk (2), 30 bytes\", fillcolor=",
+           "  start -> e0 [label=\"every event\"];\n",
+           "  e0 -> e1 [label=\"Cruising\\nany other event\"];\n",
+           "  e1 -> e1 [label=\"Cruising\"];\n",
+           "  e1 -> e2 [label=\"Combat\\nany other event\"];\n",
+           "  e3 -> e0 [label=\"Cruising\"];\n",
+           "  e3 -> end [label=\"any other event\", style=dashed];\n",
+       })
+    EXPECT_NE(std::string::npos, dot.find(part)) << part << "\n" << dot;
+}
+
+}  // namespace

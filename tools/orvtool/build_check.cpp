@@ -1,0 +1,125 @@
+#include "build_check.h"
+
+#include <set>
+
+#include "orv_format.h"
+
+namespace {
+
+using std::to_string;
+
+bool OwnRow(const OrvFlow& flow, int row, std::int32_t eventId) {
+  const FlowEntry* entry = flow.EntryOf(row);
+  return entry != nullptr && entry->haveEvent && entry->eventId == eventId;
+}
+
+// Why an event's music leaves it, as far as its script entries tell.
+std::string Reason(const ScriptEntry* entries, int n, std::int32_t eventId) {
+  bool beginPayload = false, loopPayload = false, loopNamed = false;
+  for (int i = 0; i < n; ++i) {
+    if (entries[i].eventId != eventId) continue;
+    if (entries[i].loop) {
+      loopPayload = loopPayload || entries[i].payloadLength > 0;
+      loopNamed = loopNamed || !IsNullPath(entries[i].path);
+    } else {
+      beginPayload = beginPayload || entries[i].payloadLength > 0;
+    }
+  }
+  if (!beginPayload && !loopPayload) return "; neither its Begin nor its Loop has any payload";
+  if (!loopPayload) return loopNamed ? "; its Loop source has no payload" : "; it has no Loop source";
+  return "";
+}
+
+// Follows the player from `row` with the event held, until the music loops within the event's own
+// entries, leaves them, or ends. Empty when it stays.
+std::string Walk(const OrvFlow& flow, int row, std::int32_t eventId) {
+  std::vector<bool> seen(static_cast<std::size_t>(flow.trailingRow()) + 1, false);
+  const FlowEntry* last = nullptr;
+  for (;;) {
+    if (row == 0) row = 1;  // the leading row starts the music again
+    std::string outcome;
+    if (row == flow.trailingRow()) {
+      outcome = "the music ends";
+    } else if (!OwnRow(flow, row, eventId)) {
+      const FlowEntry* entry = flow.EntryOf(row);
+      outcome = "the music runs on into " + (entry != nullptr ? EntryLabel(*entry) : std::string("a row of no entry")) +
+                " (chunk " + to_string(row) + ")";
+    } else if (seen[static_cast<std::size_t>(row)]) {
+      return "";
+    }
+    if (!outcome.empty()) {
+      const std::string where =
+          last == nullptr ? "as soon as it comes" : std::string("after its ") + (last->loop ? "Loop" : "Begin");
+      return where + " " + outcome;
+    }
+    seen[static_cast<std::size_t>(row)] = true;
+    last = flow.EntryOf(row);
+    row = flow.Next(row, eventId).row;
+  }
+}
+
+}  // namespace
+
+OrvLayout LayoutOfPlan(const BuildPlan& plan) {
+  const BuildTables& tables = *plan.tables;
+  OrvLayout layout;
+  layout.magic = static_cast<std::int32_t>(orv::kMagic);
+  layout.haveMagic = true;
+  layout.haveStateCount = true;
+  // The state words are records back to back, each {0, pairCount, pairs...}, as the file holds them.
+  for (int w = 0; w + 1 < tables.stateWordCount();) {
+    OrvState state;
+    state.zeroWord = tables.stateWord(w);
+    state.pairCount = tables.stateWord(w + 1);
+    w += 2;
+    for (int k = 0; k < state.pairCount && w + 1 < tables.stateWordCount(); ++k, w += 2)
+      state.pairs.push_back({tables.stateWord(w), tables.stateWord(w + 1)});
+    layout.states.push_back(std::move(state));
+  }
+  layout.stateCount = static_cast<std::int32_t>(layout.states.size());
+  layout.haveChunkCount = true;
+  layout.chunkCount = tables.chunkCount();
+  for (int i = 0; i < tables.chunkCount(); ++i) {
+    const ChunkRow& row = tables.chunk(i);
+    layout.rows.push_back({row.dataOffset, row.stateIndex, row.scaledLength});
+  }
+  layout.haveRows = true;
+  layout.headerLength = static_cast<std::uint64_t>(tables.headerLength());
+  layout.fileSize = layout.headerLength + static_cast<std::uint64_t>(tables.payloadTotal());
+  return layout;
+}
+
+std::vector<std::string> RunOnWarnings(const OrvFlow& flow, const ScriptEntry* entries, int n) {
+  std::vector<std::string> warnings;
+  std::set<std::int32_t> done;
+  for (int i = 0; i < n; ++i) {
+    const std::int32_t eventId = entries[i].eventId;
+    if (!done.insert(eventId).second) continue;
+    const std::string who = EventLabel(eventId) + ": ";
+    if (eventId < 0 || eventId > kMaxPairedEventId) {
+      warnings.push_back(who + "no state sends the music to an event outside 0 to " + to_string(kMaxPairedEventId));
+      continue;
+    }
+    // Where the event takes the music when it comes during another event's entry, or at the start.
+    std::set<int> starts;
+    for (int row = 1; row < flow.trailingRow(); ++row) {
+      if (OwnRow(flow, row, eventId)) continue;
+      const FlowStep step = flow.Next(row, eventId);
+      if (step.byPair) starts.insert(step.row);
+    }
+    if (OwnRow(flow, 1, eventId)) starts.insert(1);
+    if (starts.empty()) {
+      warnings.push_back(who + "no state sends the music to it" + Reason(entries, n, eventId));
+      continue;
+    }
+    for (int start : starts) {
+      const std::string outcome = Walk(flow, start, eventId);
+      if (outcome.empty()) continue;
+      const std::string text = who + outcome + Reason(entries, n, eventId);
+      bool known = false;
+      for (const std::string& have : warnings) known = known || have == text;
+      if (!known) warnings.push_back(text);
+    }
+  }
+  return warnings;
+}

@@ -1,0 +1,20 @@
+// What `orvtool check` tells of a build that has been planned but not written: the layout out.orv would
+// have, and the events whose music would run on into another event's entry, or end.
+#ifndef ORVTOOL_BUILD_CHECK_H_
+#define ORVTOOL_BUILD_CHECK_H_
+
+#include <string>
+#include <vector>
+
+#include "build_engine.h"
+#include "orv_flow.h"
+#include "orv_layout.h"
+
+// The header out.orv would get, read from the engine's tables once they are placed in the file.
+OrvLayout LayoutOfPlan(const BuildPlan& plan);
+
+// One text for each handled event that the player, with that event held, carries out of the event's
+// own entries: into another event's entry or to the end of the music. `entries` are the script's.
+std::vector<std::string> RunOnWarnings(const OrvFlow& flow, const ScriptEntry* entries, int n);
+
+#endif  // ORVTOOL_BUILD_CHECK_H_

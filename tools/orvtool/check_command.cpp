@@ -1,0 +1,41 @@
+// `orvtool check [-C DIR]`: a build up to the point where it would write out.orv, and what that file
+// would hold and do. Writes nothing.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "build_check.h"
+#include "build_engine.h"
+#include "build_folder.h"
+#include "error_box.h"
+#include "error_count.h"
+#include "orv_flow.h"
+#include "subtools.h"
+
+int RunCheckCommand(const std::vector<std::string>& args) {
+  const int status = EnterBuildFolder("check", args);
+  if (status != kExitOk) return status;
+
+  const int errorsBefore = ErrorBoxCount();
+  BuildPlan plan;
+  std::string err;
+  // Placing the tables in the file only moves offsets in memory; a file too large for them would stop
+  // the build there, so it stops the check too.
+  const bool planned = PlanBuild(&plan);
+  if (planned && !plan.tables->PlaceInFile(&err)) ShowErrorBox(err);
+  std::fflush(stdout);
+  if (!planned || !err.empty()) {
+    if (ErrorBoxCount() == errorsBefore) std::fprintf(stderr, "orvtool check: the build failed without a message\n");
+    return kExitFailed;
+  }
+
+  const OrvLayout layout = LayoutOfPlan(plan);
+  std::printf("out.orv would be %llu bytes: stateCount %d, chunkCount %d\n",
+              static_cast<unsigned long long>(layout.fileSize), static_cast<int>(layout.stateCount),
+              static_cast<int>(layout.chunkCount));
+  std::fflush(stdout);
+  const OrvFlow flow(layout);
+  for (const std::string& warning : RunOnWarnings(flow, plan.entries, plan.entryCount))
+    std::fprintf(stderr, "orvtool check: warning: %s\n", warning.c_str());
+  return kExitOk;
+}

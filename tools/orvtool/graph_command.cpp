@@ -1,0 +1,20 @@
+// `orvtool graph FILE`: a file's flow as Graphviz DOT on standard output.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "orv_flow.h"
+#include "orv_graph.h"
+#include "read_orv_file.h"
+#include "subtools.h"
+
+int RunGraphCommand(const std::vector<std::string>& args) {
+  if (args.empty()) return UsageError("graph: missing FILE");
+  if (args.size() > 1) return UsageError("graph: unexpected argument '" + args[1] + "'");
+
+  OrvLayout layout;
+  const int status = ReadSoundOrv("graph", args[0], &layout);
+  if (status != kExitOk) return status;
+  std::fputs(GraphOrv(OrvFlow(layout), args[0]).c_str(), stdout);
+  return kExitOk;
+}

@@ -1,0 +1,90 @@
+#include "orv_flow.h"
+
+#include "event_table.h"
+
+OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.rows.size(), -1) {
+  const std::vector<OrvRow>& rows = layout.rows;
+  const int trailing = trailingRow();
+  int lastEntry = -1;
+  int r = 1;
+  while (r < trailing) {
+    const std::int32_t state = rows[r].stateIndex;
+    if (state < 1) {
+      ++r;
+      continue;
+    }
+    const int e = (state - 1) / 2;
+    const std::int32_t lastState = 2 * e + 2;
+    int q = r;
+    while (q < trailing && rows[q].stateIndex == lastState - 1) ++q;
+    // A build's entries come in payload order, each run ended by its last state.
+    if (q == trailing || rows[q].stateIndex != lastState || e <= lastEntry) {
+      r = q > r ? q : r + 1;
+      continue;
+    }
+    FlowEntry entry;
+    entry.entry = e;
+    entry.firstRow = r;
+    entry.rowCount = q - r + 1;
+    entry.bytes = static_cast<std::int64_t>(rows[q + 1].dataOffset) - rows[r].dataOffset;
+    // The layout check keeps every state index within the table.
+    const std::vector<OrvPair>& pairs = layout.states[static_cast<std::size_t>(lastState)].pairs;
+    if (!pairs.empty()) {
+      entry.haveEvent = true;
+      entry.eventId = pairs[0].eventId;
+      entry.loop = pairs[0].chunkIndex == r;
+    }
+    for (int row = r; row <= q; ++row) entryOfRow_[static_cast<std::size_t>(row)] = static_cast<int>(entries_.size());
+    entries_.push_back(entry);
+    lastEntry = e;
+    r = q + 1;
+  }
+}
+
+const FlowEntry* OrvFlow::EntryOf(int row) const {
+  if (row < 0 || row >= static_cast<int>(entryOfRow_.size())) return nullptr;
+  const int index = entryOfRow_[static_cast<std::size_t>(row)];
+  return index < 0 ? nullptr : &entries_[static_cast<std::size_t>(index)];
+}
+
+std::int64_t OrvFlow::RowLength(int row) const {
+  if (row < 0 || row >= trailingRow()) return 0;
+  const std::vector<OrvRow>& rows = layout_.rows;
+  return static_cast<std::int64_t>(rows[static_cast<std::size_t>(row) + 1].dataOffset) -
+         rows[static_cast<std::size_t>(row)].dataOffset;
+}
+
+FlowStep OrvFlow::Next(int row, std::int32_t eventId) const {
+  FlowStep step;
+  step.stateIndex = layout_.rows[static_cast<std::size_t>(row)].stateIndex;
+  step.row = row + 1;
+  // Only the leading row of a file without states can lack one.
+  if (step.stateIndex < 0 || static_cast<std::size_t>(step.stateIndex) >= layout_.states.size()) return step;
+  for (const OrvPair& pair : layout_.states[static_cast<std::size_t>(step.stateIndex)].pairs) {
+    if (pair.eventId != eventId) continue;
+    step.row = pair.chunkIndex;
+    step.byPair = true;
+    return step;
+  }
+  return step;
+}
+
+std::string EventLabel(std::int32_t eventId) {
+  const char* name = EventName(eventId);
+  std::string label = "event " + std::to_string(eventId);
+  if (name != nullptr) label += std::string(" \"") + name + "\"";
+  return label;
+}
+
+std::string EventShortName(std::int32_t eventId) {
+  const char* name = EventName(eventId);
+  return name != nullptr ? std::string(name) : "event " + std::to_string(eventId);
+}
+
+std::string EntryLabel(const FlowEntry& entry) {
+  if (!entry.haveEvent) return "entry " + std::to_string(entry.entry);
+  const char* name = EventName(entry.eventId);
+  const std::string event =
+      name != nullptr ? "\"" + std::string(name) + "\"" : "event " + std::to_string(entry.eventId);
+  return event + (entry.loop ? " Loop" : " Begin");
+}

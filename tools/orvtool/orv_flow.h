@@ -1,0 +1,61 @@
+// How the game's player walks an ORV file: which script entry each chunk row was cut from, read back
+// from the state indices, and where the music goes at the end of a row for the event that holds then.
+#ifndef ORVTOOL_ORV_FLOW_H_
+#define ORVTOOL_ORV_FLOW_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "orv_layout.h"
+
+// The chunk rows cut from one script entry. A build gives entry e's chunks state 2e+1 and its last one
+// 2e+2, whose first pair is the entry's own event: back to the entry's first chunk for a Loop, on to
+// what follows for a Begin.
+struct FlowEntry {
+  int entry = 0;           // e
+  bool haveEvent = false;  // false when state 2e+2 holds no pair to tell the event by
+  std::int32_t eventId = 0;
+  bool loop = false;
+  int firstRow = 0;
+  int rowCount = 0;
+  std::int64_t bytes = 0;
+};
+
+struct FlowStep {
+  int row = 0;          // where the player goes
+  bool byPair = false;  // false: the state holds no pair for the event, so on to the next row
+  std::int32_t stateIndex = 0;
+};
+
+class OrvFlow {
+ public:
+  // The layout must have passed CheckOrvLayout. Rows that do not fall into entries the way a build cuts
+  // them (a file this tool did not build) belong to no entry, and are shown by their state alone.
+  explicit OrvFlow(const OrvLayout& layout);
+
+  const OrvLayout& layout() const { return layout_; }
+  int trailingRow() const { return static_cast<int>(layout_.rows.size()) - 1; }
+  const std::vector<FlowEntry>& entries() const { return entries_; }
+  // The entry a row was cut from, or nullptr for the leading and trailing rows and rows of no entry.
+  const FlowEntry* EntryOf(int row) const;
+  std::int64_t RowLength(int row) const;
+
+  // At the end of `row` with `eventId` current: the row of the state's first pair for that event, or
+  // else the next row.
+  FlowStep Next(int row, std::int32_t eventId) const;
+
+ private:
+  const OrvLayout& layout_;
+  std::vector<FlowEntry> entries_;
+  std::vector<int> entryOfRow_;  // index into entries_, or -1
+};
+
+// `event 1 "Combat"`, or `event 9` for an event without a name.
+std::string EventLabel(std::int32_t eventId);
+// The event's name, or `event 9` for one without.
+std::string EventShortName(std::int32_t eventId);
+// `"Combat" Loop`, `event 9 Begin`, or `entry 3` when the event cannot be told.
+std::string EntryLabel(const FlowEntry& entry);
+
+#endif  // ORVTOOL_ORV_FLOW_H_

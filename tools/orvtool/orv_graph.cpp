@@ -1,0 +1,128 @@
+#include "orv_graph.h"
+
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using std::to_string;
+
+// Light fills that tell the events apart; black text stays readable on each.
+const char* const kFills[] = {"#cfe2f3", "#f4cccc", "#d9ead3", "#fff2cc", "#d9d2e9", "#fce5cd"};
+
+std::string Quoted(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    if (c == '\n')
+      out += "\\n";
+    else
+      out += c;
+  }
+  return out + "\"";
+}
+
+std::string NodeOf(const OrvFlow& flow, int row) {
+  if (row == 0) return "start";
+  if (row == flow.trailingRow()) return "end";
+  const FlowEntry* entry = flow.EntryOf(row);
+  if (entry != nullptr) return "e" + to_string(entry - flow.entries().data());
+  return "r" + to_string(row);
+}
+
+std::string Rows(int first, int count) {
+  const std::string range = count == 1 ? to_string(first) : to_string(first) + "-" + to_string(first + count - 1);
+  return to_string(count) + (count == 1 ? " chunk (" : " chunks (") + range + ")";
+}
+
+std::string EntryNode(const FlowEntry& entry, std::size_t index) {
+  std::string label = entry.haveEvent ? EventShortName(entry.eventId) + (entry.loop ? " Loop" : " Begin")
+                                      : "entry " + to_string(entry.entry);
+  label += "\n" + Rows(entry.firstRow, entry.rowCount) + ", " + to_string(entry.bytes) + " bytes";
+  std::string node = "  e" + to_string(index) + " [label=" + Quoted(label);
+  if (entry.haveEvent && entry.eventId >= 0)
+    node += ", fillcolor=" + Quoted(kFills[entry.eventId % static_cast<std::int32_t>(sizeof kFills / sizeof *kFills)]);
+  return node + "];\n";
+}
+
+// Edges between two nodes, in the order first met, each with the labels of what takes it.
+class Edges {
+ public:
+  void Add(const std::string& from, const std::string& to, const std::string& label, bool fallThrough) {
+    const auto key = std::make_pair(from, to);
+    auto found = index_.find(key);
+    if (found == index_.end()) {
+      found = index_.emplace(key, edges_.size()).first;
+      edges_.push_back({from, to, {}, true});
+    }
+    Edge& edge = edges_[found->second];
+    for (const std::string& have : edge.labels)
+      if (have == label) return;
+    edge.labels.push_back(label);
+    edge.fallThroughOnly = edge.fallThroughOnly && fallThrough;
+  }
+
+  std::string Dot() const {
+    std::string out;
+    for (const Edge& edge : edges_) {
+      std::string label;
+      for (const std::string& part : edge.labels) label += (label.empty() ? "" : "\n") + part;
+      out += "  " + edge.from + " -> " + edge.to + " [label=" + Quoted(label);
+      if (edge.fallThroughOnly) out += ", style=dashed";
+      out += "];\n";
+    }
+    return out;
+  }
+
+ private:
+  struct Edge {
+    std::string from, to;
+    std::vector<std::string> labels;
+    bool fallThroughOnly;
+  };
+  std::vector<Edge> edges_;
+  std::map<std::pair<std::string, std::string>, std::size_t> index_;
+};
+
+}  // namespace
+
+std::string GraphOrv(const OrvFlow& flow, const std::string& title) {
+  const OrvLayout& layout = flow.layout();
+  std::string out = "digraph orv {\n  label=" + Quoted(title) + ";\n  labelloc=t;\n  fontname=\"Helvetica\";\n";
+  out += "  node [shape=box, style=\"rounded,filled\", fillcolor=\"#eeeeee\", fontname=\"Helvetica\"];\n";
+  out += "  edge [fontname=\"Helvetica\", fontsize=10];\n";
+  out += "  start [shape=circle, label=\"start\"];\n  end [shape=doublecircle, label=\"end\"];\n";
+  for (std::size_t i = 0; i < flow.entries().size(); ++i) out += EntryNode(flow.entries()[i], i);
+  for (int row = 1; row < flow.trailingRow(); ++row) {
+    if (flow.EntryOf(row) != nullptr) continue;
+    const std::string label = "row " + to_string(row) + "\nstate " +
+                              to_string(layout.rows[static_cast<std::size_t>(row)].stateIndex) + ", " +
+                              to_string(flow.RowLength(row)) + " bytes";
+    out += "  r" + to_string(row) + " [label=" + Quoted(label) + "];\n";
+  }
+
+  Edges edges;
+  edges.Add("start", NodeOf(flow, 1), "every event", false);
+  for (int row = 1; row < flow.trailingRow(); ++row) {
+    const std::string from = NodeOf(flow, row);
+    const OrvState& state =
+        layout.states[static_cast<std::size_t>(layout.rows[static_cast<std::size_t>(row)].stateIndex)];
+    std::vector<std::int32_t> seen;
+    for (const OrvPair& pair : state.pairs) {
+      // The player takes the first pair for an event; a later one is never followed.
+      bool shadowed = false;
+      for (std::int32_t id : seen) shadowed = shadowed || id == pair.eventId;
+      if (shadowed) continue;
+      seen.push_back(pair.eventId);
+      std::string label = EventShortName(pair.eventId);
+      const FlowEntry* target = flow.EntryOf(pair.chunkIndex);
+      if (target != nullptr && target->firstRow != pair.chunkIndex)
+        label += " (to chunk " + to_string(pair.chunkIndex) + ")";
+      edges.Add(from, NodeOf(flow, pair.chunkIndex), label, false);
+    }
+    // Within an entry the music simply goes on; only at its end does running on lead elsewhere.
+    if (NodeOf(flow, row + 1) != from) edges.Add(from, NodeOf(flow, row + 1), "any other event", true);
+  }
+  return out + edges.Dot() + "}\n";
+}

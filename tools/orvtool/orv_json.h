@@ -1,0 +1,15 @@
+// `orvtool info --json`: the same reading of a file as the text report, as one JSON object for
+// pipelines. Figures not reached before a fault are null.
+#ifndef ORVTOOL_ORV_JSON_H_
+#define ORVTOOL_ORV_JSON_H_
+
+#include <string>
+
+#include "orv_layout.h"
+
+// `fault` is empty for a valid file. Text that is not UTF-8 (a path in a local code page) is kept
+// readable with replacement characters rather than refused.
+std::string FormatOrvJson(const std::string& path, const OrvLayout& layout, const std::string& fault,
+                          bool acceptableAsSource);
+
+#endif  // ORVTOOL_ORV_JSON_H_

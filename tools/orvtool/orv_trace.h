@@ -1,0 +1,32 @@
+// `orvtool trace`: the chunks the game's player plays from a file for a given run of events, one line
+// a chunk with the entry it belongs to, then the transition taken.
+#ifndef ORVTOOL_ORV_TRACE_H_
+#define ORVTOOL_ORV_TRACE_H_
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "orv_flow.h"
+
+// One EVENT word: `count` chunk ends in a row with this event current.
+struct TraceEvent {
+  std::int32_t eventId = 0;
+  std::int64_t count = 1;
+};
+
+constexpr std::int32_t kMaxTraceEventId = 14;
+constexpr std::int64_t kMaxTraceCount = 1000000;
+
+// Parses `ID` or `ID*COUNT`, ID 0 to 14, COUNT 1 to kMaxTraceCount. False for anything else.
+bool ParseTraceEvent(const std::string& word, TraceEvent* event);
+
+// The player starts at the leading row, which sends every event to chunk 1, so chunk 1 plays first. At
+// the end of each chunk played the next event decides; after the last one the chunk that would play
+// next is shown. Reaching the trailing row ends the music. Each line goes to `emit` as it is made, so a
+// long run of events is never held in memory.
+void TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events,
+              const std::function<void(const std::string& line)>& emit);
+
+#endif  // ORVTOOL_ORV_TRACE_H_
