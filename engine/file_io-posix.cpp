@@ -5,6 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+
+bool ChangeDirectory(const std::string& dir, std::string* err) {
+  if (chdir(dir.c_str()) == 0) return true;
+  *err = std::strerror(errno);
+  return false;
+}
 
 FilePtr OpenRegularFile(const char* path, OpenFailure* failure) {
   // Without O_NONBLOCK, opening a pipe waits for a writer; the flag is dropped again once the file is

@@ -1,10 +1,20 @@
 // The C runtime's own calls only: the engine stays free of the Windows headers.
 #include "file_io.h"
 
+#include <direct.h>
 #include <fcntl.h>
 #include <io.h>
 #include <share.h>
 #include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
+bool ChangeDirectory(const std::string& dir, std::string* err) {
+  if (_chdir(dir.c_str()) == 0) return true;
+  *err = std::strerror(errno);
+  return false;
+}
 
 FilePtr OpenRegularFile(const char* path, OpenFailure* failure) {
   // Opening a device name (CON, COM1, a pipe) does not wait; only reading it would.

@@ -18,6 +18,9 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 FilePtr OpenFile(const char* path, const char* mode);
 
+// Makes dir the current directory; on failure says why in *err.
+bool ChangeDirectory(const std::string& dir, std::string* err);
+
 enum class OpenFailure { kNone, kCannotOpen, kNotRegular };
 
 // Opens an existing file for binary reading. A folder, pipe or device is refused (kNotRegular) without

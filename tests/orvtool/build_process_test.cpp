@@ -101,12 +101,17 @@ TEST(OrvtoolBuildCutShort, EndingSignalsRemoveTheTemporaryFile) {
   }
 }
 
-TEST(OrvtoolBuildCutShort, PipeAsScriptIsRefusedWithoutWaiting) {
+TEST(OrvtoolBuildCutShort, PipesAreRefusedWithoutWaiting) {
   TempDir dir;
   ASSERT_EQ(mkfifo(dir.Path("script.txt").c_str(), 0600), 0);
-  const ToolRun run = RunOrvtool({"build"}, dir.Path());
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Error reading \"script.txt\": it is not a regular file, aborting.\n");
+  for (const char* command : {"build", "check"}) {
+    const ToolRun run = RunOrvtool({command}, dir.Path());
+    EXPECT_EQ(run.status, 1) << command;
+    EXPECT_EQ(run.err, "Error reading \"script.txt\": it is not a regular file, aborting.\n") << command;
+  }
+  const ToolRun run = RunOrvtool({"info", "script.txt"}, dir.Path());
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "orvtool info: cannot read 'script.txt': it is not a regular file\n");
 }
 
 // The system calls, as strace records them: the new file's data is flushed before the rename puts it

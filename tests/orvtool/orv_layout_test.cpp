@@ -150,9 +150,12 @@ TEST(OrvInspect, JudgesBuildSourcesByTheFixedWords) {
   Bytes bad = EmptyBuild();
   SetWord(&bad, 0, 0);
   EXPECT_EQ("the magic is wrong", SourceVerdict(bad));
-  EXPECT_EQ("the file is too short to hold stateCount", SourceVerdict(Prefix(EmptyBuild(), 8)));
-  EXPECT_EQ("the file is too short to hold the payload end at byte 44",
-            SourceVerdict(Prefix(EmptyBuild(), 47)));
+  EXPECT_EQ("the file is 8 bytes, too short to hold the words at bytes 0, 8 and 44",
+            SourceVerdict(Prefix(EmptyBuild(), 8)));
+  // Too short is judged before the state count, as a build judges it.
+  Bytes shortTwoStates = Prefix(EmptyBuild(), 47);
+  SetWord(&shortTwoStates, 8, 2);
+  EXPECT_EQ("the file is 47 bytes, too short to hold the words at bytes 0, 8 and 44", SourceVerdict(shortTwoStates));
   Bytes below = EmptyBuild();
   SetWord(&below, 44, 40);
   EXPECT_EQ("the payload end 40 lies before the payload start 56", SourceVerdict(below));

@@ -5,7 +5,6 @@
 #include "file_io.h"
 #include "script_reader.h"
 #include "subtools.h"
-#include "system_calls.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "orv_format.h"
-#include "system_calls.h"
+#include "file_io.h"
 
 bool ByteSource::ReadWord(std::uint64_t offset, std::int32_t* value) {
   unsigned char bytes[4];
@@ -27,21 +27,21 @@ bool FileSource::Open(const std::string& path, std::string* err) {
   if (file_ != nullptr) std::fclose(file_);
   blockValid_ = false;
   size_ = 0;
-  file_ = std::fopen(path.c_str(), "rb");
-  if (file_ == nullptr) {
-    *err = "cannot open '" + path + "': " + std::strerror(errno);
-    return false;
-  }
-  // Some systems open a directory for reading; the first read is what fails there.
+  // Only a regular file is read: a pipe or a device would be waited on, a folder has no bytes.
+  OpenFailure failure;
   errno = 0;
-  if (std::fgetc(file_) == EOF && std::ferror(file_)) {
-    *err = "cannot read '" + path + "'" + (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string());
+  file_ = OpenRegularFile(path.c_str(), &failure).release();
+  if (file_ == nullptr) {
+    *err = failure == OpenFailure::kNotRegular ? "cannot read '" + path + "': it is not a regular file"
+                                               : "cannot open '" + path + "': " + std::strerror(errno);
     return false;
   }
-  if (!FileSize(file_, &size_)) {
+  const std::int64_t size = FileSize(file_);
+  if (size < 0) {
     *err = "cannot measure '" + path + "'";
     return false;
   }
+  size_ = static_cast<std::uint64_t>(size);
   return true;
 }
 
@@ -49,7 +49,7 @@ bool FileSource::LoadBlock(std::uint64_t blockStart) {
   blockValid_ = false;
   const std::uint64_t left = size_ - blockStart;
   block_.resize(left < kBlockSize ? static_cast<std::size_t>(left) : kBlockSize);
-  if (!SeekFile(file_, blockStart)) return false;
+  if (!SeekTo(file_, static_cast<std::int64_t>(blockStart))) return false;
   if (std::fread(block_.data(), 1, block_.size(), file_) != block_.size()) return false;
   blockStart_ = blockStart;
   blockValid_ = true;

@@ -3,7 +3,7 @@
 #include "event_table.h"
 
 OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.rows.size(), -1) {
-  const std::vector<OrvRow>& rows = layout.rows;
+  const std::vector<ChunkRow>& rows = layout.rows;
   const int trailing = trailingRow();
   int lastEntry = -1;
   int r = 1;
@@ -49,7 +49,7 @@ const FlowEntry* OrvFlow::EntryOf(int row) const {
 
 std::int64_t OrvFlow::RowLength(int row) const {
   if (row < 0 || row >= trailingRow()) return 0;
-  const std::vector<OrvRow>& rows = layout_.rows;
+  const std::vector<ChunkRow>& rows = layout_.rows;
   return static_cast<std::int64_t>(rows[static_cast<std::size_t>(row) + 1].dataOffset) -
          rows[static_cast<std::size_t>(row)].dataOffset;
 }

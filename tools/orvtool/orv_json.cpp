@@ -24,7 +24,7 @@ Json States(const OrvLayout& layout) {
 
 Json Chunks(const OrvLayout& layout) {
   Json chunks = Json::array();
-  const std::vector<OrvRow>& rows = layout.rows;
+  const std::vector<ChunkRow>& rows = layout.rows;
   for (std::size_t r = 0; r < rows.size(); ++r) {
     // A row runs to the next row's offset; the trailing row has no length.
     const Json length =

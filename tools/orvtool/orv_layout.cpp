@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "orv_format.h"
+#include "source_check.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ bool ReadRows(ByteSource* in, OrvLayout* layout, std::uint64_t* pos, std::string
     return Fail(err, "chunkCount " + to_string(layout->chunkCount) + " is more than orvtool reads (" +
                          to_string(kMaxRowsRead) + ")");
   layout->rows.resize(static_cast<std::size_t>(layout->chunkCount));
-  for (OrvRow& row : layout->rows) {
+  for (ChunkRow& row : layout->rows) {
     if (!in->ReadWord(*pos, &row.dataOffset) || !in->ReadWord(*pos + 4, &row.stateIndex) ||
         !in->ReadWord(*pos + 8, &row.scaledLength)) {
       layout->rows.clear();
@@ -102,7 +103,7 @@ bool ReadRows(ByteSource* in, OrvLayout* layout, std::uint64_t* pos, std::string
 }
 
 bool CheckOffsets(const OrvLayout& layout, std::string* err) {
-  const std::vector<OrvRow>& rows = layout.rows;
+  const std::vector<ChunkRow>& rows = layout.rows;
   const std::int64_t h = static_cast<std::int64_t>(layout.headerLength);
   for (std::size_t r = 0; r < 2; ++r) {
     if (rows[r].dataOffset != h)
@@ -115,7 +116,7 @@ bool CheckOffsets(const OrvLayout& layout, std::string* err) {
                            " does not rise above row " + to_string(r - 1) + "'s " +
                            to_string(rows[r - 1].dataOffset));
   }
-  const OrvRow& last = rows.back();
+  const ChunkRow& last = rows.back();
   if (static_cast<std::uint64_t>(last.dataOffset) != layout.fileSize)
     return Fail(err, RowName(layout, rows.size() - 1) + ": dataOffset " + to_string(last.dataOffset) +
                          ", but the file is " + to_string(layout.fileSize) + " bytes");
@@ -123,7 +124,7 @@ bool CheckOffsets(const OrvLayout& layout, std::string* err) {
 }
 
 bool CheckLengths(const OrvLayout& layout, std::string* err) {
-  const std::vector<OrvRow>& rows = layout.rows;
+  const std::vector<ChunkRow>& rows = layout.rows;
   for (std::size_t r : {std::size_t{0}, rows.size() - 1}) {
     if (rows[r].stateIndex != 0 || rows[r].scaledLength != 0)
       return Fail(err, RowName(layout, r) + ": stateIndex " + to_string(rows[r].stateIndex) + " and scaledLength " +
@@ -190,21 +191,29 @@ bool InspectOrv(ByteSource* in, OrvLayout* layout, std::string* err) {
 }
 
 bool CheckBuildSource(ByteSource* in, std::int32_t* payloadEnd, std::string* why) {
-  std::int32_t magic = 0;
-  if (!in->ReadWord(0, &magic) || static_cast<std::uint32_t>(magic) != orv::kMagic)
-    return Fail(why, "the magic is wrong");
-  std::int32_t stateCount = 0;
-  if (!in->ReadWord(orv::kSourceStateCountOffset, &stateCount))
-    return Fail(why, "the file is too short to hold stateCount");
-  if (stateCount != 1) return Fail(why, "stateCount is " + to_string(stateCount) + ", not 1");
-  if (!in->ReadWord(orv::kSourcePayloadEndOffset, payloadEnd))
-    return Fail(why, "the file is too short to hold the payload end at byte " +
-                         to_string(orv::kSourcePayloadEndOffset));
-  if (*payloadEnd < orv::kSourcePayloadStart)
-    return Fail(why, "the payload end " + to_string(*payloadEnd) + " lies before the payload start " +
-                         to_string(orv::kSourcePayloadStart));
-  if (static_cast<std::uint64_t>(*payloadEnd) > in->Size())
-    return Fail(why, "the payload runs to byte " + to_string(*payloadEnd) + ", past the end of the file at " +
-                         to_string(in->Size()));
-  return true;
+  // The build's own rule; only the wording, for a person reading a report, is orvtool's.
+  const SourceVerdict v = JudgeSource(static_cast<std::int64_t>(in->Size()), [in](std::int64_t offset, std::int32_t* value) {
+    return in->ReadWord(static_cast<std::uint64_t>(offset), value);
+  });
+  *payloadEnd = v.payloadEnd;
+  switch (v.fault) {
+    case SourceFault::kNone:
+      return true;
+    case SourceFault::kSizeUnknown:
+      return Fail(why, "its size cannot be told");
+    case SourceFault::kNotOrv:
+      if (v.size < orv::kSourcePayloadEndOffset + 4)
+        return Fail(why, "the file is " + to_string(v.size) + " bytes, too short to hold the words at bytes 0, 8 and " +
+                             to_string(orv::kSourcePayloadEndOffset));
+      return Fail(why, "the magic is wrong");
+    case SourceFault::kNotSingleState:
+      return Fail(why, "stateCount is " + to_string(v.stateCount) + ", not 1");
+    case SourceFault::kPayloadBeforeStart:
+      return Fail(why, "the payload end " + to_string(v.payloadEnd) + " lies before the payload start " +
+                           to_string(orv::kSourcePayloadStart));
+    case SourceFault::kShorterThanPayload:
+      return Fail(why, "the payload runs to byte " + to_string(v.payloadEnd) + ", past the end of the file at " +
+                           to_string(v.size));
+  }
+  return Fail(why, "unknown");
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "byte_source.h"
+#include "orv_format.h"
 
 struct OrvPair {
   std::int32_t eventId = 0;
@@ -18,12 +19,6 @@ struct OrvState {
   std::int32_t zeroWord = 0;
   std::int32_t pairCount = 0;
   std::vector<OrvPair> pairs;
-};
-
-struct OrvRow {
-  std::int32_t dataOffset = 0;
-  std::int32_t stateIndex = 0;
-  std::int32_t scaledLength = 0;
 };
 
 // As much of a file's header as could be walked. The flags say how far reading got, so a report can
@@ -39,7 +34,7 @@ struct OrvLayout {
   bool haveChunkCount = false;
   std::int32_t chunkCount = 0;
   bool haveRows = false;  // all chunkCount rows were read
-  std::vector<OrvRow> rows;
+  std::vector<ChunkRow> rows;
   std::uint64_t headerLength = 0;  // H; set with haveRows
 };
 

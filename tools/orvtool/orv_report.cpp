@@ -40,12 +40,12 @@ void AppendStates(const OrvLayout& layout, std::string* out) {
 }
 
 void AppendRows(const OrvLayout& layout, std::string* out) {
-  const std::vector<OrvRow>& rows = layout.rows;
+  const std::vector<ChunkRow>& rows = layout.rows;
   *out += "chunk table: " + Plural(layout.chunkCount, "row", "rows") + ", header length " +
           to_string(layout.headerLength) + "\n";
   *out += "  row  dataOffset  stateIndex  scaledLength      length\n";
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    const OrvRow& row = rows[r];
+    const ChunkRow& row = rows[r];
     char line[128];
     int used = std::snprintf(line, sizeof line, "  %3zu  %10d  %10d  %12d", r, static_cast<int>(row.dataOffset),
                              static_cast<int>(row.stateIndex), static_cast<int>(row.scaledLength));
