@@ -36,7 +36,7 @@ bool ScanScript(std::FILE* script, int* n) {
       OpenFailure failure;
       FilePtr source = OpenRegularFile(entry.path, &failure);
       if (!source) {
-        ShowErrorBox("Error opening \"" + std::string(entry.path) + "\", aborting.");
+        ShowErrorBox(SourceOpenErrorText(entry.path));
         return false;
       }
       if (!CheckSource(source.get(), entry.path, &entry.payloadLength, &err)) {

@@ -6,6 +6,7 @@
 #include "file_io.h"
 #include "file_replacement.h"
 #include "orv_format.h"
+#include "source_check.h"
 
 namespace {
 
@@ -73,15 +74,15 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
 
   for (int i = 0; i < n; ++i) {
     if (entries[i].payloadLength == 0) continue;
-    const std::string quoted = "\"" + std::string(entries[i].path) + "\"";
     OpenFailure failure;
     source = OpenRegularFile(entries[i].path, &failure);
-    if (!source) return fail("Error opening " + quoted + ", aborting.");
+    if (!source) return fail(SourceOpenErrorText(entries[i].path));
     switch (CopyPayload(source.get(), entries[i].payloadLength, out)) {
       case kCopied:
         break;
       case kReadFailed:
-        return fail("Error reading " + quoted + ", it is shorter than when the build began, aborting.");
+        return fail("Error reading \"" + std::string(entries[i].path) +
+                    "\", it is shorter than when the build began, aborting.");
       case kWriteFailed:
       case kCopyUnsupported:
         return fail(kWriteError);

@@ -7,8 +7,6 @@
 
 namespace {
 
-bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-
 bool EqualsIgnoringCase(const char* a, const char* b) {
   for (; *a && *b; ++a, ++b) {
     const int ca = (*a >= 'A' && *a <= 'Z') ? *a - 'A' + 'a' : *a;
@@ -33,6 +31,8 @@ bool ParseEventId(const char* token, std::int32_t* value) {
 
 }  // namespace
 
+bool IsScriptSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
 bool IsNullPath(const char* path) { return std::strcmp(path, "null") == 0; }
 
 std::string ReadErrorText() { return "Error reading \"" + std::string(kScriptFileName) + "\", aborting."; }
@@ -45,13 +45,13 @@ ScriptReader::Token ScriptReader::ReadToken(char* out, int maxLength) {
   int c;
   do {
     c = std::fgetc(script_);
-  } while (c != EOF && IsSpace(c));
+  } while (c != EOF && IsScriptSpace(c));
   if (c == EOF) return std::ferror(script_) ? kReadError : kEndOfFile;
 
   // The token is refused as soon as it is too long or holds a NUL, without reading the rest of it: a
   // script may be endless (a device) or gigabytes of one token, and no count may grow with it.
   int length = 0;
-  for (; c != EOF && !IsSpace(c); c = std::fgetc(script_)) {
+  for (; c != EOF && !IsScriptSpace(c); c = std::fgetc(script_)) {
     if (c == '\0') return kNulByte;
     if (length == maxLength) return kTooLong;
     out[length++] = static_cast<char>(c);

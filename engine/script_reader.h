@@ -20,6 +20,9 @@ struct ScriptEntry {
   std::int32_t payloadLength;     // filled in by the source check; 0 for "null"
 };
 
+// The characters that separate tokens, and so can stand in no path.
+bool IsScriptSpace(int c);
+
 // True for the path that names no source. Only the lower-case word counts.
 bool IsNullPath(const char* path);
 

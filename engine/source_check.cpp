@@ -7,6 +7,8 @@ namespace {
 std::string Quoted(const char* path) { return "\"" + std::string(path) + "\""; }
 }  // namespace
 
+std::string SourceOpenErrorText(const char* path) { return "Error opening " + Quoted(path) + ", aborting."; }
+
 std::int32_t SourceVerdict::payloadLength() const { return payloadEnd - orv::kSourcePayloadStart; }
 
 SourceVerdict JudgeSource(std::int64_t size, const WordReader& readWord) {

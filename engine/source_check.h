@@ -34,6 +34,9 @@ using WordReader = std::function<bool(std::int64_t offset, std::int32_t* value)>
 // too short for them all is no ORV, whatever it begins with.
 SourceVerdict JudgeSource(std::int64_t size, const WordReader& readWord);
 
+// The text a build shows for a source it cannot open, in its scan or when it copies the payload.
+std::string SourceOpenErrorText(const char* path);
+
 // The text a build shows for a refused source, naming it by `path`.
 std::string SourceFaultText(const SourceVerdict& verdict, const char* path);
 

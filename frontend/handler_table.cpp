@@ -23,7 +23,7 @@ bool IsScriptablePath(const char* text, int length) {
   if (length < 0 || length > kHandlerPathSize - 1) return false;
   for (int i = 0; i < length; ++i) {
     const char c = text[i];
-    if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '\0') return false;
+    if (c == '\0' || IsScriptSpace(static_cast<unsigned char>(c))) return false;
   }
   return true;
 }
