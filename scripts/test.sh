@@ -75,7 +75,8 @@ for n in $(seq 90 120); do
 done
 [[ -n $display ]] || { echo "Could not start Xvfb"; exit 1; }
 export DISPLAY=$display WINEDEBUG=-all WINEPREFIX="$build/wine-test" WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot --init >/dev/null 2>&1 || true
+source "$root/scripts/wine_prefix.sh"
+prepare_wine_prefix
 # A prefix of the tests' own: without a window manager Wine waits for one on every window it closes, so
 # the tests make their windows unmanaged, which a desktop session running the program would not want.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
