@@ -7,6 +7,7 @@
 #include "event_table.h"
 #include "platform/edit.h"
 #include "platform/icon.h"
+#include "platform/label_fit.h"
 #include "platform/list_box.h"
 #include "platform/paint_dc.h"
 #include "resource.h"
@@ -37,6 +38,7 @@ CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), m_hIcon(LoadAppIcon(ID
 
 bool CBuilderDlg::OnInitDialog() {
   CDialog::OnInitDialog();
+  FitLabelsToText(*this);
   SetIcon(m_hIcon, true);
   SetIcon(m_hIcon, false);
 
