@@ -7,6 +7,7 @@
 #include "event_table.h"
 #include "platform/edit.h"
 #include "platform/icon.h"
+#include "platform/label_fit.h"
 #include "platform/list_box.h"
 #include "platform/paint_dc.h"
 #include "resource.h"
@@ -22,9 +23,11 @@ constexpr int kEditMaxChars = 499;
 
 // Why a path cannot go into the script, or an empty text when it can.
 std::string PathProblem(const char* label, const char* text, int length) {
+  // The script holds 199 bytes of a path; the text comes in UTF-8, where a character can take four.
   if (length > kHandlerPathSize - 1)
     return std::string("The ") + label +
-           " path is longer than 199 characters, more than a build can take. Please use a shorter path.";
+           " path is longer than 199 bytes, more than a build can take (an accented or non-Latin character takes "
+           "two to four). Please use a shorter path.";
   if (!IsScriptablePath(text, length))
     return std::string("The ") + label +
            " path contains a space or other white space, which a build cannot take. Please rename or move the file.";
@@ -37,6 +40,7 @@ CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), m_hIcon(LoadAppIcon(ID
 
 bool CBuilderDlg::OnInitDialog() {
   CDialog::OnInitDialog();
+  FitLabelsToText(*this);
   SetIcon(m_hIcon, true);
   SetIcon(m_hIcon, false);
 

@@ -50,6 +50,8 @@ fresh_examples
 rm -f "$work/script.txt"  # the dialog writes its own
 
 export WINEPREFIX="$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$root/scripts/wine_prefix.sh"
+prepare_wine_prefix
 echo "Starting ORV Builder in $work (sources: $(cd "$work" && echo *.orv))."
 echo "Progress lines of each build appear below; out.orv is written in that folder."
 cd "$work"

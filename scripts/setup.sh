@@ -9,7 +9,7 @@ packages=(
   graphviz                              # draws orvtool graph's output, in the tests and for the README
   clang libclang-rt-14-dev              # fuzzing with libFuzzer and the sanitizers
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the Windows build
-  wine wine64                           # runs the Windows programs here
+  wine wine64 fonts-wine                # runs the Windows programs here, with Wine's own fonts
   xvfb xauth x11-utils imagemagick      # a display for them, and screenshots
   python3                               # checks that the committed icon is what its script draws
   time bc perl                          # the benchmark

@@ -75,7 +75,8 @@ for n in $(seq 90 120); do
 done
 [[ -n $display ]] || { echo "Could not start Xvfb"; exit 1; }
 export DISPLAY=$display WINEDEBUG=-all WINEPREFIX="$build/wine-test" WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot --init >/dev/null 2>&1 || true
+source "$root/scripts/wine_prefix.sh"
+prepare_wine_prefix
 # A prefix of the tests' own: without a window manager Wine waits for one on every window it closes, so
 # the tests make their windows unmanaged, which a desktop session running the program would not want.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
@@ -86,13 +87,15 @@ wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debu
 cmake -S "$root" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build "$build/win"
-# The end-to-end run also saves a picture of the dialog with a few handlers.
-rm -f "$build/screenshot.bmp" "$build/screenshot.png"
+# The end-to-end run also saves pictures of the dialog with a few handlers, at 96 and at 144 dpi.
+rm -f "$build"/screenshot*.bmp "$build"/screenshot*.png
 ORV_SCREENSHOT_BMP="$build/screenshot.bmp" run_ctest "$build/win" || overall=1
 stop_xvfb
-if [[ -f $build/screenshot.bmp ]] && convert "$build/screenshot.bmp" "$build/screenshot.png"; then
-  echo "Screenshot of the dialog: $build/screenshot.png"
-fi
+for bmp in "$build"/screenshot*.bmp; do
+  if [[ -f $bmp ]] && convert "$bmp" "${bmp%.bmp}.png"; then
+    echo "Screenshot of the dialog: ${bmp%.bmp}.png"
+  fi
+done
 
 echo
 echo "Total: $passed passed, $failed failed"

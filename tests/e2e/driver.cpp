@@ -36,21 +36,21 @@ std::vector<HWND> FindWindows(DWORD processId, const std::string& caption) {
 std::string Quote(const std::string& path) { return "\"" + path + "\""; }
 
 // Texts cross the process boundary as UTF-16: Wine's conversion of some replies for the ANSI
-// functions writes past the caller's buffer.
+// functions writes past the caller's buffer. The tests hold them as UTF-8, as the program does.
 std::string Narrow(const std::wstring& text) {
   if (text.empty()) return std::string();
   const int length = static_cast<int>(text.size());
-  const int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<size_t>(size), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, &out[0], size, nullptr, nullptr);
+  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, &out[0], size, nullptr, nullptr);
   return out;
 }
 
 std::wstring Widen(const std::string& text) {
   if (text.empty()) return std::wstring();
-  const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  const int size = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring out(static_cast<size_t>(size), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], size);
+  ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size);
   return out;
 }
 
@@ -183,6 +183,13 @@ void BuilderProcess::SelectListItem(int id, int index) {
 void BuilderProcess::SetText(int id, const std::string& text) {
   const std::wstring wide = Widen(text);
   Send(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void BuilderProcess::Type(int id, const std::wstring& text) {
+  const HWND edit = Control(id);
+  for (wchar_t unit : text)
+    EXPECT_TRUE(::PostMessageW(edit, WM_CHAR, unit, 1)) << "typing into control " << id;
+  Settle();
 }
 
 void BuilderProcess::Click(int id) {

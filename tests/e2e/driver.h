@@ -31,7 +31,8 @@ constexpr DWORD kWaitMs = 20000;
 // Polls check every few milliseconds; true as soon as it holds, false once timeoutMs have passed.
 bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs = kWaitMs);
 
-// The text of a window of any process (WM_GETTEXT, which Windows copies across processes).
+// The text of a window of any process (WM_GETTEXT, which Windows copies across processes), as UTF-8,
+// the form every text of these tests takes.
 std::string WindowText(HWND hwnd);
 std::string ClassName(HWND hwnd);
 
@@ -51,6 +52,7 @@ class BuilderProcess {
               std::string* err);
   bool WaitForExit(DWORD timeoutMs = kWaitMs);
   bool Running() const;
+  DWORD processId() const { return process_.dwProcessId; }
 
   // --- the dialog and its controls
   HWND dialog() const { return dialog_; }
@@ -65,6 +67,9 @@ class BuilderProcess {
   // Selects an item (-1 for none) and tells the dialog, as a click in the list would.
   void SelectListItem(int id, int index);
   void SetText(int id, const std::string& text);
+  // Types text at the caret of an edit box, one character message (WM_CHAR) per UTF-16 unit, as the
+  // keyboard or an input method delivers it; returns when the program has taken it all.
+  void Type(int id, const std::wstring& text);
   // Posted, so a click that opens a modal box does not block the driver; Click then settles,
   // PostClick (for a click that ends the program) does not.
   void Click(int id);

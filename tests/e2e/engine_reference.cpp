@@ -17,7 +17,8 @@ Bytes EngineBuild(const std::string& script, const WorkDir& sources) {
   const std::filesystem::path from = sources.path();
   ScratchDir dir("e2e-engine-reference-" + std::to_string(::GetCurrentProcessId()));
   for (const auto& entry : std::filesystem::directory_iterator(from)) {
-    const std::string name = entry.path().filename().string();
+    // Kept as a path: a name outside the C library's code page has no narrow string here.
+    const std::filesystem::path name = entry.path().filename();
     if (entry.is_regular_file() && entry.path().extension() == ".orv" && name != "out.orv")
       std::filesystem::copy_file(entry.path(), dir.path() / name);
   }

@@ -27,7 +27,10 @@ TEST_F(Screenshot, CombatSelectedAmongThreeHandlers) {
 
   const char* path = std::getenv("ORV_SCREENSHOT_BMP");
   if (path == nullptr || *path == '\0') return;
-  // Painted in full before the pixels are taken.
+  // Active, as a user sees the window they work in: without a window manager Wine makes the dialog the
+  // active window but leaves its caption drawn as an inactive one. Then painted in full before the
+  // pixels are taken.
+  ::SendMessageW(app().dialog(), WM_NCACTIVATE, TRUE, 0);
   ::RedrawWindow(app().dialog(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   app().Settle();
   ::RedrawWindow(app().dialog(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);

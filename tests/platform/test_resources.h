@@ -1,4 +1,4 @@
-// Resource ids of the test dialog and icon, shared by the resource script and the tests.
+// Resource ids of the test dialogs and icon, shared by the resource script and the tests.
 #ifndef ORV_TESTS_PLATFORM_TEST_RESOURCES_H_
 #define ORV_TESTS_PLATFORM_TEST_RESOURCES_H_
 
@@ -7,5 +7,14 @@
 #define IDC_TEST_LIST 1000
 #define IDC_TEST_EDIT 1002
 #define IDC_TEST_BUTTON 1004
+
+#define IDD_LABELS_DIALOG 103
+#define IDC_LABEL_FITS 1100
+#define IDC_LABEL_FREE 1101
+#define IDC_LABEL_BLOCKED 1102
+#define IDC_LABEL_NEIGHBOUR 1103
+#define IDC_LABEL_WRAPS 1104
+#define IDC_LABEL_GROUP 1105
+#define IDC_LABEL_BOXED 1106
 
 #endif  // ORV_TESTS_PLATFORM_TEST_RESOURCES_H_
