@@ -60,11 +60,14 @@ bool FileReplacement::Begin(const std::string& name) {
   for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
     const std::string candidate = target_ + "." + RandomSuffix() + ".tmp";
     if (candidate.size() >= sizeof g_tempPath) break;
+    guard_->Hold();
     file_ = CreateNewFile(candidate.c_str(), old.exists ? old.permissions : -1);
-    if (!file_) continue;
-    std::memcpy(g_tempPath, candidate.c_str(), candidate.size() + 1);
-    g_tempFd = fileno(file_.get());
-    tempName_ = candidate;
+    if (file_) {
+      std::memcpy(g_tempPath, candidate.c_str(), candidate.size() + 1);
+      g_tempFd = fileno(file_.get());
+      tempName_ = candidate;
+    }
+    guard_->Release();
   }
   if (!file_) guard_.reset();
   return file_ != nullptr;

@@ -46,3 +46,22 @@ SignalGuard::~SignalGuard() {
     if (g_installed[i]) sigaction(kEndingSignals[i], &g_previous[i], nullptr);
   g_cleanup = nullptr;
 }
+
+namespace {
+sigset_t EndingSet() {
+  sigset_t set;
+  sigemptyset(&set);
+  for (int sig : kEndingSignals) sigaddset(&set, sig);
+  return set;
+}
+}  // namespace
+
+void SignalGuard::Hold() {
+  const sigset_t set = EndingSet();
+  sigprocmask(SIG_BLOCK, &set, nullptr);
+}
+
+void SignalGuard::Release() {
+  const sigset_t set = EndingSet();
+  sigprocmask(SIG_UNBLOCK, &set, nullptr);
+}

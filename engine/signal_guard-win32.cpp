@@ -35,3 +35,7 @@ SignalGuard::~SignalGuard() {
     if (g_previous[i] != SIG_ERR) std::signal(kEndingSignals[i], g_previous[i]);
   g_cleanup = nullptr;
 }
+
+// The C runtime runs a console's handler on a thread of its own, which nothing here can hold back.
+void SignalGuard::Hold() {}
+void SignalGuard::Release() {}

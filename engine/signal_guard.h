@@ -13,6 +13,11 @@ class SignalGuard {
   ~SignalGuard();
   SignalGuard(const SignalGuard&) = delete;
   SignalGuard& operator=(const SignalGuard&) = delete;
+
+  // Between the two, the ending signals wait, so the clean-up never runs on a half-made step (a file
+  // created but not yet known to it). Where signals cannot be held, nothing happens.
+  void Hold();
+  void Release();
 };
 
 #endif  // ORV_ENGINE_SIGNAL_GUARD_H_
