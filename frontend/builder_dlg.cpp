@@ -10,6 +10,7 @@
 #include "platform/label_fit.h"
 #include "platform/list_box.h"
 #include "platform/paint_dc.h"
+#include "platform/pending_input.h"
 #include "resource.h"
 #include "script_reader.h"
 
@@ -117,13 +118,16 @@ void CBuilderDlg::OnBuild() {
     MessageBoxA("Error saving file");
     return;
   }
-  // The build's error boxes have no owner, so the dialog is disabled by hand for the length of the
-  // build: no second build, Add or Remove can start inside the first.
+  // Disabled for the length of the build, error boxes included: no second build, Add or Remove can
+  // start inside the first.
   m_building = true;
   HWND focus = ::GetFocus();
   EnableWindow(false);
   BuildFromScript();
   std::remove(kScriptFileName);
+  // Clicks and keys given meanwhile were queued, not refused: carried out now, a click on Build ORV
+  // would build again and one on Exit would quit. Dropped while the dialog is still disabled.
+  DiscardPendingInput();
   EnableWindow(true);
   if (focus != nullptr) ::SetFocus(focus);
   m_building = false;

@@ -1,12 +1,35 @@
-// The build engine's error box in the dialog program: no owner window, caption "Error", the stop icon
-// and one OK button. It returns when the user has dismissed it.
+// The build engine's error box in the dialog program: caption "Error", the stop icon and one OK
+// button, owned by the builder dialog. It returns when the user has dismissed it.
+//
+// Owned, the box stays in front of the dialog for the window manager too, and a click on the
+// disabled dialog brings the box forward rather than leaving it hidden behind a dialog that takes no
+// input, which looks like a hung program.
 #include <windows.h>
 
 #include <cstdio>
 
 #include "error_box.h"
+#include "platform/pending_input.h"
+#include "platform/win_app.h"
+#include "platform/wnd.h"
 
 void ShowErrorBox(const std::string& text) {
   std::fflush(stdout);
-  ::MessageBoxA(nullptr, text.c_str(), "Error", MB_OK | MB_ICONSTOP);
+  // Keys given while the build computed were not meant for a box that was not there: an Enter among
+  // them would dismiss it before the user saw it.
+  DiscardPendingInput();
+  const CWinApp* app = CWinApp::Current();
+  const CWnd* mainWindow = app != nullptr ? app->GetMainWindow() : nullptr;
+  if (mainWindow == nullptr || mainWindow->GetSafeHwnd() == nullptr) {
+    ::MessageBoxA(nullptr, text.c_str(), "Error", MB_OK | MB_ICONSTOP);
+    return;
+  }
+  // The build keeps the dialog disabled. The box must do the disabling and the enabling itself: it
+  // enables its owner before it goes, and only then does the system give the owner the activation
+  // back; an owner still disabled would send it to some other program's window.
+  CWnd owner(mainWindow->GetSafeHwnd());
+  const bool heldByBuild = !owner.IsWindowEnabled();
+  if (heldByBuild) owner.EnableWindow(true);
+  owner.MessageBoxA(text.c_str(), "Error", MB_OK | MB_ICONSTOP);
+  if (heldByBuild) owner.EnableWindow(false);
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test of the project on a fresh Debian machine (as root): installs what is missing, then
 # the native unit tests, the same under the address and undefined-behaviour sanitizers, the fuzzers
-# for a bounded time, and the Windows build's tests under Wine on a private Xvfb display.
+# for a bounded time, and the Windows build's tests under Wine on a private Xvfb display with a window
+# manager.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -63,7 +64,13 @@ done
 step "Windows build, its tests under Wine"
 display=""
 xvfb_pid=""
-stop_xvfb() { [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null; xvfb_pid=""; }
+wm_pid=""
+stop_xvfb() {
+  [[ -n $wm_pid ]] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+  wm_pid=""
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=""
+}
 trap stop_xvfb EXIT
 for n in $(seq 90 120); do
   [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
@@ -75,11 +82,18 @@ for n in $(seq 90 120); do
 done
 [[ -n $display ]] || { echo "Could not start Xvfb"; exit 1; }
 export DISPLAY=$display WINEDEBUG=-all WINEPREFIX="$build/wine-test" WINEDLLOVERRIDES="mscoree,mshtml="
+# A window manager, as on the users' desktops: it frames, stacks and focuses the program's windows, and
+# the tests' real clicks and keys pass through it.
+wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true) == *"window id"* ]]; }
+openbox >"$build/openbox.log" 2>&1 &
+wm_pid=$!
+for _ in $(seq 100); do wm_running && break; sleep 0.1; done
+wm_running || { echo "Could not start openbox"; exit 1; }
 source "$root/scripts/wine_prefix.sh"
 prepare_wine_prefix
-# A prefix of the tests' own: without a window manager Wine waits for one on every window it closes, so
-# the tests make their windows unmanaged, which a desktop session running the program would not want.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+# A prefix of the tests' own. Its windows are managed, as on a desktop; prefixes made before there was
+# a window manager here turned that off.
+wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
 # A crashing test should fail at once, not wait in Wine's debugger until the time-out.
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false /f \
   >/dev/null 2>&1 || true

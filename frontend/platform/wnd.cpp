@@ -10,5 +10,10 @@ void CWnd::MessageBoxA(const char* text) const {
   // Without a registered application (the tests) the executable still names the box.
   const CWinApp* app = CWinApp::Current();
   const std::string caption = app != nullptr ? app->GetAppName() : ModuleAppName();
-  ::MessageBoxA(hwnd_, text != nullptr ? text : "", caption.c_str(), MB_OK);
+  MessageBoxA(text, caption.c_str(), MB_OK);
+}
+
+int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) const {
+  assert(::IsWindow(hwnd_));
+  return ::MessageBoxA(hwnd_, text != nullptr ? text : "", caption, type);
 }

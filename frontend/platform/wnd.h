@@ -57,6 +57,10 @@ class CWnd {
   // A modal box owned by this window, captioned with the application's name, with no icon and one OK
   // button. Returns once the user has closed it.
   void MessageBoxA(const char* text) const;
+  // The same with a caption and MB_ flags of the caller's (icon, buttons); returns the button pressed.
+  // The box disables this window while it is up, if it is enabled, and enables it again before it
+  // goes, so that the system gives this window back the activation.
+  int MessageBoxA(const char* text, const char* caption, UINT type) const;
 
  protected:
   HWND hwnd_ = nullptr;

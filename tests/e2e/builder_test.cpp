@@ -32,6 +32,11 @@ void BuilderTest::Launch(bool redirectStdout) {
   ASSERT_TRUE(app_.Launch(g_exe, dir_->path(), redirectStdout ? dir_->StdoutPath() : std::string(), &err)) << err;
 }
 
+void BuilderTest::LaunchWithOutput(HANDLE out) {
+  std::string err;
+  ASSERT_TRUE(app_.LaunchWithOutput(g_exe, dir_->path(), out, &err)) << err;
+}
+
 void BuilderTest::Add(int event, const std::string& begin, const std::string& loop) {
   app_.SelectListItem(kEventList, event);
   app_.SetText(kBeginEdit, begin);

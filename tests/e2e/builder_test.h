@@ -27,6 +27,8 @@ class BuilderTest : public ::testing::Test {
   // Starts the program in dir(), its standard output redirected to a file or, with no standard
   // handles, nowhere; call it in ASSERT_NO_FATAL_FAILURE, so a test stops if the dialog does not appear.
   void Launch(bool redirectStdout = true);
+  // The same with standard output going to an inheritable handle that the test keeps.
+  void LaunchWithOutput(HANDLE out);
 
   WorkDir& dir() { return *dir_; }
   BuilderProcess& app() { return app_; }

@@ -107,6 +107,13 @@ bool BuilderProcess::Launch(const std::string& exe, const std::string& workDir, 
       return false;
     }
   }
+  const bool shown = LaunchWithOutput(exe, workDir, out, err);
+  if (out != nullptr) ::CloseHandle(out);  // the program holds its own copy now
+  return shown;
+}
+
+bool BuilderProcess::LaunchWithOutput(const std::string& exe, const std::string& workDir, HANDLE out,
+                                      std::string* err) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -117,7 +124,6 @@ bool BuilderProcess::Launch(const std::string& exe, const std::string& workDir, 
   const BOOL started = ::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, out != nullptr, 0, nullptr,
                                         workDir.c_str(), &startup, &process_);
   const DWORD error = ::GetLastError();
-  if (out != nullptr) ::CloseHandle(out);  // the program holds its own copy now
   if (!started) {
     process_ = {};
     *err = "CreateProcess(" + exe + ") failed with error " + std::to_string(error);

@@ -50,6 +50,9 @@ class BuilderProcess {
   // dialog is on the screen. False, with the reason in *err, when it does not get that far.
   bool Launch(const std::string& exe, const std::string& workDir, const std::string& stdoutPath,
               std::string* err);
+  // The same with standard output and error going to an inheritable handle of the caller's, which
+  // the caller keeps.
+  bool LaunchWithOutput(const std::string& exe, const std::string& workDir, HANDLE out, std::string* err);
   bool WaitForExit(DWORD timeoutMs = kWaitMs);
   bool Running() const;
   DWORD processId() const { return process_.dwProcessId; }

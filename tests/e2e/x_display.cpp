@@ -1,0 +1,163 @@
+#include "x_display.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <vector>
+
+#include "driver.h"
+
+namespace e2e {
+
+namespace {
+
+// Wine's own exports for moving between its drive letters and the host's paths.
+using UnixFileName = char*(CDECL*)(LPCWSTR dosPath);
+using DosFileName = WCHAR*(CDECL*)(const char* unixPath);
+
+UnixFileName UnixNameFunction() {
+  return reinterpret_cast<UnixFileName>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+}
+
+DosFileName DosNameFunction() {
+  return reinterpret_cast<DosFileName>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
+}
+
+std::string UnixPath(const std::wstring& dosPath) {
+  char* name = UnixNameFunction()(dosPath.c_str());
+  if (name == nullptr) return std::string();
+  std::string path(name);
+  ::HeapFree(::GetProcessHeap(), 0, name);
+  return path;
+}
+
+std::wstring DosPath(const char* unixPath) {
+  WCHAR* name = DosNameFunction()(unixPath);
+  if (name == nullptr) return std::wstring();
+  std::wstring path(name);
+  ::HeapFree(::GetProcessHeap(), 0, name);
+  return path;
+}
+
+std::string Slurp(const std::wstring& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Runs a command line of the host's shell and returns its exit status, or -1 when it did not run to
+// its end in time; *output gets what it printed. Wine starts a host program but gives no handle to
+// wait on, so the shell leaves its status in a file of its own, renamed into place when whole.
+int RunHost(const std::string& command, std::string* output) {
+  static std::atomic<int> counter{0};
+  wchar_t temp[MAX_PATH];
+  ::GetTempPathW(MAX_PATH, temp);
+  const std::wstring base = std::wstring(temp) + L"orv-x-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                            std::to_wstring(counter++);
+  const std::wstring outPath = base + L".out";
+  const std::wstring statusPath = base + L".status";
+  ::DeleteFileW(outPath.c_str());
+  ::DeleteFileW(statusPath.c_str());
+  const std::string out = UnixPath(outPath);
+  const std::string status = UnixPath(statusPath);
+  const std::wstring shell = DosPath("/bin/sh");
+  if (out.empty() || status.empty() || shell.empty() || command.find('"') != std::string::npos) {
+    *output = "cannot hand \"" + command + "\" to the host's shell";
+    return -1;
+  }
+  const std::string script = "(" + command + ") >'" + out + "' 2>&1; echo $? >'" + status + ".part'; mv '" + status +
+                             ".part' '" + status + "'";
+  std::wstring commandLine = L"sh -c \"" + std::wstring(script.begin(), script.end()) + L"\"";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  if (!::CreateProcessW(shell.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+    *output = "the host's shell did not start (error " + std::to_string(::GetLastError()) + ")";
+    return -1;
+  }
+  if (process.hProcess != nullptr) ::CloseHandle(process.hProcess);
+  if (process.hThread != nullptr) ::CloseHandle(process.hThread);
+  const bool ended =
+      WaitUntil([&] { return ::GetFileAttributesW(statusPath.c_str()) != INVALID_FILE_ATTRIBUTES; });
+  *output = Slurp(outPath);
+  const int code = ended ? std::atoi(Slurp(statusPath).c_str()) : -1;
+  ::DeleteFileW(outPath.c_str());
+  ::DeleteFileW(statusPath.c_str());
+  if (!ended) *output = "\"" + command + "\" did not end in time; it printed: " + *output;
+  return code;
+}
+
+bool RunTool(const std::string& command, std::string* err) {
+  std::string output;
+  const int code = RunHost(command, &output);
+  if (code == 0) return true;
+  *err = command + " failed (" + std::to_string(code) + "): " + output;
+  return false;
+}
+
+// The X window that Wine shows a top-level window in, or 0.
+unsigned long XWindowOf(HWND hwnd) {
+  return static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(::GetPropA(hwnd, "__wine_x11_whole_window")));
+}
+
+}  // namespace
+
+bool UnderWine() { return UnixNameFunction() != nullptr && DosNameFunction() != nullptr; }
+
+std::string XToolsMissing() {
+  if (!UnderWine()) return "not running under Wine";
+  std::string err;
+  if (!RunTool("xdotool getmouselocation && command -v xprop", &err)) return err;
+  return std::string();
+}
+
+bool ClickAt(POINT at, std::string* err) {
+  return RunTool("xdotool mousemove " + std::to_string(at.x) + " " + std::to_string(at.y) + " click 1", err);
+}
+
+bool TypeText(const std::string& text, std::string* err) {
+  if (text.find('\'') != std::string::npos) {
+    *err = "cannot type a quote";
+    return false;
+  }
+  return RunTool("xdotool type --delay 40 '" + text + "'", err);
+}
+
+bool PressKeys(const std::string& keys, std::string* err) { return RunTool("xdotool key " + keys, err); }
+
+bool StackedAbove(HWND upper, HWND lower, std::string* why) {
+  const unsigned long upperId = XWindowOf(upper);
+  const unsigned long lowerId = XWindowOf(lower);
+  if (upperId == 0 || lowerId == 0) {
+    *why = "a window has no X window of its own";
+    return false;
+  }
+  std::string listed;
+  if (RunHost("xprop -root -notype _NET_CLIENT_LIST_STACKING", &listed) != 0) {
+    *why = "the window manager's stacking is not to be read: " + listed;
+    return false;
+  }
+  // "_NET_CLIENT_LIST_STACKING: window id # 0x400004, 0x600006", bottom first.
+  std::vector<unsigned long> stacking;
+  const size_t hash = listed.find('#');
+  std::istringstream ids(hash == std::string::npos ? std::string() : listed.substr(hash + 1));
+  for (std::string id; std::getline(ids, id, ',');) stacking.push_back(std::strtoul(id.c_str(), nullptr, 16));
+  int upperAt = -1;
+  int lowerAt = -1;
+  for (size_t i = 0; i < stacking.size(); ++i) {
+    if (stacking[i] == upperId) upperAt = static_cast<int>(i);
+    if (stacking[i] == lowerId) lowerAt = static_cast<int>(i);
+  }
+  if (upperAt < 0 || lowerAt < 0) {
+    *why = "the window manager does not manage both windows: " + listed;
+    return false;
+  }
+  if (upperAt < lowerAt) *why = "the window manager stacks it below: " + listed;
+  return upperAt > lowerAt;
+}
+
+}  // namespace e2e

@@ -1,0 +1,32 @@
+// Real input and the window manager's view, on the X display that Wine draws the program on: the
+// host's X tools (xdotool, xprop) press keys and buttons through the X server as a user's hand
+// would, so the window manager and Wine see them as they see the user's. Wine only.
+#ifndef ORV_TESTS_E2E_X_DISPLAY_H_
+#define ORV_TESTS_E2E_X_DISPLAY_H_
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// Whether the test runs under Wine, on the host's X display.
+bool UnderWine();
+// Empty when the X tools can reach the display, else why not.
+std::string XToolsMissing();
+
+// Each returns once the X server has taken the input; false, with the tool's words in *err, when
+// the tool could not be run or failed.
+// Moves the pointer to a point in screen coordinates and clicks the left button there.
+bool ClickAt(POINT at, std::string* err);
+// Types the characters one by one.
+bool TypeText(const std::string& text, std::string* err);
+// Presses and releases keys by their X names, e.g. "Return" or "alt+F4".
+bool PressKeys(const std::string& keys, std::string* err);
+
+// True when the window manager stacks upper's frame above lower's: what the user sees in front.
+bool StackedAbove(HWND upper, HWND lower, std::string* why);
+
+}  // namespace e2e
+
+#endif  // ORV_TESTS_E2E_X_DISPLAY_H_
