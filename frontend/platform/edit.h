@@ -13,7 +13,8 @@ class CEdit : public CWnd {
 
   // --- operations
   // Copies at most maxCount characters of line `line` into buffer, which holds at least maxCount
-  // characters, and returns how many it copied. The copy carries no terminating NUL: use the count.
+  // characters (2 to 65535: the limit travels in the buffer's first two bytes), and returns how many
+  // it copied. The copy carries no terminating NUL: use the count.
   // Bytes of buffer past the count are left unspecified.
   int GetLine(int line, char* buffer, int maxCount) const;
 };

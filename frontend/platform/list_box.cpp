@@ -27,10 +27,6 @@ int CListBox::GetCurSel() const {
   return static_cast<int>(SendMessageA(LB_GETCURSEL));
 }
 
-int CListBox::SetCurSel(int index) {
-  return static_cast<int>(SendMessageA(LB_SETCURSEL, static_cast<WPARAM>(index)));
-}
-
 int CListBox::SelectString(int startAfter, const char* text) {
   return static_cast<int>(SendMessageA(LB_SELECTSTRING, static_cast<WPARAM>(startAfter),
                                        reinterpret_cast<LPARAM>(text != nullptr ? text : "")));

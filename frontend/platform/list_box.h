@@ -26,9 +26,6 @@ class CListBox : public CWnd, public ListControl {
   // --- selection
   // The selected index, or a negative value when nothing is selected.
   int GetCurSel() const;
-  // Selects index; -1 clears the selection. Returns a negative value for an index outside the list,
-  // and for -1.
-  int SetCurSel(int index);
   // Selects the first item after startAfter (-1: from the top) whose text begins with text, ignoring
   // case, and returns its index. When none matches it returns a negative value and the selection
   // stays as it was.

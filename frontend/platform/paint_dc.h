@@ -12,9 +12,6 @@ class CPaintDC {
   CPaintDC(const CPaintDC&) = delete;
   CPaintDC& operator=(const CPaintDC&) = delete;
 
-  // Null when the system could not start painting.
-  HDC GetSafeHdc() const { return hdc_; }
-
   // --- operations for drawing a minimized window
   // Asks the window to erase the background behind its icon (WM_ICONERASEBKGND with this context).
   void EraseIconBackground();

@@ -22,13 +22,9 @@ CWinApp* CWinApp::Current() {
 }
 
 int CWinApp::Run() {
-  if (!InitInstance()) return 0;
-  MSG msg = {};
-  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+  // The application's own windows are modal and run their own loops; none is left when it returns.
+  InitInstance();
+  return 0;
 }
 
 bool CWinApp::OnCommand(int) {

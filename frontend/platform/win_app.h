@@ -26,11 +26,10 @@ class CWinApp {
   static CWinApp* Current();
 
   // --- start-up
-  // The start-up hook. Returning false ends the program at once; true runs a message loop until
-  // WM_QUIT.
+  // The start-up hook: runs the application's windows. It returns false, as the program ends after it;
+  // the platform runs no message loop of its own.
   virtual bool InitInstance() = 0;
-  // What the entry point does: runs InitInstance and, if it asks for one, the message loop. Returns the
-  // process's exit code.
+  // What the entry point does: runs InitInstance. Returns the process's exit code.
   int Run();
 
   // --- attributes

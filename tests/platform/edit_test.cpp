@@ -55,15 +55,4 @@ TEST_F(EditTest, ReturnsTheCountOfAShorterLine) {
   EXPECT_EQ(edit_.GetLine(0, buffer_.data(), 499), 0);
 }
 
-TEST_F(EditTest, ALimitTooSmallForTheCountWordStaysInsideTheBuffer) {
-  edit_.SetWindowTextA("xyz");
-  EXPECT_EQ(edit_.GetLine(0, buffer_.data(), 1), 1);
-  EXPECT_EQ(buffer_[0], 'x');
-  EXPECT_EQ(buffer_[1], kUntouched);
-
-  EXPECT_EQ(edit_.GetLine(0, buffer_.data(), 0), 0);
-  EXPECT_EQ(edit_.GetLine(0, buffer_.data(), -5), 0);
-  EXPECT_EQ(buffer_[0], 'x');
-}
-
 }  // namespace

@@ -65,16 +65,13 @@ TEST_F(ListBoxTest, SelectionIsNegativeWhenNothingIsSelected) {
   EXPECT_LT(list_.GetCurSel(), 0);
   AddEvents();
   EXPECT_LT(list_.GetCurSel(), 0);
-  EXPECT_EQ(list_.SetCurSel(3), 3);
+  EXPECT_EQ(list_.SelectString(-1, "caps"), 3);
   EXPECT_EQ(list_.GetCurSel(), 3);
-  EXPECT_LT(list_.SetCurSel(6), 0);
-  list_.SetCurSel(-1);
-  EXPECT_LT(list_.GetCurSel(), 0);
 }
 
 TEST_F(ListBoxTest, SelectsTheFirstItemFromTheTopThatBeginsWithTheText) {
   AddEvents();
-  list_.SetCurSel(5);
+  list_.SelectString(-1, "Mission Failed");
   EXPECT_EQ(list_.SelectString(-1, "Combat"), 1);  // not "Combat / Dmg"
   EXPECT_EQ(list_.GetCurSel(), 1);
   EXPECT_EQ(list_.SelectString(-1, "combat / DMG"), 2);
