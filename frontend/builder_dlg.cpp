@@ -22,6 +22,9 @@ namespace {
 constexpr int kEditBufferSize = 500;
 constexpr int kEditMaxChars = 499;
 
+const char kOneHandlerPerEvent[] =
+    "Only one handler per event. Remove the current handler if you want to add a new one of the same type.";
+
 // Why a path cannot go into the script, or an empty text when it can.
 std::string PathProblem(const char* label, const char* text, int length) {
   // The script holds 199 bytes of a path; the text comes in UTF-8, where a character can take four.
@@ -86,15 +89,18 @@ void CBuilderDlg::OnAdd() {
   const int beginLength = CEdit(GetDlgItem(IDC_BEGIN_EDIT)).GetLine(0, begin, kEditMaxChars);
   const int loopLength = CEdit(GetDlgItem(IDC_LOOP_EDIT)).GetLine(0, loop, kEditMaxChars);
 
+  // The event's own refusal comes first: its paths do not matter while it has a handler already.
+  if (g_handlerTable->IsHandled(eventId)) {
+    MessageBoxA(kOneHandlerPerEvent);
+    return;
+  }
   std::string problem = PathProblem("Begin ORV", begin, beginLength);
   if (problem.empty()) problem = PathProblem("Loop ORV", loop, loopLength);
   if (!problem.empty()) {
     MessageBoxA(problem.c_str());
     return;
   }
-  if (!g_handlerTable->AddHandler(eventId, begin, loop, beginLength, loopLength))
-    MessageBoxA("Only one handler per event. Remove the current handler if you want to add a new one of the "
-                "same type.");
+  if (!g_handlerTable->AddHandler(eventId, begin, loop, beginLength, loopLength)) MessageBoxA(kOneHandlerPerEvent);
 }
 
 void CBuilderDlg::OnRemove() {

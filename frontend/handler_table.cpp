@@ -40,9 +40,7 @@ CHandlerTable::~CHandlerTable() = default;
 
 bool CHandlerTable::AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength,
                                int loopLength) {
-  if (count_ == kMaxHandlers) return false;
-  for (int i = 0; i < count_; ++i)
-    if (records_[i].eventId == eventId) return false;
+  if (count_ == kMaxHandlers || IsHandled(eventId)) return false;
   const char* name = EventName(eventId);
   if (name == nullptr || !IsScriptablePath(beginText, beginLength) || !IsScriptablePath(loopText, loopLength))
     return false;
@@ -54,6 +52,12 @@ bool CHandlerTable::AddHandler(int eventId, const char* beginText, const char* l
   ++count_;
   handledList_.AddString(name);
   return true;
+}
+
+bool CHandlerTable::IsHandled(int eventId) const {
+  for (int i = 0; i < count_; ++i)
+    if (records_[i].eventId == eventId) return true;
+  return false;
 }
 
 bool CHandlerTable::RemoveHandler(int index) {

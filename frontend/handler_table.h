@@ -26,6 +26,9 @@ class CHandlerTable {
   // table is full, or a text cannot stand in the script (white space, over 199 characters).
   bool AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength, int loopLength);
 
+  // True when a handler for the event is in the table.
+  bool IsHandled(int eventId) const;
+
   // Removes handler `index` and its list item; false, with nothing changed, for an index outside the
   // table.
   bool RemoveHandler(int index);

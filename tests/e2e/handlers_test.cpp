@@ -28,6 +28,10 @@ TEST_F(Handlers, AddListsTheEventAndASecondHandlerForItIsRefused) {
   ExpectProgramBox(
       "Only one handler per event. Remove the current handler if you want to add a new one of the same type.");
   EXPECT_EQ(app().ListItems(kHandledList), (Strings{"Combat", "Cruising"}));
+  // The event's own refusal comes before any complaint about the paths.
+  Add(kCombat, "other begin.orv", std::string(300, 'l'));
+  ExpectProgramBox(
+      "Only one handler per event. Remove the current handler if you want to add a new one of the same type.");
   // The handler kept is the first one.
   app().SelectListItem(kHandledList, 0);
   EXPECT_EQ(app().Text(kBeginEdit), "combat_begin.orv");
