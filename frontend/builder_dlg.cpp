@@ -40,13 +40,13 @@ std::string PathProblem(const char* label, const char* text, int length) {
 
 }  // namespace
 
-CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), m_hIcon(LoadAppIcon(IDI_APP_ICON)) {}
+CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), icon_(LoadAppIcon(IDI_APP_ICON)) {}
 
 bool CBuilderDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   FitLabelsToText(*this);
-  SetIcon(m_hIcon, true);
-  SetIcon(m_hIcon, false);
+  SetIcon(icon_, true);
+  SetIcon(icon_, false);
 
   // The table outlives the dialog, so the list wrapper it keeps in step must too.
   g_handlerTable = new CHandlerTable(*new CListBox(GetDlgItem(IDC_HANDLED_LIST)));
@@ -80,7 +80,7 @@ bool CBuilderDlg::OnCommand(int id, int code) {
 }
 
 void CBuilderDlg::OnAdd() {
-  if (m_building) return;
+  if (building_) return;
   const int eventId = CListBox(GetDlgItem(IDC_EVENT_LIST)).GetCurSel();
   if (eventId < 0) return;
 
@@ -104,7 +104,7 @@ void CBuilderDlg::OnAdd() {
 }
 
 void CBuilderDlg::OnRemove() {
-  if (m_building) return;
+  if (building_) return;
   const int index = CListBox(GetDlgItem(IDC_HANDLED_LIST)).GetCurSel();
   if (index >= 0) g_handlerTable->RemoveHandler(index);
 }
@@ -119,14 +119,14 @@ void CBuilderDlg::OnSelchangeHandled() {
 }
 
 void CBuilderDlg::OnBuild() {
-  if (m_building) return;
+  if (building_) return;
   if (!g_handlerTable->WriteScript()) {
     MessageBoxA("Error saving file");
     return;
   }
   // Disabled for the length of the build, error boxes included: no second build, Add or Remove can
   // start inside the first.
-  m_building = true;
+  building_ = true;
   HWND focus = ::GetFocus();
   EnableWindow(false);
   BuildFromScript();
@@ -136,7 +136,7 @@ void CBuilderDlg::OnBuild() {
   DiscardPendingInput();
   EnableWindow(true);
   if (focus != nullptr) ::SetFocus(focus);
-  m_building = false;
+  building_ = false;
 }
 
 bool CBuilderDlg::OnPaint() {
@@ -148,8 +148,8 @@ bool CBuilderDlg::OnPaint() {
   GetClientRect(&client);
   const int x = (client.right - client.left - icon.cx + 1) / 2;
   const int y = (client.bottom - client.top - icon.cy + 1) / 2;
-  dc.DrawIcon(x, y, m_hIcon);
+  dc.DrawIcon(x, y, icon_);
   return true;
 }
 
-HICON CBuilderDlg::OnQueryDragIcon() { return m_hIcon; }
+HICON CBuilderDlg::OnQueryDragIcon() { return icon_; }

@@ -28,9 +28,9 @@ class CBuilderDlg : public CDialog {
   void OnSelchangeHandled();
   void OnBuild();
 
-  HICON m_hIcon;
+  HICON icon_;
   // While a build runs (its error boxes included) no handler may act on the table.
-  bool m_building = false;
+  bool building_ = false;
 };
 
 #endif  // ORV_FRONTEND_BUILDER_DLG_H_

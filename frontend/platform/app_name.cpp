@@ -11,12 +11,12 @@ std::string AppNameFromPath(const std::string& path) {
   static const char kExe[] = ".exe";
   const size_t ext = sizeof(kExe) - 1;
   if (name.size() > ext) {
-    bool is_exe = true;
+    bool isExe = true;
     for (size_t i = 0; i < ext; ++i) {
       const unsigned char c = static_cast<unsigned char>(name[name.size() - ext + i]);
-      if (std::tolower(c) != kExe[i]) is_exe = false;
+      if (std::tolower(c) != kExe[i]) isExe = false;
     }
-    if (is_exe) name.resize(name.size() - ext);
+    if (isExe) name.resize(name.size() - ext);
   }
   return name;
 }

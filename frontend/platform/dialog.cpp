@@ -2,7 +2,7 @@
 
 #include "platform/win_app.h"
 
-CDialog::CDialog(int templateId) : template_id_(templateId) {}
+CDialog::CDialog(int templateId) : templateId_(templateId) {}
 
 CDialog::~CDialog() {
   // The application must not keep pointing at a dialog that is gone.
@@ -11,7 +11,7 @@ CDialog::~CDialog() {
 }
 
 int CDialog::DoModal() {
-  const INT_PTR result = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(template_id_), nullptr,
+  const INT_PTR result = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), nullptr,
                                            &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
   hwnd_ = nullptr;
   return static_cast<int>(result);

@@ -46,7 +46,7 @@ class CDialog : public CWnd {
   INT_PTR HandleMessage(UINT message, WPARAM wparam);
   bool RouteCommand(int id, int code);
 
-  int template_id_;
+  int templateId_;
 };
 
 #endif  // ORV_FRONTEND_PLATFORM_DIALOG_H_

@@ -38,8 +38,8 @@ class CWinApp {
   // Controls already have the system's three-dimensional look; there is nothing to switch on.
   bool Enable3dControls() { return true; }
   // The application's main window; a CDialog clears it when it is destroyed.
-  void SetMainWindow(CWnd* wnd) { main_window_ = wnd; }
-  CWnd* GetMainWindow() const { return main_window_; }
+  void SetMainWindow(CWnd* wnd) { mainWindow_ = wnd; }
+  CWnd* GetMainWindow() const { return mainWindow_; }
 
   // --- commands
   // bool OnCommand(int id): a click or command that no window handled (a dialog's, or F1's ID_HELP).
@@ -50,7 +50,7 @@ class CWinApp {
 
  private:
   std::string name_;
-  CWnd* main_window_ = nullptr;
+  CWnd* mainWindow_ = nullptr;
 };
 
 #endif  // ORV_FRONTEND_PLATFORM_WIN_APP_H_

@@ -19,24 +19,24 @@ TEST(AppNameTest, IsTheFileNameWithoutDirectoryAndExe) {
 }
 
 TEST(WinAppTest, TheStaticInstanceIsRegisteredAndNamedAfterTheExecutable) {
-  EXPECT_EQ(CWinApp::Current(), &g_test_app);
-  EXPECT_EQ(g_test_app.GetAppName(), "platform_app_test");
+  EXPECT_EQ(CWinApp::Current(), &g_testApp);
+  EXPECT_EQ(g_testApp.GetAppName(), "platform_app_test");
   EXPECT_EQ(ModuleAppName(), "platform_app_test");
 }
 
 TEST(WinAppTest, ASecondApplicationDoesNotReplaceTheFirst) {
   {
     TestApp second;
-    EXPECT_EQ(CWinApp::Current(), &g_test_app);
+    EXPECT_EQ(CWinApp::Current(), &g_testApp);
   }
-  EXPECT_EQ(CWinApp::Current(), &g_test_app);
+  EXPECT_EQ(CWinApp::Current(), &g_testApp);
 }
 
 TEST(WinAppTest, RunEndsWhenInitInstanceReturns) {
-  g_test_app.init_calls = 0;
+  g_testApp.initCalls = 0;
   ::PostQuitMessage(5);
-  EXPECT_EQ(g_test_app.Run(), 0);
-  EXPECT_EQ(g_test_app.init_calls, 1);
+  EXPECT_EQ(g_testApp.Run(), 0);
+  EXPECT_EQ(g_testApp.initCalls, 1);
   // No message loop ran: the quit request is still waiting.
   MSG msg;
   ASSERT_TRUE(::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
@@ -47,10 +47,10 @@ TEST(WinAppTest, RunEndsWhenInitInstanceReturns) {
 TEST(WinAppTest, ForgetsTheMainWindowWhenTheDialogGoes) {
   {
     CDialog dialog(102);
-    g_test_app.SetMainWindow(&dialog);
-    EXPECT_EQ(g_test_app.GetMainWindow(), &dialog);
+    g_testApp.SetMainWindow(&dialog);
+    EXPECT_EQ(g_testApp.GetMainWindow(), &dialog);
   }
-  EXPECT_EQ(g_test_app.GetMainWindow(), nullptr);
+  EXPECT_EQ(g_testApp.GetMainWindow(), nullptr);
 }
 
 }  // namespace

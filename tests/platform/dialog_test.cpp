@@ -38,32 +38,32 @@ class TestDialog : public CDialog {
   }
   void PostClick(int id) { Post(hwnd_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id))); }
 
-  std::function<void(TestDialog&)> on_init;
-  std::function<void(TestDialog&)> on_button;
-  bool paint_self = false;
-  HICON drag_icon = nullptr;
+  std::function<void(TestDialog&)> onInit;
+  std::function<void(TestDialog&)> onButton;
+  bool paintSelf = false;
+  HICON dragIcon = nullptr;
 
-  bool init_ran = false;
-  bool visible_at_init = true;
-  int ok_calls = 0;
-  int cancel_calls = 0;
-  int paint_calls = 0;
+  bool initRan = false;
+  bool visibleAtInit = true;
+  int okCalls = 0;
+  int cancelCalls = 0;
+  int paintCalls = 0;
   std::vector<std::pair<int, int>> commands;
 
  protected:
   bool OnInitDialog() override {
     CDialog::OnInitDialog();
-    init_ran = true;
-    visible_at_init = ::IsWindowVisible(hwnd_) != FALSE;
+    initRan = true;
+    visibleAtInit = ::IsWindowVisible(hwnd_) != FALSE;
     ::SetTimer(hwnd_, kWatchdog, 5000, &EndOnTimeout);
-    if (on_init) on_init(*this);
+    if (onInit) onInit(*this);
     return true;
   }
   bool OnCommand(int id, int code) override {
     commands.emplace_back(id, code);
     switch (id) {
       case IDC_TEST_BUTTON:
-        if (code == BN_CLICKED && on_button) on_button(*this);
+        if (code == BN_CLICKED && onButton) onButton(*this);
         return true;
       case IDC_TEST_LIST:
         return true;
@@ -72,21 +72,21 @@ class TestDialog : public CDialog {
     }
   }
   void OnOK() override {
-    ++ok_calls;
+    ++okCalls;
     CDialog::OnOK();
   }
   void OnCancel() override {
-    ++cancel_calls;
+    ++cancelCalls;
     CDialog::OnCancel();
   }
   bool OnPaint() override {
-    ++paint_calls;
-    if (!paint_self) return CDialog::OnPaint();
+    ++paintCalls;
+    if (!paintSelf) return CDialog::OnPaint();
     CPaintDC dc(*this);
-    dc.DrawIcon(0, 0, drag_icon);
+    dc.DrawIcon(0, 0, dragIcon);
     return true;
   }
-  HICON OnQueryDragIcon() override { return drag_icon; }
+  HICON OnQueryDragIcon() override { return dragIcon; }
 };
 
 bool Contains(const std::vector<std::pair<int, int>>& commands, int id, int code) {
@@ -98,18 +98,18 @@ bool Contains(const std::vector<std::pair<int, int>>& commands, int id, int code
 
 TEST(DialogTest, InitHookRunsBeforeTheDialogShowsWithItsControlsThere) {
   TestDialog dialog;
-  bool list_found = false;
-  bool missing_found = true;
-  dialog.on_init = [&](TestDialog& d) {
-    list_found = d.Item(IDC_TEST_LIST) != nullptr;
-    missing_found = d.Item(4242) != nullptr;
+  bool listFound = false;
+  bool missingFound = true;
+  dialog.onInit = [&](TestDialog& d) {
+    listFound = d.Item(IDC_TEST_LIST) != nullptr;
+    missingFound = d.Item(4242) != nullptr;
     d.Post(d.GetSafeHwnd(), WM_COMMAND, IDCANCEL);
   };
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_TRUE(dialog.init_ran);
-  EXPECT_FALSE(dialog.visible_at_init);
-  EXPECT_TRUE(list_found);
-  EXPECT_FALSE(missing_found);
+  EXPECT_TRUE(dialog.initRan);
+  EXPECT_FALSE(dialog.visibleAtInit);
+  EXPECT_TRUE(listFound);
+  EXPECT_FALSE(missingFound);
   EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);  // the window is gone once DoModal returns
 }
 
@@ -128,17 +128,17 @@ TEST(DialogTest, EveryWayOfClosingEndsTheDialogThroughOkOrCancel) {
   for (const Way& way : ways) {
     SCOPED_TRACE(way.name);
     TestDialog dialog;
-    dialog.on_init = way.close;
+    dialog.onInit = way.close;
     EXPECT_EQ(dialog.DoModal(), way.result);
-    EXPECT_EQ(dialog.ok_calls, way.result == IDOK ? 1 : 0);
-    EXPECT_EQ(dialog.cancel_calls, way.result == IDCANCEL ? 1 : 0);
+    EXPECT_EQ(dialog.okCalls, way.result == IDOK ? 1 : 0);
+    EXPECT_EQ(dialog.cancelCalls, way.result == IDCANCEL ? 1 : 0);
   }
 }
 
 TEST(DialogTest, ControlNotificationsReachOnCommandByControlId) {
   TestDialog dialog;
   int selection = -1;
-  dialog.on_init = [&](TestDialog& d) {
+  dialog.onInit = [&](TestDialog& d) {
     CListBox list(d.GetDlgItem(IDC_TEST_LIST));
     list.AddString("Cruising");
     list.AddString("Combat");
@@ -147,7 +147,7 @@ TEST(DialogTest, ControlNotificationsReachOnCommandByControlId) {
     d.PostClick(IDC_TEST_BUTTON);  // read the list once the key has been handled, then close
   };
   int clicks = 0;
-  dialog.on_button = [&](TestDialog& d) {
+  dialog.onButton = [&](TestDialog& d) {
     if (++clicks < 2) return;
     selection = CListBox(d.GetDlgItem(IDC_TEST_LIST)).GetCurSel();
     d.EndDialog(IDOK);
@@ -160,10 +160,10 @@ TEST(DialogTest, ControlNotificationsReachOnCommandByControlId) {
 }
 
 TEST(DialogTest, UnhandledClicksAndHelpGoOnToTheApplication) {
-  g_test_app.commands.clear();
-  g_test_app.help_calls = 0;
+  g_testApp.commands.clear();
+  g_testApp.helpCalls = 0;
   TestDialog dialog;
-  dialog.on_init = [](TestDialog& d) {
+  dialog.onInit = [](TestDialog& d) {
     CEdit(d.GetDlgItem(IDC_TEST_EDIT)).SetWindowTextA("changed");  // a notification, not a click
     // What F1 sends to the focused control, which hands it on to its dialog. It carries a pointer,
     // so it cannot be posted.
@@ -174,14 +174,14 @@ TEST(DialogTest, UnhandledClicksAndHelpGoOnToTheApplication) {
     d.Post(d.GetSafeHwnd(), WM_COMMAND, IDCANCEL);
   };
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_EQ(g_test_app.commands, (std::vector<int>{ID_HELP, kUnhandledId}));
-  EXPECT_EQ(g_test_app.help_calls, 1);
+  EXPECT_EQ(g_testApp.commands, (std::vector<int>{ID_HELP, kUnhandledId}));
+  EXPECT_EQ(g_testApp.helpCalls, 1);
 }
 
 TEST(DialogTest, AMissingTemplateFailsWithoutRunningTheInitHook) {
   TestDialog dialog(4242);
   EXPECT_EQ(dialog.DoModal(), -1);
-  EXPECT_FALSE(dialog.init_ran);
+  EXPECT_FALSE(dialog.initRan);
 }
 
 // What the message box test's timer saw of the box.
@@ -189,9 +189,9 @@ struct BoxSeen {
   UINT_PTR timer = 0;
   HWND box = nullptr;
   HWND owner = nullptr;
-  bool text_shown = false;
-  int visible_buttons = 0;
-  bool icon_shown = false;
+  bool textShown = false;
+  int visibleButtons = 0;
+  bool iconShown = false;
 } g_box;
 
 BOOL CALLBACK InspectBoxChild(HWND child, LPARAM) {
@@ -200,11 +200,11 @@ BOOL CALLBACK InspectBoxChild(HWND child, LPARAM) {
   char text[128] = {};
   ::GetClassNameA(child, cls, sizeof(cls));
   ::GetWindowTextA(child, text, sizeof(text));
-  if (lstrcmpiA(cls, "Button") == 0) ++g_box.visible_buttons;
+  if (lstrcmpiA(cls, "Button") == 0) ++g_box.visibleButtons;
   if (lstrcmpiA(cls, "Static") == 0) {
-    const bool icon_style = (::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-    if (icon_style && ::SendMessageA(child, STM_GETICON, 0, 0) != 0) g_box.icon_shown = true;
-    if (std::string(text) == "Only one handler per event.") g_box.text_shown = true;
+    const bool iconStyle = (::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+    if (iconStyle && ::SendMessageA(child, STM_GETICON, 0, 0) != 0) g_box.iconShown = true;
+    if (std::string(text) == "Only one handler per event.") g_box.textShown = true;
   }
   return TRUE;
 }
@@ -222,57 +222,57 @@ void CALLBACK InspectAndCloseBox(HWND, UINT, UINT_PTR, DWORD) {
 TEST(DialogTest, MessageBoxIsOwnedByTheDialogAndCaptionedWithTheAppName) {
   g_box = BoxSeen();
   TestDialog dialog;
-  HWND dialog_hwnd = nullptr;
-  dialog.on_init = [](TestDialog& d) { d.PostClick(IDC_TEST_BUTTON); };
-  dialog.on_button = [&](TestDialog& d) {
-    dialog_hwnd = d.GetSafeHwnd();
+  HWND dialogHwnd = nullptr;
+  dialog.onInit = [](TestDialog& d) { d.PostClick(IDC_TEST_BUTTON); };
+  dialog.onButton = [&](TestDialog& d) {
+    dialogHwnd = d.GetSafeHwnd();
     g_box.timer = ::SetTimer(nullptr, 0, 50, &InspectAndCloseBox);
     d.MessageBoxA("Only one handler per event.");
     d.EndDialog(IDOK);
   };
   EXPECT_EQ(dialog.DoModal(), IDOK);
   ASSERT_NE(g_box.box, nullptr) << "no box captioned with the application's name";
-  EXPECT_EQ(g_box.owner, dialog_hwnd);
-  EXPECT_TRUE(g_box.text_shown);
-  EXPECT_EQ(g_box.visible_buttons, 1);
-  EXPECT_FALSE(g_box.icon_shown);
+  EXPECT_EQ(g_box.owner, dialogHwnd);
+  EXPECT_TRUE(g_box.textShown);
+  EXPECT_EQ(g_box.visibleButtons, 1);
+  EXPECT_FALSE(g_box.iconShown);
 }
 
 TEST(DialogTest, TheModuleIconReachesTheFrameAndTheDragQuery) {
   TestDialog dialog;
-  dialog.drag_icon = LoadAppIcon(IDI_TEST_ICON);
-  ASSERT_NE(dialog.drag_icon, nullptr);
+  dialog.dragIcon = LoadAppIcon(IDI_TEST_ICON);
+  ASSERT_NE(dialog.dragIcon, nullptr);
   EXPECT_EQ(LoadAppIcon(4242), nullptr);
-  LRESULT big_icon = 0, small_icon = 0, dragged = 0;
-  dialog.on_init = [&](TestDialog& d) {
-    d.SetIcon(d.drag_icon, true);
-    d.SetIcon(d.drag_icon, false);
-    big_icon = d.SendMessageA(WM_GETICON, ICON_BIG);
-    small_icon = d.SendMessageA(WM_GETICON, ICON_SMALL);
+  LRESULT bigIcon = 0, smallIcon = 0, dragged = 0;
+  dialog.onInit = [&](TestDialog& d) {
+    d.SetIcon(d.dragIcon, true);
+    d.SetIcon(d.dragIcon, false);
+    bigIcon = d.SendMessageA(WM_GETICON, ICON_BIG);
+    smallIcon = d.SendMessageA(WM_GETICON, ICON_SMALL);
     dragged = d.SendMessageA(WM_QUERYDRAGICON);
     d.EndDialog(IDOK);
   };
   EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_EQ(big_icon, reinterpret_cast<LRESULT>(dialog.drag_icon));
-  EXPECT_EQ(small_icon, reinterpret_cast<LRESULT>(dialog.drag_icon));
-  EXPECT_EQ(dragged, reinterpret_cast<LRESULT>(dialog.drag_icon));
+  EXPECT_EQ(bigIcon, reinterpret_cast<LRESULT>(dialog.dragIcon));
+  EXPECT_EQ(smallIcon, reinterpret_cast<LRESULT>(dialog.dragIcon));
+  EXPECT_EQ(dragged, reinterpret_cast<LRESULT>(dialog.dragIcon));
 }
 
 TEST(DialogTest, PaintingEitherWayLeavesNothingToRepaint) {
-  for (bool paint_self : {false, true}) {
-    SCOPED_TRACE(paint_self ? "painted by the hook" : "left to the system");
+  for (bool paintSelf : {false, true}) {
+    SCOPED_TRACE(paintSelf ? "painted by the hook" : "left to the system");
     TestDialog dialog;
-    dialog.paint_self = paint_self;
-    dialog.drag_icon = LoadAppIcon(IDI_TEST_ICON);
+    dialog.paintSelf = paintSelf;
+    dialog.dragIcon = LoadAppIcon(IDI_TEST_ICON);
     int paints = -1;
     bool pending = true;
-    dialog.on_init = [](TestDialog& d) { d.PostClick(IDC_TEST_BUTTON); };
-    dialog.on_button = [&](TestDialog& d) {
+    dialog.onInit = [](TestDialog& d) { d.PostClick(IDC_TEST_BUTTON); };
+    dialog.onButton = [&](TestDialog& d) {
       ::UpdateWindow(d.GetSafeHwnd());
-      d.paint_calls = 0;
+      d.paintCalls = 0;
       ::InvalidateRect(d.GetSafeHwnd(), nullptr, TRUE);
       ::UpdateWindow(d.GetSafeHwnd());
-      paints = d.paint_calls;
+      paints = d.paintCalls;
       pending = ::GetUpdateRect(d.GetSafeHwnd(), nullptr, FALSE) != FALSE;
       d.EndDialog(IDOK);
     };

@@ -17,6 +17,6 @@ class ProbeApp : public CWinApp {
   }
 };
 
-ProbeApp g_probe_app;
+ProbeApp g_probeApp;
 
 }  // namespace

@@ -50,11 +50,11 @@ TEST_F(ListBoxTest, AppendsAtTheEndAndDeletingMovesLaterItemsUp) {
 }
 
 TEST_F(ListBoxTest, ReadsTextWholeAndNothingOutsideTheList) {
-  const std::string long_text(5000, 'x');
-  list_.AddString(long_text.c_str());
+  const std::string longText(5000, 'x');
+  list_.AddString(longText.c_str());
   list_.AddString("");
   list_.AddString(nullptr);
-  EXPECT_EQ(list_.GetText(0), long_text);
+  EXPECT_EQ(list_.GetText(0), longText);
   EXPECT_EQ(list_.GetText(1), "");
   EXPECT_EQ(list_.GetText(2), "");
   EXPECT_EQ(list_.GetText(3), "");

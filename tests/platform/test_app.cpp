@@ -1,17 +1,17 @@
 #include "test_app.h"
 
-TestApp g_test_app;
+TestApp g_testApp;
 
 bool TestApp::InitInstance() {
-  ++init_calls;
-  return init_result;
+  ++initCalls;
+  return initResult;
 }
 
 bool TestApp::OnCommand(int id) {
   commands.push_back(id);
   switch (id) {
     case ID_HELP:
-      ++help_calls;
+      ++helpCalls;
       OnHelp();
       return true;
     default:

@@ -12,12 +12,12 @@ class TestApp : public CWinApp {
   bool InitInstance() override;
   bool OnCommand(int id) override;
 
-  bool init_result = false;
-  int init_calls = 0;
+  bool initResult = false;
+  int initCalls = 0;
   std::vector<int> commands;  // every id offered to OnCommand
-  int help_calls = 0;
+  int helpCalls = 0;
 };
 
-extern TestApp g_test_app;
+extern TestApp g_testApp;
 
 #endif  // ORV_TESTS_PLATFORM_TEST_APP_H_

@@ -16,7 +16,7 @@ bool ParseDialogTemplate(const void* data, size_t size, DialogTemplate* out, std
     return false;
   }
   r.U32();  // help id
-  out->ex_style = r.U32();
+  out->exStyle = r.U32();
   out->style = r.U32();
   const uint16_t count = r.U16();
   out->x = r.I16();
@@ -24,10 +24,10 @@ bool ParseDialogTemplate(const void* data, size_t size, DialogTemplate* out, std
   out->cx = r.I16();
   out->cy = r.I16();
   out->menu = r.NameOrOrdinal();
-  out->window_class = r.NameOrOrdinal();
+  out->windowClass = r.NameOrOrdinal();
   out->caption = r.Utf16();
   if (out->style & kSetFont) {
-    out->point_size = r.U16();
+    out->pointSize = r.U16();
     out->weight = r.U16();
     out->italic = r.U8();
     out->charset = r.U8();
@@ -38,14 +38,14 @@ bool ParseDialogTemplate(const void* data, size_t size, DialogTemplate* out, std
     DialogItem item;
     r.Align(4);
     r.U32();  // help id
-    item.ex_style = r.U32();
+    item.exStyle = r.U32();
     item.style = r.U32();
     item.x = r.I16();
     item.y = r.I16();
     item.cx = r.I16();
     item.cy = r.I16();
     item.id = r.U32();
-    item.window_class = r.NameOrOrdinal();
+    item.windowClass = r.NameOrOrdinal();
     item.text = r.NameOrOrdinal();
     r.Skip(r.U16());  // creation data
     out->items.push_back(item);

@@ -11,21 +11,21 @@
 struct DialogItem {
   uint32_t id = 0;
   uint32_t style = 0;
-  uint32_t ex_style = 0;
+  uint32_t exStyle = 0;
   int16_t x = 0, y = 0, cx = 0, cy = 0;
-  std::string window_class;  // "#128" and so on for the predefined classes
+  std::string windowClass;  // "#128" and so on for the predefined classes
   std::string text;
 };
 
 struct DialogTemplate {
   uint32_t style = 0;
-  uint32_t ex_style = 0;
+  uint32_t exStyle = 0;
   int16_t x = 0, y = 0, cx = 0, cy = 0;
   std::string menu;
-  std::string window_class;
+  std::string windowClass;
   std::string caption;
   // Present only with DS_SETFONT.
-  uint16_t point_size = 0;
+  uint16_t pointSize = 0;
   uint16_t weight = 0;
   uint8_t italic = 0;
   uint8_t charset = 0;

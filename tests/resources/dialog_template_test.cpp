@@ -24,15 +24,15 @@ DialogTemplate LoadBuilderTemplate() {
 TEST(DialogTemplate, FrameCaptionAndFont) {
   DialogTemplate t = LoadBuilderTemplate();
   EXPECT_EQ(t.style, expected::kDialogStyle);
-  EXPECT_EQ(t.ex_style, expected::kDialogExStyle);
+  EXPECT_EQ(t.exStyle, expected::kDialogExStyle);
   EXPECT_EQ(t.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0u);
   EXPECT_EQ(t.cx, expected::kWidth);
   EXPECT_EQ(t.cy, expected::kHeight);
   EXPECT_EQ(t.caption, expected::kCaption);
   EXPECT_EQ(t.menu, "");
-  EXPECT_EQ(t.window_class, "");
+  EXPECT_EQ(t.windowClass, "");
   EXPECT_EQ(t.typeface, expected::kTypeface);
-  EXPECT_EQ(t.point_size, expected::kPointSize);
+  EXPECT_EQ(t.pointSize, expected::kPointSize);
   EXPECT_EQ(t.italic, 0);
 }
 
@@ -44,14 +44,14 @@ TEST(DialogTemplate, ControlsInTabOrderWithExactStyles) {
     const DialogItem& got = t.items[i];
     SCOPED_TRACE("control " + std::to_string(i) + " \"" + want.text + "\" id " + std::to_string(want.id));
     EXPECT_EQ(static_cast<int>(got.id), want.id);
-    EXPECT_EQ(got.window_class, want.class_atom);
+    EXPECT_EQ(got.windowClass, want.classAtom);
     EXPECT_EQ(got.text, want.text);
     EXPECT_EQ(got.x, want.x);
     EXPECT_EQ(got.y, want.y);
     EXPECT_EQ(got.cx, want.cx);
     EXPECT_EQ(got.cy, want.cy);
     EXPECT_EQ(got.style, want.style) << std::hex << "got 0x" << got.style << ", want 0x" << want.style;
-    EXPECT_EQ(got.ex_style, 0u);
+    EXPECT_EQ(got.exStyle, 0u);
   }
 }
 

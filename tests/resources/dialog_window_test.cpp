@@ -10,12 +10,12 @@
 
 namespace {
 
-int g_last_command = 0;
+int g_lastCommand = 0;
 
 INT_PTR CALLBACK RecordingProc(HWND, UINT msg, WPARAM wparam, LPARAM) {
   if (msg == WM_INITDIALOG) return TRUE;  // let the dialog manager focus the first tab stop
   if (msg == WM_COMMAND) {
-    g_last_command = LOWORD(wparam);
+    g_lastCommand = LOWORD(wparam);
     return TRUE;
   }
   return FALSE;
@@ -45,7 +45,7 @@ class BuilderDialog : public ::testing::Test {
   static void SetUpTestSuite() {
     dlg_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_BUILDER_DIALOG), nullptr,
                               RecordingProc, 0);
-    first_focus_ = GetFocus();
+    firstFocus_ = GetFocus();
   }
   static void TearDownTestSuite() {
     if (dlg_) DestroyWindow(dlg_);
@@ -53,7 +53,7 @@ class BuilderDialog : public ::testing::Test {
   }
   void SetUp() override {
     ASSERT_NE(dlg_, nullptr) << "CreateDialogParam failed";
-    g_last_command = 0;
+    g_lastCommand = 0;
   }
 
   // Pixels of a place given in dialog units, as {left, top, width, height}. The dialog manager
@@ -74,11 +74,11 @@ class BuilderDialog : public ::testing::Test {
   }
 
   static HWND dlg_;
-  static HWND first_focus_;
+  static HWND firstFocus_;
 };
 
 HWND BuilderDialog::dlg_ = nullptr;
-HWND BuilderDialog::first_focus_ = nullptr;
+HWND BuilderDialog::firstFocus_ = nullptr;
 
 TEST_F(BuilderDialog, FrameCaptionAndClientSize) {
   EXPECT_EQ(TextOf(dlg_), expected::kCaption);
@@ -87,9 +87,9 @@ TEST_F(BuilderDialog, FrameCaptionAndClientSize) {
   const DWORD wanted = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   EXPECT_EQ(style & wanted, wanted) << std::hex << style;
   EXPECT_EQ(style & (WS_CHILD | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0u) << std::hex << style;
-  const DWORD ex_style = GetWindowLongA(dlg_, GWL_EXSTYLE);
-  EXPECT_TRUE(ex_style & WS_EX_APPWINDOW) << std::hex << ex_style;
-  EXPECT_TRUE(ex_style & WS_EX_DLGMODALFRAME) << std::hex << ex_style;  // what DS_MODALFRAME turns into
+  const DWORD exStyle = GetWindowLongA(dlg_, GWL_EXSTYLE);
+  EXPECT_TRUE(exStyle & WS_EX_APPWINDOW) << std::hex << exStyle;
+  EXPECT_TRUE(exStyle & WS_EX_DLGMODALFRAME) << std::hex << exStyle;  // what DS_MODALFRAME turns into
 
   RECT client;
   GetClientRect(dlg_, &client);
@@ -120,18 +120,18 @@ TEST_F(BuilderDialog, ChildrenInTableOrderWithClassTextStyleAndPlace) {
     HWND child = children[i];
     SCOPED_TRACE("control " + std::to_string(i) + " \"" + want.text + "\" id " + std::to_string(want.id));
     EXPECT_EQ(GetDlgCtrlID(child), want.id);
-    EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, ClassOf(child).c_str(), -1, want.window_class, -1),
+    EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, ClassOf(child).c_str(), -1, want.windowClass, -1),
               CSTR_EQUAL)
         << ClassOf(child);
     EXPECT_EQ(TextOf(child), want.text);
     // The system keeps WS_VSCROLL in step with the scroll bar it shows, and draws WS_BORDER on
     // lists and edits as a sunken client edge; every other bit must be as the template says.
     const DWORD style = GetWindowLongA(child, GWL_STYLE);
-    const DWORD ex_style = GetWindowLongA(child, GWL_EXSTYLE);
+    const DWORD exStyle = GetWindowLongA(child, GWL_EXSTYLE);
     const DWORD own = WS_VSCROLL | WS_BORDER;
     EXPECT_EQ(style & ~own, want.style & ~own) << std::hex << "got 0x" << style << ", want 0x" << want.style;
-    EXPECT_EQ((style & WS_BORDER) || (ex_style & WS_EX_CLIENTEDGE), (want.style & WS_BORDER) != 0);
-    EXPECT_EQ(ex_style & ~(WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY), 0u) << std::hex << ex_style;
+    EXPECT_EQ((style & WS_BORDER) || (exStyle & WS_EX_CLIENTEDGE), (want.style & WS_BORDER) != 0);
+    EXPECT_EQ(exStyle & ~(WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY), 0u) << std::hex << exStyle;
     EXPECT_EQ(IsWindowVisible(child) != FALSE, (want.style & WS_VISIBLE) != 0);
     // The event list is shorter than a whole number of items; without LBS_NOINTEGRALHEIGHT the
     // list box would shrink itself and this comparison would fail.
@@ -166,19 +166,19 @@ TEST_F(BuilderDialog, ListsShowAScrollBarOnceTheyOverflow) {
 
 TEST_F(BuilderDialog, ExitIsDefaultAndHasFirstFocus) {
   EXPECT_TRUE(SendMessageA(GetDlgItem(dlg_, IDOK), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON);
-  EXPECT_EQ(first_focus_, GetDlgItem(dlg_, IDOK));
+  EXPECT_EQ(firstFocus_, GetDlgItem(dlg_, IDOK));
 }
 
 TEST_F(BuilderDialog, EnterInEitherEditPressesExit) {
   for (int id : {IDC_BEGIN_EDIT, IDC_LOOP_EDIT}) {
     SCOPED_TRACE("edit " + std::to_string(id));
-    g_last_command = 0;
+    g_lastCommand = 0;
     HWND edit = GetDlgItem(dlg_, id);
     SetFocus(edit);
     ASSERT_EQ(GetFocus(), edit);
     MSG msg = {edit, WM_KEYDOWN, VK_RETURN, 1, 0, {0, 0}};
     EXPECT_TRUE(IsDialogMessageA(dlg_, &msg));
-    EXPECT_EQ(g_last_command, IDOK);
+    EXPECT_EQ(g_lastCommand, IDOK);
   }
 }
 

@@ -9,8 +9,8 @@
 
 struct ExpectedControl {
   int id;
-  const char* window_class;  // as GetClassName reports it
-  const char* class_atom;    // as the template stores it
+  const char* windowClass;  // as GetClassName reports it
+  const char* classAtom;    // as the template stores it
   const char* text;
   short x, y, cx, cy;  // dialog units
   DWORD style;

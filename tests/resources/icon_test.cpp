@@ -17,11 +17,11 @@ namespace {
 struct IconEntry {
   int width = 0, height = 0, colours = 0, planes = 0, bits = 0;
   uint32_t bytes = 0;
-  uint32_t id_or_offset = 0;  // resource id in the group, file offset in the .ico
+  uint32_t idOrOffset = 0;  // resource id in the group, file offset in the .ico
 };
 
 // The directory of a group icon resource (ids are 16-bit) or of an .ico file (offsets 32-bit).
-bool ReadDirectory(const void* data, size_t size, bool in_file, std::vector<IconEntry>* out) {
+bool ReadDirectory(const void* data, size_t size, bool inFile, std::vector<IconEntry>* out) {
   ByteReader r(data, size);
   if (r.U16() != 0 || r.U16() != 1) return false;
   const uint16_t count = r.U16();
@@ -34,7 +34,7 @@ bool ReadDirectory(const void* data, size_t size, bool in_file, std::vector<Icon
     e.planes = r.U16();
     e.bits = r.U16();
     e.bytes = r.U32();
-    e.id_or_offset = in_file ? r.U32() : r.U16();
+    e.idOrOffset = inFile ? r.U32() : r.U16();
     out->push_back(e);
   }
   return r.ok();
@@ -61,18 +61,18 @@ void CheckImage(const void* data, size_t size, int width, int height) {
   EXPECT_EQ(r.U16(), 1);
   EXPECT_EQ(r.U16(), 4);
   EXPECT_EQ(r.U32(), static_cast<uint32_t>(BI_RGB));
-  const size_t xor_row = RowBytes(width, 4), and_row = RowBytes(width, 1);
+  const size_t xorRow = RowBytes(width, 4), andRow = RowBytes(width, 1);
   const size_t pixels = 40 + 16 * 4;
-  ASSERT_EQ(size, pixels + height * (xor_row + and_row));
+  ASSERT_EQ(size, pixels + height * (xorRow + andRow));
 
   const auto* bytes = static_cast<const uint8_t*>(data);
   std::set<int> colours;
   int transparent = 0;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const uint8_t pair = bytes[pixels + y * xor_row + x / 2];
+      const uint8_t pair = bytes[pixels + y * xorRow + x / 2];
       const int colour = x % 2 ? pair & 0x0F : pair >> 4;
-      const bool masked = bytes[pixels + height * xor_row + y * and_row + x / 8] & (0x80 >> (x % 8));
+      const bool masked = bytes[pixels + height * xorRow + y * andRow + x / 8] & (0x80 >> (x % 8));
       if (masked) {
         ++transparent;
         // Windows XORs the colour into the screen where the mask is set.
@@ -98,7 +98,7 @@ TEST(AppIcon, GroupHoldsOne32And16ImageOf16Colours) {
     EXPECT_EQ(e.colours, 16);
     EXPECT_EQ(e.planes, 1);
     EXPECT_EQ(e.bits, 4);
-    ResourceBytes image = FindModuleResource(RT_ICON, e.id_or_offset);
+    ResourceBytes image = FindModuleResource(RT_ICON, e.idOrOffset);
     ASSERT_NE(image.data, nullptr);
     ASSERT_EQ(image.size, e.bytes);
     CheckImage(image.data, image.size, e.width, e.height);
@@ -113,24 +113,24 @@ TEST(AppIcon, CommittedIcoFileIsWhatTheProgramCarries) {
   for (int c; (c = std::fgetc(f)) != EOF;) file.push_back(static_cast<uint8_t>(c));
   std::fclose(f);
 
-  std::vector<IconEntry> in_file;
-  ASSERT_TRUE(ReadDirectory(file.data(), file.size(), true, &in_file));
-  const std::vector<IconEntry> in_group = GroupEntries();
-  ASSERT_EQ(in_file.size(), in_group.size());
-  size_t end = 6 + 16 * in_file.size();
-  for (size_t i = 0; i < in_file.size(); ++i) {
-    const IconEntry& e = in_file[i];
+  std::vector<IconEntry> inFile;
+  ASSERT_TRUE(ReadDirectory(file.data(), file.size(), true, &inFile));
+  const std::vector<IconEntry> inGroup = GroupEntries();
+  ASSERT_EQ(inFile.size(), inGroup.size());
+  size_t end = 6 + 16 * inFile.size();
+  for (size_t i = 0; i < inFile.size(); ++i) {
+    const IconEntry& e = inFile[i];
     SCOPED_TRACE("entry " + std::to_string(i));
-    EXPECT_EQ(e.width, in_group[i].width);
-    EXPECT_EQ(e.colours, in_group[i].colours);
-    EXPECT_EQ(e.bits, in_group[i].bits);
-    EXPECT_EQ(e.id_or_offset, end) << "images should follow the directory without gaps";
-    ASSERT_LE(e.id_or_offset + e.bytes, file.size());
-    ResourceBytes image = FindModuleResource(RT_ICON, in_group[i].id_or_offset);
+    EXPECT_EQ(e.width, inGroup[i].width);
+    EXPECT_EQ(e.colours, inGroup[i].colours);
+    EXPECT_EQ(e.bits, inGroup[i].bits);
+    EXPECT_EQ(e.idOrOffset, end) << "images should follow the directory without gaps";
+    ASSERT_LE(e.idOrOffset + e.bytes, file.size());
+    ResourceBytes image = FindModuleResource(RT_ICON, inGroup[i].idOrOffset);
     ASSERT_EQ(image.size, e.bytes);
     EXPECT_EQ(std::string(static_cast<const char*>(image.data), image.size),
-              std::string(reinterpret_cast<const char*>(file.data()) + e.id_or_offset, e.bytes));
-    end = e.id_or_offset + e.bytes;
+              std::string(reinterpret_cast<const char*>(file.data()) + e.idOrOffset, e.bytes));
+    end = e.idOrOffset + e.bytes;
   }
   EXPECT_EQ(end, file.size());
 }
@@ -143,7 +143,7 @@ TEST(AppIcon, SystemPicksTheMatchingImageForEachSize) {
     // Picked as drawn, not scaled from the other size.
     auto* dir = static_cast<PBYTE>(const_cast<void*>(group.data));
     EXPECT_EQ(LookupIconIdFromDirectoryEx(dir, TRUE, e.width, e.height, LR_DEFAULTCOLOR),
-              static_cast<int>(e.id_or_offset));
+              static_cast<int>(e.idOrOffset));
 
     HICON icon = static_cast<HICON>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON, e.width, e.height, 0));
