@@ -9,13 +9,13 @@
 
 #include "build_engine.h"
 #include "error_box_recorder.h"
-#include "scratch_dir.h"
+#include "temp_dir.h"
 
 namespace e2e {
 
 Bytes EngineBuild(const std::string& script, const WorkDir& sources) {
   const std::filesystem::path from = sources.path();
-  ScratchDir dir("e2e-engine-reference-" + std::to_string(::GetCurrentProcessId()));
+  TempDir dir("e2e-engine-reference", TempDir::kEnter);
   for (const auto& entry : std::filesystem::directory_iterator(from)) {
     // Kept as a path: a name outside the C library's code page has no narrow string here.
     const std::filesystem::path name = entry.path().filename();

@@ -18,16 +18,8 @@ std::string Slurp(const std::filesystem::path& path) {
 
 }  // namespace
 
-WorkDir::WorkDir(const std::string& name) {
-  root_ = std::filesystem::absolute("e2e-runs") / name;
-  work_ = root_ / "work";
-  std::filesystem::remove_all(root_);
+WorkDir::WorkDir(const std::string& name) : root_("e2e-" + name), work_(root_.path() / "work") {
   std::filesystem::create_directories(work_);
-}
-
-WorkDir::~WorkDir() {
-  std::error_code ec;
-  std::filesystem::remove_all(root_, ec);
 }
 
 void WorkDir::CopyExamples() const {
@@ -35,23 +27,14 @@ void WorkDir::CopyExamples() const {
     if (entry.path().extension() == ".orv") std::filesystem::copy_file(entry.path(), work_ / entry.path().filename());
 }
 
-void WorkDir::Write(const std::string& name, const Bytes& bytes) const {
-  std::ofstream out(work_ / name, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
+void WorkDir::Write(const std::string& name, const Bytes& bytes) const { WriteBytes(Path(name), bytes); }
 
-void WorkDir::WriteText(const std::string& name, const std::string& text) const {
-  std::ofstream out(work_ / name, std::ios::binary | std::ios::trunc);
-  out << text;
-}
+void WorkDir::WriteText(const std::string& name, const std::string& text) const { ::WriteText(Path(name), text); }
 
-Bytes WorkDir::Read(const std::string& name) const {
-  const std::string text = Slurp(work_ / name);
-  return Bytes(text.begin(), text.end());
-}
+Bytes WorkDir::Read(const std::string& name) const { return ReadBytes(Path(name)); }
 
-bool WorkDir::Exists(const std::string& name) const { return std::filesystem::exists(work_ / name); }
+bool WorkDir::Exists(const std::string& name) const { return FileExists(Path(name)); }
 
-std::string WorkDir::ReadStdout() const { return Slurp(root_ / "stdout.txt"); }
+std::string WorkDir::ReadStdout() const { return Slurp(StdoutPath()); }
 
 }  // namespace e2e

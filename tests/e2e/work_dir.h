@@ -1,5 +1,5 @@
-// A folder of one test's own under the test's build folder: the program's working directory, with
-// the file its standard output goes to beside it. Made empty, and removed when the test ends.
+// A folder of one test's own: the program's working directory, with the file its standard output goes
+// to beside it. Made empty, and removed when the test ends.
 #ifndef ORV_TESTS_E2E_WORK_DIR_H_
 #define ORV_TESTS_E2E_WORK_DIR_H_
 
@@ -7,20 +7,18 @@
 #include <string>
 
 #include "orv_bytes.h"
+#include "temp_dir.h"
 
 namespace e2e {
 
 class WorkDir {
  public:
   explicit WorkDir(const std::string& name);
-  ~WorkDir();
-  WorkDir(const WorkDir&) = delete;
-  WorkDir& operator=(const WorkDir&) = delete;
 
   // The program's current directory, and a file in it.
   std::string path() const { return work_.string(); }
   std::string Path(const std::string& name) const { return (work_ / name).string(); }
-  std::string StdoutPath() const { return (root_ / "stdout.txt").string(); }
+  std::string StdoutPath() const { return root_.Path("stdout.txt"); }
 
   // Copies the example sources (*.orv) into the working directory.
   void CopyExamples() const;
@@ -31,7 +29,7 @@ class WorkDir {
   std::string ReadStdout() const;
 
  private:
-  std::filesystem::path root_;
+  TempDir root_;
   std::filesystem::path work_;
 };
 

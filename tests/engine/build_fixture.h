@@ -11,11 +11,13 @@
 #include "build_engine.h"
 #include "error_box_recorder.h"
 #include "orv_bytes.h"
-#include "scratch_dir.h"
+#include "temp_dir.h"
 
 class BuildTest : public ::testing::Test {
  protected:
-  BuildTest() : dir_(::testing::UnitTest::GetInstance()->current_test_info()->name()) { ClearShownErrors(); }
+  BuildTest() : dir_(::testing::UnitTest::GetInstance()->current_test_info()->name(), TempDir::kEnter) {
+    ClearShownErrors();
+  }
   ~BuildTest() override { ClearShownErrors(); }
 
   void Source(const std::string& path, const Bytes& payload) { WriteBytes(path, SourceFile(payload)); }
@@ -53,7 +55,7 @@ class BuildTest : public ::testing::Test {
     return found;
   }
 
-  ScratchDir dir_;
+  TempDir dir_;
   bool built_ = false;
 };
 

@@ -14,7 +14,7 @@
 #include "file_io.h"
 #include "handler_table.h"
 #include "orv_bytes.h"
-#include "scratch_dir.h"
+#include "temp_dir.h"
 #include "script_reader.h"
 
 namespace {
@@ -51,7 +51,7 @@ class HandlerTableTest : public ::testing::Test {
 
   FakeList list;
   CHandlerTable table{list};
-  ScratchDir dir{"handler-table"};
+  TempDir dir{"handler-table", TempDir::kEnter};
 };
 
 TEST_F(HandlerTableTest, AddsInOrderAndRefusesASecondHandlerForAnEvent) {
