@@ -57,19 +57,19 @@ CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t lengt
       *copied += n;
       continue;
     }
-    if (n == 0) return kReadFailed;  // the source ends early
+    if (n == 0) return CopyResult::kReadFailed;  // the source ends early
     if (errno == EINTR) continue;
-    if (errno == ENOSPC || errno == EFBIG || errno == EDQUOT) return kWriteFailed;
-    if (errno == EIO) return kReadFailed;
-    return kCopyUnsupported;
+    if (errno == ENOSPC || errno == EFBIG || errno == EDQUOT) return CopyResult::kWriteFailed;
+    if (errno == EIO) return CopyResult::kReadFailed;
+    return CopyResult::kCopyUnsupported;
   }
-  return kCopied;
+  return CopyResult::kCopied;
 #else
   (void)source;
   (void)offset;
   (void)length;
   (void)out;
-  return kCopyUnsupported;
+  return CopyResult::kCopyUnsupported;
 #endif
 }
 

@@ -43,7 +43,7 @@ std::int64_t FileSize(std::FILE* f) {
 
 CopyResult KernelCopy(std::FILE*, std::int64_t, std::int64_t, std::FILE*, std::int64_t* copied) {
   *copied = 0;
-  return kCopyUnsupported;
+  return CopyResult::kCopyUnsupported;
 }
 
 PathInfo InspectPath(const char* path) {

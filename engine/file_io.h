@@ -36,7 +36,7 @@ std::int64_t FileSize(std::FILE* f);
 // Reads the little-endian word at an absolute offset; false when the file does not hold it.
 bool ReadWordAt(std::FILE* f, std::int64_t offset, std::int32_t* value);
 
-enum CopyResult { kCopied, kReadFailed, kWriteFailed, kCopyUnsupported };
+enum class CopyResult { kCopied, kReadFailed, kWriteFailed, kCopyUnsupported };
 
 // Copies `length` bytes from `offset` in `source` to the end of what was written to `out`, inside the
 // kernel where the system offers it (one copy instead of two). On kCopyUnsupported *copied tells how

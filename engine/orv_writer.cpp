@@ -31,22 +31,22 @@ bool WriteHeader(std::FILE* out, const BuildTables& tables, int n) {
 }
 
 CopyResult CopyPayload(std::FILE* source, std::int32_t length, std::FILE* out) {
-  if (std::fflush(out) != 0) return kWriteFailed;
+  if (std::fflush(out) != 0) return CopyResult::kWriteFailed;
   std::int64_t copied = 0;
   const CopyResult result = KernelCopy(source, orv::kSourcePayloadStart, length, out, &copied);
-  if (result != kCopyUnsupported) return result;
+  if (result != CopyResult::kCopyUnsupported) return result;
 
-  if (!SeekTo(source, orv::kSourcePayloadStart + copied)) return kReadFailed;
+  if (!SeekTo(source, orv::kSourcePayloadStart + copied)) return CopyResult::kReadFailed;
   std::int64_t remaining = length - copied;
   while (remaining > 0) {
     const std::size_t want = remaining < static_cast<std::int64_t>(sizeof g_copyBuffer)
                                  ? static_cast<std::size_t>(remaining)
                                  : sizeof g_copyBuffer;
-    if (std::fread(g_copyBuffer, 1, want, source) != want) return kReadFailed;
-    if (std::fwrite(g_copyBuffer, 1, want, out) != want) return kWriteFailed;
+    if (std::fread(g_copyBuffer, 1, want, source) != want) return CopyResult::kReadFailed;
+    if (std::fwrite(g_copyBuffer, 1, want, out) != want) return CopyResult::kWriteFailed;
     remaining -= static_cast<std::int64_t>(want);
   }
-  return kCopied;
+  return CopyResult::kCopied;
 }
 
 const char kOpenError[] = "Error opening out.orv, aborting.";
@@ -78,13 +78,13 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
     source = OpenRegularFile(entries[i].path, &failure);
     if (!source) return fail(SourceOpenErrorText(entries[i].path));
     switch (CopyPayload(source.get(), entries[i].payloadLength, out)) {
-      case kCopied:
+      case CopyResult::kCopied:
         break;
-      case kReadFailed:
+      case CopyResult::kReadFailed:
         return fail("Error reading \"" + std::string(entries[i].path) +
                     "\", it is shorter than when the build began, aborting.");
-      case kWriteFailed:
-      case kCopyUnsupported:
+      case CopyResult::kWriteFailed:
+      case CopyResult::kCopyUnsupported:
         return fail(kWriteError);
     }
     source.reset();

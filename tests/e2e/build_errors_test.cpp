@@ -98,7 +98,7 @@ TEST_P(BuildFailure, ShowsTheEnginesBoxHoldsTheDialogAndLeavesOutOrvAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Engine, BuildFailure, ::testing::ValuesIn(kFailures),
-                         [](const ::testing::TestParamInfo<Failure>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<Failure>& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace e2e

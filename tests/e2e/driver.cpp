@@ -157,10 +157,10 @@ std::vector<std::string> BuilderProcess::ListItems(int id) const {
   std::vector<std::string> items;
   const LRESULT count = Send(list, LB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = Send(list, LB_GETTEXTLEN, i, 0);
+    const LRESULT length = Send(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
     if (length < 0) break;
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied = Send(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
+    const LRESULT copied = Send(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&text[0]));
     text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
     items.push_back(Narrow(text));
   }

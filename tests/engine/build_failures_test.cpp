@@ -38,7 +38,7 @@ TEST_F(BuildTest, SourceWithMoreThanOneState) {
 TEST_F(BuildTest, SourceTooShortForItsHeaderWords) {
   Bytes full = SourceFile({});
   full[8] = 2;  // even a wrong state count is not looked at in a file this short
-  for (std::size_t length : {0, 3, 4, 11, 12, 47}) {
+  for (std::size_t length : {0u, 3u, 4u, 11u, 12u, 47u}) {
     SCOPED_TRACE(length);
     ClearShownErrors();
     WriteBytes("x.orv", Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length)));

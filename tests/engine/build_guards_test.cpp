@@ -67,7 +67,7 @@ TEST_F(BuildTest, ScriptsTheFrontEndWritesMatchTheIndependentLayout) {
     const int n = static_cast<int>(entries.size());
     const std::vector<int> counts = PairCounts(out);
     ASSERT_EQ(counts.size(), static_cast<std::size_t>(2 * n + 1));
-    for (int e = 0; e < n; ++e) {
+    for (std::size_t e = 0; e < entries.size(); ++e) {
       EXPECT_EQ(counts[2 * e + 1], n / 2 - 1);
       EXPECT_EQ(counts[2 * e + 2], n / 2);
     }

@@ -61,7 +61,7 @@ mode_t Permissions(const std::string& path) {
 TEST_F(BuildTest, ReplacedOutputKeepsItsPermissionBits) {
   Script("-1");
   WriteBytes("out.orv", {'o', 'l', 'd'});
-  for (mode_t mode : {0600, 0640, 0604}) {
+  for (mode_t mode : {0600u, 0640u, 0604u}) {
     ASSERT_EQ(chmod("out.orv", mode), 0);
     Build();
     ASSERT_TRUE(built_);

@@ -16,7 +16,7 @@ struct RefEntry {
 };
 
 inline Bytes ReferenceOrv(const std::vector<RefEntry>& entries) {
-  const int n = static_cast<int>(entries.size());
+  const std::size_t n = entries.size();
 
   // Chunks: each payload cut at 60000 bytes, numbered from 1 after the leading row.
   struct Chunk {
@@ -25,12 +25,13 @@ inline Bytes ReferenceOrv(const std::vector<RefEntry>& entries) {
   std::vector<Chunk> chunks;
   std::vector<int> first(n);
   std::int64_t total = 0;
-  for (int e = 0; e < n; ++e) {
+  for (std::size_t e = 0; e < n; ++e) {
     first[e] = static_cast<int>(chunks.size()) + 1;
+    const std::int64_t own = 2 * static_cast<std::int64_t>(e);
     const std::int64_t len = static_cast<std::int64_t>(entries[e].payload.size());
     for (std::int64_t at = 0; at < len; at += 60000) {
       const std::int64_t piece = std::min<std::int64_t>(60000, len - at);
-      chunks.push_back({total, at + piece == len ? 2 * e + 2 : 2 * e + 1, piece});
+      chunks.push_back({total, at + piece == len ? own + 2 : own + 1, piece});
       total += piece;
     }
   }
@@ -39,11 +40,11 @@ inline Bytes ReferenceOrv(const std::vector<RefEntry>& entries) {
   // States: each lists its pairs; the pair count is simply how many there are.
   std::vector<std::vector<std::pair<int, int>>> states;
   states.push_back({{0, 1}});
-  for (int e = 0; e < n; ++e) {
+  for (std::size_t e = 0; e < n; ++e) {
     std::vector<std::pair<int, int>> others;
     for (int ev = 0; ev <= 14; ++ev) {
       if (ev == entries[e].eventId) continue;
-      for (int j = 0; j < n; ++j)
+      for (std::size_t j = 0; j < n; ++j)
         if (!entries[j].loop && entries[j].eventId == ev) others.push_back({ev, first[j]});
     }
     states.push_back(others);

@@ -37,9 +37,10 @@ class HandlerTableTest : public ::testing::Test {
     ASSERT_EQ(list.GetCount(), static_cast<int>(expected.size()));
     for (int k = 0; k < table.GetCount(); ++k) {
       SCOPED_TRACE(k);
-      EXPECT_EQ(list.GetText(k), EventName(expected[k].eventId));
-      EXPECT_EQ(table.GetBeginPath(k), expected[k].begin);
-      EXPECT_EQ(table.GetLoopPath(k), expected[k].loop);
+      const Handler& h = expected[static_cast<std::size_t>(k)];
+      EXPECT_EQ(list.GetText(k), EventName(h.eventId));
+      EXPECT_EQ(table.GetBeginPath(k), h.begin);
+      EXPECT_EQ(table.GetLoopPath(k), h.loop);
     }
   }
 
@@ -105,9 +106,10 @@ TEST_F(HandlerTableTest, RemovingKeepsListAndRecordsInStep) {
     ASSERT_EQ(t.GetCount(), 2);
     ASSERT_EQ(l.GetCount(), 2);
     for (int k = 0; k < 2; ++k) {
-      EXPECT_EQ(l.GetText(k), EventName(handlers[k].eventId));
-      EXPECT_EQ(t.GetBeginPath(k), handlers[k].begin);
-      EXPECT_EQ(t.GetLoopPath(k), handlers[k].loop);
+      const Handler& h = handlers[static_cast<std::size_t>(k)];
+      EXPECT_EQ(l.GetText(k), EventName(h.eventId));
+      EXPECT_EQ(t.GetBeginPath(k), h.begin);
+      EXPECT_EQ(t.GetLoopPath(k), h.loop);
     }
   }
 }

@@ -41,7 +41,7 @@ TEST(DialogTemplate, ControlsInTabOrderWithExactStyles) {
   ASSERT_EQ(t.items.size(), static_cast<size_t>(expected::kControlCount));
   for (int i = 0; i < expected::kControlCount; ++i) {
     const ExpectedControl& want = expected::kControls[i];
-    const DialogItem& got = t.items[i];
+    const DialogItem& got = t.items[static_cast<size_t>(i)];
     SCOPED_TRACE("control " + std::to_string(i) + " \"" + want.text + "\" id " + std::to_string(want.id));
     EXPECT_EQ(static_cast<int>(got.id), want.id);
     EXPECT_EQ(got.windowClass, want.classAtom);

@@ -83,11 +83,11 @@ HWND BuilderDialog::firstFocus_ = nullptr;
 TEST_F(BuilderDialog, FrameCaptionAndClientSize) {
   EXPECT_EQ(TextOf(dlg_), expected::kCaption);
 
-  const DWORD style = GetWindowLongA(dlg_, GWL_STYLE);
+  const DWORD style = static_cast<DWORD>(GetWindowLongA(dlg_, GWL_STYLE));
   const DWORD wanted = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   EXPECT_EQ(style & wanted, wanted) << std::hex << style;
   EXPECT_EQ(style & (WS_CHILD | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0u) << std::hex << style;
-  const DWORD exStyle = GetWindowLongA(dlg_, GWL_EXSTYLE);
+  const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(dlg_, GWL_EXSTYLE));
   EXPECT_TRUE(exStyle & WS_EX_APPWINDOW) << std::hex << exStyle;
   EXPECT_TRUE(exStyle & WS_EX_DLGMODALFRAME) << std::hex << exStyle;  // what DS_MODALFRAME turns into
 
@@ -117,7 +117,7 @@ TEST_F(BuilderDialog, ChildrenInTableOrderWithClassTextStyleAndPlace) {
 
   for (int i = 0; i < expected::kControlCount; ++i) {
     const ExpectedControl& want = expected::kControls[i];
-    HWND child = children[i];
+    HWND child = children[static_cast<size_t>(i)];
     SCOPED_TRACE("control " + std::to_string(i) + " \"" + want.text + "\" id " + std::to_string(want.id));
     EXPECT_EQ(GetDlgCtrlID(child), want.id);
     EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, ClassOf(child).c_str(), -1, want.windowClass, -1),
@@ -126,12 +126,12 @@ TEST_F(BuilderDialog, ChildrenInTableOrderWithClassTextStyleAndPlace) {
     EXPECT_EQ(TextOf(child), want.text);
     // The system keeps WS_VSCROLL in step with the scroll bar it shows, and draws WS_BORDER on
     // lists and edits as a sunken client edge; every other bit must be as the template says.
-    const DWORD style = GetWindowLongA(child, GWL_STYLE);
-    const DWORD exStyle = GetWindowLongA(child, GWL_EXSTYLE);
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(child, GWL_EXSTYLE));
     const DWORD own = WS_VSCROLL | WS_BORDER;
     EXPECT_EQ(style & ~own, want.style & ~own) << std::hex << "got 0x" << style << ", want 0x" << want.style;
     EXPECT_EQ((style & WS_BORDER) || (exStyle & WS_EX_CLIENTEDGE), (want.style & WS_BORDER) != 0);
-    EXPECT_EQ(exStyle & ~(WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY), 0u) << std::hex << exStyle;
+    EXPECT_EQ(exStyle & ~static_cast<DWORD>(WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY), 0u) << std::hex << exStyle;
     EXPECT_EQ(IsWindowVisible(child) != FALSE, (want.style & WS_VISIBLE) != 0);
     // The event list is shorter than a whole number of items; without LBS_NOINTEGRALHEIGHT the
     // list box would shrink itself and this comparison would fail.

@@ -50,7 +50,7 @@ std::vector<IconEntry> GroupEntries() {
   return entries;
 }
 
-size_t RowBytes(int width, int bits) { return (width * bits + 31) / 32 * 4; }
+size_t RowBytes(int width, int bits) { return static_cast<size_t>((width * bits + 31) / 32 * 4); }
 
 // A 4-bit icon image: its header, then checks on the picture that a broken encoding would fail.
 void CheckImage(const void* data, size_t size, int width, int height) {
@@ -63,16 +63,17 @@ void CheckImage(const void* data, size_t size, int width, int height) {
   EXPECT_EQ(r.U32(), static_cast<uint32_t>(BI_RGB));
   const size_t xorRow = RowBytes(width, 4), andRow = RowBytes(width, 1);
   const size_t pixels = 40 + 16 * 4;
-  ASSERT_EQ(size, pixels + height * (xorRow + andRow));
+  const size_t rows = static_cast<size_t>(height), columns = static_cast<size_t>(width);
+  ASSERT_EQ(size, pixels + rows * (xorRow + andRow));
 
   const auto* bytes = static_cast<const uint8_t*>(data);
   std::set<int> colours;
   int transparent = 0;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
+  for (size_t y = 0; y < rows; ++y) {
+    for (size_t x = 0; x < columns; ++x) {
       const uint8_t pair = bytes[pixels + y * xorRow + x / 2];
       const int colour = x % 2 ? pair & 0x0F : pair >> 4;
-      const bool masked = bytes[pixels + height * xorRow + y * andRow + x / 8] & (0x80 >> (x % 8));
+      const bool masked = bytes[pixels + rows * xorRow + y * andRow + x / 8] & (0x80 >> (x % 8));
       if (masked) {
         ++transparent;
         // Windows XORs the colour into the screen where the mask is set.
@@ -98,7 +99,7 @@ TEST(AppIcon, GroupHoldsOne32And16ImageOf16Colours) {
     EXPECT_EQ(e.colours, 16);
     EXPECT_EQ(e.planes, 1);
     EXPECT_EQ(e.bits, 4);
-    ResourceBytes image = FindModuleResource(RT_ICON, e.idOrOffset);
+    ResourceBytes image = FindModuleResource(RT_ICON, static_cast<int>(e.idOrOffset));
     ASSERT_NE(image.data, nullptr);
     ASSERT_EQ(image.size, e.bytes);
     CheckImage(image.data, image.size, e.width, e.height);
@@ -126,7 +127,7 @@ TEST(AppIcon, CommittedIcoFileIsWhatTheProgramCarries) {
     EXPECT_EQ(e.bits, inGroup[i].bits);
     EXPECT_EQ(e.idOrOffset, end) << "images should follow the directory without gaps";
     ASSERT_LE(e.idOrOffset + e.bytes, file.size());
-    ResourceBytes image = FindModuleResource(RT_ICON, inGroup[i].idOrOffset);
+    ResourceBytes image = FindModuleResource(RT_ICON, static_cast<int>(inGroup[i].idOrOffset));
     ASSERT_EQ(image.size, e.bytes);
     EXPECT_EQ(std::string(static_cast<const char*>(image.data), image.size),
               std::string(reinterpret_cast<const char*>(file.data()) + e.idOrOffset, e.bytes));

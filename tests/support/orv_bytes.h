@@ -21,8 +21,9 @@ inline Bytes Words(std::initializer_list<std::int64_t> words) {
 }
 
 inline std::int32_t WordAt(const Bytes& bytes, std::size_t offset) {
-  return static_cast<std::int32_t>(bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
-                                   static_cast<std::uint32_t>(bytes[offset + 3]) << 24);
+  std::uint32_t word = 0;
+  for (int i = 3; i >= 0; --i) word = word << 8 | bytes[offset + static_cast<std::size_t>(i)];
+  return static_cast<std::int32_t>(word);
 }
 
 // Payload bytes that differ from source to source and from offset to offset.

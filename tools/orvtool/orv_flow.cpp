@@ -3,12 +3,13 @@
 #include "event_table.h"
 
 OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.rows.size(), -1) {
-  const std::vector<ChunkRow>& rows = layout.rows;
+  // Rows are counted as int here, as chunk indices are; the layout check keeps them within the table.
+  auto stateOf = [&layout](int row) { return layout.rows[static_cast<std::size_t>(row)].stateIndex; };
   const int trailing = trailingRow();
   int lastEntry = -1;
   int r = 1;
   while (r < trailing) {
-    const std::int32_t state = rows[r].stateIndex;
+    const std::int32_t state = stateOf(r);
     if (state < 1) {
       ++r;
       continue;
@@ -16,9 +17,9 @@ OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.
     const int e = (state - 1) / 2;
     const std::int32_t lastState = 2 * e + 2;
     int q = r;
-    while (q < trailing && rows[q].stateIndex == lastState - 1) ++q;
+    while (q < trailing && stateOf(q) == lastState - 1) ++q;
     // A build's entries come in payload order, each run ended by its last state.
-    if (q == trailing || rows[q].stateIndex != lastState || e <= lastEntry) {
+    if (q == trailing || stateOf(q) != lastState || e <= lastEntry) {
       r = q > r ? q : r + 1;
       continue;
     }
@@ -26,7 +27,7 @@ OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.
     entry.entry = e;
     entry.firstRow = r;
     entry.rowCount = q - r + 1;
-    entry.bytes = static_cast<std::int64_t>(rows[q + 1].dataOffset) - rows[r].dataOffset;
+    entry.bytes = RowsLength(r, q + 1);
     // The layout check keeps every state index within the table.
     const std::vector<OrvPair>& pairs = layout.states[static_cast<std::size_t>(lastState)].pairs;
     if (!pairs.empty()) {
@@ -49,9 +50,13 @@ const FlowEntry* OrvFlow::EntryOf(int row) const {
 
 std::int64_t OrvFlow::RowLength(int row) const {
   if (row < 0 || row >= trailingRow()) return 0;
+  return RowsLength(row, row + 1);
+}
+
+std::int64_t OrvFlow::RowsLength(int from, int to) const {
   const std::vector<ChunkRow>& rows = layout_.rows;
-  return static_cast<std::int64_t>(rows[static_cast<std::size_t>(row) + 1].dataOffset) -
-         rows[static_cast<std::size_t>(row)].dataOffset;
+  return static_cast<std::int64_t>(rows[static_cast<std::size_t>(to)].dataOffset) -
+         rows[static_cast<std::size_t>(from)].dataOffset;
 }
 
 FlowStep OrvFlow::Next(int row, std::int32_t eventId) const {

@@ -48,6 +48,9 @@ class OrvFlow {
  private:
   const OrvLayout& layout_;
   std::vector<FlowEntry> entries_;
+  // The bytes from row `from` up to row `to`.
+  std::int64_t RowsLength(int from, int to) const;
+
   std::vector<int> entryOfRow_;  // index into entries_, or -1
 };
 
