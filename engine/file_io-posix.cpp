@@ -51,8 +51,8 @@ CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t lengt
 #ifdef __linux__
   off_t from = static_cast<off_t>(offset);
   while (*copied < length) {
-    const ssize_t n = copy_file_range(fileno(source), &from, fileno(out), nullptr,
-                                      static_cast<std::size_t>(length - *copied), 0);
+    const ssize_t n =
+        copy_file_range(fileno(source), &from, fileno(out), nullptr, static_cast<std::size_t>(length - *copied), 0);
     if (n > 0) {
       *copied += n;
       continue;

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 struct FileCloser {

@@ -62,8 +62,8 @@ ScriptReader::Token ScriptReader::ReadToken(char* out, int maxLength) {
 }
 
 ScriptReader::Result ScriptReader::Fail(const std::string& what, std::string* err) const {
-  *err = "Error in \"" + std::string(kScriptFileName) + "\", entry " + std::to_string(entriesRead_ + 1) + ": " +
-         what + ", aborting.";
+  *err = "Error in \"" + std::string(kScriptFileName) + "\", entry " + std::to_string(entriesRead_ + 1) + ": " + what +
+         ", aborting.";
   return kError;
 }
 

@@ -54,9 +54,8 @@ std::string SourceFaultText(const SourceVerdict& v, const char* path) {
 }
 
 bool CheckSource(std::FILE* file, const char* path, std::int32_t* payloadLength, std::string* err) {
-  const SourceVerdict verdict = JudgeSource(FileSize(file), [file](std::int64_t offset, std::int32_t* value) {
-    return ReadWordAt(file, offset, value);
-  });
+  const SourceVerdict verdict = JudgeSource(
+      FileSize(file), [file](std::int64_t offset, std::int32_t* value) { return ReadWordAt(file, offset, value); });
   if (!verdict.accepted()) {
     *err = SourceFaultText(verdict, path);
     return false;

@@ -11,9 +11,9 @@
 
 enum class SourceFault {
   kNone,
-  kSizeUnknown,       // the file's size cannot be told
-  kNotOrv,            // too short for the words at bytes 0, 8 and 44, or the magic is wrong
-  kNotSingleState,    // stateCount is not 1
+  kSizeUnknown,         // the file's size cannot be told
+  kNotOrv,              // too short for the words at bytes 0, 8 and 44, or the magic is wrong
+  kNotSingleState,      // stateCount is not 1
   kPayloadBeforeStart,  // the payload end lies before byte 56
   kShorterThanPayload,  // the file ends before the payload end
 };

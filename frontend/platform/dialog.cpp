@@ -22,29 +22,17 @@ void CDialog::EndDialog(int result) {
   ::EndDialog(hwnd_, result);
 }
 
-bool CDialog::OnInitDialog() {
-  return true;
-}
+bool CDialog::OnInitDialog() { return true; }
 
-bool CDialog::OnCommand(int, int) {
-  return false;
-}
+bool CDialog::OnCommand(int, int) { return false; }
 
-void CDialog::OnOK() {
-  EndDialog(IDOK);
-}
+void CDialog::OnOK() { EndDialog(IDOK); }
 
-void CDialog::OnCancel() {
-  EndDialog(IDCANCEL);
-}
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
-bool CDialog::OnPaint() {
-  return false;
-}
+bool CDialog::OnPaint() { return false; }
 
-HICON CDialog::OnQueryDragIcon() {
-  return nullptr;
-}
+HICON CDialog::OnQueryDragIcon() { return nullptr; }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   CDialog* dialog = nullptr;

@@ -4,13 +4,9 @@ void CListBox::AddString(const char* text) {
   SendMessageA(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text != nullptr ? text : ""));
 }
 
-void CListBox::DeleteString(int index) {
-  SendMessageA(LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-}
+void CListBox::DeleteString(int index) { SendMessageA(LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
 
-int CListBox::GetCount() const {
-  return static_cast<int>(SendMessageA(LB_GETCOUNT));
-}
+int CListBox::GetCount() const { return static_cast<int>(SendMessageA(LB_GETCOUNT)); }
 
 std::string CListBox::GetText(int index) const {
   const LRESULT length = SendMessageA(LB_GETTEXTLEN, static_cast<WPARAM>(index));
@@ -23,9 +19,7 @@ std::string CListBox::GetText(int index) const {
   return text;
 }
 
-int CListBox::GetCurSel() const {
-  return static_cast<int>(SendMessageA(LB_GETCURSEL));
-}
+int CListBox::GetCurSel() const { return static_cast<int>(SendMessageA(LB_GETCURSEL)); }
 
 int CListBox::SelectString(int startAfter, const char* text) {
   return static_cast<int>(SendMessageA(LB_SELECTSTRING, static_cast<WPARAM>(startAfter),

@@ -5,9 +5,7 @@ CPaintDC::CPaintDC(const CWnd& wnd) : hwnd_(wnd.GetSafeHwnd()), paint_() {
   hdc_ = ::BeginPaint(hwnd_, &paint_);
 }
 
-CPaintDC::~CPaintDC() {
-  ::EndPaint(hwnd_, &paint_);
-}
+CPaintDC::~CPaintDC() { ::EndPaint(hwnd_, &paint_); }
 
 void CPaintDC::EraseIconBackground() {
   if (hdc_ == nullptr) return;

@@ -17,9 +17,7 @@ CWinApp::~CWinApp() {
   if (g_app == this) g_app = nullptr;
 }
 
-CWinApp* CWinApp::Current() {
-  return g_app;
-}
+CWinApp* CWinApp::Current() { return g_app; }
 
 int CWinApp::Run() {
   // The application's own windows are modal and run their own loops; none is left when it returns.
@@ -27,9 +25,7 @@ int CWinApp::Run() {
   return 0;
 }
 
-bool CWinApp::OnCommand(int) {
-  return false;
-}
+bool CWinApp::OnCommand(int) { return false; }
 
 // The entry point lives beside the application object: a program that makes its CWinApp links this
 // file, and with it WinMain. Programs with a main of their own (the tests) never call it.

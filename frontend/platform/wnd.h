@@ -46,8 +46,8 @@ class CWnd {
   }
   // Sets the big (frame, task switcher) or small (caption) icon; returns the one it replaces.
   HICON SetIcon(HICON icon, bool big) {
-    return reinterpret_cast<HICON>(SendMessageA(WM_SETICON, big ? ICON_BIG : ICON_SMALL,
-                                                reinterpret_cast<LPARAM>(icon)));
+    return reinterpret_cast<HICON>(
+        SendMessageA(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
   }
   LRESULT SendMessageA(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {
     assert(::IsWindow(hwnd_));

@@ -53,25 +53,23 @@ TEST_F(BuildOrv, OutOrvIsTheEnginesForTheHandlersAndTheScriptIsGone) {
   Build();
   ExpectNoMessageBox();
   EXPECT_FALSE(dir().Exists("script.txt"));
-  EXPECT_EQ(dir().Read("out.orv"),
-            EngineBuild("1 combat_begin.orv begin\n1 combat_loop.orv loop\n"
-                        "2 combat_begin.orv begin\n2 null loop\n"
-                        "5 null begin\n5 failed_loop.orv loop\n-1",
-                        dir()));
+  EXPECT_EQ(dir().Read("out.orv"), EngineBuild("1 combat_begin.orv begin\n1 combat_loop.orv loop\n"
+                                               "2 combat_begin.orv begin\n2 null loop\n"
+                                               "5 null begin\n5 failed_loop.orv loop\n-1",
+                                               dir()));
 
   Exit();
-  EXPECT_EQ(dir().ReadStdout(),
-            std::string("Processing script\r\n") + kPhaseLines +
-                "Processing script\r\n"
-                "0 cruising_begin.orv 0 960\r\n0 cruising_loop.orv 1 fa00\r\n"
-                "1 combat_begin.orv 0 384\r\n1 combat_loop.orv 1 2ee0\r\n"
-                "5 null 0 0\r\n5 failed_loop.orv 1 7530\r\n" +
-                kPhaseLines +
-                "Processing script\r\n"
-                "1 combat_begin.orv 0 384\r\n1 combat_loop.orv 1 2ee0\r\n"
-                "2 combat_begin.orv 0 384\r\n2 null 1 0\r\n"
-                "5 null 0 0\r\n5 failed_loop.orv 1 7530\r\n" +
-                kPhaseLines);
+  EXPECT_EQ(dir().ReadStdout(), std::string("Processing script\r\n") + kPhaseLines +
+                                    "Processing script\r\n"
+                                    "0 cruising_begin.orv 0 960\r\n0 cruising_loop.orv 1 fa00\r\n"
+                                    "1 combat_begin.orv 0 384\r\n1 combat_loop.orv 1 2ee0\r\n"
+                                    "5 null 0 0\r\n5 failed_loop.orv 1 7530\r\n" +
+                                    kPhaseLines +
+                                    "Processing script\r\n"
+                                    "1 combat_begin.orv 0 384\r\n1 combat_loop.orv 1 2ee0\r\n"
+                                    "2 combat_begin.orv 0 384\r\n2 null 1 0\r\n"
+                                    "5 null 0 0\r\n5 failed_loop.orv 1 7530\r\n" +
+                                    kPhaseLines);
 }
 
 TEST_F(BuildOrv, AScriptThatCannotBeWrittenIsReportedAndNothingIsBuilt) {
@@ -92,9 +90,9 @@ TEST_F(BuildOrv, AScriptThatCannotBeWrittenIsReportedAndNothingIsBuilt) {
   EXPECT_FALSE(dir().Exists("script.txt"));
 
   Exit();
-  EXPECT_EQ(dir().ReadStdout(),
-            std::string("Processing script\r\n0 cruising_begin.orv 0 960\r\n0 cruising_loop.orv 1 fa00\r\n") +
-                kPhaseLines)
+  EXPECT_EQ(
+      dir().ReadStdout(),
+      std::string("Processing script\r\n0 cruising_begin.orv 0 960\r\n0 cruising_loop.orv 1 fa00\r\n") + kPhaseLines)
       << "only the second attempt may have printed";
 }
 

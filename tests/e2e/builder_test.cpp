@@ -44,9 +44,7 @@ void BuilderTest::Add(int event, const std::string& begin, const std::string& lo
   app_.Click(kAdd);
 }
 
-void BuilderTest::Build() {
-  app_.Click(kBuild);
-}
+void BuilderTest::Build() { app_.Click(kBuild); }
 
 void BuilderTest::Exit() {
   app_.PostClick(kExit);

@@ -11,10 +11,14 @@ enum class Way { kExitButton, kEnterInEdit, kEscape, kCloseBox };
 
 std::ostream& operator<<(std::ostream& out, Way way) {
   switch (way) {
-    case Way::kExitButton: return out << "ExitButton";
-    case Way::kEnterInEdit: return out << "EnterInEdit";
-    case Way::kEscape: return out << "Escape";
-    case Way::kCloseBox: return out << "CloseBox";
+    case Way::kExitButton:
+      return out << "ExitButton";
+    case Way::kEnterInEdit:
+      return out << "EnterInEdit";
+    case Way::kEscape:
+      return out << "Escape";
+    case Way::kCloseBox:
+      return out << "CloseBox";
   }
   return out;
 }

@@ -193,8 +193,7 @@ void BuilderProcess::SetText(int id, const std::string& text) {
 
 void BuilderProcess::Type(int id, const std::wstring& text) {
   const HWND edit = Control(id);
-  for (wchar_t unit : text)
-    EXPECT_TRUE(::PostMessageW(edit, WM_CHAR, unit, 1)) << "typing into control " << id;
+  for (wchar_t unit : text) EXPECT_TRUE(::PostMessageW(edit, WM_CHAR, unit, 1)) << "typing into control " << id;
   Settle();
 }
 

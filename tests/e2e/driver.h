@@ -48,8 +48,7 @@ class BuilderProcess {
   // Starts exe in workDir with standard output and error going to stdoutPath, or with no standard
   // handles at all (as when started from the desktop) for an empty path, and waits until its
   // dialog is on the screen. False, with the reason in *err, when it does not get that far.
-  bool Launch(const std::string& exe, const std::string& workDir, const std::string& stdoutPath,
-              std::string* err);
+  bool Launch(const std::string& exe, const std::string& workDir, const std::string& stdoutPath, std::string* err);
   // The same with standard output and error going to an inheritable handle of the caller's, which
   // the caller keeps.
   bool LaunchWithOutput(const std::string& exe, const std::string& workDir, HANDLE out, std::string* err);

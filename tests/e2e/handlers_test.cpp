@@ -44,14 +44,18 @@ TEST_F(Handlers, AddListsTheEventAndASecondHandlerForItIsRefused) {
 }
 
 TEST_F(Handlers, AddRefusesPathsThatAScriptCannotCarry) {
-  const std::string spaced = "The Begin ORV path contains a space or other white space, which a build cannot take. "
-                             "Please rename or move the file.";
-  const std::string loopSpaced = "The Loop ORV path contains a space or other white space, which a build cannot "
-                                 "take. Please rename or move the file.";
-  const std::string tooLong = "The Begin ORV path is longer than 199 bytes, more than a build can take (an accented "
-                              "or non-Latin character takes two to four). Please use a shorter path.";
-  const std::string loopTooLong = "The Loop ORV path is longer than 199 bytes, more than a build can take (an "
-                                  "accented or non-Latin character takes two to four). Please use a shorter path.";
+  const std::string spaced =
+      "The Begin ORV path contains a space or other white space, which a build cannot take. "
+      "Please rename or move the file.";
+  const std::string loopSpaced =
+      "The Loop ORV path contains a space or other white space, which a build cannot "
+      "take. Please rename or move the file.";
+  const std::string tooLong =
+      "The Begin ORV path is longer than 199 bytes, more than a build can take (an accented "
+      "or non-Latin character takes two to four). Please use a shorter path.";
+  const std::string loopTooLong =
+      "The Loop ORV path is longer than 199 bytes, more than a build can take (an "
+      "accented or non-Latin character takes two to four). Please use a shorter path.";
   ASSERT_NO_FATAL_FAILURE(Launch());
 
   Add(kCruising, "my begin.orv", "loop.orv");

@@ -21,9 +21,8 @@ HeldOutput::HeldOutput() {
   const std::vector<char> block(256, '.');
   DWORD filled = 0;
   DWORD written = 0;
-  while (filled < 16 * kPipeSize && ::WriteFile(write_, block.data(), static_cast<DWORD>(block.size()), &written,
-                                                nullptr) &&
-         written > 0)
+  while (filled < 16 * kPipeSize &&
+         ::WriteFile(write_, block.data(), static_cast<DWORD>(block.size()), &written, nullptr) && written > 0)
     filled += written;
   mode = PIPE_WAIT;
   if (filled < 16 * kPipeSize && ::SetNamedPipeHandleState(write_, &mode, nullptr, nullptr)) {

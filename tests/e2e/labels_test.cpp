@@ -18,7 +18,8 @@ INT_PTR CALLBACK PlainProc(HWND, UINT message, WPARAM, LPARAM) { return message 
 // them at this DPI, in the font the dialog manager makes for it.
 HWND TemplateCopy() {
   const std::wstring exe = std::filesystem::absolute(ORVBUILDER_EXE).wstring();
-  const HMODULE module = ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  const HMODULE module =
+      ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   if (module == nullptr) return nullptr;
   const HRSRC info = ::FindResourceW(module, MAKEINTRESOURCEW(102), MAKEINTRESOURCEW(5));  // RT_DIALOG
   const HGLOBAL data = info != nullptr ? ::LoadResource(module, info) : nullptr;
@@ -92,9 +93,8 @@ TEST_F(Labels, EveryLabelShowsItsWholeTextAndOnlyCutOnesMove) {
     RECT now;
     ::GetClientRect(before[i], &was);
     ::GetClientRect(after[i], &now);
-    std::cout << "  at " << dpi << " dpi, \"" << text << "\": text " << need.cx << " x " << need.cy
-              << " px, template " << was.right << " x " << was.bottom << ", shown " << now.right << " x "
-              << now.bottom << "\n";
+    std::cout << "  at " << dpi << " dpi, \"" << text << "\": text " << need.cx << " x " << need.cy << " px, template "
+              << was.right << " x " << was.bottom << ", shown " << now.right << " x " << now.bottom << "\n";
     EXPECT_LE(need.cx, now.right);
     EXPECT_LE(need.cy, now.bottom);
 

@@ -82,8 +82,8 @@ class RealInput : public BuilderTest {
         << "the box is not the foreground window " << when;
     EXPECT_TRUE(AboveInZOrder(box, app().dialog())) << "the box is behind the dialog " << when;
     std::string why;
-    EXPECT_TRUE(StackedAbove(box, app().dialog(), &why)) << "the box is shown behind the dialog " << when << ": "
-                                                         << why;
+    EXPECT_TRUE(StackedAbove(box, app().dialog(), &why))
+        << "the box is shown behind the dialog " << when << ": " << why;
   }
 
  private:

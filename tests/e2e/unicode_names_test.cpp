@@ -15,11 +15,11 @@ namespace {
 namespace fs = std::filesystem;
 
 const wchar_t kBeginTyped[] = L"\u00dcberfahrt_d\u00e9but_\u6226\u95d8.orv";  // Überfahrt_début_戦闘.orv
-const wchar_t kLoopTyped[] = L"\u30eb\u30fc\u30d7_boucle_\u00f1.orv";           // ループ_boucle_ñ.orv
+const wchar_t kLoopTyped[] = L"\u30eb\u30fc\u30d7_boucle_\u00f1.orv";         // ループ_boucle_ñ.orv
 const char kBegin[] = u8"\u00dcberfahrt_d\u00e9but_\u6226\u95d8.orv";
 const char kLoop[] = u8"\u30eb\u30fc\u30d7_boucle_\u00f1.orv";
 const char kFolder[] = u8"\u97f3\u697d_m\u00fasica";  // 音楽_música
-const char kCjk[] = u8"\u97f3";                      // three bytes of UTF-8
+const char kCjk[] = u8"\u97f3";                       // three bytes of UTF-8
 
 std::string Repeat(const std::string& text, int times) {
   std::string out;
@@ -45,12 +45,13 @@ DWORD RunOrvtool(const std::wstring& arguments, const fs::path& output) {
   const std::wstring exe = fs::absolute(ORVTOOL_EXE).wstring();
   std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
   PROCESS_INFORMATION process = {};
-  const BOOL started = ::CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                        &startup, &process);
+  const BOOL started =
+      ::CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
   ::CloseHandle(out);
   if (!started) return static_cast<DWORD>(-1);
   DWORD status = static_cast<DWORD>(-1);
-  if (::WaitForSingleObject(process.hProcess, kWaitMs) == WAIT_OBJECT_0) ::GetExitCodeProcess(process.hProcess, &status);
+  if (::WaitForSingleObject(process.hProcess, kWaitMs) == WAIT_OBJECT_0)
+    ::GetExitCodeProcess(process.hProcess, &status);
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);
   return status;
@@ -85,8 +86,9 @@ TEST_F(UnicodeNames, TypedAccentedAndCjkNamesBuildTheEnginesOutOrvInBothPrograms
   app().SetText(kBeginEdit, Repeat(kCjk, 66) + "ab");  // 68 characters, 200 bytes
   app().SetText(kLoopEdit, "");
   app().Click(kAdd);
-  ExpectProgramBox("The Begin ORV path is longer than 199 bytes, more than a build can take (an accented or "
-                   "non-Latin character takes two to four). Please use a shorter path.");
+  ExpectProgramBox(
+      "The Begin ORV path is longer than 199 bytes, more than a build can take (an accented or "
+      "non-Latin character takes two to four). Please use a shorter path.");
   app().SetText(kBeginEdit, Repeat(kCjk, 66) + "a");
   app().Click(kAdd);
   ExpectNoMessageBox();

@@ -55,8 +55,8 @@ int RunHost(const std::string& command, std::string* output) {
   static std::atomic<int> counter{0};
   wchar_t temp[MAX_PATH];
   ::GetTempPathW(MAX_PATH, temp);
-  const std::wstring base = std::wstring(temp) + L"orv-x-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-                            std::to_wstring(counter++);
+  const std::wstring base =
+      std::wstring(temp) + L"orv-x-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(counter++);
   const std::wstring outPath = base + L".out";
   const std::wstring statusPath = base + L".status";
   ::DeleteFileW(outPath.c_str());
@@ -81,8 +81,7 @@ int RunHost(const std::string& command, std::string* output) {
   }
   if (process.hProcess != nullptr) ::CloseHandle(process.hProcess);
   if (process.hThread != nullptr) ::CloseHandle(process.hThread);
-  const bool ended =
-      WaitUntil([&] { return ::GetFileAttributesW(statusPath.c_str()) != INVALID_FILE_ATTRIBUTES; });
+  const bool ended = WaitUntil([&] { return ::GetFileAttributesW(statusPath.c_str()) != INVALID_FILE_ATTRIBUTES; });
   *output = Slurp(outPath);
   const int code = ended ? std::atoi(Slurp(statusPath).c_str()) : -1;
   ::DeleteFileW(outPath.c_str());

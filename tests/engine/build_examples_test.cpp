@@ -30,12 +30,12 @@ TEST_F(BuildTest, ShortBeginAndLongLoop) {
   EXPECT_EQ(Build(),
             "Processing script\n0 b.orv 0 64\n0 l.orv 1 11170\n\n"
             "Building table2\nBuilding table1\nBuilding interactive ORV\n");
-  const Bytes expected = Concat(Concat(Header({0x3F35C28F, 0, 5,                    //
-                                               0, 1, 0, 1, 0, 0, 0, 1, 0, 2,        //
-                                               0, 0, 0, 1, 0, 2,                    //
-                                               5,                                   //
-                                               140, 0, 0, 140, 2, 336, 240, 3, 224000,  //
-                                               60240, 4, 37296, 70240, 0, 0}),
+  const Bytes expected = Concat(Concat(Header({0x3F35C28F, 0, 5,                                        //
+                                               0,          1, 0,     1,     0, 0,   0,   1, 0,      2,  //
+                                               0,          0, 0,     1,     0, 2,                       //
+                                               5,                                                       //
+                                               140,        0, 0,     140,   2, 336, 240, 3, 224000,     //
+                                               60240,      4, 37296, 70240, 0, 0}),
                                        begin),
                                 loop);
   EXPECT_EQ(expected.size(), 70240u);
@@ -50,12 +50,12 @@ TEST_F(BuildTest, TwoEventsEachPairBeforeTheOthers) {
   Source("d", p[3]);
   Script("0 a begin\n0 b loop\n1 c begin\n1 d loop\n-1");
   Build();
-  Bytes expected = Header({0x3F35C28F, 0, 9,                              //
-                           0, 1, 0, 1, 0, 1, 1, 3, 0, 2, 0, 2, 1, 3,      //
-                           0, 1, 1, 3, 0, 2, 0, 2, 1, 3,                  //
-                           0, 1, 0, 1, 0, 2, 1, 4, 0, 1,                  //
-                           0, 1, 0, 1, 0, 2, 1, 4, 0, 1,                  //
-                           6, 264, 0, 0, 264, 2, 112, 294, 4, 112, 324, 6, 112, 354, 8, 112, 384, 0, 0});
+  Bytes expected = Header({0x3F35C28F, 0,   9,                                               //
+                           0,          1,   0, 1, 0,   1, 1,   3,   0, 2,   0,   2, 1,   3,  //
+                           0,          1,   1, 3, 0,   2, 0,   2,   1, 3,                    //
+                           0,          1,   0, 1, 0,   2, 1,   4,   0, 1,                    //
+                           0,          1,   0, 1, 0,   2, 1,   4,   0, 1,                    //
+                           6,          264, 0, 0, 264, 2, 112, 294, 4, 112, 324, 6, 112, 354, 8, 112, 384, 0, 0});
   for (const Bytes& b : p) expected = Concat(expected, b);
   EXPECT_EQ(expected.size(), 384u);
   EXPECT_EQ(Output(), expected);
@@ -65,10 +65,11 @@ TEST_F(BuildTest, NullBeginSendsTheEventToTheLoop) {
   const Bytes loop = PayloadPattern(45, 9);
   Source("l.orv", loop);
   Script("0 null begin\n0 l.orv loop\n-1");
-  EXPECT_EQ(Build(), "Processing script\n0 null 0 0\n0 l.orv 1 2d\n\n"
-                     "Building table2\nBuilding table1\nBuilding interactive ORV\n");
-  const Bytes expected = Concat(Header({0x3F35C28F, 0, 5, 0, 1, 0, 1, 0, 0, 0, 1, 0, 1, 0, 0, 0, 1, 0, 1,  //
-                                        3, 116, 0, 0, 116, 4, 112, 161, 0, 0}),
+  EXPECT_EQ(Build(),
+            "Processing script\n0 null 0 0\n0 l.orv 1 2d\n\n"
+            "Building table2\nBuilding table1\nBuilding interactive ORV\n");
+  const Bytes expected = Concat(Header({0x3F35C28F, 0,   5, 0, 1,   0, 1,   0,   0, 0, 1, 0, 1, 0, 0, 0, 1, 0, 1,  //
+                                        3,          116, 0, 0, 116, 4, 112, 161, 0, 0}),
                                 loop);
   EXPECT_EQ(Output(), expected);
 }

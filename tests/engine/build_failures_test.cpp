@@ -126,8 +126,10 @@ TEST_F(BuildTest, BoxIsShownBeforeTheBuildCleansUp) {
       // Windows refuses to rename a file that is open.
       std::error_code ec;
       std::filesystem::rename(name, "moved", ec);
-      if (ec) ++openWhileShown;
-      else std::filesystem::rename("moved", name);
+      if (ec)
+        ++openWhileShown;
+      else
+        std::filesystem::rename("moved", name);
 #else
       for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
         std::error_code ec;

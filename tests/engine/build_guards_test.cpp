@@ -15,7 +15,6 @@
 #include "orv_writer.h"
 #include "reference_orv.h"
 
-
 namespace {
 
 // Walks the state records by their pair counts; returns the counts, or fails the test.
@@ -129,12 +128,14 @@ TEST_F(BuildTest, OffsetsBeyond32BitsAreRefusedBeforeWriting) {
   WriteBytes("huge.orv", header);
   std::filesystem::resize_file("huge.orv", static_cast<std::uintmax_t>(end));
   Script("0 huge.orv begin\n0 null loop\n-1");
-  ExpectRefused("Error, out.orv would be 2147913184 bytes long, more than its 32-bit offsets can address "
-                "(2147483647), aborting.");
+  ExpectRefused(
+      "Error, out.orv would be 2147913184 bytes long, more than its 32-bit offsets can address "
+      "(2147483647), aborting.");
   ClearShownErrors();
   Script("0 huge.orv begin\n0 huge.orv loop\n-1");
-  ExpectRefused("Error, the sources hold 4294967152 payload bytes, more than out.orv's 32-bit offsets can "
-                "address (2147483647), aborting.");
+  ExpectRefused(
+      "Error, the sources hold 4294967152 payload bytes, more than out.orv's 32-bit offsets can "
+      "address (2147483647), aborting.");
 }
 
 // A file size limit stands in for a full disk. The build itself keeps SIGXFSZ from ending the process,

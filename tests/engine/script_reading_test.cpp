@@ -73,8 +73,8 @@ TEST_F(BuildTest, OverlongTokensAreRefused) {
 }
 
 TEST_F(BuildTest, FirstTokenMustBeAnEventNumber) {
-  for (const char* script : {"zero null begin\n-1", "0 null begin\n1x null loop\n-1", "99999999999 null begin\n-1",
-                             "- null begin\n-1"}) {
+  for (const char* script :
+       {"zero null begin\n-1", "0 null begin\n1x null loop\n-1", "99999999999 null begin\n-1", "- null begin\n-1"}) {
     SCOPED_TRACE(script);
     ClearShownErrors();
     Script(script);
@@ -138,10 +138,14 @@ class GeneratedScript {
     std::size_t n = 0;
     for (; n < size; ++n, ++served_) {
       const std::uint64_t at = served_;
-      if (at < start_.size()) buffer[n] = start_[at];
-      else if (at < start_.size() + length_) buffer[n] = repeated_;
-      else if (at < start_.size() + length_ + end_.size()) buffer[n] = end_[at - start_.size() - length_];
-      else break;
+      if (at < start_.size())
+        buffer[n] = start_[at];
+      else if (at < start_.size() + length_)
+        buffer[n] = repeated_;
+      else if (at < start_.size() + length_ + end_.size())
+        buffer[n] = end_[at - start_.size() - length_];
+      else
+        break;
     }
     return n;
   }

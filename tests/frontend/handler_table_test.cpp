@@ -10,12 +10,12 @@
 
 #include "event_table.h"
 #include "fake_list.h"
-#include "file_size_limit.h"
 #include "file_io.h"
+#include "file_size_limit.h"
 #include "handler_table.h"
 #include "orv_bytes.h"
-#include "temp_dir.h"
 #include "script_reader.h"
+#include "temp_dir.h"
 
 namespace {
 

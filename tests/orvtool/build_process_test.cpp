@@ -124,7 +124,8 @@ TEST(OrvtoolBuildOnDisk, NewFileReachesTheDiskBeforeAndAfterTheRename) {
   dir.Write("script.txt", Bytes(script.begin(), script.end()));
   dir.Write("out.orv", {'o', 'l', 'd'});
   // The leak checker of a sanitizer build cannot run under a tracer.
-  const std::string command = "cd '" + dir.Path() + "' && ASAN_OPTIONS=detect_leaks=0 strace -qq -e trace=openat,fsync,"
+  const std::string command = "cd '" + dir.Path() +
+                              "' && ASAN_OPTIONS=detect_leaks=0 strace -qq -e trace=openat,fsync,"
                               "fdatasync,rename,renameat,renameat2 -o trace.txt '" ORVTOOL_PATH "' build >/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
 
@@ -136,11 +137,16 @@ TEST(OrvtoolBuildOnDisk, NewFileReachesTheDiskBeforeAndAfterTheRename) {
   std::string tempFd, folderFd, steps;
   for (std::string line; std::getline(trace, line);) {
     std::smatch m;
-    if (std::regex_search(line, m, openTemp)) tempFd = m[1];
-    else if (std::regex_search(line, m, openFolder)) folderFd = m[1];
-    else if (std::regex_search(line, m, rename)) steps += "rename ";
-    else if (std::regex_search(line, m, flush) && m[2] == tempFd && steps.empty()) steps += "flush-file ";
-    else if (std::regex_search(line, m, flush) && m[2] == folderFd && !folderFd.empty()) steps += "flush-folder ";
+    if (std::regex_search(line, m, openTemp))
+      tempFd = m[1];
+    else if (std::regex_search(line, m, openFolder))
+      folderFd = m[1];
+    else if (std::regex_search(line, m, rename))
+      steps += "rename ";
+    else if (std::regex_search(line, m, flush) && m[2] == tempFd && steps.empty())
+      steps += "flush-file ";
+    else if (std::regex_search(line, m, flush) && m[2] == folderFd && !folderFd.empty())
+      steps += "flush-folder ";
   }
   EXPECT_EQ(steps, "flush-file rename flush-folder ");
   EXPECT_EQ(dir.Read("out.orv").size(), 56u);

@@ -99,8 +99,7 @@ TEST(OrvInspect, RefusesEveryTruncationWithoutReadingPastTheEnd) {
   }
   EXPECT_EQ("the file is 3 bytes, too short to hold the magic", Inspect(Bytes(3, 0)));
   EXPECT_EQ("the file is 8 bytes, too short to hold stateCount", Inspect(Prefix(EmptyBuild(), 8)));
-  EXPECT_EQ("the file ends at byte 28, before chunkCount at byte 28",
-            Inspect(Prefix(EmptyBuild(), 28)));
+  EXPECT_EQ("the file ends at byte 28, before chunkCount at byte 28", Inspect(Prefix(EmptyBuild(), 28)));
 }
 
 TEST(OrvInspect, RefusesHugeCountsInTinyFilesByTheirSize) {

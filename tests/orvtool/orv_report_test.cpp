@@ -45,9 +45,10 @@ TEST(OrvReport, NotesWhenABuildWouldTakeOtherBytesThanThePayloadArea) {
   std::int32_t end = 0;
   std::string why;
   ASSERT_TRUE(CheckBuildSource(&source, &end, &why));
-  EXPECT_EQ("build source: yes, payload 12 bytes from byte 56 to 68\n"
-            "  note: the file's own payload area is bytes 68 to 98; a build would take bytes 56 to 68 instead\n",
-            FormatSourceVerdict(Layout(bytes), true, end, why));
+  EXPECT_EQ(
+      "build source: yes, payload 12 bytes from byte 56 to 68\n"
+      "  note: the file's own payload area is bytes 68 to 98; a build would take bytes 56 to 68 instead\n",
+      FormatSourceVerdict(Layout(bytes), true, end, why));
   EXPECT_EQ("build source: yes, payload 0 bytes from byte 56 to 56\n",
             FormatSourceVerdict(Layout(EmptyBuild()), true, 56, ""));
 }

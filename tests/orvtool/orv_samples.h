@@ -10,7 +10,9 @@
 
 using Bytes = std::vector<unsigned char>;
 
-inline void SetWord(Bytes* bytes, std::size_t offset, std::int32_t value) { orv::PutWord(bytes->data() + offset, value); }
+inline void SetWord(Bytes* bytes, std::size_t offset, std::int32_t value) {
+  orv::PutWord(bytes->data() + offset, value);
+}
 
 inline Bytes Prefix(const Bytes& bytes, std::size_t length) {
   return Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
@@ -39,9 +41,8 @@ inline Bytes BeginLoopBuild() {
 
 // Events 0 and 1, each with a Begin and a Loop of 30 bytes.
 inline Bytes TwoEventBuild() {
-  return MakeOrv(9,
-                 {0, 1, 0, 1, 0, 1, 1, 3, 0, 2, 0, 2, 1, 3, 0, 1, 1, 3, 0, 2, 0, 2, 1, 3,
-                  0, 1, 0, 1, 0, 2, 1, 4, 0, 1, 0, 1, 0, 1, 0, 2, 1, 4, 0, 1},
+  return MakeOrv(9, {0, 1, 0, 1, 0, 1, 1, 3, 0, 2, 0, 2, 1, 3, 0, 1, 1, 3, 0, 2, 0, 2,
+                     1, 3, 0, 1, 0, 1, 0, 2, 1, 4, 0, 1, 0, 1, 0, 1, 0, 2, 1, 4, 0, 1},
                  {264, 0, 0, 264, 2, 112, 294, 4, 112, 324, 6, 112, 354, 8, 112, 384, 0, 0}, 120);
 }
 

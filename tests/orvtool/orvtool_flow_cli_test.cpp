@@ -56,8 +56,9 @@ TEST(OrvtoolCheck, RunsTheBuildWithoutWritingAndForeseesItsFile) {
   ASSERT_EQ(0, build.status) << build.err;
   const json file = Parse(RunOrvtool({"info", "--json", "out.orv"}, project.Path()).out);
   EXPECT_EQ(build.out.substr(0, build.out.find("Building interactive ORV\n")) + "out.orv would be " +
-                to_string(file["size"].get<long long>()) + " bytes: stateCount " + to_string(file["stateCount"].get<int>()) +
-                ", chunkCount " + to_string(file["chunkCount"].get<int>()) + "\n",
+                to_string(file["size"].get<long long>()) + " bytes: stateCount " +
+                to_string(file["stateCount"].get<int>()) + ", chunkCount " + to_string(file["chunkCount"].get<int>()) +
+                "\n",
             check.out);
 
   // A failing build: the same lines and the same error, from any folder, and still nothing written.
@@ -133,8 +134,8 @@ TEST(OrvtoolTrace, FollowsTheExampleAsTheGameWould) {
     const ToolRun run = RunOrvtool(args, project.Path());
     EXPECT_EQ(1, run.status) << command;
     EXPECT_EQ("", run.out) << command;
-    EXPECT_EQ(std::string("orvtool ") + command + ": broken.orv: row 7 (trailing): dataOffset 109764, but the file is " +
-                  "109763 bytes\n",
+    EXPECT_EQ(std::string("orvtool ") + command +
+                  ": broken.orv: row 7 (trailing): dataOffset 109764, but the file is " + "109763 bytes\n",
               run.err);
   }
 }
@@ -167,7 +168,8 @@ TEST(OrvtoolInfo, JsonHoldsTheFiguresOfTheTextReport) {
     std::string states = "states\n";
     for (std::size_t s = 0; s < file["states"].size(); ++s) {
       const json& pairs = file["states"][s]["pairs"];
-      states += "  state " + to_string(s) + ": " + to_string(pairs.size()) + (pairs.size() == 1 ? " pair\n" : " pairs\n");
+      states +=
+          "  state " + to_string(s) + ": " + to_string(pairs.size()) + (pairs.size() == 1 ? " pair\n" : " pairs\n");
       for (const json& pair : pairs) {
         states += "    event " + to_string(pair["event"].get<int>());
         if (!pair["eventName"].is_null()) states += " \"" + pair["eventName"].get<std::string>() + "\"";

@@ -14,8 +14,8 @@ INT_PTR CALLBACK PlainProc(HWND, UINT message, WPARAM, LPARAM) { return message 
 class LabelFit : public ::testing::Test {
  protected:
   void SetUp() override {
-    dialog_ = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_LABELS_DIALOG), nullptr,
-                                   PlainProc, 0);
+    dialog_ =
+        ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_LABELS_DIALOG), nullptr, PlainProc, 0);
     ASSERT_NE(dialog_, nullptr);
   }
   void TearDown() override {
@@ -56,7 +56,7 @@ TEST_F(LabelFit, CutLabelsGrowRightAsFarAsTheirTextOrTheFreeSpaceGoesAndNoFurthe
     bool cut;  // its text does not fit, and there is room to its right
     RECT before;
   };
-  Control controls[] = {{IDC_LABEL_FITS, false, {}},     {IDC_LABEL_FREE, true, {}},   {IDC_LABEL_BLOCKED, true, {}},
+  Control controls[] = {{IDC_LABEL_FITS, false, {}},      {IDC_LABEL_FREE, true, {}},   {IDC_LABEL_BLOCKED, true, {}},
                         {IDC_LABEL_NEIGHBOUR, false, {}}, {IDC_LABEL_WRAPS, false, {}}, {IDC_LABEL_GROUP, false, {}},
                         {IDC_LABEL_BOXED, true, {}}};
   for (Control& c : controls) {

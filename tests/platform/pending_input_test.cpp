@@ -21,9 +21,9 @@ TEST(PendingInput, MouseAndKeysGoEverythingElseStaysInOrder) {
   ASSERT_NE(host.hwnd(), nullptr);
   TakeQueue();  // what making the window queued
 
-  const UINT input[] = {WM_KEYDOWN,     WM_CHAR,          WM_SYSKEYDOWN,     WM_SYSCHAR,       WM_KEYUP,
-                        WM_LBUTTONDOWN, WM_LBUTTONUP,     WM_RBUTTONDBLCLK,  WM_MOUSEMOVE,     WM_MOUSEWHEEL,
-                        WM_MOUSEHWHEEL, WM_NCLBUTTONDOWN, WM_NCMOUSEMOVE,    WM_NCXBUTTONDBLCLK};
+  const UINT input[] = {WM_KEYDOWN,     WM_CHAR,          WM_SYSKEYDOWN,    WM_SYSCHAR,        WM_KEYUP,
+                        WM_LBUTTONDOWN, WM_LBUTTONUP,     WM_RBUTTONDBLCLK, WM_MOUSEMOVE,      WM_MOUSEWHEEL,
+                        WM_MOUSEHWHEEL, WM_NCLBUTTONDOWN, WM_NCMOUSEMOVE,   WM_NCXBUTTONDBLCLK};
   const std::vector<UINT> others = {WM_COMMAND, WM_USER + 1, WM_SYSCOMMAND, WM_APP};
   size_t next = 0;
   for (UINT message : input) {

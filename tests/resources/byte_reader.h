@@ -9,8 +9,7 @@
 
 class ByteReader {
  public:
-  ByteReader(const void* data, size_t size)
-      : data_(static_cast<const uint8_t*>(data)), size_(size) {}
+  ByteReader(const void* data, size_t size) : data_(static_cast<const uint8_t*>(data)), size_(size) {}
 
   uint8_t U8() { return static_cast<uint8_t>(Take(1)); }
   uint16_t U16() { return static_cast<uint16_t>(Take(2)); }
@@ -54,9 +53,7 @@ class ByteReader {
     pos_ += n;
     return v;
   }
-  uint16_t Peek16() const {
-    return size_ - pos_ < 2 ? 0 : static_cast<uint16_t>(data_[pos_] | data_[pos_ + 1] << 8);
-  }
+  uint16_t Peek16() const { return size_ - pos_ < 2 ? 0 : static_cast<uint16_t>(data_[pos_] | data_[pos_ + 1] << 8); }
 
   const uint8_t* data_;
   size_t size_;

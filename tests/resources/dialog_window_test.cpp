@@ -43,8 +43,8 @@ std::string Describe(const RECT& r) {
 class BuilderDialog : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dlg_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_BUILDER_DIALOG), nullptr,
-                              RecordingProc, 0);
+    dlg_ =
+        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_BUILDER_DIALOG), nullptr, RecordingProc, 0);
     firstFocus_ = GetFocus();
   }
   static void TearDownTestSuite() {

@@ -49,8 +49,8 @@ TEST_F(VersionBlock, FixedPartSays1_0_0_1ForFileAndProduct) {
 TEST_F(VersionBlock, StringsAreUsEnglishUnicode) {
   WORD* translation = nullptr;
   UINT length = 0;
-  ASSERT_TRUE(VerQueryValueA(block_.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                             &length));
+  ASSERT_TRUE(
+      VerQueryValueA(block_.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
   ASSERT_EQ(length, 4u);
   EXPECT_EQ(translation[0], 0x0409);
   EXPECT_EQ(translation[1], 0x04B0);

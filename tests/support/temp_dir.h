@@ -70,7 +70,9 @@ class TempDir {
 
   const std::filesystem::path& path() const { return path_; }
   // The folder, or a file in it.
-  std::string Path(const std::string& name = "") const { return name.empty() ? path_.string() : (path_ / name).string(); }
+  std::string Path(const std::string& name = "") const {
+    return name.empty() ? path_.string() : (path_ / name).string();
+  }
 
   // Writes name inside the folder; returns its path.
   std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {

@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "orv_format.h"
 #include "file_io.h"
+#include "orv_format.h"
 
 bool ByteSource::ReadWord(std::uint64_t offset, std::int32_t* value) {
   unsigned char bytes[4];

@@ -35,14 +35,13 @@ std::string RowName(const OrvLayout& layout, std::size_t row) {
 
 bool ReadStates(ByteSource* in, OrvLayout* layout, std::uint64_t* pos, std::string* err) {
   const std::uint64_t size = layout->fileSize;
-  if (layout->stateCount < 0)
-    return Fail(err, "stateCount " + to_string(layout->stateCount) + " is negative");
+  if (layout->stateCount < 0) return Fail(err, "stateCount " + to_string(layout->stateCount) + " is negative");
   // Every record takes at least its two leading words; a count that cannot fit is refused before the
   // records are walked or any room is reserved for them.
   const std::uint64_t minimum = 8u * static_cast<std::uint64_t>(layout->stateCount);
   if (minimum > size - *pos)
-    return Fail(err, "stateCount " + to_string(layout->stateCount) + " does not fit in a file of " +
-                         to_string(size) + " bytes");
+    return Fail(err, "stateCount " + to_string(layout->stateCount) + " does not fit in a file of " + to_string(size) +
+                         " bytes");
   if (layout->stateCount > kMaxStatesRead)
     return Fail(err, "stateCount " + to_string(layout->stateCount) + " is more than orvtool reads (" +
                          to_string(kMaxStatesRead) + ")");
@@ -113,8 +112,7 @@ bool CheckOffsets(const OrvLayout& layout, std::string* err) {
   for (std::size_t r = 2; r < rows.size(); ++r) {
     if (rows[r].dataOffset <= rows[r - 1].dataOffset)
       return Fail(err, RowName(layout, r) + ": dataOffset " + to_string(rows[r].dataOffset) +
-                           " does not rise above row " + to_string(r - 1) + "'s " +
-                           to_string(rows[r - 1].dataOffset));
+                           " does not rise above row " + to_string(r - 1) + "'s " + to_string(rows[r - 1].dataOffset));
   }
   const ChunkRow& last = rows.back();
   if (static_cast<std::uint64_t>(last.dataOffset) != layout.fileSize)
@@ -181,8 +179,7 @@ bool ReadOrvLayout(ByteSource* in, OrvLayout* layout, std::string* err) {
 }
 
 bool CheckOrvLayout(const OrvLayout& layout, std::string* err) {
-  if (!layout.haveRows || layout.rows.size() < 2)
-    return Fail(err, "the layout was not read completely");
+  if (!layout.haveRows || layout.rows.size() < 2) return Fail(err, "the layout was not read completely");
   return CheckOffsets(layout, err) && CheckLengths(layout, err) && CheckIndices(layout, err);
 }
 
@@ -192,9 +189,10 @@ bool InspectOrv(ByteSource* in, OrvLayout* layout, std::string* err) {
 
 bool CheckBuildSource(ByteSource* in, std::int32_t* payloadEnd, std::string* why) {
   // The build's own rule; only the wording, for a person reading a report, is orvtool's.
-  const SourceVerdict v = JudgeSource(static_cast<std::int64_t>(in->Size()), [in](std::int64_t offset, std::int32_t* value) {
-    return in->ReadWord(static_cast<std::uint64_t>(offset), value);
-  });
+  const SourceVerdict v =
+      JudgeSource(static_cast<std::int64_t>(in->Size()), [in](std::int64_t offset, std::int32_t* value) {
+        return in->ReadWord(static_cast<std::uint64_t>(offset), value);
+      });
   *payloadEnd = v.payloadEnd;
   switch (v.fault) {
     case SourceFault::kNone:

@@ -88,8 +88,8 @@ std::string FormatSourceVerdict(const OrvLayout& layout, bool acceptable, std::i
                     to_string(start) + " to " + to_string(payloadEnd) + "\n";
   // A build takes bytes 56 up to the word at byte 44 whatever the tables say; say so when that is not
   // the file's own payload area.
-  if (layout.haveRows &&
-      (layout.headerLength != static_cast<std::uint64_t>(start) || static_cast<std::uint64_t>(payloadEnd) != layout.fileSize))
+  if (layout.haveRows && (layout.headerLength != static_cast<std::uint64_t>(start) ||
+                          static_cast<std::uint64_t>(payloadEnd) != layout.fileSize))
     out += "  note: the file's own payload area is bytes " + to_string(layout.headerLength) + " to " +
            to_string(layout.fileSize) + "; a build would take bytes " + to_string(start) + " to " +
            to_string(payloadEnd) + " instead\n";
