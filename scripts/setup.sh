@@ -8,6 +8,7 @@ packages=(
   nlohmann-json3-dev                    # JSON of orvtool info --json (header-only, both builds)
   graphviz                              # draws orvtool graph's output, in the tests and for the README
   clang libclang-rt-14-dev              # fuzzing with libFuzzer and the sanitizers
+  clang-format git                      # the one code style, checked on the files git tracks
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the Windows build
   wine wine64 fonts-wine                # runs the Windows programs here, with Wine's own fonts
   xvfb xauth x11-utils imagemagick      # a display for them, and screenshots
@@ -25,6 +26,7 @@ done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq "${missing[@]}" >/dev/null
+  # Another install may hold the package lock for a while; wait for it rather than fail.
+  apt-get -o DPkg::Lock::Timeout=600 update -qq
+  apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}" >/dev/null
 fi

@@ -32,6 +32,15 @@ run_ctest() {
 
 overall=0
 
+step "Format: every C++ file as .clang-format has it"
+if (cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror); then
+  passed=$((passed + 1))
+else
+  echo "Some files differ from .clang-format; run: git ls-files '*.cpp' '*.h' | xargs clang-format -i"
+  failed=$((failed + 1))
+  overall=1
+fi
+
 step "Native build and unit tests"
 cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build/native"
