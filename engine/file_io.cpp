@@ -1,5 +1,7 @@
 #include "file_io.h"
 
+#include <filesystem>
+
 #include "orv_format.h"
 
 FilePtr OpenFile(const char* path, const char* mode) { return FilePtr(std::fopen(path, mode)); }

@@ -3,8 +3,6 @@
 #ifndef ORV_ENGINE_ORV_WRITER_H_
 #define ORV_ENGINE_ORV_WRITER_H_
 
-#include <string>
-
 #include "build_tables.h"
 #include "script_reader.h"
 
