@@ -11,6 +11,7 @@
 
 #include "builder_test.h"
 #include "orv_version.h"
+#include "temp_dir.h"
 
 namespace e2e {
 namespace {
@@ -28,8 +29,6 @@ std::string ManifestOf(const char* exe) {
   ::FreeLibrary(module);
   return text;
 }
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The files of the modules loaded in a process, in lower case.
 std::vector<std::wstring> ModulesOf(DWORD processId) {
