@@ -7,15 +7,13 @@
 #include <cstdint>
 #include <string>
 
+#include "event_table.h"
 #include "orv_format.h"
 #include "script_reader.h"
 
 constexpr int kMaxEntryRows = 100000;
 constexpr int kMaxChunkRows = 100000;
 constexpr int kMaxStateWords = 100000;
-
-// Event ids that states list pairs for; rows with other ids get no pairs.
-constexpr int kMaxPairedEventId = 14;
 
 struct EntryRow {
   std::int32_t eventId;
@@ -45,7 +43,8 @@ class BuildTables {
   std::int64_t headerLength() const { return 16 + 4LL * stateWordCount_ + 12LL * chunkCount_; }
 
  private:
-  // Appends, for every other event from 0 to 14, a pair per Begin row of that event; returns how many.
+  // Appends, for every other event from 0 to kMaxPairedEventId, a pair per Begin row of that event;
+  // returns how many.
   int AppendOtherEventPairs(int e);
   // Appends a word and returns its index, or -1 once the capacity is passed.
   int Append(std::int32_t word);

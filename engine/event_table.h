@@ -4,6 +4,10 @@
 
 constexpr int kEventCount = 6;
 
+// The highest event id a build's states list pairs for: events 0 to 14 can be told apart in a built
+// file, though only the first kEventCount have names. Entries of other ids get no pairs.
+constexpr int kMaxPairedEventId = 14;
+
 // The event's display name, or nullptr for an identifier outside 0 to kEventCount - 1.
 const char* EventName(int eventId);
 

@@ -13,23 +13,6 @@ namespace {
 // Payloads are streamed through this buffer, so no payload size can fail an allocation.
 unsigned char g_copyBuffer[1 << 20];
 
-bool WriteWord(std::FILE* out, std::int32_t value) {
-  unsigned char bytes[4];
-  orv::PutWord(bytes, value);
-  return std::fwrite(bytes, 1, sizeof bytes, out) == sizeof bytes;
-}
-
-bool WriteHeader(std::FILE* out, const BuildTables& tables, int n) {
-  bool ok = WriteWord(out, static_cast<std::int32_t>(orv::kMagic)) && WriteWord(out, 0) && WriteWord(out, 2 * n + 1);
-  for (int i = 0; ok && i < tables.stateWordCount(); ++i) ok = WriteWord(out, tables.stateWord(i));
-  ok = ok && WriteWord(out, tables.chunkCount());
-  for (int i = 0; ok && i < tables.chunkCount(); ++i) {
-    const ChunkRow& row = tables.chunk(i);
-    ok = WriteWord(out, row.dataOffset) && WriteWord(out, row.stateIndex) && WriteWord(out, row.scaledLength);
-  }
-  return ok;
-}
-
 CopyResult CopyPayload(std::FILE* source, std::int32_t length, std::FILE* out) {
   if (std::fflush(out) != 0) return CopyResult::kWriteFailed;
   std::int64_t copied = 0;
@@ -70,7 +53,8 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
   };
 
   std::FILE* out = output.file();
-  if (!WriteHeader(out, tables, n)) return fail(kWriteError);
+  const std::vector<unsigned char> header = OrvHeaderBytes(tables, n);
+  if (std::fwrite(header.data(), 1, header.size(), out) != header.size()) return fail(kWriteError);
 
   for (int i = 0; i < n; ++i) {
     if (entries[i].payloadLength == 0) continue;
@@ -101,4 +85,25 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
       break;
   }
   return fail(kOpenError);
+}
+
+std::vector<unsigned char> OrvHeaderBytes(const BuildTables& tables, int n) {
+  std::vector<unsigned char> bytes(static_cast<std::size_t>(tables.headerLength()));
+  unsigned char* at = bytes.data();
+  auto put = [&at](std::int32_t value) {
+    orv::PutWord(at, value);
+    at += 4;
+  };
+  put(static_cast<std::int32_t>(orv::kMagic));
+  put(0);
+  put(2 * n + 1);
+  for (int i = 0; i < tables.stateWordCount(); ++i) put(tables.stateWord(i));
+  put(tables.chunkCount());
+  for (int i = 0; i < tables.chunkCount(); ++i) {
+    const ChunkRow& row = tables.chunk(i);
+    put(row.dataOffset);
+    put(row.stateIndex);
+    put(row.scaledLength);
+  }
+  return bytes;
 }

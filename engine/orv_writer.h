@@ -3,6 +3,8 @@
 #ifndef ORV_ENGINE_ORV_WRITER_H_
 #define ORV_ENGINE_ORV_WRITER_H_
 
+#include <vector>
+
 #include "build_tables.h"
 #include "script_reader.h"
 
@@ -10,5 +12,9 @@ constexpr const char kOutputFileName[] = "out.orv";
 
 // Shows its own failures in error boxes; true when "out.orv" was replaced.
 bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n);
+
+// The bytes of "out.orv" ahead of the payloads, for tables placed in the file and n script entries:
+// what WriteOrvFile writes first, so a check of these bytes is a check of what a build writes.
+std::vector<unsigned char> OrvHeaderBytes(const BuildTables& tables, int n);
 
 #endif  // ORV_ENGINE_ORV_WRITER_H_

@@ -68,7 +68,7 @@ ScriptReader::Result ScriptReader::Fail(const std::string& what, std::string* er
 }
 
 ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
-  // Long enough for any token we accept plus one character, so an over-long one is noticed.
+  // Long enough for any token we accept plus one byte, so an over-long one is noticed.
   char token[kMaxPathLength + 2];
 
   switch (ReadToken(token, kMaxPathLength + 1)) {
@@ -94,7 +94,7 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
     case kEndOfFile:
       return Fail("the path is missing", err);
     case kTooLong:
-      return Fail("the path is longer than " + std::to_string(kMaxPathLength) + " characters", err);
+      return Fail("the path is longer than " + std::to_string(kMaxPathLength) + " bytes", err);
     case kNulByte:
       return Fail("the path holds a NUL character", err);
     case kReadError:
@@ -109,7 +109,7 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
     case kEndOfFile:
       return Fail("the type word is missing", err);
     case kTooLong:
-      return Fail("the type word is longer than " + std::to_string(kMaxTypeWordLength) + " characters", err);
+      return Fail("the type word is longer than " + std::to_string(kMaxTypeWordLength) + " bytes", err);
     case kNulByte:
       return Fail("the type word holds a NUL character", err);
     case kReadError:

@@ -38,7 +38,7 @@ class ScriptReader {
 
   // Scans the next entry into *entry. kEnd at the terminator; kError with *err set when the script
   // is malformed, cannot be read, or would hold more than kMaxScriptEntries entries. Reads at most one
-  // character past the longest token it accepts, however long the script.
+  // byte past the longest token it accepts, however long the script.
   Result Next(ScriptEntry* entry, std::string* err);
 
  private:

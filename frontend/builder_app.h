@@ -6,7 +6,8 @@
 
 class CBuilderApp : public CWinApp {
  public:
-  // Runs the dialog modally; returns false so that no message loop follows.
+  // Runs the dialog modally. Returns false, "no message loop", as the class library's programs do;
+  // the program ends either way.
   bool InitInstance() override;
   // The one command of the application's own: Help.
   bool OnCommand(int id) override;

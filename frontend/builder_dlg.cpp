@@ -5,6 +5,7 @@
 
 #include "build_engine.h"
 #include "event_table.h"
+#include "handled_list_box.h"
 #include "platform/edit.h"
 #include "platform/icon.h"
 #include "platform/label_fit.h"
@@ -12,6 +13,7 @@
 #include "platform/paint_dc.h"
 #include "platform/pending_input.h"
 #include "resource.h"
+#include "script_path.h"
 #include "script_reader.h"
 
 CHandlerTable* g_handlerTable = nullptr;
@@ -25,19 +27,6 @@ constexpr int kEditMaxChars = 499;
 const char kOneHandlerPerEvent[] =
     "Only one handler per event. Remove the current handler if you want to add a new one of the same type.";
 
-// Why a path cannot go into the script, or an empty text when it can.
-std::string PathProblem(const char* label, const char* text, int length) {
-  // The script holds 199 bytes of a path; the text comes in UTF-8, where a character can take four.
-  if (length > kHandlerPathSize - 1)
-    return std::string("The ") + label +
-           " path is longer than 199 bytes, more than a build can take (an accented or non-Latin character takes "
-           "two to four). Please use a shorter path.";
-  if (!IsScriptablePath(text, length))
-    return std::string("The ") + label +
-           " path contains a space or other white space, which a build cannot take. Please rename or move the file.";
-  return std::string();
-}
-
 }  // namespace
 
 CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), icon_(LoadAppIcon(IDI_APP_ICON)) {}
@@ -48,8 +37,9 @@ bool CBuilderDlg::OnInitDialog() {
   SetIcon(icon_, true);
   SetIcon(icon_, false);
 
-  // The table outlives the dialog, so the list wrapper it keeps in step must too.
-  g_handlerTable = new CHandlerTable(*new CListBox(GetDlgItem(IDC_HANDLED_LIST)));
+  // The table lives until the process ends and holds on to its list, so the list's wrapper is never
+  // freed either; once the dialog is gone nothing calls the table.
+  g_handlerTable = new CHandlerTable(*new HandledListBox(CListBox(GetDlgItem(IDC_HANDLED_LIST))));
 
   CListBox events(GetDlgItem(IDC_EVENT_LIST));
   for (int id = 0; id < kEventCount; ++id) events.AddString(EventName(id));
@@ -127,7 +117,7 @@ void CBuilderDlg::OnBuild() {
   // Disabled for the length of the build, error boxes included: no second build, Add or Remove can
   // start inside the first.
   building_ = true;
-  HWND focus = ::GetFocus();
+  const CWnd focus = CWnd::GetFocus();
   EnableWindow(false);
   BuildFromScript();
   std::remove(kScriptFileName);
@@ -135,7 +125,7 @@ void CBuilderDlg::OnBuild() {
   // would build again and one on Exit would quit. Dropped while the dialog is still disabled.
   DiscardPendingInput();
   EnableWindow(true);
-  if (focus != nullptr) ::SetFocus(focus);
+  if (focus.GetSafeHwnd() != nullptr) focus.SetFocus();
   building_ = false;
 }
 

@@ -4,8 +4,6 @@
 // Owned, the box stays in front of the dialog for the window manager too, and a click on the
 // disabled dialog brings the box forward rather than leaving it hidden behind a dialog that takes no
 // input, which looks like a hung program.
-#include <windows.h>
-
 #include <cstdio>
 
 #include "error_box.h"
@@ -21,7 +19,7 @@ void ShowErrorBox(const std::string& text) {
   const CWinApp* app = CWinApp::Current();
   const CWnd* mainWindow = app != nullptr ? app->GetMainWindow() : nullptr;
   if (mainWindow == nullptr || mainWindow->GetSafeHwnd() == nullptr) {
-    ::MessageBoxA(nullptr, text.c_str(), "Error", MB_OK | MB_ICONSTOP);
+    CWnd::OwnerlessMessageBox(text.c_str(), "Error", MB_OK | MB_ICONSTOP);
     return;
   }
   // The build keeps the dialog disabled. The box must do the disabling and the enabling itself: it

@@ -5,12 +5,10 @@
 
 #include "event_table.h"
 #include "file_io.h"
+#include "script_path.h"
 #include "script_reader.h"
 
 namespace {
-
-// Event ids the script carries; the table never holds more distinct ones than this.
-constexpr int kScriptEventIds = 10;
 
 void CopyText(char* field, const char* text, int length) {
   std::memcpy(field, text, static_cast<std::size_t>(length));
@@ -18,15 +16,6 @@ void CopyText(char* field, const char* text, int length) {
 }
 
 }  // namespace
-
-bool IsScriptablePath(const char* text, int length) {
-  if (length < 0 || length > kHandlerPathSize - 1) return false;
-  for (int i = 0; i < length; ++i) {
-    const char c = text[i];
-    if (c == '\0' || IsScriptSpace(static_cast<unsigned char>(c))) return false;
-  }
-  return true;
-}
 
 CHandlerTable::CHandlerTable(ListControl& handledList) : handledList_(handledList) {
   for (HandlerRecord& r : records_) {
@@ -83,7 +72,8 @@ bool CHandlerTable::WriteScript() const {
   FilePtr script = OpenFile(kScriptFileName, "w");
   if (!script) return false;
 
-  for (int id = 0; id < kScriptEventIds; ++id) {
+  // Only events of the event table are ever added, so they are all the ids a script can need.
+  for (int id = 0; id < kEventCount; ++id) {
     const HandlerRecord* handler = nullptr;
     for (int i = 0; i < count_; ++i)
       if (records_[i].eventId == id) handler = &records_[i];

@@ -5,15 +5,17 @@
 
 #include <cstdint>
 
+#include "event_table.h"
 #include "list_control.h"
+#include "script_reader.h"
 
-constexpr int kMaxHandlers = 10;
-constexpr int kHandlerPathSize = 200;  // 199 characters and the NUL
+// One handler per event, so the table never needs a record more than there are events.
+constexpr int kMaxHandlers = kEventCount;
 
 struct HandlerRecord {
   std::int32_t eventId;
-  char beginPath[kHandlerPathSize];
-  char loopPath[kHandlerPathSize];
+  char beginPath[kMaxPathLength + 1];  // NUL-terminated; empty for no source
+  char loopPath[kMaxPathLength + 1];
 };
 
 class CHandlerTable {
@@ -22,8 +24,8 @@ class CHandlerTable {
   virtual ~CHandlerTable();
 
   // Adds a handler for an event of the event table and appends its name to the list. The texts need
-  // not be NUL-terminated. False, with nothing changed, when the event already has a handler, the
-  // table is full, or a text cannot stand in the script (white space, over 199 characters).
+  // not be NUL-terminated. False, with nothing changed, when the event already has a handler or is not
+  // in the event table, or a text cannot stand in the script (see IsScriptablePath).
   bool AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength, int loopLength);
 
   // True when a handler for the event is in the table.
@@ -48,8 +50,5 @@ class CHandlerTable {
   int count_ = 0;
   ListControl& handledList_;
 };
-
-// True when the text can stand as one path token of the script.
-bool IsScriptablePath(const char* text, int length);
 
 #endif  // ORV_FRONTEND_HANDLER_TABLE_H_

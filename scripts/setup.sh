@@ -12,7 +12,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the Windows build
   wine wine64 fonts-wine                # runs the Windows programs here, with Wine's own fonts
   xvfb xauth x11-utils imagemagick      # a display for them, and screenshots
-  openbox xdotool                       # a window manager on it, and real clicks and keys
+  openbox xdotool python3-xlib          # a window manager on it, real clicks and keys, and waiting for both
   python3                               # checks that the committed icon is what its script draws
   time bc perl                          # the benchmark
   strace                                # checks that a build flushes out.orv to the disk

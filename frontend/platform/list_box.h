@@ -1,27 +1,25 @@
-// A list box of the dialog (single selection, unsorted, items kept as text). It is also the
-// ListControl through which the handler table keeps the handled-events list in step with its records.
+// A list box of the dialog (single selection, unsorted, items kept as text).
 #ifndef ORV_FRONTEND_PLATFORM_LIST_BOX_H_
 #define ORV_FRONTEND_PLATFORM_LIST_BOX_H_
 
 #include <string>
 
-#include "list_control.h"
 #include "platform/wnd.h"
 
-class CListBox : public CWnd, public ListControl {
+class CListBox : public CWnd {
  public:
   // --- constructors
   CListBox() = default;
   explicit CListBox(HWND hwnd) : CWnd(hwnd) {}
   explicit CListBox(CWnd wnd) : CWnd(wnd.GetSafeHwnd()) {}
 
-  // --- items (ListControl)
+  // --- items
   // Appends at the end; the list must not be sorted, or the item would not stay last.
-  void AddString(const char* text) override;
-  void DeleteString(int index) override;
-  int GetCount() const override;
+  void AddString(const char* text);
+  void DeleteString(int index);
+  int GetCount() const;
   // The item's whole text, however long; empty for an index outside the list.
-  std::string GetText(int index) const override;
+  std::string GetText(int index) const;
 
   // --- selection
   // The selected index, or a negative value when nothing is selected.

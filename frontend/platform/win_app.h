@@ -26,8 +26,9 @@ class CWinApp {
   static CWinApp* Current();
 
   // --- start-up
-  // The start-up hook: runs the application's windows. It returns false, as the program ends after it;
-  // the platform runs no message loop of its own.
+  // The start-up hook: runs the application's windows, and the program ends when it returns. Its result
+  // says, in the class library's terms, whether a message loop should follow; this platform never runs
+  // one, so Run does not read it.
   virtual bool InitInstance() = 0;
   // What the entry point does: runs InitInstance. Returns the process's exit code.
   int Run();

@@ -17,3 +17,7 @@ int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) const {
   assert(::IsWindow(hwnd_));
   return ::MessageBoxA(hwnd_, text != nullptr ? text : "", caption, type);
 }
+
+int CWnd::OwnerlessMessageBox(const char* text, const char* caption, UINT type) {
+  return ::MessageBoxA(nullptr, text != nullptr ? text : "", caption, type);
+}

@@ -40,6 +40,12 @@ class CWnd {
     assert(::IsWindow(hwnd_));
     return ::IsWindowEnabled(hwnd_) != FALSE;
   }
+  // The window with the keyboard focus in this thread; its handle is null when there is none.
+  static CWnd GetFocus() { return CWnd(::GetFocus()); }
+  void SetFocus() const {
+    assert(::IsWindow(hwnd_));
+    ::SetFocus(hwnd_);
+  }
   void SetWindowTextA(const char* text) {
     assert(::IsWindow(hwnd_));
     ::SetWindowTextA(hwnd_, text);
@@ -61,6 +67,8 @@ class CWnd {
   // The box disables this window while it is up, if it is enabled, and enables it again before it
   // goes, so that the system gives this window back the activation.
   int MessageBoxA(const char* text, const char* caption, UINT type) const;
+  // The same for a program that has no window to own the box.
+  static int OwnerlessMessageBox(const char* text, const char* caption, UINT type);
 
  protected:
   HWND hwnd_ = nullptr;

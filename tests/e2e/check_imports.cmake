@@ -1,7 +1,12 @@
-# Fails unless the program named by EXE imports only DLLs that every Windows has.
-# Run as: cmake -DOBJDUMP=<objdump> -DEXE=<program> -P check_imports.cmake
+# Fails unless the program named by EXE imports only the DLLs in ALLOWED: DLLs that every Windows has,
+# and of those only the ones the program is meant to use.
+# Run as: cmake -DOBJDUMP=<objdump> -DEXE=<program> -DALLOWED=<A.DLL,B.DLL> -P check_imports.cmake
 cmake_minimum_required(VERSION 3.20)
-set(allowed KERNEL32.DLL USER32.DLL GDI32.DLL MSVCRT.DLL ADVAPI32.DLL COMCTL32.DLL SHELL32.DLL)
+if(NOT ALLOWED)
+  message(FATAL_ERROR "ALLOWED names no DLL")
+endif()
+string(TOUPPER "${ALLOWED}" allowed)
+string(REPLACE "," ";" allowed "${allowed}")
 
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
@@ -27,5 +32,5 @@ endforeach()
 
 message(STATUS "Imports: ${imported}")
 if(foreign)
-  message(FATAL_ERROR "${EXE} imports DLLs that not every Windows has: ${foreign}")
+  message(FATAL_ERROR "${EXE} imports DLLs beyond ${allowed}: ${foreign}")
 endif()

@@ -68,7 +68,7 @@ TEST_F(Handlers, AddRefusesPathsThatAScriptCannotCarry) {
   ExpectProgramBox(loopTooLong);
   EXPECT_TRUE(app().ListItems(kHandledList).empty()) << "a refused handler was added";
 
-  // 199 characters still fit.
+  // 199 bytes still fit.
   const std::string longest = std::string(195, 'b') + ".orv";
   Add(kCruising, longest, "loop.orv");
   ExpectNoMessageBox();

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "builder_test.h"
+#include "orv_version.h"
+#include "temp_dir.h"
 
 namespace e2e {
 namespace {
@@ -27,8 +29,6 @@ std::string ManifestOf(const char* exe) {
   ::FreeLibrary(module);
   return text;
 }
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The files of the modules loaded in a process, in lower case.
 std::vector<std::wstring> ModulesOf(DWORD processId) {
@@ -57,6 +57,9 @@ TEST(Manifests, BothProgramsAskForTheUtf8CodePageAndTheDialogProgramForMore) {
   EXPECT_TRUE(Has(tool, utf8)) << "orvtool.exe's manifest:\n" << tool;
   const std::string builder = ManifestOf(ORVBUILDER_EXE);
   EXPECT_TRUE(Has(builder, utf8)) << builder;
+  // The programs' one version, which the resource scripts and orvtool --version give too.
+  EXPECT_TRUE(Has(tool, "name=\"orvtool\" version=\"" ORV_VERSION_TEXT "\"")) << tool;
+  EXPECT_TRUE(Has(builder, "name=\"ORVBuilder\" version=\"" ORV_VERSION_TEXT "\"")) << builder;
   EXPECT_TRUE(Has(builder, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"")) << builder;
   EXPECT_TRUE(Has(builder, ">true</dpiAware>")) << builder;
   EXPECT_TRUE(Has(builder, ">PerMonitorV2</dpiAwareness>")) << builder;

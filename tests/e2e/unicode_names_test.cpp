@@ -2,7 +2,6 @@
 // UTF-8, built; orvtool.exe builds the same from a folder named so too. Paths are limited in bytes.
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -25,11 +24,6 @@ std::string Repeat(const std::string& text, int times) {
   std::string out;
   for (int i = 0; i < times; ++i) out += text;
   return out;
-}
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Runs orvtool.exe with the arguments, its output going to the file output; its exit status.
@@ -107,8 +101,8 @@ TEST_F(UnicodeNames, TypedAccentedAndCjkNamesBuildTheEnginesOutOrvInBothPrograms
   for (const char* name : {kBegin, kLoop}) fs::copy_file(work / fs::u8path(name), folder / fs::u8path(name));
   std::ofstream(folder / "script.txt", std::ios::binary) << script;
   const fs::path output = work / "orvtool-output.txt";
-  EXPECT_EQ(RunOrvtool(L"build -C \"" + folder.wstring() + L"\"", output), 0u) << Slurp(output);
-  EXPECT_TRUE(Slurp(folder / "out.orv") == std::string(built.begin(), built.end())) << "orvtool built another file";
+  EXPECT_EQ(RunOrvtool(L"build -C \"" + folder.wstring() + L"\"", output), 0u) << ReadText(output);
+  EXPECT_TRUE(ReadText(folder / "out.orv") == std::string(built.begin(), built.end())) << "orvtool built another file";
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 #include "work_dir.h"
 
-#include <fstream>
-#include <iterator>
-
 namespace e2e {
 
 namespace {
@@ -10,11 +7,6 @@ namespace {
 // Made at start-up: a later test may stand in a folder on another drive, where the build's
 // drive-less path would name something else.
 const std::filesystem::path g_examples = std::filesystem::absolute(ORV_EXAMPLES_DIR);
-
-std::string Slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 }  // namespace
 
@@ -35,6 +27,6 @@ Bytes WorkDir::Read(const std::string& name) const { return ReadBytes(Path(name)
 
 bool WorkDir::Exists(const std::string& name) const { return FileExists(Path(name)); }
 
-std::string WorkDir::ReadStdout() const { return Slurp(StdoutPath()); }
+std::string WorkDir::ReadStdout() const { return ReadText(StdoutPath()); }
 
 }  // namespace e2e

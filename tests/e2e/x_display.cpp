@@ -2,12 +2,11 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <vector>
 
 #include "driver.h"
+#include "temp_dir.h"
 
 namespace e2e {
 
@@ -41,11 +40,6 @@ std::wstring DosPath(const char* unixPath) {
   std::wstring path(name);
   ::HeapFree(::GetProcessHeap(), 0, name);
   return path;
-}
-
-std::string Slurp(const std::wstring& path) {
-  std::ifstream in(path.c_str(), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Runs a command line of the host's shell and returns its exit status, or -1 when it did not run to
@@ -82,8 +76,8 @@ int RunHost(const std::string& command, std::string* output) {
   if (process.hProcess != nullptr) ::CloseHandle(process.hProcess);
   if (process.hThread != nullptr) ::CloseHandle(process.hThread);
   const bool ended = WaitUntil([&] { return ::GetFileAttributesW(statusPath.c_str()) != INVALID_FILE_ATTRIBUTES; });
-  *output = Slurp(outPath);
-  const int code = ended ? std::atoi(Slurp(statusPath).c_str()) : -1;
+  *output = ReadText(outPath);
+  const int code = ended ? std::atoi(ReadText(statusPath).c_str()) : -1;
   ::DeleteFileW(outPath.c_str());
   ::DeleteFileW(statusPath.c_str());
   if (!ended) *output = "\"" + command + "\" did not end in time; it printed: " + *output;
@@ -127,6 +121,11 @@ bool TypeText(const std::string& text, std::string* err) {
 }
 
 bool PressKeys(const std::string& keys, std::string* err) { return RunTool("xdotool key " + keys, err); }
+
+bool WaitForWindowManager(std::string* err) {
+  // Debian's own Python, which has the X library; another one first on the PATH may lack it.
+  return RunTool("/usr/bin/python3 '" ORV_WM_BARRIER "'", err);
+}
 
 bool StackedAbove(HWND upper, HWND lower, std::string* why) {
   const unsigned long upperId = XWindowOf(upper);

@@ -24,6 +24,11 @@ bool TypeText(const std::string& text, std::string* err);
 // Presses and releases keys by their X names, e.g. "Return" or "alt+F4".
 bool PressKeys(const std::string& keys, std::string* err);
 
+// Returns once the window manager has acted on all the input given before, so whatever it does with
+// it (a key it takes for itself, a click on a frame) has reached the program's X connection; false,
+// with why in *err, when the window manager does not answer.
+bool WaitForWindowManager(std::string* err);
+
 // True when the window manager stacks upper's frame above lower's: what the user sees in front.
 bool StackedAbove(HWND upper, HWND lower, std::string* why);
 

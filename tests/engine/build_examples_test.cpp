@@ -2,23 +2,17 @@
 #include <gtest/gtest.h>
 
 #include "build_fixture.h"
+#include "orv_examples.h"
 #include "reference_orv.h"
 
 namespace {
-
-Bytes Header(std::initializer_list<std::int64_t> words) { return Words(words); }
-
-Bytes Concat(Bytes a, const Bytes& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
 
 TEST_F(BuildTest, EmptyScriptWritesTheSmallestFile) {
   Script("-1");
   EXPECT_EQ(Build(), "Processing script\n\nBuilding table2\nBuilding table1\nBuilding interactive ORV\n");
   EXPECT_TRUE(built_);
   EXPECT_TRUE(ShownErrors().empty());
-  EXPECT_EQ(Output(), Header({0x3F35C28F, 0, 1, 0, 1, 0, 1, 2, 56, 0, 0, 56, 0, 0}));
+  EXPECT_EQ(Output(), EmptyBuild());
   EXPECT_TRUE(NoTemporaryFiles());
 }
 
@@ -30,14 +24,7 @@ TEST_F(BuildTest, ShortBeginAndLongLoop) {
   EXPECT_EQ(Build(),
             "Processing script\n0 b.orv 0 64\n0 l.orv 1 11170\n\n"
             "Building table2\nBuilding table1\nBuilding interactive ORV\n");
-  const Bytes expected = Concat(Concat(Header({0x3F35C28F, 0, 5,                                        //
-                                               0,          1, 0,     1,     0, 0,   0,   1, 0,      2,  //
-                                               0,          0, 0,     1,     0, 2,                       //
-                                               5,                                                       //
-                                               140,        0, 0,     140,   2, 336, 240, 3, 224000,     //
-                                               60240,      4, 37296, 70240, 0, 0}),
-                                       begin),
-                                loop);
+  const Bytes expected = BeginLoopBuild(Concat(begin, loop));
   EXPECT_EQ(expected.size(), 70240u);
   EXPECT_EQ(Output(), expected);
 }
@@ -50,13 +37,9 @@ TEST_F(BuildTest, TwoEventsEachPairBeforeTheOthers) {
   Source("d", p[3]);
   Script("0 a begin\n0 b loop\n1 c begin\n1 d loop\n-1");
   Build();
-  Bytes expected = Header({0x3F35C28F, 0,   9,                                               //
-                           0,          1,   0, 1, 0,   1, 1,   3,   0, 2,   0,   2, 1,   3,  //
-                           0,          1,   1, 3, 0,   2, 0,   2,   1, 3,                    //
-                           0,          1,   0, 1, 0,   2, 1,   4,   0, 1,                    //
-                           0,          1,   0, 1, 0,   2, 1,   4,   0, 1,                    //
-                           6,          264, 0, 0, 264, 2, 112, 294, 4, 112, 324, 6, 112, 354, 8, 112, 384, 0, 0});
-  for (const Bytes& b : p) expected = Concat(expected, b);
+  Bytes payload;
+  for (const Bytes& b : p) payload = Concat(payload, b);
+  const Bytes expected = TwoEventBuild(payload);
   EXPECT_EQ(expected.size(), 384u);
   EXPECT_EQ(Output(), expected);
 }
@@ -68,9 +51,7 @@ TEST_F(BuildTest, NullBeginSendsTheEventToTheLoop) {
   EXPECT_EQ(Build(),
             "Processing script\n0 null 0 0\n0 l.orv 1 2d\n\n"
             "Building table2\nBuilding table1\nBuilding interactive ORV\n");
-  const Bytes expected = Concat(Header({0x3F35C28F, 0,   5, 0, 1,   0, 1,   0,   0, 0, 1, 0, 1, 0, 0, 0, 1, 0, 1,  //
-                                        3,          116, 0, 0, 116, 4, 112, 161, 0, 0}),
-                                loop);
+  const Bytes expected = NullBeginBuild(loop);
   EXPECT_EQ(Output(), expected);
 }
 

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "build_engine.h"
@@ -45,15 +44,7 @@ class BuildTest : public ::testing::Test {
   Bytes Output() { return ReadBytes("out.orv"); }
 
   // No temporary file of any build ("<name>.<random>.tmp") is left in the folder.
-  static bool NoTemporaryFiles(const std::string& folder = ".") { return TemporaryFiles(folder) == 0; }
-  static int TemporaryFiles(const std::string& folder = ".") {
-    int found = 0;
-    for (const auto& file : std::filesystem::directory_iterator(folder)) {
-      const std::string name = file.path().filename().string();
-      if (name.size() > 4 && name.compare(name.size() - 4, 4, ".tmp") == 0) ++found;
-    }
-    return found;
-  }
+  static bool NoTemporaryFiles(const std::string& folder = ".") { return TemporaryFileCount(folder) == 0; }
 
   TempDir dir_;
   bool built_ = false;

@@ -195,7 +195,7 @@ TEST_F(BuildTest, SourceThatShrinksOrVanishesDuringTheBuild) {
   int temporaryWhileShown = -1;
   bool openWhileShown = false;
   SetWhileErrorShown([&] {
-    temporaryWhileShown = TemporaryFiles();
+    temporaryWhileShown = TemporaryFileCount(".");
     for (const auto& file : std::filesystem::directory_iterator(".")) {
       if (file.path().extension() != ".tmp") continue;
 #ifdef _WIN32

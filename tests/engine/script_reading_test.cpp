@@ -52,7 +52,7 @@ TEST_F(BuildTest, MissingScriptShowsNothingAndTouchesNothing) {
   EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));
 }
 
-TEST_F(BuildTest, PathsUpTo199CharactersAreRead) {
+TEST_F(BuildTest, PathsUpTo199BytesAreRead) {
   const std::string path(199, 'p');
   Source(path, PayloadPattern(5, 1));
   Script("0 " + path + " begin\n0 null loop\n-1");
@@ -62,10 +62,10 @@ TEST_F(BuildTest, PathsUpTo199CharactersAreRead) {
 
 TEST_F(BuildTest, OverlongTokensAreRefused) {
   Script("0 " + std::string(200, 'p') + " begin\n-1");
-  ExpectRefused("Error in \"script.txt\", entry 1: the path is longer than 199 characters, aborting.");
+  ExpectRefused("Error in \"script.txt\", entry 1: the path is longer than 199 bytes, aborting.");
   ClearShownErrors();
   Script("0 null begin\n0 null " + std::string(80, 'l') + "\n-1");
-  ExpectRefused("Error in \"script.txt\", entry 2: the type word is longer than 79 characters, aborting.");
+  ExpectRefused("Error in \"script.txt\", entry 2: the type word is longer than 79 bytes, aborting.");
   ClearShownErrors();
   Script("0 null " + std::string(79, 'l') + "\n-1");
   Build();
@@ -166,8 +166,8 @@ TEST(ScriptReader, TokensFarPastTheLimitsAreRefusedWithoutReadingThem) {
     GeneratedScript script;
     const char* error;
   } cases[] = {
-      {{"0 ", 'p', huge, " begin\n-1"}, "entry 1: the path is longer than 199 characters"},
-      {{"0 a.orv ", 'l', huge, "\n-1"}, "entry 1: the type word is longer than 79 characters"},
+      {{"0 ", 'p', huge, " begin\n-1"}, "entry 1: the path is longer than 199 bytes"},
+      {{"0 a.orv ", 'l', huge, "\n-1"}, "entry 1: the type word is longer than 79 bytes"},
       {{"", '7', huge, " a.orv begin\n-1"}, "entry 1: the first token is not an event number"},
       {{"0 ", '\0', 1ull << 62, ""}, "entry 1: the path holds a NUL character"},
   };

@@ -16,7 +16,7 @@
 #include <regex>
 #include <thread>
 
-#include "orv_samples.h"
+#include "orv_examples.h"
 #include "run_orvtool.h"
 #include "temp_dir.h"
 
@@ -29,13 +29,6 @@ void SparseSource(const TempDir& dir, const std::string& name, std::int32_t leng
   Bytes header = MakeOrv(1, {0, 1, 0, 1}, {56, 0, 0, 56 + length, 0, 0}, 0);
   dir.Write(name, header);
   fs::resize_file(dir.Path(name), 56 + static_cast<std::uintmax_t>(length));
-}
-
-int TemporaryFiles(const TempDir& dir) {
-  int found = 0;
-  for (const auto& file : fs::directory_iterator(dir.Path()))
-    if (file.path().extension() == ".tmp") ++found;
-  return found;
 }
 
 // Starts `orvtool build -C dir` with the ending signals at their defaults, whatever this process was
@@ -66,7 +59,7 @@ TEST(OrvtoolBuildCutShort, SizeLimitIsReportedAsAWriteError) {
   const Bytes err = dir.Read("stderr.txt");
   EXPECT_EQ(std::string(err.begin(), err.end()), "Error writing out.orv, aborting.\n");
   EXPECT_EQ(dir.Read("out.orv"), (Bytes{'o', 'l', 'd'}));
-  EXPECT_EQ(TemporaryFiles(dir), 0);
+  EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
 }
 
 // A real signal while the payload is being written: the temporary file is removed, the previous
@@ -85,7 +78,7 @@ TEST(OrvtoolBuildCutShort, EndingSignalsRemoveTheTemporaryFile) {
     bool caught = false;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (std::chrono::steady_clock::now() < deadline && waitpid(pid, &status, WNOHANG) == 0) {
-      if (TemporaryFiles(dir) > 0) {
+      if (TemporaryFileCount(dir.path()) > 0) {
         kill(pid, sig);
         caught = true;
         break;
@@ -96,7 +89,7 @@ TEST(OrvtoolBuildCutShort, EndingSignalsRemoveTheTemporaryFile) {
     ASSERT_TRUE(caught) << "the build ended before its temporary file was seen";
     ASSERT_EQ(waitpid(pid, &status, 0), pid);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << "status " << status;
-    EXPECT_EQ(TemporaryFiles(dir), 0);
+    EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
     EXPECT_EQ(dir.Read("out.orv"), (Bytes{'o', 'l', 'd'}));
   }
 }

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "orv_examples.h"
 #include "orv_flow.h"
 #include "orv_graph.h"
-#include "orv_samples.h"
 #include "orv_trace.h"
 
 namespace {

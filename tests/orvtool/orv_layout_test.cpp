@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "orv_samples.h"
+#include "orv_examples.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "byte_source.h"
-#include "orv_samples.h"
+#include "orv_examples.h"
 #include "temp_dir.h"
 
 namespace {

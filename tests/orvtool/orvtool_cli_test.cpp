@@ -4,13 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "orv_samples.h"
+#include "orv_examples.h"
 #include "run_orvtool.h"
 #include "temp_dir.h"
 
 namespace {
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST(OrvtoolCommandLine, ExitsTwoWithUsageOnStderrForAWrongCommandLine) {
   struct Case {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "byte_source.h"
+#include "orv_examples.h"
 #include "orv_layout.h"
-#include "orv_samples.h"
 #include "run_orvtool.h"
 #include "temp_dir.h"
 
@@ -18,8 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 using std::to_string;
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 

@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "temp_dir.h"
 
@@ -13,9 +11,9 @@
 
 namespace {
 
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+// What the program wrote to a file, with Windows' CR LF line ends made LF.
+std::string ReadWithLfLineEnds(const std::string& path) {
+  const std::string text = ReadText(path);
   std::string lf;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lf += text[i];
@@ -63,7 +61,7 @@ ToolRun RunOrvtool(const std::vector<std::string>& args, const std::string& work
 #else
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
-  run.out = Slurp(outPath);
-  run.err = Slurp(errPath);
+  run.out = ReadWithLfLineEnds(outPath);
+  run.err = ReadWithLfLineEnds(errPath);
   return run;
 }

@@ -28,8 +28,8 @@ class ListBoxTest : public testing::Test {
 };
 
 TEST_F(ListBoxTest, AppendsAtTheEndAndDeletingMovesLaterItemsUp) {
-  // Through the interface the handler table holds; "Cruising" before "Combat" shows nothing sorts.
-  ListControl& items = list_;
+  // "Cruising" before "Combat" shows nothing sorts.
+  CListBox& items = list_;
   AddEvents();
   ASSERT_EQ(items.GetCount(), 6);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(items.GetText(i), kEvents[i]) << i;

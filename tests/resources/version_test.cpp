@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "orv_version.h"
+
 namespace {
 
 class VersionBlock : public ::testing::Test {
@@ -32,16 +34,18 @@ class VersionBlock : public ::testing::Test {
   std::vector<char> block_;
 };
 
-TEST_F(VersionBlock, FixedPartSays1_0_0_1ForFileAndProduct) {
+TEST_F(VersionBlock, FixedPartGivesTheProjectVersionForFileAndProduct) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueA(block_.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
   ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
   EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
-  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);
+  const DWORD high = ORV_VERSION_MAJOR << 16 | ORV_VERSION_MINOR;
+  const DWORD low = ORV_VERSION_PATCH << 16 | ORV_VERSION_TWEAK;
+  EXPECT_EQ(fixed->dwFileVersionMS, high);
+  EXPECT_EQ(fixed->dwFileVersionLS, low);
+  EXPECT_EQ(fixed->dwProductVersionMS, high);
+  EXPECT_EQ(fixed->dwProductVersionLS, low);
   EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
   EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask & (VS_FF_DEBUG | VS_FF_PRERELEASE), 0u);
 }
@@ -55,8 +59,8 @@ TEST_F(VersionBlock, StringsAreUsEnglishUnicode) {
   EXPECT_EQ(translation[0], 0x0409);
   EXPECT_EQ(translation[1], 0x04B0);
 
-  EXPECT_EQ(Text("FileVersion"), "1.0.0.1");
-  EXPECT_EQ(Text("ProductVersion"), "1.0.0.1");
+  EXPECT_EQ(Text("FileVersion"), ORV_VERSION_TEXT);
+  EXPECT_EQ(Text("ProductVersion"), ORV_VERSION_TEXT);
   EXPECT_EQ(Text("ProductName"), "ORV Builder");
   EXPECT_EQ(Text("OriginalFilename"), "ORVBuilder.exe");
   EXPECT_EQ(Text("InternalName"), "ORVBuilder");

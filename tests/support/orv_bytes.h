@@ -1,8 +1,9 @@
-// Builds ORV files byte by byte for tests: little-endian words, and single-state sources with a
-// payload that can be recognised again.
+// Builds ORV files byte by byte for tests: little-endian words, whole files from their words, and
+// single-state sources with a payload that can be recognised again.
 #ifndef ORV_TESTS_ORV_BYTES_H_
 #define ORV_TESTS_ORV_BYTES_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <vector>
@@ -26,6 +27,37 @@ inline std::int32_t WordAt(const Bytes& bytes, std::size_t offset) {
   return static_cast<std::int32_t>(word);
 }
 
+inline void SetWord(Bytes* bytes, std::size_t offset, std::int32_t value) {
+  const std::uint32_t v = static_cast<std::uint32_t>(value);
+  for (int i = 0; i < 4; ++i) (*bytes)[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+inline Bytes Prefix(const Bytes& bytes, std::size_t length) {
+  return Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
+}
+
+inline Bytes Concat(Bytes a, const Bytes& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// Magic, 0, stateCount, the state words, chunkCount, the rows (three words each), then the payload.
+inline Bytes MakeOrv(std::int32_t stateCount, const std::vector<std::int32_t>& stateWords,
+                     const std::vector<std::int32_t>& rowWords, const Bytes& payload) {
+  Bytes out;
+  for (std::int64_t w : {std::int64_t{0x3F35C28F}, std::int64_t{0}, std::int64_t{stateCount}}) AppendWord(&out, w);
+  for (std::int32_t w : stateWords) AppendWord(&out, w);
+  AppendWord(&out, static_cast<std::int64_t>(rowWords.size() / 3));
+  for (std::int32_t w : rowWords) AppendWord(&out, w);
+  return Concat(out, payload);
+}
+
+// The same with `payloadLength` bytes of filler for a payload, where only the layout matters.
+inline Bytes MakeOrv(std::int32_t stateCount, const std::vector<std::int32_t>& stateWords,
+                     const std::vector<std::int32_t>& rowWords, std::size_t payloadLength) {
+  return MakeOrv(stateCount, stateWords, rowWords, Bytes(payloadLength, 0x5A));
+}
+
 // Payload bytes that differ from source to source and from offset to offset.
 inline Bytes PayloadPattern(std::size_t length, std::uint8_t seed) {
   Bytes out(length);
@@ -35,10 +67,8 @@ inline Bytes PayloadPattern(std::size_t length, std::uint8_t seed) {
 
 // A single-state source as the audio tool makes it: 56-byte header, then the payload.
 inline Bytes SourceFile(const Bytes& payload) {
-  const std::int64_t end = 56 + static_cast<std::int64_t>(payload.size());
-  Bytes out = Words({0x3F35C28F, 0, 1, 0, 1, 0, 1, 2, 56, 0, 0, end, 0, 0});
-  out.insert(out.end(), payload.begin(), payload.end());
-  return out;
+  const std::int32_t end = 56 + static_cast<std::int32_t>(payload.size());
+  return MakeOrv(1, {0, 1, 0, 1}, {56, 0, 0, end, 0, 0}, payload);
 }
 
 #endif  // ORV_TESTS_ORV_BYTES_H_

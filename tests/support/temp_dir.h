@@ -32,6 +32,24 @@ inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
   return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// The file's bytes as a text, or an empty text when it cannot be read.
+inline std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// How many temporary files of a build ("<name>.<random>.tmp") are in the folder.
+inline int TemporaryFileCount(const std::filesystem::path& folder) {
+  int found = 0;
+  std::error_code ec;
+  for (const auto& file : std::filesystem::directory_iterator(folder, ec))
+    if (file.path().extension() == ".tmp") ++found;
+  return found;
+}
+
+// Whether `part` occurs in `text`.
+inline bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 inline bool FileExists(const std::string& path) {
   std::error_code ec;
   return std::filesystem::exists(path, ec);

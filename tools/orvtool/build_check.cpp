@@ -2,7 +2,8 @@
 
 #include <set>
 
-#include "orv_format.h"
+#include "event_table.h"
+#include "orv_writer.h"
 
 namespace {
 
@@ -60,33 +61,11 @@ std::string Walk(const OrvFlow& flow, int row, std::int32_t eventId) {
 
 }  // namespace
 
-OrvLayout LayoutOfPlan(const BuildPlan& plan) {
+bool LayoutOfPlan(const BuildPlan& plan, OrvLayout* layout, std::string* err) {
   const BuildTables& tables = *plan.tables;
-  OrvLayout layout;
-  layout.magic = static_cast<std::int32_t>(orv::kMagic);
-  layout.haveMagic = true;
-  layout.haveStateCount = true;
-  // The state words are records back to back, each {0, pairCount, pairs...}, as the file holds them.
-  for (int w = 0; w + 1 < tables.stateWordCount();) {
-    OrvState state;
-    state.zeroWord = tables.stateWord(w);
-    state.pairCount = tables.stateWord(w + 1);
-    w += 2;
-    for (int k = 0; k < state.pairCount && w + 1 < tables.stateWordCount(); ++k, w += 2)
-      state.pairs.push_back({tables.stateWord(w), tables.stateWord(w + 1)});
-    layout.states.push_back(std::move(state));
-  }
-  layout.stateCount = static_cast<std::int32_t>(layout.states.size());
-  layout.haveChunkCount = true;
-  layout.chunkCount = tables.chunkCount();
-  for (int i = 0; i < tables.chunkCount(); ++i) {
-    const ChunkRow& row = tables.chunk(i);
-    layout.rows.push_back({row.dataOffset, row.stateIndex, row.scaledLength});
-  }
-  layout.haveRows = true;
-  layout.headerLength = static_cast<std::uint64_t>(tables.headerLength());
-  layout.fileSize = layout.headerLength + static_cast<std::uint64_t>(tables.payloadTotal());
-  return layout;
+  MemorySource header(OrvHeaderBytes(tables, plan.entryCount),
+                      static_cast<std::uint64_t>(tables.headerLength() + tables.payloadTotal()));
+  return InspectOrv(&header, layout, err);
 }
 
 std::vector<std::string> RunOnWarnings(const OrvFlow& flow, const ScriptEntry* entries, int n) {

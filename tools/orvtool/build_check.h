@@ -10,8 +10,10 @@
 #include "orv_flow.h"
 #include "orv_layout.h"
 
-// The header out.orv would get, read from the engine's tables once they are placed in the file.
-OrvLayout LayoutOfPlan(const BuildPlan& plan);
+// The header out.orv would get: the bytes the build would write ahead of the payloads, read and
+// checked as info reads a file. False, with the rule broken in *err, should a build ever write a
+// header that breaks one. The plan's tables must be placed in the file.
+bool LayoutOfPlan(const BuildPlan& plan, OrvLayout* layout, std::string* err);
 
 // One text for each handled event that the player, with that event held, carries out of the event's
 // own entries: into another event's entry or to the end of the music. `entries` are the script's.

@@ -22,12 +22,16 @@ class ByteSource {
 
 class MemorySource : public ByteSource {
  public:
-  explicit MemorySource(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)) {}
-  std::uint64_t Size() const override { return bytes_.size(); }
+  explicit MemorySource(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)), size_(bytes_.size()) {}
+  // The first bytes of a file of `size` bytes, such as the header of one not written yet; the rest
+  // cannot be read.
+  MemorySource(std::vector<unsigned char> bytes, std::uint64_t size) : bytes_(std::move(bytes)), size_(size) {}
+  std::uint64_t Size() const override { return size_; }
   bool Read(std::uint64_t offset, std::size_t n, unsigned char* out) override;
 
  private:
   std::vector<unsigned char> bytes_;
+  std::uint64_t size_;
 };
 
 class FileSource : public ByteSource {

@@ -29,7 +29,11 @@ int RunCheckCommand(const std::vector<std::string>& args) {
     return kExitFailed;
   }
 
-  const OrvLayout layout = LayoutOfPlan(plan);
+  OrvLayout layout;
+  if (!LayoutOfPlan(plan, &layout, &err)) {
+    std::fprintf(stderr, "orvtool check: the header a build would write breaks the layout: %s\n", err.c_str());
+    return kExitFailed;
+  }
   std::printf("out.orv would be %llu bytes: stateCount %d, chunkCount %d\n",
               static_cast<unsigned long long>(layout.fileSize), static_cast<int>(layout.stateCount),
               static_cast<int>(layout.chunkCount));

@@ -4,11 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "orv_version.h"
 #include "subtools.h"
-
-#ifndef ORVTOOL_VERSION
-#error "ORVTOOL_VERSION must be defined by the build"
-#endif
 
 namespace {
 
@@ -88,7 +85,7 @@ int RunCommandLine(int argc, char** argv) {
   }
   if (first == "--version") {
     if (!rest.empty()) return UsageError("unexpected argument '" + rest[0] + "'");
-    std::printf("orvtool %s\n", ORVTOOL_VERSION);
+    std::printf("orvtool %s\n", ORV_VERSION_TEXT);
     return kExitOk;
   }
 

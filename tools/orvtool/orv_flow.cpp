@@ -1,7 +1,5 @@
 #include "orv_flow.h"
 
-#include "event_table.h"
-
 OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.rows.size(), -1) {
   // Rows are counted as int here, as chunk indices are; the layout check keeps them within the table.
   auto stateOf = [&layout](int row) { return layout.rows[static_cast<std::size_t>(row)].stateIndex; };
@@ -54,9 +52,7 @@ std::int64_t OrvFlow::RowLength(int row) const {
 }
 
 std::int64_t OrvFlow::RowsLength(int from, int to) const {
-  const std::vector<ChunkRow>& rows = layout_.rows;
-  return static_cast<std::int64_t>(rows[static_cast<std::size_t>(to)].dataOffset) -
-         rows[static_cast<std::size_t>(from)].dataOffset;
+  return layout_.RowsLength(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
 }
 
 FlowStep OrvFlow::Next(int row, std::int32_t eventId) const {
@@ -74,22 +70,8 @@ FlowStep OrvFlow::Next(int row, std::int32_t eventId) const {
   return step;
 }
 
-std::string EventLabel(std::int32_t eventId) {
-  const char* name = EventName(eventId);
-  std::string label = "event " + std::to_string(eventId);
-  if (name != nullptr) label += std::string(" \"") + name + "\"";
-  return label;
-}
-
-std::string EventShortName(std::int32_t eventId) {
-  const char* name = EventName(eventId);
-  return name != nullptr ? std::string(name) : "event " + std::to_string(eventId);
-}
-
-std::string EntryLabel(const FlowEntry& entry) {
+std::string EntryLabel(const FlowEntry& entry, bool quoteName) {
   if (!entry.haveEvent) return "entry " + std::to_string(entry.entry);
-  const char* name = EventName(entry.eventId);
-  const std::string event =
-      name != nullptr ? "\"" + std::string(name) + "\"" : "event " + std::to_string(entry.eventId);
+  const std::string event = quoteName ? EventQuotedName(entry.eventId) : EventShortName(entry.eventId);
   return event + (entry.loop ? " Loop" : " Begin");
 }

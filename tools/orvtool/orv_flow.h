@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "event_label.h"
 #include "orv_layout.h"
 
 // The chunk rows cut from one script entry. A build gives entry e's chunks state 2e+1 and its last one
@@ -54,11 +55,8 @@ class OrvFlow {
   std::vector<int> entryOfRow_;  // index into entries_, or -1
 };
 
-// `event 1 "Combat"`, or `event 9` for an event without a name.
-std::string EventLabel(std::int32_t eventId);
-// The event's name, or `event 9` for one without.
-std::string EventShortName(std::int32_t eventId);
-// `"Combat" Loop`, `event 9 Begin`, or `entry 3` when the event cannot be told.
-std::string EntryLabel(const FlowEntry& entry);
+// `"Combat" Loop`, `event 9 Begin`, or `entry 3` when the event cannot be told; with the name unquoted
+// (`Combat Loop`) where it stands alone, as in a picture's caption.
+std::string EntryLabel(const FlowEntry& entry, bool quoteName = true);
 
 #endif  // ORVTOOL_ORV_FLOW_H_

@@ -37,8 +37,7 @@ std::string Rows(int first, int count) {
 }
 
 std::string EntryNode(const FlowEntry& entry, std::size_t index) {
-  std::string label = entry.haveEvent ? EventShortName(entry.eventId) + (entry.loop ? " Loop" : " Begin")
-                                      : "entry " + to_string(entry.entry);
+  std::string label = EntryLabel(entry, false);
   label += "\n" + Rows(entry.firstRow, entry.rowCount) + ", " + to_string(entry.bytes) + " bytes";
   std::string node = "  e" + to_string(index) + " [label=" + Quoted(label);
   if (entry.haveEvent && entry.eventId >= 0)

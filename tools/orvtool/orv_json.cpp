@@ -27,8 +27,7 @@ Json Chunks(const OrvLayout& layout) {
   const std::vector<ChunkRow>& rows = layout.rows;
   for (std::size_t r = 0; r < rows.size(); ++r) {
     // A row runs to the next row's offset; the trailing row has no length.
-    const Json length =
-        r + 1 < rows.size() ? Json(static_cast<std::int64_t>(rows[r + 1].dataOffset) - rows[r].dataOffset) : Json();
+    const Json length = r + 1 < rows.size() ? Json(layout.RowsLength(r, r + 1)) : Json();
     chunks.push_back({{"dataOffset", rows[r].dataOffset},
                       {"stateIndex", rows[r].stateIndex},
                       {"scaledLength", rows[r].scaledLength},

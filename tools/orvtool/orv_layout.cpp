@@ -129,8 +129,8 @@ bool CheckLengths(const OrvLayout& layout, std::string* err) {
                            to_string(rows[r].scaledLength) + ", both must be 0");
   }
   for (std::size_t r = 1; r + 1 < rows.size(); ++r) {
-    // Offsets rise strictly by now, so the difference is positive and fits.
-    const std::int32_t length = rows[r + 1].dataOffset - rows[r].dataOffset;
+    // Offsets rise strictly by now, so the length is positive and fits.
+    const std::int32_t length = static_cast<std::int32_t>(layout.RowsLength(r, r + 1));
     if (length > orv::kMaxChunkLength)
       return Fail(err, RowName(layout, r) + ": chunk of " + to_string(length) + " bytes, more than " +
                            to_string(orv::kMaxChunkLength));

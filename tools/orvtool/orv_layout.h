@@ -36,6 +36,12 @@ struct OrvLayout {
   bool haveRows = false;  // all chunkCount rows were read
   std::vector<ChunkRow> rows;
   std::uint64_t headerLength = 0;  // H; set with haveRows
+
+  // The bytes from row `from`'s dataOffset up to row `to`'s: a chunk's length is RowsLength(r, r + 1).
+  // Wide enough for the offsets of any file, sound or not.
+  std::int64_t RowsLength(std::size_t from, std::size_t to) const {
+    return static_cast<std::int64_t>(rows[to].dataOffset) - rows[from].dataOffset;
+  }
 };
 
 // Walks the header. False, with the fault in *err, when the magic is wrong or the counts do not fit the

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "event_table.h"
+#include "event_label.h"
 #include "orv_format.h"
 
 namespace {
@@ -31,10 +31,7 @@ void AppendStates(const OrvLayout& layout, std::string* out) {
     if (state.zeroWord != 0) *out += " (leading word " + to_string(state.zeroWord) + ", not 0)";
     *out += "\n";
     for (const OrvPair& pair : state.pairs) {
-      const char* name = EventName(pair.eventId);
-      *out += "    event " + to_string(pair.eventId);
-      if (name != nullptr) *out += std::string(" \"") + name + "\"";
-      *out += " -> chunk " + to_string(pair.chunkIndex) + "\n";
+      *out += "    " + EventLabel(pair.eventId) + " -> chunk " + to_string(pair.chunkIndex) + "\n";
     }
   }
 }
@@ -51,7 +48,7 @@ void AppendRows(const OrvLayout& layout, std::string* out) {
                              static_cast<int>(row.stateIndex), static_cast<int>(row.scaledLength));
     // A row's length runs to the next row's offset; the trailing row has none.
     if (r + 1 < rows.size() && used > 0 && static_cast<std::size_t>(used) < sizeof line) {
-      const long long length = static_cast<long long>(rows[r + 1].dataOffset) - row.dataOffset;
+      const long long length = layout.RowsLength(r, r + 1);
       std::snprintf(line + used, sizeof line - static_cast<std::size_t>(used), "  %10lld", length);
     }
     *out += line;

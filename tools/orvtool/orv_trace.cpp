@@ -1,5 +1,7 @@
 #include "orv_trace.h"
 
+#include "event_table.h"
+
 namespace {
 
 using std::to_string;
@@ -41,7 +43,7 @@ bool ParseTraceEvent(const std::string& word, TraceEvent* event) {
   const std::size_t star = word.find('*');
   std::int64_t id = 0;
   std::int64_t count = 1;
-  if (!ParseNumber(word.substr(0, star), kMaxTraceEventId, &id)) return false;
+  if (!ParseNumber(word.substr(0, star), kMaxPairedEventId, &id)) return false;
   if (star != std::string::npos && (!ParseNumber(word.substr(star + 1), kMaxTraceCount, &count) || count < 1))
     return false;
   event->eventId = static_cast<std::int32_t>(id);

@@ -16,10 +16,10 @@ struct TraceEvent {
   std::int64_t count = 1;
 };
 
-constexpr std::int32_t kMaxTraceEventId = 14;
 constexpr std::int64_t kMaxTraceCount = 1000000;
 
-// Parses `ID` or `ID*COUNT`, ID 0 to 14, COUNT 1 to kMaxTraceCount. False for anything else.
+// Parses `ID` or `ID*COUNT`, ID 0 to kMaxPairedEventId (the events a built file can tell apart), COUNT 1
+// to kMaxTraceCount. False for anything else.
 bool ParseTraceEvent(const std::string& word, TraceEvent* event);
 
 // The player starts at the leading row, which sends every event to chunk 1, so chunk 1 plays first. At

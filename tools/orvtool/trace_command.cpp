@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "event_table.h"
 #include "orv_flow.h"
 #include "orv_trace.h"
 #include "read_orv_file.h"
@@ -16,7 +17,7 @@ int RunTraceCommand(const std::vector<std::string>& args) {
     TraceEvent event;
     if (!ParseTraceEvent(args[i], &event))
       return UsageError("trace: '" + args[i] + "' is no event id; give one from 0 to " +
-                        std::to_string(kMaxTraceEventId) + ", or ID*COUNT for COUNT chunk ends in a row (COUNT 1 to " +
+                        std::to_string(kMaxPairedEventId) + ", or ID*COUNT for COUNT chunk ends in a row (COUNT 1 to " +
                         std::to_string(kMaxTraceCount) + ")");
     events.push_back(event);
   }
