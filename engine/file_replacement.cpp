@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -11,13 +10,9 @@
 
 namespace {
 
-// What the signal handler needs to remove the temporary file: plain storage, no allocation.
-char g_tempPath[4096];
-volatile int g_tempFd = -1;
-
-void RemoveTemporaryNow() {
-  if (g_tempPath[0] != '\0') CloseAndRemoveNow(g_tempFd, g_tempPath);
-}
+// Every replacement with a temporary file, for the signal handler to remove them all. Linked through the
+// replacements themselves, so the handler needs no allocation; changed only while the signals are held.
+FileReplacement* volatile g_pending = nullptr;
 
 // Links are followed as opening the name would follow them, up to the depth systems allow.
 bool ResolveLinks(std::string* path) {
@@ -42,6 +37,11 @@ std::string RandomSuffix() {
 
 }  // namespace
 
+void FileReplacement::RemovePendingNow() {
+  for (FileReplacement* r = g_pending; r != nullptr; r = r->nextPending_)
+    CloseAndRemoveNow(r->tempFd_, r->tempName_.c_str());
+}
+
 FileReplacement::FileReplacement() = default;
 
 FileReplacement::~FileReplacement() { Discard(); }
@@ -56,16 +56,16 @@ bool FileReplacement::Begin(const std::string& name) {
   const PathInfo old = InspectPath(target_.c_str());
   if (old.exists && (!old.regular || !OpenFile(target_.c_str(), "r+b"))) return false;
 
-  guard_ = std::make_unique<SignalGuard>(RemoveTemporaryNow);
+  guard_ = std::make_unique<SignalGuard>(RemovePendingNow);
   for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
     const std::string candidate = target_ + "." + RandomSuffix() + ".tmp";
-    if (candidate.size() >= sizeof g_tempPath) break;
     guard_->Hold();
     file_ = CreateNewFile(candidate.c_str(), old.exists ? old.permissions : -1);
     if (file_) {
-      std::memcpy(g_tempPath, candidate.c_str(), candidate.size() + 1);
-      g_tempFd = fileno(file_.get());
       tempName_ = candidate;
+      tempFd_ = fileno(file_.get());
+      nextPending_ = g_pending;
+      g_pending = this;
     }
     guard_->Release();
   }
@@ -76,14 +76,12 @@ bool FileReplacement::Begin(const std::string& name) {
 FileReplacement::Result FileReplacement::Commit() {
   if (!FlushToDisk(file_.get())) return kWriteFailed;
   // From here on the descriptor may be reused; the handler only removes the file by name.
-  g_tempFd = -1;
+  tempFd_ = -1;
   if (std::fclose(file_.release()) != 0) return kWriteFailed;
   std::error_code ec;
   std::filesystem::rename(tempName_, target_, ec);
   if (ec) return kRenameFailed;
-  g_tempPath[0] = '\0';
-  tempName_.clear();
-  guard_.reset();
+  Forget();
   // The data is on the disk already; this makes the new name stay too. A folder that cannot be flushed
   // still holds a whole file, old or new, so it is no reason to call the build failed.
   FlushFolder(std::filesystem::path(target_).parent_path().string());
@@ -92,11 +90,21 @@ FileReplacement::Result FileReplacement::Commit() {
 
 void FileReplacement::Discard() {
   if (!tempName_.empty()) {
-    g_tempFd = -1;
+    tempFd_ = -1;
     file_.reset();
     std::remove(tempName_.c_str());
-    g_tempPath[0] = '\0';
-    tempName_.clear();
+    Forget();
   }
+  guard_.reset();
+}
+
+void FileReplacement::Forget() {
+  guard_->Hold();
+  FileReplacement* volatile* link = &g_pending;
+  while (*link != nullptr && *link != this) link = &(*link)->nextPending_;
+  if (*link == this) *link = nextPending_;
+  nextPending_ = nullptr;
+  tempName_.clear();
+  guard_->Release();
   guard_.reset();
 }

@@ -33,14 +33,23 @@ TEST_F(BuildTest, TemporaryFileIsNeverAnExistingOne) {
 }
 
 // Two replacements of one file never share a temporary name, as two builds in one folder would not.
-TEST_F(BuildTest, FailedRenameLeavesTheOldFileAndNoTemporaryFile) {
+TEST_F(BuildTest, ReplacementsUnderWayAtOnceHaveTheirOwnTemporaryFiles) {
   WriteBytes("out.orv", {'o', 'l', 'd'});
   FileReplacement first, second;
   ASSERT_TRUE(first.Begin("out.orv"));
   ASSERT_TRUE(second.Begin("out.orv"));
   EXPECT_NE(first.temporaryName(), second.temporaryName());
+  EXPECT_EQ(TemporaryFiles(), 2);
   second.Discard();
+  first.Discard();
+  EXPECT_TRUE(NoTemporaryFiles());
+}
 
+// A rename that fails leaves the temporary file for Discard, and whatever holds the name untouched.
+TEST_F(BuildTest, FailedRenameLeavesTheOldFileAndNoTemporaryFile) {
+  WriteBytes("out.orv", {'o', 'l', 'd'});
+  FileReplacement first;
+  ASSERT_TRUE(first.Begin("out.orv"));
   std::fputs("new", first.file());
   // out.orv turns into a folder that is not empty, which no rename can replace.
   fs::remove("out.orv");
