@@ -18,7 +18,7 @@ FilePtr OpenRegularFile(const char* path, OpenFailure* failure) {
   // known to be regular, where it means nothing anyway.
   const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
-    *failure = OpenFailure::kCannotOpen;
+    *failure = errno == ENOENT || errno == ENOTDIR ? OpenFailure::kMissing : OpenFailure::kCannotOpen;
     return nullptr;
   }
   struct stat st;

@@ -22,7 +22,10 @@ FilePtr OpenRegularFile(const char* path, OpenFailure* failure) {
   if (!file) {
     // A folder cannot be opened at all here; it is still no file, rather than a missing one.
     const PathInfo info = InspectPath(path);
-    *failure = info.exists && !info.regular ? OpenFailure::kNotRegular : OpenFailure::kCannotOpen;
+    if (!info.exists)
+      *failure = errno == ENOENT ? OpenFailure::kMissing : OpenFailure::kCannotOpen;
+    else
+      *failure = info.regular ? OpenFailure::kCannotOpen : OpenFailure::kNotRegular;
     return nullptr;
   }
   struct _stat64 st;

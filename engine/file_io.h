@@ -20,10 +20,11 @@ FilePtr OpenFile(const char* path, const char* mode);
 // Makes dir the current directory; on failure says why in *err.
 bool ChangeDirectory(const std::string& dir, std::string* err);
 
-enum class OpenFailure { kNone, kCannotOpen, kNotRegular };
+enum class OpenFailure { kNone, kMissing, kCannotOpen, kNotRegular };
 
 // Opens an existing file for binary reading. A folder, pipe or device is refused (kNotRegular) without
-// waiting on it, as a read from a pipe no one writes to would wait for ever.
+// waiting on it, as a read from a pipe no one writes to would wait for ever. kMissing when nothing has
+// the name; kCannotOpen when something does but may not be read.
 FilePtr OpenRegularFile(const char* path, OpenFailure* failure);
 
 // Seeks to an absolute offset; works past 2 GiB on every platform.

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "orv_samples.h"
+#include "other_user.h"
 #include "run_orvtool.h"
 #include "temp_dir.h"
 
@@ -200,6 +201,24 @@ TEST(OrvtoolBuildCutShort, SignalsTheCallerBlockedStayBlocked) {
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
   EXPECT_EQ(dir.Read("out.orv"), EmptyBuild());
   EXPECT_EQ(TemporaryFiles(dir), 0);
+}
+
+// A script that is there but may not be read is a failed build, told apart from a missing one.
+TEST(OrvtoolBuildCutShort, UnreadableScriptIsAReadError) {
+  // Root reads any file; the owner of a mode 000 file reads none.
+  const std::string runner = geteuid() == 0 ? AsOtherUser() : "";
+  if (geteuid() == 0 && runner.empty()) GTEST_SKIP() << "cannot run orvtool as another user here (needs setpriv)";
+  TempDir dir;
+  const std::string script = "-1";
+  dir.Write("script.txt", Bytes(script.begin(), script.end()));
+  ASSERT_EQ(chmod(dir.Path("script.txt").c_str(), 0), 0);
+  for (const char* command : {"build", "check"}) {
+    const ToolRun run = RunOrvtool({command}, dir.Path(), runner);
+    EXPECT_EQ(run.status, 1) << command;
+    EXPECT_EQ(run.err, "Error reading \"script.txt\", aborting.\n") << command;
+    EXPECT_EQ(run.out, "") << command;
+  }
+  EXPECT_FALSE(dir.Exists("out.orv"));
 }
 
 TEST(OrvtoolBuildCutShort, PipesAreRefusedWithoutWaiting) {
