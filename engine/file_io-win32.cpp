@@ -55,10 +55,11 @@ PathInfo InspectPath(const char* path) {
   if (_stat64(path, &st) != 0) return info;
   info.exists = true;
   info.regular = (st.st_mode & _S_IFMT) == _S_IFREG;
-  return info;  // no permission bits: a read-only file is refused before it is replaced
+  return info;
 }
 
-FilePtr CreateNewFile(const char* path, int) {
+// No permission bits or owner to give: a read-only file is refused before it is replaced.
+FilePtr CreateNewFile(const char* path, std::FILE*) {
   // _O_EXCL is CREATE_NEW: nothing already there, a link included, is opened.
   int fd = -1;
   if (_sopen_s(&fd, path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _SH_DENYWR,

@@ -50,7 +50,6 @@ CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t lengt
 struct PathInfo {
   bool exists = false;
   bool regular = false;
-  int permissions = -1;  // the permission bits, or -1 where the system has none to keep
 };
 PathInfo InspectPath(const char* path);
 
@@ -58,9 +57,11 @@ PathInfo InspectPath(const char* path);
 std::string LinkTarget(const std::string& path);
 
 // Creates a file that is not there yet for binary writing: fails when anything, a symbolic link
-// included, already has the name, and never follows a link. `permissions` (-1 for the default) become
-// the new file's permission bits.
-FilePtr CreateNewFile(const char* path, int permissions);
+// included, already has the name, and never follows a link. With `like`, an open file the new one is
+// to replace, the new file gets its permission bits and access list where the system has them, and its
+// owner and group as far as the process may give them; it fails, leaving nothing, when the access list
+// cannot be given, as the bits alone would then let in whom the list kept out.
+FilePtr CreateNewFile(const char* path, std::FILE* like);
 
 // Writes out what stdio buffers, then makes the system put the file's data on the disk.
 bool FlushToDisk(std::FILE* f);

@@ -1,5 +1,6 @@
 #include "file_replacement.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -54,13 +55,15 @@ bool FileReplacement::Begin(const std::string& name) {
   // A file there that may not be written (read-only, a folder, held by another program) stops the
   // build as writing it in place would; it is not replaced behind the user's back.
   const PathInfo old = InspectPath(target_.c_str());
-  if (old.exists && (!old.regular || !OpenFile(target_.c_str(), "r+b"))) return false;
+  FilePtr oldFile;
+  if (old.exists && (!old.regular || !(oldFile = OpenFile(target_.c_str(), "r+b")))) return false;
 
   guard_ = std::make_unique<SignalGuard>(RemovePendingNow);
   for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
     const std::string candidate = target_ + "." + RandomSuffix() + ".tmp";
     guard_->Hold();
-    file_ = CreateNewFile(candidate.c_str(), old.exists ? old.permissions : -1);
+    file_ = CreateNewFile(candidate.c_str(), oldFile.get());
+    const bool taken = !file_ && errno == EEXIST;
     if (file_) {
       tempName_ = candidate;
       tempFd_ = fileno(file_.get());
@@ -68,6 +71,8 @@ bool FileReplacement::Begin(const std::string& name) {
       g_pending = this;
     }
     guard_->Release();
+    // Only a name already taken is worth another try.
+    if (!file_ && !taken) break;
   }
   if (!file_) guard_.reset();
   return file_ != nullptr;

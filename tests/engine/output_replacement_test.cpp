@@ -12,6 +12,11 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "other_user.h"
 #endif
 
 namespace fs = std::filesystem;
@@ -20,16 +25,16 @@ namespace {
 
 TEST_F(BuildTest, TemporaryFileIsNeverAnExistingOne) {
   WriteBytes("victim", {'v'});
-  EXPECT_EQ(CreateNewFile("victim", -1), nullptr);
+  EXPECT_EQ(CreateNewFile("victim", nullptr), nullptr);
 #ifndef _WIN32
   fs::create_symlink("victim", "planted");
-  EXPECT_EQ(CreateNewFile("planted", -1), nullptr);
+  EXPECT_EQ(CreateNewFile("planted", nullptr), nullptr);
   fs::create_symlink("nowhere", "dangling");
-  EXPECT_EQ(CreateNewFile("dangling", -1), nullptr);
+  EXPECT_EQ(CreateNewFile("dangling", nullptr), nullptr);
   EXPECT_FALSE(fs::exists("nowhere"));
 #endif
   EXPECT_EQ(ReadBytes("victim"), (Bytes{'v'}));
-  EXPECT_NE(CreateNewFile("fresh", -1), nullptr);
+  EXPECT_NE(CreateNewFile("fresh", nullptr), nullptr);
 }
 
 // Two replacements of one file never share a temporary name, as two builds in one folder would not.
@@ -65,6 +70,15 @@ mode_t Permissions(const std::string& path) {
   struct stat st;
   EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
   return st.st_mode & 07777;
+}
+
+// The access list as getfacl prints it, numerically.
+std::string AccessList(const std::string& path) {
+  const std::string listing = "acl.txt";
+  EXPECT_EQ(std::system(("getfacl -cpn '" + path + "' >" + listing).c_str()), 0);
+  const Bytes text = ReadBytes(listing);
+  fs::remove(listing);
+  return std::string(text.begin(), text.end());
 }
 
 TEST_F(BuildTest, ReplacedOutputKeepsItsPermissionBits) {
@@ -106,6 +120,35 @@ TEST_F(BuildTest, LinkAtTheOutputIsFollowed) {
   EXPECT_TRUE(fs::is_symlink("out.orv"));
   EXPECT_EQ(ReadBytes("assets/music/level2.orv"), built);
 }
+
+// Root rebuilding a user's file: it stays the user's, in the user's group, with its access list.
+TEST_F(BuildTest, ReplacedOutputKeepsItsOwnerGroupAndAccessList) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+  Script("-1");
+  WriteBytes("out.orv", {'o', 'l', 'd'});
+  ASSERT_EQ(chown("out.orv", kOtherUser, kOtherUser), 0);
+  ASSERT_EQ(chmod("out.orv", 0600), 0);
+  if (std::system("setfacl -m u:12345:r,g:12346:rw out.orv 2>/dev/null") != 0)
+    GTEST_SKIP() << "no setfacl here, or no access lists on this file system";
+  const std::string before = AccessList("out.orv");
+  ASSERT_NE(before.find("user:12345:r--"), std::string::npos) << before;
+
+  Build();
+  ASSERT_TRUE(built_);
+  EXPECT_EQ(Output(), ReferenceOrv({}));
+  struct stat st;
+  ASSERT_EQ(stat("out.orv", &st), 0);
+  EXPECT_EQ(st.st_uid, kOtherUser);
+  EXPECT_EQ(st.st_gid, kOtherUser);
+  EXPECT_EQ(AccessList("out.orv"), before);
+
+  // A file with no list gets none, not one its folder would give to new files.
+  ASSERT_EQ(std::system("setfacl -b out.orv && setfacl -d -m u:12345:rw ."), 0);
+  Build();
+  ASSERT_TRUE(built_);
+  EXPECT_EQ(AccessList("out.orv").find("12345"), std::string::npos) << AccessList("out.orv");
+}
+
 #endif
 
 }  // namespace
