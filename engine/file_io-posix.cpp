@@ -86,6 +86,18 @@ PathInfo InspectPath(const char* path) {
   return info;
 }
 
+bool MayFollowLink(const std::string& path) {
+  struct stat link;
+  if (lstat(path.c_str(), &link) != 0) return false;
+  if (link.st_uid == geteuid()) return true;
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+  struct stat dir;
+  if (stat(folder.c_str(), &dir) != 0) return false;
+  const bool shared = (dir.st_mode & S_ISVTX) != 0 && (dir.st_mode & S_IWOTH) != 0;
+  return !shared || dir.st_uid == link.st_uid;
+}
+
 namespace {
 
 #ifdef __linux__

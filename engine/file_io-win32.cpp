@@ -58,6 +58,9 @@ PathInfo InspectPath(const char* path) {
   return info;
 }
 
+// Windows has no sticky folders; who may make a link in a folder is for its access list to say.
+bool MayFollowLink(const std::string&) { return true; }
+
 // No permission bits or owner to give: a read-only file is refused before it is replaced.
 FilePtr CreateNewFile(const char* path, std::FILE*) {
   // _O_EXCL is CREATE_NEW: nothing already there, a link included, is opened.

@@ -56,6 +56,12 @@ PathInfo InspectPath(const char* path);
 // The link's target when path is a symbolic link, made relative to the link's own folder; else "".
 std::string LinkTarget(const std::string& path);
 
+// Whether the link at path may be followed by this process under the rule that keeps links planted in
+// shared folders from redirecting it: the link is the process's own, or its folder is not both sticky
+// and writable by all, or the link's owner owns that folder too. True where the system has no such
+// folders.
+bool MayFollowLink(const std::string& path);
+
 // Creates a file that is not there yet for binary writing: fails when anything, a symbolic link
 // included, already has the name, and never follows a link. With `like`, an open file the new one is
 // to replace, the new file gets its permission bits and access list where the system has them, and its

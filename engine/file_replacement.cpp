@@ -15,11 +15,13 @@ namespace {
 // replacements themselves, so the handler needs no allocation; changed only while the signals are held.
 FileReplacement* volatile g_pending = nullptr;
 
-// Links are followed as opening the name would follow them, up to the depth systems allow.
+// Links are followed as opening the name would follow them, up to the depth systems allow, and only
+// where a link planted in a shared folder would not be.
 bool ResolveLinks(std::string* path) {
   for (int depth = 0; depth < 40; ++depth) {
     const std::string next = LinkTarget(*path);
     if (next.empty()) return true;
+    if (!MayFollowLink(*path)) return false;
     *path = next;
   }
   return false;

@@ -25,8 +25,9 @@ class FileReplacement {
   FileReplacement& operator=(const FileReplacement&) = delete;
 
   // Starts replacing `name`. False, with nothing created, when name is there but is no regular file
-  // or may not be written, or when no temporary file can be created beside it. Several replacements
-  // may be under way at once; a signal removes the temporary files of all of them.
+  // or may not be written, when it is a link that may not be followed (MayFollowLink), or when no
+  // temporary file can be created beside it. Several replacements may be under way at once; a signal
+  // removes the temporary files of all of them.
   bool Begin(const std::string& name);
   // The temporary file, for binary writing.
   std::FILE* file() const { return file_.get(); }

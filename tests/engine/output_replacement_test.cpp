@@ -1,5 +1,6 @@
 // How a build puts the new out.orv in place: through a temporary file made exclusively beside the
-// file it replaces, keeping what the user set on that file, and cleaned up whatever goes wrong.
+// file it replaces, keeping what the user set on that file, following a link only where a planted one
+// could not lead it astray, and cleaned up whatever goes wrong.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -149,6 +150,44 @@ TEST_F(BuildTest, ReplacedOutputKeepsItsOwnerGroupAndAccessList) {
   EXPECT_EQ(AccessList("out.orv").find("12345"), std::string::npos) << AccessList("out.orv");
 }
 
+// In a folder anyone may write to and only owners may delete from, as the system's temporary folder,
+// a link another user planted is not followed: it could send a build to a file only root may write.
+TEST_F(BuildTest, LinkPlantedInASharedFolderIsRefused) {
+  const std::string asOther = AsOtherUser();
+  if (asOther.empty()) GTEST_SKIP() << "cannot run a command as another user here (needs root and setpriv)";
+  Script("-1");
+  WriteBytes("root-only.orv", {'o', 'l', 'd'});
+  ASSERT_EQ(chmod("root-only.orv", 0600), 0);
+  fs::create_directories("shared");
+  ASSERT_EQ(chmod("shared", 01777), 0);
+  const std::string target = fs::absolute("root-only.orv").string();
+  ASSERT_EQ(std::system((asOther + "ln -s '" + target + "' shared/out.orv").c_str()), 0);
+  fs::rename("script.txt", "shared/script.txt");
+  fs::current_path("shared");
+
+  Build();
+  EXPECT_FALSE(built_);
+  EXPECT_EQ(ShownErrors(), std::vector<std::string>{"Error opening out.orv, aborting."});
+  EXPECT_EQ(ReadBytes(target), (Bytes{'o', 'l', 'd'}));
+  EXPECT_TRUE(fs::is_symlink("out.orv"));
+  EXPECT_TRUE(NoTemporaryFiles() && NoTemporaryFiles(".."));
+
+  // The same link is followed where its maker owns the folder, or where the folder is not shared.
+  for (const char* how : {"chown 65534 .", "chmod 0777 ."}) {
+    ASSERT_EQ(std::system((std::string("chown 0 . && chmod 01777 . && ") + how).c_str()), 0);
+    ClearShownErrors();
+    Build();
+    EXPECT_TRUE(built_) << how;
+    EXPECT_EQ(ReadBytes(target), ReferenceOrv({})) << how;
+    WriteBytes(target, {'o', 'l', 'd'});
+  }
+  // And a link of the process's own user, in a shared folder of another's.
+  ASSERT_EQ(std::system("chown 65534 . && chmod 01777 . && rm out.orv"), 0);
+  fs::create_symlink(target, "out.orv");
+  Build();
+  EXPECT_TRUE(built_);
+  EXPECT_EQ(ReadBytes(target), ReferenceOrv({}));
+}
 #endif
 
 }  // namespace
