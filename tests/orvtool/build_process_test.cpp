@@ -92,8 +92,11 @@ class HeldPipe {
   HeldPipe() {
     if (pipe(ends_) != 0) return;
     fcntl(ends_[1], F_SETFL, O_NONBLOCK);
+    // Whole pages first, then single bytes for any room a page left, so not even a short line fits.
     const std::string block(4096, '.');
     while (write(ends_[1], block.data(), block.size()) > 0) {
+    }
+    while (write(ends_[1], ".", 1) > 0) {
     }
     fcntl(ends_[1], F_SETFL, 0);
   }
