@@ -70,7 +70,9 @@ bool PlanBuild(BuildPlan* plan) {
 
   OpenFailure failure;
   FilePtr script = OpenRegularFile(kScriptFileName, &failure);
-  if (failure == OpenFailure::kCannotOpen) return false;
+  // A script that cannot be opened, missing or unreadable, ends the build without a word: the dialog
+  // has just written it.
+  if (failure == OpenFailure::kMissing || failure == OpenFailure::kCannotOpen) return false;
   Progress("Processing script\n");
   if (failure == OpenFailure::kNotRegular) {
     ShowErrorBox(NotAFileText());

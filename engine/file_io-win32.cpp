@@ -22,7 +22,10 @@ FilePtr OpenRegularFile(const char* path, OpenFailure* failure) {
   if (!file) {
     // A folder cannot be opened at all here; it is still no file, rather than a missing one.
     const PathInfo info = InspectPath(path);
-    *failure = info.exists && !info.regular ? OpenFailure::kNotRegular : OpenFailure::kCannotOpen;
+    if (!info.exists)
+      *failure = errno == ENOENT ? OpenFailure::kMissing : OpenFailure::kCannotOpen;
+    else
+      *failure = info.regular ? OpenFailure::kCannotOpen : OpenFailure::kNotRegular;
     return nullptr;
   }
   struct _stat64 st;
@@ -52,10 +55,14 @@ PathInfo InspectPath(const char* path) {
   if (_stat64(path, &st) != 0) return info;
   info.exists = true;
   info.regular = (st.st_mode & _S_IFMT) == _S_IFREG;
-  return info;  // no permission bits: a read-only file is refused before it is replaced
+  return info;
 }
 
-FilePtr CreateNewFile(const char* path, int) {
+// Windows has no sticky folders; who may make a link in a folder is for its access list to say.
+bool MayFollowLink(const std::string&) { return true; }
+
+// No permission bits or owner to give: a read-only file is refused before it is replaced.
+FilePtr CreateNewFile(const char* path, std::FILE*) {
   // _O_EXCL is CREATE_NEW: nothing already there, a link included, is opened.
   int fd = -1;
   if (_sopen_s(&fd, path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _SH_DENYWR,

@@ -20,10 +20,11 @@ FilePtr OpenFile(const char* path, const char* mode);
 // Makes dir the current directory; on failure says why in *err.
 bool ChangeDirectory(const std::string& dir, std::string* err);
 
-enum class OpenFailure { kNone, kCannotOpen, kNotRegular };
+enum class OpenFailure { kNone, kMissing, kCannotOpen, kNotRegular };
 
 // Opens an existing file for binary reading. A folder, pipe or device is refused (kNotRegular) without
-// waiting on it, as a read from a pipe no one writes to would wait for ever.
+// waiting on it, as a read from a pipe no one writes to would wait for ever. kMissing when nothing has
+// the name; kCannotOpen when something does but may not be read.
 FilePtr OpenRegularFile(const char* path, OpenFailure* failure);
 
 // Seeks to an absolute offset; works past 2 GiB on every platform.
@@ -49,17 +50,24 @@ CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t lengt
 struct PathInfo {
   bool exists = false;
   bool regular = false;
-  int permissions = -1;  // the permission bits, or -1 where the system has none to keep
 };
 PathInfo InspectPath(const char* path);
 
 // The link's target when path is a symbolic link, made relative to the link's own folder; else "".
 std::string LinkTarget(const std::string& path);
 
+// Whether the link at path may be followed by this process under the rule that keeps links planted in
+// shared folders from redirecting it: the link is the process's own, or its folder is not both sticky
+// and writable by all, or the link's owner owns that folder too. True where the system has no such
+// folders.
+bool MayFollowLink(const std::string& path);
+
 // Creates a file that is not there yet for binary writing: fails when anything, a symbolic link
-// included, already has the name, and never follows a link. `permissions` (-1 for the default) become
-// the new file's permission bits.
-FilePtr CreateNewFile(const char* path, int permissions);
+// included, already has the name, and never follows a link. With `like`, an open file the new one is
+// to replace, the new file gets its permission bits and access list where the system has them, and its
+// owner and group as far as the process may give them; it fails, leaving nothing, when the access list
+// cannot be given, as the bits alone would then let in whom the list kept out.
+FilePtr CreateNewFile(const char* path, std::FILE* like);
 
 // Writes out what stdio buffers, then makes the system put the file's data on the disk.
 bool FlushToDisk(std::FILE* f);

@@ -1,8 +1,8 @@
 #include "file_replacement.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -11,19 +11,17 @@
 
 namespace {
 
-// What the signal handler needs to remove the temporary file: plain storage, no allocation.
-char g_tempPath[4096];
-volatile int g_tempFd = -1;
+// Every replacement with a temporary file, for the signal handler to remove them all. Linked through the
+// replacements themselves, so the handler needs no allocation; changed only while the signals are held.
+FileReplacement* volatile g_pending = nullptr;
 
-void RemoveTemporaryNow() {
-  if (g_tempPath[0] != '\0') CloseAndRemoveNow(g_tempFd, g_tempPath);
-}
-
-// Links are followed as opening the name would follow them, up to the depth systems allow.
+// Links are followed as opening the name would follow them, up to the depth systems allow, and only
+// where a link planted in a shared folder would not be.
 bool ResolveLinks(std::string* path) {
   for (int depth = 0; depth < 40; ++depth) {
     const std::string next = LinkTarget(*path);
     if (next.empty()) return true;
+    if (!MayFollowLink(*path)) return false;
     *path = next;
   }
   return false;
@@ -42,6 +40,11 @@ std::string RandomSuffix() {
 
 }  // namespace
 
+void FileReplacement::RemovePendingNow() {
+  for (FileReplacement* r = g_pending; r != nullptr; r = r->nextPending_)
+    CloseAndRemoveNow(r->tempFd_, r->tempName_.c_str());
+}
+
 FileReplacement::FileReplacement() = default;
 
 FileReplacement::~FileReplacement() { Discard(); }
@@ -54,20 +57,24 @@ bool FileReplacement::Begin(const std::string& name) {
   // A file there that may not be written (read-only, a folder, held by another program) stops the
   // build as writing it in place would; it is not replaced behind the user's back.
   const PathInfo old = InspectPath(target_.c_str());
-  if (old.exists && (!old.regular || !OpenFile(target_.c_str(), "r+b"))) return false;
+  FilePtr oldFile;
+  if (old.exists && (!old.regular || !(oldFile = OpenFile(target_.c_str(), "r+b")))) return false;
 
-  guard_ = std::make_unique<SignalGuard>(RemoveTemporaryNow);
+  guard_ = std::make_unique<SignalGuard>(RemovePendingNow);
   for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
     const std::string candidate = target_ + "." + RandomSuffix() + ".tmp";
-    if (candidate.size() >= sizeof g_tempPath) break;
     guard_->Hold();
-    file_ = CreateNewFile(candidate.c_str(), old.exists ? old.permissions : -1);
+    file_ = CreateNewFile(candidate.c_str(), oldFile.get());
+    const bool taken = !file_ && errno == EEXIST;
     if (file_) {
-      std::memcpy(g_tempPath, candidate.c_str(), candidate.size() + 1);
-      g_tempFd = fileno(file_.get());
       tempName_ = candidate;
+      tempFd_ = fileno(file_.get());
+      nextPending_ = g_pending;
+      g_pending = this;
     }
     guard_->Release();
+    // Only a name already taken is worth another try.
+    if (!file_ && !taken) break;
   }
   if (!file_) guard_.reset();
   return file_ != nullptr;
@@ -76,14 +83,12 @@ bool FileReplacement::Begin(const std::string& name) {
 FileReplacement::Result FileReplacement::Commit() {
   if (!FlushToDisk(file_.get())) return kWriteFailed;
   // From here on the descriptor may be reused; the handler only removes the file by name.
-  g_tempFd = -1;
+  tempFd_ = -1;
   if (std::fclose(file_.release()) != 0) return kWriteFailed;
   std::error_code ec;
   std::filesystem::rename(tempName_, target_, ec);
   if (ec) return kRenameFailed;
-  g_tempPath[0] = '\0';
-  tempName_.clear();
-  guard_.reset();
+  Forget();
   // The data is on the disk already; this makes the new name stay too. A folder that cannot be flushed
   // still holds a whole file, old or new, so it is no reason to call the build failed.
   FlushFolder(std::filesystem::path(target_).parent_path().string());
@@ -92,11 +97,21 @@ FileReplacement::Result FileReplacement::Commit() {
 
 void FileReplacement::Discard() {
   if (!tempName_.empty()) {
-    g_tempFd = -1;
+    tempFd_ = -1;
     file_.reset();
     std::remove(tempName_.c_str());
-    g_tempPath[0] = '\0';
-    tempName_.clear();
+    Forget();
   }
+  guard_.reset();
+}
+
+void FileReplacement::Forget() {
+  guard_->Hold();
+  FileReplacement* volatile* link = &g_pending;
+  while (*link != nullptr && *link != this) link = &(*link)->nextPending_;
+  if (*link == this) *link = nextPending_;
+  nextPending_ = nullptr;
+  tempName_.clear();
+  guard_->Release();
   guard_.reset();
 }

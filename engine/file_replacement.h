@@ -1,7 +1,8 @@
 // Replaces a file only as a whole. The new contents go to a temporary file created exclusively beside
 // the file (beside its target, when the name is a symbolic link, so the link stays a link), which is
 // flushed to the disk and then renamed over the file. Until then the old file is untouched, and the
-// temporary file is removed on every failure and when the process is interrupted or terminated.
+// temporary file is removed on every failure and on every signal that ends the process and can be
+// caught.
 #ifndef ORV_ENGINE_FILE_REPLACEMENT_H_
 #define ORV_ENGINE_FILE_REPLACEMENT_H_
 
@@ -24,8 +25,9 @@ class FileReplacement {
   FileReplacement& operator=(const FileReplacement&) = delete;
 
   // Starts replacing `name`. False, with nothing created, when name is there but is no regular file
-  // or may not be written, or when no temporary file can be created beside it. One replacement at a
-  // time per process.
+  // or may not be written, when it is a link that may not be followed (MayFollowLink), or when no
+  // temporary file can be created beside it. Several replacements may be under way at once; a signal
+  // removes the temporary files of all of them.
   bool Begin(const std::string& name);
   // The temporary file, for binary writing.
   std::FILE* file() const { return file_.get(); }
@@ -39,10 +41,18 @@ class FileReplacement {
   const std::string& temporaryName() const { return tempName_; }
 
  private:
+  // The signal handler's clean-up: safe inside it.
+  static void RemovePendingNow();
+  // Takes the temporary file, renamed or removed, off the handler's list.
+  void Forget();
+
   std::string target_;
   std::string tempName_;
   FilePtr file_;
   std::unique_ptr<SignalGuard> guard_;
+  // What the handler reads, changed only while the signals are held.
+  volatile int tempFd_ = -1;
+  FileReplacement* nextPending_ = nullptr;
 };
 
 #endif  // ORV_ENGINE_FILE_REPLACEMENT_H_

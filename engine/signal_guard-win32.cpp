@@ -10,6 +10,7 @@ const int kEndingSignals[] = {SIGINT, SIGBREAK, SIGTERM};
 constexpr int kSignalCount = sizeof kEndingSignals / sizeof kEndingSignals[0];
 
 void (*volatile g_cleanup)() = nullptr;
+int g_guards = 0;
 void (*g_previous[kSignalCount])(int);
 
 void OnEndingSignal(int sig) {
@@ -23,14 +24,17 @@ void OnEndingSignal(int sig) {
 }  // namespace
 
 SignalGuard::SignalGuard(void (*cleanup)()) {
+  if (g_guards++ > 0) return;
   g_cleanup = cleanup;
   for (int i = 0; i < kSignalCount; ++i) {
     g_previous[i] = std::signal(kEndingSignals[i], OnEndingSignal);
-    if (g_previous[i] == SIG_IGN) std::signal(kEndingSignals[i], SIG_IGN);
+    // What the process set for itself, ignoring the signal or a handler of its own, is its to keep.
+    if (g_previous[i] != SIG_DFL && g_previous[i] != SIG_ERR) std::signal(kEndingSignals[i], g_previous[i]);
   }
 }
 
 SignalGuard::~SignalGuard() {
+  if (--g_guards > 0) return;
   for (int i = 0; i < kSignalCount; ++i)
     if (g_previous[i] != SIG_ERR) std::signal(kEndingSignals[i], g_previous[i]);
   g_cleanup = nullptr;

@@ -16,6 +16,8 @@ packages=(
   python3                               # checks that the committed icon is what its script draws
   time bc perl                          # the benchmark
   strace                                # checks that a build flushes out.orv to the disk
+  acl                                   # setfacl and getfacl: a rebuilt out.orv keeps its access list
+  util-linux                            # setpriv: tests of what a second user may do
 )
 
 missing=()

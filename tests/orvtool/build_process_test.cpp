@@ -1,10 +1,14 @@
-// orvtool build as a process on a real disk. Cut short from outside, as a pipeline's job control or a
-// full disk would, it ends as it was told to or reports the write error, and never leaves a temporary
-// file behind; and what it reports as written has reached the disk before it took the old file's place.
+// orvtool build as a process on a real disk. Cut short from outside, as a pipeline's job control, a
+// reader gone from its pipe or a full disk would, it ends as it was told to or reports the write error,
+// and never leaves a temporary file behind; signals its caller blocked stay blocked; and what it reports
+// as written has reached the disk before it took the old file's place.
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef __linux__
+#include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -14,9 +18,10 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <thread>
+#include <vector>
 
 #include "orv_examples.h"
+#include "other_user.h"
 #include "run_orvtool.h"
 #include "temp_dir.h"
 
@@ -31,29 +36,112 @@ void SparseSource(const TempDir& dir, const std::string& name, std::int32_t leng
   fs::resize_file(dir.Path(name), 56 + static_cast<std::uintmax_t>(length));
 }
 
-// Starts `orvtool build -C dir` with the ending signals at their defaults, whatever this process was
-// given, and an optional limit on the size of the files it writes.
-pid_t StartBuild(const TempDir& dir, rlim_t fileSizeLimit = RLIM_INFINITY) {
+// How a child build is started. Whatever this process was given, the child starts with every signal at
+// its default and none blocked but `blocked`, of which one each is already pending, as a supervisor may
+// hand them on.
+struct BuildStart {
+  rlim_t fileSizeLimit = RLIM_INFINITY;
+  int errFd = -1;  // standard error; a file "stderr.txt" in the folder when -1
+  std::vector<int> blocked;
+};
+
+// Starts `orvtool build -C dir`.
+pid_t StartBuild(const TempDir& dir, const BuildStart& how = {}) {
   const std::string errPath = dir.Path("stderr.txt");
   const pid_t pid = fork();
   if (pid != 0) return pid;
-  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGXFSZ}) signal(sig, SIG_DFL);
+  for (int sig = 1; sig < NSIG; ++sig) signal(sig, SIG_DFL);
+  sigset_t mask;
+  sigemptyset(&mask);
+  for (int sig : how.blocked) sigaddset(&mask, sig);
+  sigprocmask(SIG_SETMASK, &mask, nullptr);
+  for (int sig : how.blocked) raise(sig);
   rlimit limit;
   getrlimit(RLIMIT_FSIZE, &limit);
-  limit.rlim_cur = fileSizeLimit;
+  limit.rlim_cur = how.fileSizeLimit;
   setrlimit(RLIMIT_FSIZE, &limit);
-  if (!freopen("/dev/null", "w", stdout) || !freopen(errPath.c_str(), "w", stderr)) _exit(126);
+  const rlimit noCore = {0, 0};
+  setrlimit(RLIMIT_CORE, &noCore);  // the signals that dump core are sent on purpose here
+  if (!freopen("/dev/null", "w", stdout)) _exit(126);
+  if (how.errFd >= 0 ? dup2(how.errFd, 2) != 2 : !freopen(errPath.c_str(), "w", stderr)) _exit(126);
   execl(ORVTOOL_PATH, "orvtool", "build", "-C", dir.Path().c_str(), static_cast<char*>(nullptr));
   _exit(127);
 }
 
+// A folder whose build fails writing its 300000-byte payload under a file-size limit of 100000, once
+// its temporary file holds part of it.
+void WriteFailingBuild(const TempDir& dir) {
+  SparseSource(dir, "a.orv", 300000);
+  const std::string script = "0 a.orv begin\n0 null loop\n-1";
+  dir.Write("script.txt", Bytes(script.begin(), script.end()));
+  dir.Write("out.orv", {'o', 'l', 'd'});
+}
+constexpr rlim_t kFailingLimit = 100000;
+
+// A pipe the test has filled: a child's write to it waits until the test takes the filling out, so a
+// build that reports its failure there holds still with its temporary file, until the test lets go.
+class HeldPipe {
+ public:
+  HeldPipe() {
+    if (pipe(ends_) != 0) return;
+    fcntl(ends_[1], F_SETFL, O_NONBLOCK);
+    // Whole pages first, then single bytes for any room a page left, so not even a short line fits.
+    const std::string block(4096, '.');
+    while (write(ends_[1], block.data(), block.size()) > 0) {
+    }
+    while (write(ends_[1], ".", 1) > 0) {
+    }
+    fcntl(ends_[1], F_SETFL, 0);
+  }
+  ~HeldPipe() {
+    CloseWriteEnd();
+    if (ends_[0] >= 0) close(ends_[0]);
+  }
+  HeldPipe(const HeldPipe&) = delete;
+  HeldPipe& operator=(const HeldPipe&) = delete;
+
+  int writeEnd() const { return ends_[1]; }
+  // Once the child has its own copy.
+  void CloseWriteEnd() {
+    if (ends_[1] >= 0) close(ends_[1]);
+    ends_[1] = -1;
+  }
+
+ private:
+  int ends_[2] = {-1, -1};
+};
+
+// Waits, woken by the folder's changes rather than a clock, until a temporary file is there; false if
+// none comes within half a minute.
+bool WaitForTemporaryFile(const TempDir& dir) {
+  const int watch = inotify_init1(IN_CLOEXEC);
+  if (watch < 0 || inotify_add_watch(watch, dir.Path().c_str(), IN_CREATE) < 0) return false;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  bool found = TemporaryFileCount(dir.path()) > 0;
+  while (!found && std::chrono::steady_clock::now() < deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    pollfd event = {watch, POLLIN, 0};
+    if (poll(&event, 1, static_cast<int>(left.count()) + 1) > 0) {
+      char events[4096];
+      if (read(watch, events, sizeof events) < 0) break;
+    }
+    found = TemporaryFileCount(dir.path()) > 0;
+  }
+  close(watch);
+  return found;
+}
+
+int WaitFor(pid_t pid) {
+  int status = 0;
+  EXPECT_EQ(waitpid(pid, &status, 0), pid);
+  return status;
+}
+
 TEST(OrvtoolBuildCutShort, SizeLimitIsReportedAsAWriteError) {
   TempDir dir;
-  SparseSource(dir, "a.orv", 300000);
-  dir.Write("script.txt", Bytes{'0', ' ', 'a', '.', 'o', 'r', 'v', ' ', 'b', 'e', 'g', 'i', 'n', ' ', '-', '1'});
-  dir.Write("out.orv", {'o', 'l', 'd'});
-  int status = 0;
-  ASSERT_EQ(waitpid(StartBuild(dir, 100000), &status, 0) > 0, true);
+  WriteFailingBuild(dir);
+  const int status = WaitFor(StartBuild(dir, {kFailingLimit, -1, {}}));
   ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), 1);
   const Bytes err = dir.Read("stderr.txt");
@@ -62,36 +150,71 @@ TEST(OrvtoolBuildCutShort, SizeLimitIsReportedAsAWriteError) {
   EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
 }
 
-// A real signal while the payload is being written: the temporary file is removed, the previous
-// out.orv stays, and the process ends by the signal, as the sender meant.
+// A signal that ends the process, while the temporary file is there and part written: the file is
+// removed, the previous out.orv stays, and the process ends by that signal, as the sender meant.
 TEST(OrvtoolBuildCutShort, EndingSignalsRemoveTheTemporaryFile) {
-  for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM, SIGPROF,
+                  SIGRTMIN + 1}) {
     SCOPED_TRACE(strsignal(sig));
     TempDir dir;
-    SparseSource(dir, "big.orv", 128 << 20);  // long enough to be caught while writing
-    const std::string script = "0 big.orv begin\n0 null loop\n-1";
-    dir.Write("script.txt", Bytes(script.begin(), script.end()));
-    dir.Write("out.orv", {'o', 'l', 'd'});
-
-    const pid_t pid = StartBuild(dir);
-    int status = 0;
-    bool caught = false;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (std::chrono::steady_clock::now() < deadline && waitpid(pid, &status, WNOHANG) == 0) {
-      if (TemporaryFileCount(dir.path()) > 0) {
-        kill(pid, sig);
-        caught = true;
-        break;
-      }
-      std::this_thread::sleep_for(std::chrono::microseconds(200));
-    }
-    if (!caught) kill(pid, SIGKILL);
-    ASSERT_TRUE(caught) << "the build ended before its temporary file was seen";
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    WriteFailingBuild(dir);
+    HeldPipe err;
+    const pid_t pid = StartBuild(dir, {kFailingLimit, err.writeEnd(), {}});
+    err.CloseWriteEnd();
+    const bool held = WaitForTemporaryFile(dir);
+    kill(pid, held ? sig : SIGKILL);
+    const int status = WaitFor(pid);
+    ASSERT_TRUE(held) << "no temporary file came";
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << "status " << status;
     EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
     EXPECT_EQ(dir.Read("out.orv"), (Bytes{'o', 'l', 'd'}));
   }
+}
+
+// `orvtool build 2>&1 | head -1`: the reader is gone when the build reports its failure. The build ends
+// by SIGPIPE, as a program in a pipeline does, after removing its temporary file.
+TEST(OrvtoolBuildCutShort, ClosedPipeOnStandardErrorLeavesNoTemporaryFile) {
+  TempDir dir;
+  WriteFailingBuild(dir);
+  int ends[2];
+  ASSERT_EQ(pipe(ends), 0);
+  close(ends[0]);
+  const pid_t pid = StartBuild(dir, {kFailingLimit, ends[1], {}});
+  close(ends[1]);
+  const int status = WaitFor(pid);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << "status " << status;
+  EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
+  EXPECT_EQ(dir.Read("out.orv"), (Bytes{'o', 'l', 'd'}));
+}
+
+// A caller that blocks ending signals and has them pending keeps them blocked through the build.
+TEST(OrvtoolBuildCutShort, SignalsTheCallerBlockedStayBlocked) {
+  TempDir dir;
+  const std::string script = "-1";
+  dir.Write("script.txt", Bytes(script.begin(), script.end()));
+  dir.Write("out.orv", {'o', 'l', 'd'});
+  const int status = WaitFor(StartBuild(dir, {RLIM_INFINITY, -1, {SIGTERM, SIGINT}}));
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_EQ(dir.Read("out.orv"), EmptyBuild());
+  EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
+}
+
+// A script that is there but may not be read is a failed build, told apart from a missing one.
+TEST(OrvtoolBuildCutShort, UnreadableScriptIsAReadError) {
+  // Root reads any file; the owner of a mode 000 file reads none.
+  const std::string runner = geteuid() == 0 ? AsOtherUser() : "";
+  if (geteuid() == 0 && runner.empty()) GTEST_SKIP() << "cannot run orvtool as another user here (needs setpriv)";
+  TempDir dir;
+  const std::string script = "-1";
+  dir.Write("script.txt", Bytes(script.begin(), script.end()));
+  ASSERT_EQ(chmod(dir.Path("script.txt").c_str(), 0), 0);
+  for (const char* command : {"build", "check"}) {
+    const ToolRun run = RunOrvtool({command}, dir.Path(), runner);
+    EXPECT_EQ(run.status, 1) << command;
+    EXPECT_EQ(run.err, "Error reading \"script.txt\", aborting.\n") << command;
+    EXPECT_EQ(run.out, "") << command;
+  }
+  EXPECT_FALSE(dir.Exists("out.orv"));
 }
 
 TEST(OrvtoolBuildCutShort, PipesAreRefusedWithoutWaiting) {

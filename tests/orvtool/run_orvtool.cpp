@@ -42,14 +42,14 @@ std::string ToolPath() {
 
 }  // namespace
 
-ToolRun RunOrvtool(const std::vector<std::string>& args, const std::string& workDir) {
+ToolRun RunOrvtool(const std::vector<std::string>& args, const std::string& workDir, const std::string& runner) {
   TempDir capture;
   const std::string outPath = capture.Path("stdout.txt");
   const std::string errPath = capture.Path("stderr.txt");
 #ifdef _WIN32
-  std::string command = "cd /d " + Quote(workDir) + " && " + Quote(ToolPath());
+  std::string command = "cd /d " + Quote(workDir) + " && " + runner + Quote(ToolPath());
 #else
-  std::string command = "cd " + Quote(workDir) + " && " + Quote(ToolPath());
+  std::string command = "cd " + Quote(workDir) + " && " + runner + Quote(ToolPath());
 #endif
   for (const std::string& arg : args) command += " " + Quote(arg);
   command += " >" + Quote(outPath) + " 2>" + Quote(errPath);

@@ -11,7 +11,8 @@ struct ToolRun {
   std::string err;
 };
 
-// Runs orvtool with args (each quoted, so none may hold a quote) in the folder workDir.
-ToolRun RunOrvtool(const std::vector<std::string>& args, const std::string& workDir);
+// Runs orvtool with args (each quoted, so none may hold a quote) in the folder workDir, after the words
+// of `runner` where given (a command that runs another, as another user).
+ToolRun RunOrvtool(const std::vector<std::string>& args, const std::string& workDir, const std::string& runner = "");
 
 #endif  // ORVTOOL_TESTS_RUN_ORVTOOL_H_

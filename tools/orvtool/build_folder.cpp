@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "error_box.h"
 #include "file_io.h"
 #include "script_reader.h"
 #include "subtools.h"
@@ -40,15 +41,20 @@ int EnterBuildFolder(const char* command, const std::vector<std::string>& args) 
     std::fprintf(stderr, "orvtool %s: cannot enter directory '%s': %s\n", command, dir.c_str(), err.c_str());
     return kExitUsage;
   }
-  // The engine stays silent about a missing script, as the dialog always writes one; here it is the
-  // user's to supply, so say what is missing.
-  // A script that is there but no file (a folder, a pipe) is the engine's to refuse, with its message.
+  // The engine stays silent about a script it cannot open, as the dialog always writes one; here it is
+  // the user's to supply, so say what is wrong: a missing script is a usage error, one that is there but
+  // may not be read fails as a read error would. A script that is there but no file (a folder, a pipe)
+  // is the engine's to refuse, with its message.
   OpenFailure failure;
   OpenRegularFile(kScriptFileName, &failure);
-  if (failure == OpenFailure::kCannotOpen) {
+  if (failure == OpenFailure::kMissing) {
     std::fprintf(stderr, "orvtool %s: no %s in %s\n", command, kScriptFileName,
                  dir.empty() ? "the current directory" : ("'" + dir + "'").c_str());
     return kExitUsage;
+  }
+  if (failure == OpenFailure::kCannotOpen) {
+    ShowErrorBox(ReadErrorText());
+    return kExitFailed;
   }
   return kExitOk;
 }

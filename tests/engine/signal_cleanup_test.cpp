@@ -1,0 +1,84 @@
+// What the signal guard does for the temporary files of replacements under way: each signal that ends
+// the process removes them all, one that comes during the clean-up waits for it, and what the process
+// set for a signal itself stays as it was.
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+
+#include "build_fixture.h"
+#include "file_replacement.h"
+#include "signal_guard.h"
+
+namespace {
+
+// Runs `body` in a child process, which a signal is to end; returns its wait status.
+int InChild(const std::function<void()>& body) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    body();
+    _exit(0);
+  }
+  int status = 0;
+  EXPECT_EQ(waitpid(pid, &status, 0), pid);
+  return status;
+}
+
+const char kMarker[] = "pending";
+
+// A clean-up that a second ending signal interrupts, if anything lets it through, before its work is done.
+void CleanUpInterrupted() {
+  raise(SIGTERM);
+  unlink(kMarker);
+}
+
+TEST_F(BuildTest, SignalDuringTheCleanUpWaitsForItToFinish) {
+  WriteText(kMarker, "x");
+  const int status = InChild([] {
+    SignalGuard guard(CleanUpInterrupted);
+    raise(SIGINT);
+  });
+  EXPECT_FALSE(FileExists(kMarker));
+  // The process ends by the signal that came first.
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << "status " << status;
+}
+
+TEST_F(BuildTest, SignalRemovesTheTemporaryFilesOfEveryReplacementUnderWay) {
+  for (const char* name : {"a.orv", "b.orv", "c.orv"}) WriteText(name, "old");
+  const int status = InChild([] {
+    FileReplacement a, b, c;
+    if (!a.Begin("a.orv") || !b.Begin("b.orv") || !c.Begin("c.orv")) _exit(1);
+    // Done with in another order than begun.
+    b.Discard();
+    raise(SIGTERM);
+  });
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
+  EXPECT_EQ(TemporaryFileCount("."), 0);
+  EXPECT_EQ(ReadBytes("a.orv"), (Bytes{'o', 'l', 'd'}));
+}
+
+volatile sig_atomic_t g_handled = 0;
+extern "C" void CountSignal(int) { g_handled = g_handled + 1; }
+
+TEST_F(BuildTest, SignalsTheProcessHandlesOrIgnoresItselfAreLeftToIt) {
+  const int status = InChild([] {
+    signal(SIGUSR1, CountSignal);
+    signal(SIGUSR2, SIG_IGN);
+    FileReplacement output;
+    if (!output.Begin("out.orv")) _exit(1);
+    raise(SIGUSR1);
+    raise(SIGUSR2);
+    // Still here, with the temporary file: the build goes on.
+    if (g_handled != 1 || output.temporaryName().empty() || !FileExists(output.temporaryName())) _exit(2);
+    output.Discard();
+  });
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_EQ(TemporaryFileCount("."), 0);
+}
+
+}  // namespace
+#endif
