@@ -17,11 +17,12 @@ set(ORV_PACKAGE_MAINTAINER "ORV Builder developers <orvbuilder@example.org>"
     CACHE STRING "The Maintainer field of the Debian package: a name and an address")
 set(CPACK_PACKAGE_CONTACT ${ORV_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "build interactive ORV audio files and show what the game plays from them")
+# Debian shows the long description as it is: lines of at most 79 characters.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-       "orvtool joins simple ORV audio files into one interactive ORV file for the game, as the\n"
-       "ORV Builder dialog does, headless, for asset pipelines. It also shows what is inside an ORV\n"
-       "file, plays its state table for a run of events, and draws the flow between its pieces as\n"
-       "Graphviz DOT.")
+       "orvtool joins simple ORV audio files into one interactive ORV file for the\n"
+       "game, as the ORV Builder dialog does, headless, for asset pipelines. It also\n"
+       "shows what is inside an ORV file, plays its state table for a run of events,\n"
+       "and draws the flow between its pieces as Graphviz DOT.")
 set(CPACK_PACKAGE_FILE_NAME orvtool-${PROJECT_VERSION}-linux-${CMAKE_SYSTEM_PROCESSOR})
 set(CPACK_STRIP_FILES ON)
 

@@ -61,6 +61,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 description=$(field Description)
 [[ $description == orvtool* || $description == build* ]] && (($(wc -l <<<"$description") >= 2)) ||
   fail "Description lacks a summary and a long description: '$description'"
+# dpkg and apt show the long description as it is: no line past 80 columns.
+awk 'length > 80 { exit 1 }' <<<"$description" || fail "a line of the Description is longer than 80 characters"
 depends=$(field Depends)
 for library in libc6 libstdc++6; do
   [[ ", $depends," =~ ,\ "$library"\ \(\>=\ [^\)]+\), ]] || fail "Depends '$depends' lacks a versioned $library"
