@@ -1,0 +1,39 @@
+# orvtool installed as a Linux tool: the program, its manual page and its bash completion, and a Debian
+# package and a tarball of the same (cmake --build <build> --target package). Included from the top
+# CMakeLists.txt for every build but the Windows one.
+include(GNUInstallDirs)
+
+install(TARGETS orvtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES tools/orvtool/orvtool.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES tools/orvtool/orvtool-completion.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+        RENAME orvtool)
+
+set(CPACK_GENERATOR DEB TGZ)
+set(CPACK_PACKAGE_NAME orvtool)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "ORV Builder developers")
+# Whoever publishes the package puts their own address here.
+set(ORV_PACKAGE_MAINTAINER "ORV Builder developers <orvbuilder@example.org>"
+    CACHE STRING "The Maintainer field of the Debian package: a name and an address")
+set(CPACK_PACKAGE_CONTACT ${ORV_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "build interactive ORV audio files and show what the game plays from them")
+# Debian shows the long description as it is: lines of at most 79 characters.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "orvtool joins simple ORV audio files into one interactive ORV file for the\n"
+       "game, as the ORV Builder dialog does, headless, for asset pipelines. It also\n"
+       "shows what is inside an ORV file, plays its state table for a run of events,\n"
+       "and draws the flow between its pieces as Graphviz DOT.")
+set(CPACK_PACKAGE_FILE_NAME orvtool-${PROJECT_VERSION}-linux-${CMAKE_SYSTEM_PROCESSOR})
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS graphviz)
+
+# Debian keeps manual pages gzipped (gzip -9n, so the bytes do not depend on when they were packed);
+# CPack does not, so both packages get theirs here. A plain install keeps the page as written.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/gzip_man_pages.cmake)
+
+include(CPack)

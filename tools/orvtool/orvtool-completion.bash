@@ -1,0 +1,65 @@
+# Bash completion for orvtool: its commands and options, .orv files where a FILE goes, directories after
+# -C. Installed as share/bash-completion/completions/orvtool; needs nothing from the bash-completion
+# package, so sourcing it by hand works too.
+
+# Offers the .orv files and the directories (to walk into) that begin with $1.
+_orvtool_orv_files() {
+  compopt -o filenames 2>/dev/null
+  mapfile -t COMPREPLY < <({ compgen -f -X '!*.orv' -- "$1"; compgen -d -- "$1"; } | sort -u)
+}
+
+# Offers those of the options $2... that begin with $1 and are not on the command line yet.
+_orvtool_options() {
+  local cur=$1 option word unused=()
+  shift
+  for option in "$@"; do
+    for word in "${COMP_WORDS[@]:2:COMP_CWORD-2}"; do
+      [[ $word == "$option" ]] && continue 2
+    done
+    unused+=("$option")
+  done
+  mapfile -t COMPREPLY < <(compgen -W "${unused[*]}" -- "$cur")
+}
+
+# True when a word between the command and the one being completed is no option.
+_orvtool_has_operand() {
+  local word
+  for word in "${COMP_WORDS[@]:2:COMP_CWORD-2}"; do
+    [[ $word != -* ]] && return 0
+  done
+  return 1
+}
+
+_orvtool() {
+  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+  COMPREPLY=()
+  if ((COMP_CWORD == 1)); then
+    mapfile -t COMPREPLY < <(compgen -W "build check info trace graph --help --version" -- "$cur")
+    return
+  fi
+  case ${COMP_WORDS[1]} in
+    build | check)
+      if [[ $prev == -C ]]; then
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -d -- "$cur")
+      else
+        _orvtool_options "$cur" -C
+      fi
+      ;;
+    info)
+      # One FILE: once it is there, only the option is left to offer.
+      if [[ $cur == -* ]] || _orvtool_has_operand; then
+        _orvtool_options "$cur" --json
+      else
+        _orvtool_orv_files "$cur"
+      fi
+      ;;
+    trace | graph)
+      # FILE comes first; trace's events after it are numbers, nothing to look up.
+      ((COMP_CWORD == 2)) && _orvtool_orv_files "$cur"
+      ;;
+  esac
+  return 0
+}
+
+complete -F _orvtool orvtool
