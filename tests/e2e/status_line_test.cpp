@@ -38,6 +38,13 @@ class StatusLine : public BuilderTest {
  protected:
   std::string Status() { return app().Text(kStatus); }
 
+  // Starts the program among the example sources and a script.txt of the user's own.
+  void LaunchBesideUsersScript() {
+    dir().CopyExamples();
+    dir().WriteText("script.txt", kUsersScript);
+    ASSERT_NO_FATAL_FAILURE(Launch());
+  }
+
   // The file's reading by `orvtool info --json`.
   nlohmann::json Info(const std::string& name) {
     const fs::path output = fs::path(dir().StdoutPath()).parent_path() / "info.json";
@@ -65,9 +72,7 @@ class StatusLine : public BuilderTest {
 };
 
 TEST_F(StatusLine, TellsTheFolderThenWhatEachBuildWroteAsOrvtoolReadsIt) {
-  dir().CopyExamples();
-  dir().WriteText("script.txt", kUsersScript);
-  ASSERT_NO_FATAL_FAILURE(Launch());
+  ASSERT_NO_FATAL_FAILURE(LaunchBesideUsersScript());
   EXPECT_EQ(Status(), "out.orv will be written in " + dir().path());
 
   Add(kCruising, "cruising_begin.orv", "cruising_loop.orv");
@@ -107,9 +112,7 @@ TEST_F(StatusLine, TellsTheFolderThenWhatEachBuildWroteAsOrvtoolReadsIt) {
 }
 
 TEST_F(StatusLine, TellsAFailedBuildsOwnTextAndThatOutOrvStayed) {
-  dir().CopyExamples();
-  dir().WriteText("script.txt", kUsersScript);
-  ASSERT_NO_FATAL_FAILURE(Launch());
+  ASSERT_NO_FATAL_FAILURE(LaunchBesideUsersScript());
   Add(kCruising, "missing.orv", "cruising_loop.orv");
   const int from = SecondOfDayNow();
   app().Click(kBuild);
@@ -128,9 +131,7 @@ TEST_F(StatusLine, TellsAFailedBuildsOwnTextAndThatOutOrvStayed) {
 // A script.txt that the program may not move out of the way, as one held open by an editor, is never
 // written over: the build does not start, and the dialog says why.
 TEST_F(StatusLine, AUsersScriptThatCannotBeMovedAsideStopsTheBuildWithErrorSavingFile) {
-  dir().CopyExamples();
-  dir().WriteText("script.txt", kUsersScript);
-  ASSERT_NO_FATAL_FAILURE(Launch());
+  ASSERT_NO_FATAL_FAILURE(LaunchBesideUsersScript());
   Add(kCruising, "cruising_begin.orv", "cruising_loop.orv");
   // Open for writing by anyone, but not for renaming or deleting.
   const HANDLE held = ::CreateFileW(fs::u8path(dir().Path("script.txt")).c_str(), GENERIC_READ,
