@@ -44,16 +44,6 @@ TEST_F(SetAside, TheUsersFileMakesWayAndComesBackByteForByte) {
   EXPECT_EQ(kept.asideName(), "");
 }
 
-TEST_F(SetAside, WithNothingThereNothingIsMovedOrMadeUp) {
-  {
-    SetAsideFile kept("script.txt");
-    EXPECT_TRUE(kept.MoveAside());
-    EXPECT_EQ(kept.asideName(), "");
-    EXPECT_TRUE(kept.PutBack());
-  }
-  EXPECT_TRUE(FolderNames().empty());
-}
-
 TEST_F(SetAside, AFolderStaysWhereItIs) {
   fs::create_directory("script.txt");
   SetAsideFile kept("script.txt");
