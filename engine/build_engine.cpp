@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "build_failure.h"
 #include "build_tables.h"
-#include "error_box.h"
 #include "file_io.h"
 #include "orv_writer.h"
 #include "script_reader.h"
@@ -26,7 +26,7 @@ bool ScanScript(std::FILE* script, int* n) {
       case ScriptReader::kEnd:
         return true;
       case ScriptReader::kError:
-        ShowErrorBox(err);
+        ShowBuildFailure(err);
         return false;
       case ScriptReader::kEntry:
         break;
@@ -36,11 +36,11 @@ bool ScanScript(std::FILE* script, int* n) {
       OpenFailure failure;
       FilePtr source = OpenRegularFile(entry.path, &failure);
       if (!source) {
-        ShowErrorBox(SourceOpenErrorText(entry.path));
+        ShowBuildFailure(SourceOpenErrorText(entry.path));
         return false;
       }
       if (!CheckSource(source.get(), entry.path, &entry.payloadLength, &err)) {
-        ShowErrorBox(err);
+        ShowBuildFailure(err);
         return false;
       }
     }
@@ -75,7 +75,7 @@ bool PlanBuild(BuildPlan* plan) {
   if (failure == OpenFailure::kMissing || failure == OpenFailure::kCannotOpen) return false;
   Progress("Processing script\n");
   if (failure == OpenFailure::kNotRegular) {
-    ShowErrorBox(NotAFileText());
+    ShowBuildFailure(NotAFileText());
     return false;
   }
   if (!ScanScript(script.get(), &n)) return false;
@@ -85,26 +85,52 @@ bool PlanBuild(BuildPlan* plan) {
   std::string err;
   Progress("Building table2\n");
   if (!g_tables.CutChunks(g_entries, n, &err)) {
-    ShowErrorBox(err);
+    ShowBuildFailure(err);
     return false;
   }
   Progress("Building table1\n");
   if (!g_tables.BuildStates(&err)) {
-    ShowErrorBox(err);
+    ShowBuildFailure(err);
     return false;
   }
   *plan = {g_entries, n, &g_tables};
   return true;
 }
 
-bool BuildFromScript() {
+namespace {
+
+bool Build(BuildTables** tables, int* entryCount) {
   BuildPlan plan;
   if (!PlanBuild(&plan)) return false;
   std::string err;
   Progress("Building interactive ORV\n");
   if (!plan.tables->PlaceInFile(&err)) {
-    ShowErrorBox(err);
+    ShowBuildFailure(err);
     return false;
   }
+  *tables = plan.tables;
+  *entryCount = plan.entryCount;
   return WriteOrvFile(*plan.tables, plan.entries, plan.entryCount);
 }
+
+}  // namespace
+
+BuildOutcome BuildWithOutcome() {
+  ForgetBuildFailure();
+  BuildOutcome outcome;
+  BuildTables* tables = nullptr;
+  int entryCount = 0;
+  outcome.written = Build(&tables, &entryCount);
+  if (outcome.written) {
+    outcome.fileSize = tables->headerLength() + tables->payloadTotal();
+    outcome.handlerCount = entryCount / 2;
+    outcome.chunkCount = tables->chunkCount();
+    return outcome;
+  }
+  outcome.failure = LastBuildFailure();
+  outcome.failureShown = !outcome.failure.empty();
+  if (!outcome.failureShown) outcome.failure = ReadErrorText();
+  return outcome;
+}
+
+bool BuildFromScript() { return BuildWithOutcome().written; }

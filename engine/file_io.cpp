@@ -1,6 +1,9 @@
 #include "file_io.h"
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
+#include <random>
 
 #include "orv_format.h"
 
@@ -20,4 +23,14 @@ std::string LinkTarget(const std::string& path) {
   if (ec) return std::string();
   if (target.is_absolute()) return target.string();
   return (std::filesystem::path(path).parent_path() / target).string();
+}
+
+std::string RandomNameSuffix() {
+  static std::random_device device;
+  static unsigned counter = 0;
+  const auto now = static_cast<unsigned>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  std::mt19937 mix(device() ^ now ^ (++counter * 2654435761u));
+  char text[16];
+  std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(mix()));
+  return text;
 }

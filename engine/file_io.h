@@ -45,6 +45,9 @@ CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t lengt
                       std::int64_t* copied);
 
 // --- replacing a file
+// Eight hex digits for a temporary name beside a file, that nobody can guess ahead, so nothing can be
+// planted there in wait for the program.
+std::string RandomNameSuffix();
 
 // What is known of the file a path names, links followed.
 struct PathInfo {

@@ -1,10 +1,8 @@
 #include "file_replacement.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 #include "signal_guard.h"
@@ -25,17 +23,6 @@ bool ResolveLinks(std::string* path) {
     *path = next;
   }
   return false;
-}
-
-// A name nobody can guess ahead, so nothing can be planted there in wait for the build.
-std::string RandomSuffix() {
-  static std::random_device device;
-  static unsigned counter = 0;
-  const auto now = static_cast<unsigned>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
-  std::mt19937 mix(device() ^ now ^ (++counter * 2654435761u));
-  char text[16];
-  std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(mix()));
-  return text;
 }
 
 }  // namespace
@@ -62,7 +49,7 @@ bool FileReplacement::Begin(const std::string& name) {
 
   guard_ = std::make_unique<SignalGuard>(RemovePendingNow);
   for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
-    const std::string candidate = target_ + "." + RandomSuffix() + ".tmp";
+    const std::string candidate = target_ + "." + RandomNameSuffix() + ".tmp";
     guard_->Hold();
     file_ = CreateNewFile(candidate.c_str(), oldFile.get());
     const bool taken = !file_ && errno == EEXIST;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "error_box.h"
+#include "build_failure.h"
 #include "file_io.h"
 #include "file_replacement.h"
 #include "orv_format.h"
@@ -40,13 +40,13 @@ const char kWriteError[] = "Error writing out.orv, aborting.";
 bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) {
   FileReplacement output;
   if (!output.Begin(kOutputFileName)) {
-    ShowErrorBox(kOpenError);
+    ShowBuildFailure(kOpenError);
     return false;
   }
   FilePtr source;
   // The box comes first; the files are closed and the partial output removed once it is dismissed.
   auto fail = [&](const std::string& text) {
-    ShowErrorBox(text);
+    ShowBuildFailure(text);
     source.reset();
     output.Discard();
     return false;

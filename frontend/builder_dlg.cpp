@@ -1,11 +1,14 @@
 #include "builder_dlg.h"
 
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 #include "build_engine.h"
+#include "build_status.h"
 #include "event_table.h"
 #include "handled_list_box.h"
+#include "platform/current_folder.h"
 #include "platform/edit.h"
 #include "platform/icon.h"
 #include "platform/label_fit.h"
@@ -15,6 +18,7 @@
 #include "resource.h"
 #include "script_path.h"
 #include "script_reader.h"
+#include "set_aside_file.h"
 
 CHandlerTable* g_handlerTable = nullptr;
 
@@ -26,6 +30,13 @@ constexpr int kEditMaxChars = 499;
 
 const char kOneHandlerPerEvent[] =
     "Only one handler per event. Remove the current handler if you want to add a new one of the same type.";
+const char kSaveError[] = "Error saving file";
+
+std::tm LocalTimeNow() {
+  const std::time_t now = std::time(nullptr);
+  const std::tm* local = std::localtime(&now);
+  return local != nullptr ? *local : std::tm{};
+}
 
 }  // namespace
 
@@ -34,6 +45,8 @@ CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), icon_(LoadAppIcon(IDI_
 bool CBuilderDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   FitLabelsToText(*this);
+  // Given after the labels are fitted, so the status line keeps its width whatever its text.
+  SetStatus(FolderStatus(CurrentFolder()));
   SetIcon(icon_, true);
   SetIcon(icon_, false);
 
@@ -110,23 +123,42 @@ void CBuilderDlg::OnSelchangeHandled() {
 
 void CBuilderDlg::OnBuild() {
   if (building_) return;
-  if (!g_handlerTable->WriteScript()) {
-    MessageBoxA("Error saving file");
+  // A script.txt of the user's own would be written over by the hand-over script and then deleted: it
+  // makes way for the build and comes back after it, whatever the build's outcome.
+  SetAsideFile usersScript(kScriptFileName);
+  if (!usersScript.MoveAside() || !g_handlerTable->WriteScript()) {
+    SetStatus(kSaveError);
+    MessageBoxA(kSaveError);
     return;
   }
   // Disabled for the length of the build, error boxes included: no second build, Add or Remove can
   // start inside the first.
   building_ = true;
   const CWnd focus = CWnd::GetFocus();
+  // Painted now: the thread reads no messages until the build is over.
+  SetStatus(kBuildingStatus, true);
   EnableWindow(false);
-  BuildFromScript();
+  const BuildOutcome outcome = BuildWithOutcome();
   std::remove(kScriptFileName);
+  const bool putBack = usersScript.PutBack();
+  SetStatus(OutcomeStatus(outcome, LocalTimeNow()));
   // Clicks and keys given meanwhile were queued, not refused: carried out now, a click on Build ORV
   // would build again and one on Exit would quit. Dropped while the dialog is still disabled.
   DiscardPendingInput();
   EnableWindow(true);
   if (focus.GetSafeHwnd() != nullptr) focus.SetFocus();
   building_ = false;
+  if (!putBack) {
+    const std::string kept =
+        "Your script.txt could not be put back after the build; it is kept as " + usersScript.asideName() + ".";
+    MessageBoxA(kept.c_str());
+  }
+}
+
+void CBuilderDlg::SetStatus(const std::string& text, bool paintNow) {
+  CWnd status = GetDlgItem(IDC_STATUS);
+  status.SetWindowTextA(text.c_str());
+  if (paintNow) status.UpdateWindow();
 }
 
 bool CBuilderDlg::OnPaint() {

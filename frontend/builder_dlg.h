@@ -3,6 +3,8 @@
 #ifndef ORV_FRONTEND_BUILDER_DLG_H_
 #define ORV_FRONTEND_BUILDER_DLG_H_
 
+#include <string>
+
 #include "handler_table.h"
 #include "platform/dialog.h"
 
@@ -27,6 +29,9 @@ class CBuilderDlg : public CDialog {
   void OnRemove();
   void OnSelchangeHandled();
   void OnBuild();
+
+  // Shows the text in the status line; with paintNow, on the screen before this returns.
+  void SetStatus(const std::string& text, bool paintNow = false);
 
   HICON icon_;
   // While a build runs (its error boxes included) no handler may act on the table.

@@ -15,6 +15,7 @@
 #define IDC_BUILD 1006
 #define IDC_BROWSE_BEGIN 1007
 #define IDC_BROWSE_LOOP 1008
+#define IDC_STATUS 1009
 
 // MFC's afxres.h defines this too, with the same value.
 #ifndef IDC_STATIC

@@ -50,6 +50,9 @@ class CWnd {
     assert(::IsWindow(hwnd_));
     ::SetWindowTextA(hwnd_, text);
   }
+  // Paints at once what needs painting, and has it reach the screen before the thread goes on with
+  // work that reads no messages.
+  void UpdateWindow() const;
   // Sets the big (frame, task switcher) or small (caption) icon; returns the one it replaces.
   HICON SetIcon(HICON icon, bool big) {
     return reinterpret_cast<HICON>(

@@ -2,6 +2,7 @@
 // what is left on disk afterwards.
 #include <filesystem>
 #include <functional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,8 @@ TEST_P(BuildFailure, ShowsTheEnginesBoxHoldsTheDialogAndLeavesOutOrvAsItWas) {
   const Bytes previous = SourceFile(PayloadPattern(64, 9));
   const bool outIsFolder = std::filesystem::is_directory(dir().Path("out.orv"));
   if (!outIsFolder) dir().Write("out.orv", previous);
+  const Bytes usersScript = {'-', '1', '\r', '\n'};
+  dir().Write("script.txt", usersScript);
   ASSERT_NO_FATAL_FAILURE(Launch());
   Add(kCruising, failure.begin, failure.loop);
   ExpectNoMessageBox();
@@ -71,6 +74,7 @@ TEST_P(BuildFailure, ShowsTheEnginesBoxHoldsTheDialogAndLeavesOutOrvAsItWas) {
   std::string why;
   EXPECT_TRUE(ShowsSystemIcon(view.icon, IDI_HAND, &why)) << "no stop icon: " << why;
   EXPECT_FALSE(app().DialogEnabled()) << "the dialog takes input while the build's box is up";
+  EXPECT_EQ(app().Text(kStatus), "Building out.orv...");
 
   // Clicks that reach the dialog anyway start nothing: no second build, no change to the handlers.
   // Cruising's paths are in the boxes and Combat is picked, so an Add that got through would list it.
@@ -89,7 +93,13 @@ TEST_P(BuildFailure, ShowsTheEnginesBoxHoldsTheDialogAndLeavesOutOrvAsItWas) {
       << "the keyboard focus did not come back to the dialog";
   app().Settle();
   ExpectNoMessageBox();
-  EXPECT_FALSE(dir().Exists("script.txt")) << "a failed build left its script behind";
+  EXPECT_EQ(dir().Read("script.txt"), usersScript) << "a failed build left its script, not the user's, behind";
+  const std::string status = app().Text(kStatus);
+  const std::string told = std::string("  ") + failure.text + " out.orv was left as it was.";
+  EXPECT_TRUE(status.size() == 8 + told.size() &&
+              std::regex_match(status.substr(0, 8), std::regex("\\d\\d:\\d\\d:\\d\\d")) &&
+              status.compare(8, told.size(), told) == 0)
+      << "not the time, the failure and that out.orv stayed: " << status;
   if (outIsFolder)
     EXPECT_TRUE(std::filesystem::is_directory(dir().Path("out.orv"))) << "a failed build replaced out.orv";
   else

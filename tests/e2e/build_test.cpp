@@ -24,16 +24,18 @@ constexpr char kPhaseLines[] = "\r\nBuilding table2\r\nBuilding table1\r\nBuildi
 
 using BuildOrv = BuilderTest;
 
-TEST_F(BuildOrv, OutOrvIsTheEnginesForTheHandlersAndTheScriptIsGone) {
+TEST_F(BuildOrv, OutOrvIsTheEnginesForTheHandlersAndTheUsersScriptComesBack) {
   dir().CopyExamples();
-  dir().WriteText("script.txt", "0 stale_begin.orv begin\n0 stale_loop.orv loop\n-1");
+  const std::string users = "0 stale_begin.orv begin\n0 stale_loop.orv loop\n-1";
+  dir().WriteText("script.txt", users);
   ASSERT_NO_FATAL_FAILURE(Launch());
 
-  // No handlers yet: the smallest file.
+  // No handlers yet: the smallest file. The user's own script.txt made way for the build's.
   Build();
   ExpectNoMessageBox();
-  EXPECT_FALSE(dir().Exists("script.txt")) << "the script that was there before is left behind";
+  EXPECT_EQ(dir().Read("script.txt"), Bytes(users.begin(), users.end())) << "the user's script.txt was not put back";
   EXPECT_EQ(dir().Read("out.orv"), EngineBuild("-1", dir()));
+  std::filesystem::remove(dir().Path("script.txt"));
 
   // Added out of event order, with an empty Begin path.
   Add(kFailed, "", "failed_loop.orv");
@@ -80,6 +82,7 @@ TEST_F(BuildOrv, AScriptThatCannotBeWrittenIsReportedAndNothingIsBuilt) {
 
   app().Click(kBuild);
   ExpectProgramBox("Error saving file");
+  EXPECT_EQ(app().Text(kStatus), "Error saving file");
   EXPECT_FALSE(dir().Exists("out.orv"));
 
   // Once the script can be written, the same handlers build.

@@ -24,6 +24,7 @@ enum ControlId {
   kBuild = 1006,
   kBrowseBegin = 1007,
   kBrowseLoop = 1008,
+  kStatus = 1009,
 };
 
 constexpr DWORD kWaitMs = 20000;

@@ -2,6 +2,7 @@
 // ORV_SCREENSHOT_BMP names a file, the dialog's pixels are saved there as a 24-bit BMP.
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "builder_test.h"
@@ -34,7 +35,16 @@ TEST_F(Screenshot, CombatSelectedAmongThreeHandlers) {
   ::RedrawWindow(app().dialog(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   app().Settle();
   ::RedrawWindow(app().dialog(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  const Image image = CaptureWindow(app().dialog());
+  // The program paints on its own thread, the last controls last; the picture is taken once it holds
+  // still.
+  Image image = CaptureWindow(app().dialog());
+  for (int i = 0; i < 20; ++i) {
+    ::Sleep(100);
+    Image again = CaptureWindow(app().dialog());
+    const bool still = again.pixels == image.pixels;
+    image = std::move(again);
+    if (still) break;
+  }
   RECT frame;
   ASSERT_TRUE(::GetWindowRect(app().dialog(), &frame));
   EXPECT_EQ(image.width, frame.right - frame.left);

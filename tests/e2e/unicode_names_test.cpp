@@ -7,6 +7,7 @@
 
 #include "builder_test.h"
 #include "engine_reference.h"
+#include "orvtool_run.h"
 
 namespace e2e {
 namespace {
@@ -24,31 +25,6 @@ std::string Repeat(const std::string& text, int times) {
   std::string out;
   for (int i = 0; i < times; ++i) out += text;
   return out;
-}
-
-// Runs orvtool.exe with the arguments, its output going to the file output; its exit status.
-DWORD RunOrvtool(const std::wstring& arguments, const fs::path& output) {
-  SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-  const HANDLE out = ::CreateFileW(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = out;
-  startup.hStdError = out;
-  const std::wstring exe = fs::absolute(ORVTOOL_EXE).wstring();
-  std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
-  PROCESS_INFORMATION process = {};
-  const BOOL started =
-      ::CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-  ::CloseHandle(out);
-  if (!started) return static_cast<DWORD>(-1);
-  DWORD status = static_cast<DWORD>(-1);
-  if (::WaitForSingleObject(process.hProcess, kWaitMs) == WAIT_OBJECT_0)
-    ::GetExitCodeProcess(process.hProcess, &status);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  return status;
 }
 
 using UnicodeNames = BuilderTest;

@@ -22,10 +22,11 @@ class BuildTest : public ::testing::Test {
   void Source(const std::string& path, const Bytes& payload) { WriteBytes(path, SourceFile(payload)); }
   void Script(const std::string& text) { WriteText("script.txt", text); }
 
-  // Runs a build; returns what it printed.
+  // Runs a build; returns what it printed. What it came to is in outcome_.
   std::string Build() {
     ::testing::internal::CaptureStdout();
-    built_ = BuildFromScript();
+    outcome_ = BuildWithOutcome();
+    built_ = outcome_.written;
     return ::testing::internal::GetCapturedStdout();
   }
 
@@ -37,6 +38,8 @@ class BuildTest : public ::testing::Test {
     EXPECT_FALSE(built_);
     ASSERT_EQ(ShownErrors().size(), 1u);
     EXPECT_EQ(ShownErrors()[0], text);
+    EXPECT_EQ(outcome_.failure, text);
+    EXPECT_TRUE(outcome_.failureShown);
     EXPECT_EQ(ReadBytes("out.orv"), previous);
     EXPECT_TRUE(NoTemporaryFiles());
   }
@@ -47,6 +50,7 @@ class BuildTest : public ::testing::Test {
   static bool NoTemporaryFiles(const std::string& folder = ".") { return TemporaryFileCount(folder) == 0; }
 
   TempDir dir_;
+  BuildOutcome outcome_;
   bool built_ = false;
 };
 

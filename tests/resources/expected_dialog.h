@@ -19,7 +19,7 @@ struct ExpectedControl {
 namespace expected {
 
 const char kCaption[] = "ORV Builder v1.0";
-const short kWidth = 288, kHeight = 165;
+const short kWidth = 288, kHeight = 172;
 const char kTypeface[] = "MS Sans Serif";
 const WORD kPointSize = 8;
 const DWORD kDialogStyle = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
@@ -50,6 +50,7 @@ const ExpectedControl kControls[] = {
     {IDC_BROWSE_BEGIN, "Button", "#128", "Browse...", 228, 52, 37, 10, kHiddenButton},
     {IDC_BROWSE_LOOP, "Button", "#128", "Browse...", 228, 74, 37, 10, kHiddenButton},
     {IDC_STATIC, "Button", "#128", "", 137, 7, 135, 117, kGroup},
+    {IDC_STATUS, "Static", "#130", "", 14, 158, 258, 8, kLabel | SS_ENDELLIPSIS | SS_NOPREFIX},
 };
 const int kControlCount = sizeof(kControls) / sizeof(kControls[0]);
 

@@ -5,17 +5,17 @@
 
 #include "build_engine.h"
 #include "build_folder.h"
-#include "error_count.h"
+#include "error_box.h"
 #include "subtools.h"
 
 int RunBuildCommand(const std::vector<std::string>& args) {
   const int status = EnterBuildFolder("build", args);
   if (status != kExitOk) return status;
 
-  const int errorsBefore = ErrorBoxCount();
-  const bool written = BuildFromScript();
+  const BuildOutcome outcome = BuildWithOutcome();
   std::fflush(stdout);
-  if (written) return kExitOk;
-  if (ErrorBoxCount() == errorsBefore) std::fprintf(stderr, "orvtool build: the build failed without a message\n");
+  if (outcome.written) return kExitOk;
+  // The engine passes over a script it cannot open in silence; here the user must hear of it.
+  if (!outcome.failureShown) ShowErrorBox(outcome.failure);
   return kExitFailed;
 }

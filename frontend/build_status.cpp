@@ -1,0 +1,33 @@
+#include "build_status.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string Counted(std::int64_t count, const char* one, const char* many) {
+  return WithThousands(count) + " " + (count == 1 ? one : many);
+}
+
+std::string ClockTime(const std::tm& at) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", at.tm_hour, at.tm_min, at.tm_sec);
+  return text;
+}
+
+}  // namespace
+
+std::string FolderStatus(const std::string& folder) { return "out.orv will be written in " + folder; }
+
+std::string OutcomeStatus(const BuildOutcome& outcome, const std::tm& at) {
+  const std::string time = ClockTime(at) + "  ";
+  if (!outcome.written) return time + outcome.failure + " out.orv was left as it was.";
+  return time + "out.orv built: " + Counted(outcome.fileSize, "byte", "bytes") + ", " +
+         Counted(outcome.handlerCount, "handler", "handlers") + ", " + Counted(outcome.chunkCount, "chunk", "chunks");
+}
+
+std::string WithThousands(std::int64_t count) {
+  std::string digits = std::to_string(count);
+  const std::size_t first = digits[0] == '-' ? 1 : 0;
+  for (std::size_t at = digits.size(); at > first + 3; at -= 3) digits.insert(at - 3, ",");
+  return digits;
+}

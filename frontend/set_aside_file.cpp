@@ -1,0 +1,52 @@
+#include "set_aside_file.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "file_io.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// What is under the name itself, a link not followed.
+fs::file_type TypeAt(const std::string& name) {
+  std::error_code ec;
+  return fs::symlink_status(fs::u8path(name), ec).type();
+}
+
+}  // namespace
+
+SetAsideFile::SetAsideFile(std::string name) : name_(std::move(name)) {}
+
+SetAsideFile::~SetAsideFile() { PutBack(); }
+
+bool SetAsideFile::MoveAside() {
+  switch (TypeAt(name_)) {
+    case fs::file_type::not_found:
+    case fs::file_type::directory:
+      return true;
+    case fs::file_type::none:  // not told: it may be a file all the same
+      return false;
+    default:
+      break;
+  }
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string candidate = name_ + "." + RandomNameSuffix() + ".tmp";
+    // Windows' rename never replaces a file; elsewhere a name is taken only if it is free just before.
+    if (TypeAt(candidate) != fs::file_type::not_found) continue;
+    if (std::rename(name_.c_str(), candidate.c_str()) != 0) return false;
+    aside_ = candidate;
+    return true;
+  }
+  return false;
+}
+
+bool SetAsideFile::PutBack() {
+  if (aside_.empty()) return true;
+  if (std::rename(aside_.c_str(), name_.c_str()) != 0) return false;
+  aside_.clear();
+  return true;
+}

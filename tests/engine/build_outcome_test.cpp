@@ -1,0 +1,91 @@
+// What a build hands back: the figures of the file it wrote, or the text of the failure that stopped it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "build_fixture.h"
+#include "script_reader.h"
+
+namespace {
+
+// chunkCount follows the state words; walk the states to find it.
+std::int32_t ChunkCountOf(const Bytes& out) {
+  std::size_t at = 12;
+  for (std::int32_t s = 0; s < WordAt(out, 8); ++s) {
+    const std::int32_t pairs = WordAt(out, at + 4);
+    at += 8 + 8 * static_cast<std::size_t>(pairs);
+  }
+  return WordAt(out, at);
+}
+
+// The figures as the written file itself gives them.
+void ExpectFiguresOfOutput(const BuildOutcome& outcome, const Bytes& out) {
+  ASSERT_TRUE(outcome.written);
+  EXPECT_EQ(outcome.fileSize, static_cast<std::int64_t>(out.size()));
+  EXPECT_EQ(outcome.handlerCount, (WordAt(out, 8) - 1) / 4) << "two states an entry, two entries a handler";
+  EXPECT_EQ(outcome.chunkCount, ChunkCountOf(out));
+  EXPECT_TRUE(outcome.failure.empty());
+  EXPECT_FALSE(outcome.failureShown);
+}
+
+TEST_F(BuildTest, AWrittenBuildTellsTheSizeHandlersAndChunksOfItsFile) {
+  struct Case {
+    const char* script;
+    int handlers;
+    int chunks;
+  };
+  Source("b.orv", PayloadPattern(100, 1));
+  Source("l.orv", PayloadPattern(70000, 2));
+  Source("c.orv", PayloadPattern(60001, 3));
+  const Case cases[] = {
+      {"-1", 0, 2},
+      {"0 b.orv begin\n0 l.orv loop\n-1", 1, 5},
+      {"0 null begin\n0 l.orv loop\n-1", 1, 4},
+      {"0 b.orv begin\n0 l.orv loop\n1 c.orv begin\n1 null loop\n4 null begin\n4 b.orv loop\n-1", 3, 8},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.script);
+    Script(c.script);
+    Build();
+    const Bytes out = Output();
+    ExpectFiguresOfOutput(outcome_, out);
+    EXPECT_EQ(outcome_.handlerCount, c.handlers);
+    EXPECT_EQ(outcome_.chunkCount, c.chunks);
+  }
+}
+
+TEST_F(BuildTest, AFailedBuildTellsTheTextItShowedAndNoFigures) {
+  Source("l.orv", PayloadPattern(100, 1));
+  Script("0 l.orv begin\n0 l.orv loop\n-1");
+  Build();
+  ASSERT_TRUE(built_);
+
+  // A failure in the writing, after a build that wrote: nothing of the earlier figures is left.
+  std::filesystem::remove("out.orv");
+  std::filesystem::create_directory("out.orv");
+  Build();
+  EXPECT_FALSE(outcome_.written);
+  EXPECT_EQ(outcome_.failure, "Error opening out.orv, aborting.");
+  EXPECT_TRUE(outcome_.failureShown);
+  EXPECT_EQ(outcome_.fileSize, 0);
+  EXPECT_EQ(outcome_.handlerCount, 0);
+  EXPECT_EQ(outcome_.chunkCount, 0);
+  std::filesystem::remove("out.orv");
+
+  // The next build that fails without a box does not hand back the last one's text.
+  ClearShownErrors();
+  std::filesystem::remove("script.txt");
+  Build();
+  EXPECT_FALSE(outcome_.written);
+  EXPECT_TRUE(ShownErrors().empty());
+  EXPECT_FALSE(outcome_.failureShown);
+  EXPECT_EQ(outcome_.failure, ReadErrorText());
+
+  // Nor does one that succeeds.
+  Script("-1");
+  Build();
+  ExpectFiguresOfOutput(outcome_, Output());
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+// The status line's texts: the figures of a build with their thousands, its time, and a failure.
+#include "build_status.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::tm At(int hour, int minute, int second) {
+  std::tm at = {};
+  at.tm_hour = hour;
+  at.tm_min = minute;
+  at.tm_sec = second;
+  return at;
+}
+
+TEST(BuildStatus, CountsGetACommaEveryThreeDigits) {
+  EXPECT_EQ(WithThousands(0), "0");
+  EXPECT_EQ(WithThousands(56), "56");
+  EXPECT_EQ(WithThousands(999), "999");
+  EXPECT_EQ(WithThousands(1000), "1,000");
+  EXPECT_EQ(WithThousands(109764), "109,764");
+  EXPECT_EQ(WithThousands(1234567), "1,234,567");
+  EXPECT_EQ(WithThousands(2147483647), "2,147,483,647");
+  EXPECT_EQ(WithThousands(-1000), "-1,000");
+}
+
+TEST(BuildStatus, AWrittenBuildTellsItsTimeAndFigures) {
+  BuildOutcome built;
+  built.written = true;
+  built.fileSize = 109764;
+  built.handlerCount = 3;
+  built.chunkCount = 8;
+  EXPECT_EQ(OutcomeStatus(built, At(14, 3, 12)), "14:03:12  out.orv built: 109,764 bytes, 3 handlers, 8 chunks");
+
+  // One of a kind is named so; the clock is the 24-hour one, every field two digits.
+  built.fileSize = 1;
+  built.handlerCount = 1;
+  built.chunkCount = 1;
+  EXPECT_EQ(OutcomeStatus(built, At(0, 0, 5)), "00:00:05  out.orv built: 1 byte, 1 handler, 1 chunk");
+  built.fileSize = 56;
+  built.handlerCount = 0;
+  built.chunkCount = 2;
+  EXPECT_EQ(OutcomeStatus(built, At(23, 59, 59)), "23:59:59  out.orv built: 56 bytes, 0 handlers, 2 chunks");
+}
+
+TEST(BuildStatus, AFailedBuildTellsItsTimeItsTextAndThatOutOrvStayed) {
+  BuildOutcome failed;
+  failed.failure = "Error opening \"missing.orv\", aborting.";
+  failed.failureShown = true;
+  failed.fileSize = 109764;  // a failed build's figures are not told, whatever they hold
+  EXPECT_EQ(OutcomeStatus(failed, At(9, 41, 7)),
+            "09:41:07  Error opening \"missing.orv\", aborting. out.orv was left as it was.");
+}
+
+TEST(BuildStatus, AtStartTheFolderIsGivenWhole) {
+  EXPECT_EQ(FolderStatus("C:\\Users\\author\\Music & Sound"),
+            "out.orv will be written in C:\\Users\\author\\Music & Sound");
+}
+
+}  // namespace
