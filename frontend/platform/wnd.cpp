@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/app_name.h"
+#include "platform/message_box.h"
 #include "platform/win_app.h"
 
 void CWnd::MessageBoxA(const char* text) const {
@@ -15,9 +16,9 @@ void CWnd::MessageBoxA(const char* text) const {
 
 int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) const {
   assert(::IsWindow(hwnd_));
-  return ::MessageBoxA(hwnd_, text != nullptr ? text : "", caption, type);
+  return ShowMessageBox(hwnd_, text, caption, type);
 }
 
 int CWnd::OwnerlessMessageBox(const char* text, const char* caption, UINT type) {
-  return ::MessageBoxA(nullptr, text != nullptr ? text : "", caption, type);
+  return ShowMessageBox(nullptr, text, caption, type);
 }
