@@ -22,15 +22,9 @@ void ShowErrorBox(const std::string& text) {
     CWnd::OwnerlessMessageBox(text.c_str(), "Error", MB_OK | MB_ICONSTOP);
     return;
   }
-  // The build keeps the dialog disabled. The box must do the disabling and the enabling itself: it
-  // enables its owner before it goes, and only then does the system give the owner the activation
-  // back; an owner still disabled would send it to some other program's window.
-  //
-  // The dialog stays enabled afterwards. The window manager hands it the keyboard only once the box
-  // has gone, some time later; a dialog disabled again by then refuses it, and is left looking active
-  // to Windows while no window has the keyboard. What remains of the build takes no input either way:
-  // nothing reads it before the build drops it.
-  CWnd owner(mainWindow->GetSafeHwnd());
-  if (!owner.IsWindowEnabled()) owner.EnableWindow(true);
-  owner.MessageBoxA(text.c_str(), "Error", MB_OK | MB_ICONSTOP);
+  // The build keeps the dialog disabled; the box enables it, and it stays so. The window manager
+  // hands the dialog the keyboard only once the box has gone, some time later, and a dialog disabled
+  // again by then refuses it: it would look active to Windows while no window had the keyboard. What
+  // remains of the build takes no input either way: nothing reads it before the build drops it.
+  CWnd(mainWindow->GetSafeHwnd()).MessageBoxA(text.c_str(), "Error", MB_OK | MB_ICONSTOP);
 }

@@ -16,6 +16,9 @@ void CWnd::MessageBoxA(const char* text) const {
 
 int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) const {
   assert(::IsWindow(hwnd_));
+  // Only a box that disabled its owner itself enables it before it goes, and only then does the system
+  // give the owner the activation back; an owner still disabled would send it to some other program.
+  if (!::IsWindowEnabled(hwnd_)) ::EnableWindow(hwnd_, TRUE);
   return ShowMessageBox(hwnd_, text, caption, type);
 }
 
