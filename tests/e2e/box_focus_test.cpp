@@ -29,11 +29,16 @@ class BoxFocus : public BuilderTest {
   // A real click on control id opens a box with this caption, and the real key dismisses it. Then the
   // window manager must name the dialog active, and a real Tab must move the dialog's focus on.
   void DismissByKeyThenTab(int id, const char* caption, const char* key) {
+    // The window manager places and frames a new window a moment after it shows: a click given
+    // before then may land beside the control.
     std::string err;
+    std::string why;
+    ASSERT_TRUE(WaitForWindowManager(&err)) << err;
+    ASSERT_TRUE(WaitUntil([&] { return ActiveForWindowManager(app().dialog(), &why); }, 5000))
+        << "the dialog never had the keyboard: " << why;
     ASSERT_TRUE(ClickAt(Centre(app().Control(id)), &err)) << err;
     const HWND box = app().WaitForMessageBox(caption);
     ASSERT_NE(box, nullptr) << "a click on control " << id << " opened no \"" << caption << "\" box";
-    std::string why;
     ASSERT_TRUE(WaitUntil([&] { return ActiveForWindowManager(box, &why); }, 5000))
         << "the box never had the keyboard: " << why;
 
