@@ -26,8 +26,9 @@ class BoxFocus : public BuilderTest {
     BuilderTest::SetUp();
   }
 
-  // A real click on control id opens a box with this caption, and the real key dismisses it. Then the
-  // window manager must name the dialog active, and a real Tab must move the dialog's focus on.
+  // A real click on control id opens a box with this caption, and the real key (a real click on OK for
+  // none) dismisses it. Then the window manager must name the dialog active, and a real Tab must move
+  // the dialog's focus on.
   void DismissByKeyThenTab(int id, const char* caption, const char* key) {
     // The window manager places and frames a new window a moment after it shows: a click given
     // before then may land beside the control.
@@ -42,8 +43,11 @@ class BoxFocus : public BuilderTest {
     ASSERT_TRUE(WaitUntil([&] { return ActiveForWindowManager(box, &why); }, 5000))
         << "the box never had the keyboard: " << why;
 
-    ASSERT_TRUE(PressKeys(key, &err)) << err;
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); })) << key << " did not dismiss the box";
+    if (key != nullptr)
+      ASSERT_TRUE(PressKeys(key, &err)) << err;
+    else
+      ASSERT_TRUE(ClickAt(Centre(::GetDlgItem(box, IDOK)), &err)) << err;
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); })) << (key ? key : "OK") << " did not dismiss the box";
     ASSERT_TRUE(WaitUntil([&] { return app().DialogEnabled(); })) << "the dialog stays disabled";
     EXPECT_TRUE(WaitUntil([&] { return ActiveForWindowManager(app().dialog(), &why); }, 5000))
         << "once the box is gone, " << why;
@@ -68,6 +72,13 @@ TEST_F(BoxFocus, AfterTheBuildsErrorBox) {
   ASSERT_NO_FATAL_FAILURE(Launch());
   Add(kCruising, "missing.orv", "cruising_loop.orv");
   DismissByKeyThenTab(kBuild, kErrorCaption, "Return");
+}
+
+TEST_F(BoxFocus, AfterTheBuildsErrorBoxClosedWithItsButton) {
+  dir().CopyExamples();
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  Add(kCruising, "missing.orv", "cruising_loop.orv");
+  DismissByKeyThenTab(kBuild, kErrorCaption, nullptr);
 }
 
 TEST_F(BoxFocus, AfterTheBoxThatRefusesASecondHandler) {
