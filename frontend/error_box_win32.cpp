@@ -22,12 +22,9 @@ void ShowErrorBox(const std::string& text) {
     CWnd::OwnerlessMessageBox(text.c_str(), "Error", MB_OK | MB_ICONSTOP);
     return;
   }
-  // The build keeps the dialog disabled. The box must do the disabling and the enabling itself: it
-  // enables its owner before it goes, and only then does the system give the owner the activation
-  // back; an owner still disabled would send it to some other program's window.
-  CWnd owner(mainWindow->GetSafeHwnd());
-  const bool heldByBuild = !owner.IsWindowEnabled();
-  if (heldByBuild) owner.EnableWindow(true);
-  owner.MessageBoxA(text.c_str(), "Error", MB_OK | MB_ICONSTOP);
-  if (heldByBuild) owner.EnableWindow(false);
+  // The build keeps the dialog disabled; the box enables it, and it stays so. The window manager
+  // hands the dialog the keyboard only once the box has gone, some time later, and a dialog disabled
+  // again by then refuses it: it would look active to Windows while no window had the keyboard. What
+  // remains of the build takes no input either way: nothing reads it before the build drops it.
+  CWnd(mainWindow->GetSafeHwnd()).MessageBoxA(text.c_str(), "Error", MB_OK | MB_ICONSTOP);
 }

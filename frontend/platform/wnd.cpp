@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/app_name.h"
+#include "platform/message_box.h"
 #include "platform/win_app.h"
 
 void CWnd::MessageBoxA(const char* text) const {
@@ -25,9 +26,12 @@ void CWnd::UpdateWindow() const {
 
 int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) const {
   assert(::IsWindow(hwnd_));
-  return ::MessageBoxA(hwnd_, text != nullptr ? text : "", caption, type);
+  // Only a box that disabled its owner itself enables it before it goes, and only then does the system
+  // give the owner the activation back; an owner still disabled would send it to some other program.
+  if (!::IsWindowEnabled(hwnd_)) ::EnableWindow(hwnd_, TRUE);
+  return ShowMessageBox(hwnd_, text, caption, type);
 }
 
 int CWnd::OwnerlessMessageBox(const char* text, const char* caption, UINT type) {
-  return ::MessageBoxA(nullptr, text != nullptr ? text : "", caption, type);
+  return ShowMessageBox(nullptr, text, caption, type);
 }

@@ -67,8 +67,10 @@ class CWnd {
   // button. Returns once the user has closed it.
   void MessageBoxA(const char* text) const;
   // The same with a caption and MB_ flags of the caller's (icon, buttons); returns the button pressed.
-  // The box disables this window while it is up, if it is enabled, and enables it again before it
-  // goes, so that the system gives this window back the activation.
+  // The box disables this window while it is up and leaves it enabled, even if the caller had
+  // disabled it, so that the system gives it back the activation. Keep it enabled afterwards: the
+  // window manager hands it the keyboard a moment after the box has gone, and a disabled window
+  // refuses it for good.
   int MessageBoxA(const char* text, const char* caption, UINT type) const;
   // The same for a program that has no window to own the box.
   static int OwnerlessMessageBox(const char* text, const char* caption, UINT type);

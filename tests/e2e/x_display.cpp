@@ -1,6 +1,7 @@
 #include "x_display.h"
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <vector>
@@ -156,6 +157,27 @@ bool StackedAbove(HWND upper, HWND lower, std::string* why) {
   }
   if (upperAt < lowerAt) *why = "the window manager stacks it below: " + listed;
   return upperAt > lowerAt;
+}
+
+bool ActiveForWindowManager(HWND hwnd, std::string* why) {
+  const unsigned long id = XWindowOf(hwnd);
+  if (id == 0) {
+    *why = "the window has no X window of its own";
+    return false;
+  }
+  std::string listed;
+  if (RunHost("xprop -root -notype _NET_ACTIVE_WINDOW", &listed) != 0) {
+    *why = "the window manager's active window is not to be read: " + listed;
+    return false;
+  }
+  // "_NET_ACTIVE_WINDOW: window id # 0x600006"; openbox names the client window, not its frame.
+  const size_t hash = listed.find('#');
+  const unsigned long active = hash == std::string::npos ? 0 : std::strtoul(listed.c_str() + hash + 1, nullptr, 16);
+  if (active == id) return true;
+  char own[32];
+  std::snprintf(own, sizeof(own), "0x%lx", id);
+  *why = "the window manager's active window is not " + std::string(own) + ": " + listed;
+  return false;
 }
 
 }  // namespace e2e

@@ -32,6 +32,11 @@ bool WaitForWindowManager(std::string* err);
 // True when the window manager stacks upper's frame above lower's: what the user sees in front.
 bool StackedAbove(HWND upper, HWND lower, std::string* why);
 
+// True when the window manager names this top-level window as the active one (_NET_ACTIVE_WINDOW):
+// the one whose caption it draws active and to which it lets the keyboard go. Else *why says which
+// window it names.
+bool ActiveForWindowManager(HWND hwnd, std::string* why);
+
 }  // namespace e2e
 
 #endif  // ORV_TESTS_E2E_X_DISPLAY_H_

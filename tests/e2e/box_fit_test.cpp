@@ -1,0 +1,121 @@
+// Every box the program shows lies within the screen's work area with its whole text in view, however
+// long a word of it is (a path of 199 bytes has no space to wrap at), at the display's DPI; the text
+// itself is the program's own, unchanged.
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "builder_test.h"
+#include "message_box.h"
+
+namespace e2e {
+namespace {
+
+// The box's static text control, as MessageBox makes it.
+constexpr int kMessageTextId = 0xFFFF;
+
+RECT WorkArea() {
+  RECT work = {};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  return work;
+}
+
+bool Contains(const RECT& outer, const RECT& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+RECT ClientPlace(HWND parent, HWND child) {
+  RECT r;
+  ::GetWindowRect(child, &r);
+  ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// What the text needs, drawn the way its static control draws it at its width, in the font message
+// boxes take.
+RECT TextNeeds(HWND label, const std::string& text) {
+  NONCLIENTMETRICSW metrics = {};
+  metrics.cbSize = sizeof(metrics);
+  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  const HFONT font = ::CreateFontIndirectW(&metrics.lfMessageFont);
+  RECT client;
+  ::GetClientRect(label, &client);
+  const LONG style = ::GetWindowLongW(label, GWL_STYLE);
+  UINT format = DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_LEFT;
+  if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
+  // Only a control that breaks words the way an edit box does wraps a word longer than its width.
+  if (style & SS_EDITCONTROL) format |= DT_EDITCONTROL;
+  const std::wstring wide = std::filesystem::u8path(text).wstring();
+  HDC dc = ::GetDC(nullptr);
+  HGDIOBJ previous = ::SelectObject(dc, font);
+  RECT need = {0, 0, client.right, 0};
+  ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &need, format);
+  ::SelectObject(dc, previous);
+  ::ReleaseDC(nullptr, dc);
+  ::DeleteObject(font);
+  return need;
+}
+
+using BoxFit = BuilderTest;
+
+// The box the last click opened, with this caption and text: on the work area, its text whole and
+// clear of the buttons, which lie inside the box. Dismissed afterwards.
+void ExpectFittedBox(BuilderProcess& app, const char* caption, const std::string& text) {
+  const HWND box = app.WaitForMessageBox(caption);
+  ASSERT_NE(box, nullptr) << "no \"" << caption << "\" box appeared";
+  EXPECT_EQ(ReadMessageBox(box).text, text);
+  RECT frame;
+  ::GetWindowRect(box, &frame);
+  const RECT work = WorkArea();
+  std::cout << "  \"" << caption << "\" box: " << frame.right - frame.left << " x " << frame.bottom - frame.top
+            << " px, work area " << work.right - work.left << " x " << work.bottom - work.top << "\n";
+  EXPECT_TRUE(Contains(work, frame)) << "the box reaches out of the work area";
+
+  const HWND label = ::GetDlgItem(box, kMessageTextId);
+  ASSERT_NE(label, nullptr);
+  RECT client;
+  ::GetClientRect(box, &client);
+  const RECT textPlace = ClientPlace(box, label);
+  EXPECT_TRUE(Contains(client, textPlace)) << "the text lies partly outside the box";
+  RECT shown;
+  ::GetClientRect(label, &shown);
+  const RECT need = TextNeeds(label, text);
+  std::cout << "  its text needs " << need.right << " x " << need.bottom << " px, has " << shown.right << " x "
+            << shown.bottom << "\n";
+  EXPECT_LE(need.right, shown.right) << "a line of the text is wider than its place";
+  EXPECT_LE(need.bottom, shown.bottom) << "the text has more lines than its place shows";
+  for (HWND c = ::GetWindow(box, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
+    if (!::IsWindowVisible(c) || ClassName(c) != "Button") continue;
+    const RECT button = ClientPlace(box, c);
+    RECT overlap;
+    EXPECT_TRUE(Contains(client, button)) << "the button \"" << WindowText(c) << "\" lies partly outside the box";
+    EXPECT_FALSE(::IntersectRect(&overlap, &button, &textPlace)) << "the button covers the text";
+  }
+  ASSERT_TRUE(app.DismissMessageBox(box));
+}
+
+TEST_F(BoxFit, TheBuildsErrorBoxForTheLongestPath) {
+  const std::string path = std::string(195, 'w') + ".orv";
+  ASSERT_EQ(path.size(), 199u);
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  Add(kCruising, path, "cruising_loop.orv");
+  ExpectNoMessageBox();
+  app().Click(kBuild);
+  ExpectFittedBox(app(), kErrorCaption, "Error opening \"" + path + "\", aborting.");
+  Exit();
+}
+
+TEST_F(BoxFit, TheProgramsLongestBox) {
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  app().SetText(kBeginEdit, std::string(200, 'p'));
+  app().Click(kAdd);
+  ExpectFittedBox(app(), kProgramCaption,
+                  "The Begin ORV path is longer than 199 bytes, more than a build can take (an accented or "
+                  "non-Latin character takes two to four). Please use a shorter path.");
+  Exit();
+}
+
+}  // namespace
+}  // namespace e2e
