@@ -78,20 +78,30 @@ TEST(OrvTrace, PlaysTheWorkedExamples) {
 // leading row.
 TEST(OrvTrace, FollowsAFileNoBuildMade) {
   const Bytes bytes = MakeOrv(1, {0, 2, 0, 1, 3, 0}, {76, 0, 0, 76, 0, 112, 106, 0, 0}, 30);
+  // The leading row is read by state 0, like every other row: event 3 sends the player back to it.
   EXPECT_EQ(
-      "start: the leading row sends every event to chunk 1\n"
+      "start: state 0 sends event 0 \"Cruising\" to chunk 1\n"
+      "chunk 1: state 0, of no entry, 30 bytes\n"
+      "  event 0 \"Cruising\": state 0 sends it to chunk 1\n"
       "chunk 1: state 0, of no entry, 30 bytes\n"
       "  event 3 \"caps alive, fght dead\": state 0 sends it to row 0, the leading row\n"
-      "start: the leading row sends every event to chunk 1\n"
+      "start: event 9 is not in state 0, on to the next row, chunk 1\n"
       "chunk 1: state 0, of no entry, 30 bytes\n"
       "  event 9: not in state 0, on to the next row, row 2, the trailing row\n"
       "end\n",
-      Trace(bytes, {"3", "9"}));
+      Trace(bytes, {"0", "3", "9"}));
+  EXPECT_EQ(
+      "start: state 0 sends event 3 \"caps alive, fght dead\" to row 0, the leading row\n"
+      "end: state 0 sends it back to the leading row, which the player then never leaves, 3 chunk ends given go "
+      "unused\n",
+      Trace(bytes, {"3*2", "9"}));
 
   const OrvLayout layout = Checked(bytes);
   const std::string dot = GraphOrv(OrvFlow(layout), "odd.orv");
   EXPECT_NE(std::string::npos, dot.find("  r1 [label=\"row 1\\nstate 0, 30 bytes\"];\n")) << dot;
   EXPECT_NE(std::string::npos, dot.find("  r1 -> start [label=\"caps alive, fght dead\"];\n")) << dot;
+  EXPECT_NE(std::string::npos, dot.find("  start -> r1 [label=\"Cruising\\nany other event\"];\n")) << dot;
+  EXPECT_NE(std::string::npos, dot.find("  start -> start [label=\"caps alive, fght dead\"];\n")) << dot;
 }
 
 TEST(OrvTrace, ReadsEventWords) {

@@ -1,17 +1,11 @@
 #include "orv_json.h"
 
-#include <nlohmann/json.hpp>
-
 #include "event_table.h"
+#include "quoted_text.h"
 
 namespace {
 
 using std::to_string;
-
-// A string as JSON; bytes that are not UTF-8 become replacement characters.
-std::string Str(const std::string& text) {
-  return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
 
 // The states and rows as two arrays, written as the walk comes to them, laid out as a JSON library
 // indents by two; a row waits for the next one, which gives its length.
@@ -29,7 +23,7 @@ class JsonReport : public OrvVisitor {
   void OnPair(std::size_t, const OrvPair& pair) override {
     const char* name = EventName(pair.eventId);
     out_(std::string(firstPair_ ? "\n" : ",\n") + "        {\n          \"event\": " + to_string(pair.eventId) +
-         ",\n          \"eventName\": " + (name != nullptr ? Str(name) : "null") +
+         ",\n          \"eventName\": " + (name != nullptr ? QuotedText(name) : "null") +
          ",\n          \"chunk\": " + to_string(pair.chunkIndex) + "\n        }");
     firstPair_ = false;
   }
@@ -82,8 +76,8 @@ class JsonReport : public OrvVisitor {
 void WriteOrvJson(OrvTables* tables, const std::string& path, const std::string& fault, bool acceptableAsSource,
                   const TextSink& out) {
   const OrvLayout& layout = tables->layout();
-  out("{\n  \"file\": " + Str(path) + ",\n  \"size\": " + to_string(layout.fileSize) + ",\n  \"valid\": " +
-      (fault.empty() ? "true" : "false") + ",\n  \"error\": " + (fault.empty() ? "null" : Str(fault)) +
+  out("{\n  \"file\": " + QuotedText(path) + ",\n  \"size\": " + to_string(layout.fileSize) + ",\n  \"valid\": " +
+      (fault.empty() ? "true" : "false") + ",\n  \"error\": " + (fault.empty() ? "null" : QuotedText(fault)) +
       ",\n  \"stateCount\": " + (layout.haveStateCount ? to_string(layout.stateCount) : "null") + ",\n  \"states\": [");
   JsonReport report(layout, out);
   tables->Walk(&report);
@@ -98,7 +92,7 @@ void WriteOrvJson(OrvTables* tables, const std::string& path, const std::string&
       (layout.haveRows ? to_string(layout.fileSize - layout.headerLength) : std::string("null")) +
       ",\n  \"acceptableAsSource\": " + (acceptableAsSource ? "true" : "false") + ",\n  \"warnings\": [");
   const std::vector<std::string> warnings = LayoutWarnings(layout);
-  for (std::size_t i = 0; i < warnings.size(); ++i) out((i == 0 ? "\n    " : ",\n    ") + Str(warnings[i]));
+  for (std::size_t i = 0; i < warnings.size(); ++i) out((i == 0 ? "\n    " : ",\n    ") + QuotedText(warnings[i]));
   out(warnings.empty() ? "]\n}\n" : "\n  ]\n}\n");
 }
 
