@@ -104,6 +104,41 @@ TEST(OrvTrace, FollowsAFileNoBuildMade) {
   EXPECT_NE(std::string::npos, dot.find("  start -> start [label=\"caps alive, fght dead\"];\n")) << dot;
 }
 
+// The player takes a state's first pair for an event, however many pairs the state has and however it
+// finds them.
+TEST(OrvFlow, TakesTheFirstPairOfAnEventInStatesSmallAndLarge) {
+  for (std::int32_t pairs : {3, 40}) {
+    // State 1 governs chunk 1; its pairs send events 20, 21, ... to the trailing row, but event 3 comes
+    // twice: to chunk 1 first, to the trailing row later. Event 4 comes last.
+    std::vector<std::int32_t> words = {0, 0, 0, pairs};
+    for (std::int32_t k = 0; k < pairs; ++k) {
+      const std::int32_t event = k == 1 ? 3 : k == pairs - 2 ? 3 : k == pairs - 1 ? 4 : 20 + k;
+      words.push_back(event);
+      words.push_back(event == 3 && k == 1 ? 1 : 2);
+    }
+    const std::int32_t h = 16 + 4 * static_cast<std::int32_t>(words.size()) + 36;
+    const OrvLayout layout = Checked(MakeOrv(2, words, {h, 0, 0, h, 1, 112, h + 30, 0, 0}, 30));
+    const OrvFlow flow(layout);
+    EXPECT_EQ(1, flow.FirstPair(1, 3)) << pairs;
+    EXPECT_EQ(pairs - 1, flow.FirstPair(1, 4)) << pairs;
+    EXPECT_EQ(-1, flow.FirstPair(1, 5)) << pairs;
+    EXPECT_EQ(1, flow.Next(1, 3).row) << pairs;
+    EXPECT_TRUE(flow.Next(1, 4).byPair) << pairs;
+    EXPECT_EQ(2, flow.Next(1, 5).row) << pairs;
+    EXPECT_FALSE(flow.Next(1, 5).byPair) << pairs;
+    // The later pair of event 3 is never followed, so the graph does not draw it.
+    const std::string dot = GraphOrv(flow, "big.orv");
+    EXPECT_NE(std::string::npos, dot.find("  r1 -> r1 [label=\"caps alive, fght dead\"];\n")) << dot;
+  }
+}
+
+// A file name in a local code page is no UTF-8: dot would warn of the raw bytes.
+TEST(OrvGraph, WritesTextThatIsNotUtf8WithReplacementCharacters) {
+  const std::string dot = GraphOrv(OrvFlow(Checked(TwoEventBuild())), "caf\xe9 \"1\".orv");
+  EXPECT_NE(std::string::npos, dot.find("  label=\"caf\xef\xbf\xbd \\\"1\\\".orv\";\n")) << dot;
+  EXPECT_EQ(std::string::npos, dot.find("caf\xe9")) << dot;
+}
+
 TEST(OrvTrace, ReadsEventWords) {
   TraceEvent event;
   ASSERT_TRUE(ParseTraceEvent("14", &event));
