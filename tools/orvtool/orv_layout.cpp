@@ -10,8 +10,9 @@ namespace {
 
 using std::to_string;
 
-// What info holds in memory at most: far beyond any file a build writes (at most 100000 chunk rows
-// and state words), and small enough that no file can make the tool run out of memory.
+// What trace and graph hold in memory at most: far beyond any file a build writes (at most 100000 chunk
+// rows and state words), and small enough that no file can make the tool run out of memory. info holds
+// none of it, but keeps to the same limits so that every command reads a file alike.
 constexpr std::int64_t kMaxStatesRead = 1000000;
 constexpr std::int64_t kMaxPairsRead = 1000000;
 constexpr std::int64_t kMaxRowsRead = 1000000;
@@ -255,7 +256,7 @@ bool WalkOrvLayout(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::
 bool ReadOrvLayout(ByteSource* in, OrvLayout* layout, std::string* err) {
   Holder holder(layout);
   const bool read = WalkOrvLayout(in, layout, &holder, err);
-  // A state not read to its end was never handed on; a table not read to its end is not shown in part.
+  // A state whose pairs were not all read, or a table not read to its end, is not shown in part.
   holder.states.resize(layout->statesRead);
   layout->states = std::move(holder.states);
   if (layout->haveRows) layout->rows = std::move(holder.rows);
