@@ -62,6 +62,11 @@ OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.
                 index.end());
     index.shrink_to_fit();
   }
+
+  // Asked at every pass of the leading row, so found once.
+  if (!layout.states.empty())
+    for (const OrvPair& pair : layout.states[0].pairs)
+      everyEventToRowOne_ = everyEventToRowOne_ && pair.chunkIndex == 1;
 }
 
 int OrvFlow::FirstPair(std::size_t state, std::int32_t eventId) const {
@@ -76,13 +81,6 @@ int OrvFlow::FirstPair(std::size_t state, std::int32_t eventId) const {
   for (std::size_t k = 0; k < pairs.size(); ++k)
     if (pairs[k].eventId == eventId) return static_cast<int>(k);
   return -1;
-}
-
-bool OrvFlow::EveryEventStartsAtRowOne() const {
-  if (layout_.states.empty()) return true;
-  for (const OrvPair& pair : layout_.states[0].pairs)
-    if (pair.chunkIndex != 1) return false;
-  return true;
 }
 
 const FlowEntry* OrvFlow::EntryOf(int row) const {

@@ -52,7 +52,7 @@ class OrvFlow {
   int FirstPair(std::size_t state, std::int32_t eventId) const;
 
   // Whether the leading row sends every event to row 1, as state 0 of a built file does.
-  bool EveryEventStartsAtRowOne() const;
+  bool EveryEventStartsAtRowOne() const { return everyEventToRowOne_; }
 
  private:
   const OrvLayout& layout_;
@@ -68,6 +68,7 @@ class OrvFlow {
     int pair;
   };
   std::unordered_map<std::size_t, std::vector<FirstOfEvent>> firstPairs_;
+  bool everyEventToRowOne_ = true;
 };
 
 // `"Combat" Loop`, `event 9 Begin`, or `entry 3` when the event cannot be told; with the name unquoted
