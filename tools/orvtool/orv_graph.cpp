@@ -1,9 +1,9 @@
 #include "orv_graph.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <memory>
 #include <unordered_map>
-#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "quoted_text.h"
@@ -76,17 +76,19 @@ class Edges {
     auto found = index_.find(key);
     if (found == index_.end()) {
       found = index_.emplace(key, edges_.size()).first;
-      edges_.push_back({from, to, true, {}, nullptr});
+      edges_.push_back({from, to, true, {}});
     }
+    // A label comes again only from another state of the same node, and with the same fallThrough; the
+    // repeats are dropped when the edge is written.
     Edge& edge = edges_[found->second];
-    if (!edge.Adds(label)) return;
+    edge.labels.push_back(label);
     edge.fallThroughOnly = edge.fallThroughOnly && fallThrough;
   }
 
   void Write(const OrvFlow& flow, const TextSink& out) const {
     for (const Edge& edge : edges_) {
       std::string label;
-      for (const Label& part : edge.labels) label += (label.empty() ? "" : "\n") + part.Text();
+      for (const Label& part : FirstOfEach(edge.labels)) label += (label.empty() ? "" : "\n") + part.Text();
       std::string line =
           "  " + NodeName(flow, edge.from) + " -> " + NodeName(flow, edge.to) + " [label=" + QuotedText(label);
       if (edge.fallThroughOnly) line += ", style=dashed";
@@ -99,27 +101,24 @@ class Edges {
     std::int64_t from, to;
     bool fallThroughOnly;
     std::vector<Label> labels;
-    // The labels' keys, once there are too many to look through.
-    std::unique_ptr<std::unordered_set<std::uint64_t>> many;
-
-    // False when the edge has the label already.
-    bool Adds(const Label& label) {
-      static constexpr std::size_t kLooked = 16;
-      if (many != nullptr) {
-        if (!many->insert(label.Key()).second) return false;
-      } else {
-        for (const Label& have : labels)
-          if (have.Key() == label.Key()) return false;
-        if (labels.size() == kLooked) {
-          many = std::make_unique<std::unordered_set<std::uint64_t>>();
-          for (const Label& have : labels) many->insert(have.Key());
-          many->insert(label.Key());
-        }
-      }
-      labels.push_back(label);
-      return true;
-    }
   };
+
+  // The labels in the order first met, each once: sorted by key, so as many as a state has pairs cost
+  // no more than a sort.
+  static std::vector<Label> FirstOfEach(const std::vector<Label>& labels) {
+    std::vector<std::pair<std::uint64_t, std::size_t>> order;
+    order.reserve(labels.size());
+    for (std::size_t i = 0; i < labels.size(); ++i) order.emplace_back(labels[i].Key(), i);
+    std::sort(order.begin(), order.end());
+    std::vector<bool> first(labels.size(), false);
+    for (std::size_t i = 0; i < order.size(); ++i)
+      if (i == 0 || order[i].first != order[i - 1].first) first[order[i].second] = true;
+    std::vector<Label> once;
+    for (std::size_t i = 0; i < labels.size(); ++i)
+      if (first[i]) once.push_back(labels[i]);
+    return once;
+  }
+
   std::vector<Edge> edges_;
   std::unordered_map<std::uint64_t, std::size_t> index_;
 };
