@@ -35,14 +35,24 @@ CopyResult CopyPayload(std::FILE* source, std::int32_t length, std::FILE* out) {
 const char kOpenError[] = "Error opening out.orv, aborting.";
 const char kWriteError[] = "Error writing out.orv, aborting.";
 
+bool BeginOutput(FileReplacement* output) {
+  if (output->Begin(kOutputFileName)) return true;
+  ShowBuildFailure(kOpenError);
+  return false;
+}
+
 }  // namespace
+
+bool CheckOutputReplaceable() {
+  FileReplacement output;
+  if (!BeginOutput(&output)) return false;
+  output.Discard();
+  return true;
+}
 
 bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) {
   FileReplacement output;
-  if (!output.Begin(kOutputFileName)) {
-    ShowBuildFailure(kOpenError);
-    return false;
-  }
+  if (!BeginOutput(&output)) return false;
   FilePtr source;
   // The box comes first; the files are closed and the partial output removed once it is dismissed.
   auto fail = [&](const std::string& text) {

@@ -9,8 +9,10 @@
 
 #include "byte_source.h"
 #include "orv_format.h"
+#include "orv_json.h"
 #include "orv_layout.h"
 #include "orv_report.h"
+#include "orv_tables.h"
 
 namespace {
 
@@ -66,7 +68,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool source = CheckBuildSource(&bytes, &payloadEnd, &why);
   if (source && (payloadEnd < 56 || static_cast<std::size_t>(payloadEnd) > size)) std::abort();
   // The report is made of what was read: it must not trip on a half-read layout.
-  FormatOrvLayout(layout);
-  FormatSourceVerdict(layout, source, payloadEnd, why);
+  const std::string held = FormatOrvLayout(layout) + FormatOrvJson("f", layout, err, source);
+  FormatSourceVerdict(layout, source, payloadEnd, why, valid);
+
+  // The report that holds nothing reads the same rules and prints the same text.
+  OrvLayout counts;
+  std::string countsErr;
+  if (InspectOrvCounts(&bytes, &counts, &countsErr) != valid || countsErr != err) std::abort();
+  std::string streamed;
+  FileTables tables(&bytes, counts);
+  const TextSink sink = [&streamed](const std::string& piece) { streamed += piece; };
+  WriteOrvLayout(&tables, sink);
+  WriteOrvJson(&tables, "f", err, source, sink);
+  if (streamed != held) std::abort();
   return 0;
 }

@@ -217,6 +217,42 @@ TEST(OrvtoolBuildCutShort, UnreadableScriptIsAReadError) {
   EXPECT_FALSE(dir.Exists("out.orv"));
 }
 
+// Check foresees the output side as the build meets it: the same message and status, and nothing left.
+TEST(OrvtoolBuildCutShort, CheckFailsWhereTheBuildCannotWriteItsFile) {
+  const std::string script = "-1";
+  {
+    TempDir dir;
+    dir.Write("script.txt", Bytes(script.begin(), script.end()));
+    ASSERT_EQ(mkdir(dir.Path("out.orv").c_str(), 0700), 0);
+    for (const char* command : {"check", "build"}) {
+      const ToolRun run = RunOrvtool({command}, dir.Path());
+      EXPECT_EQ(run.status, 1) << command;
+      EXPECT_EQ(run.err, "Error opening out.orv, aborting.\n") << command;
+      EXPECT_EQ(std::string::npos, run.out.find("would be")) << command << run.out;
+    }
+    EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
+  }
+  // Root writes into any folder; the owner of a read-only folder into none.
+  const std::string runner = geteuid() == 0 ? AsOtherUser() : "";
+  if (geteuid() == 0 && runner.empty()) GTEST_SKIP() << "cannot run orvtool as another user here (needs setpriv)";
+  TempDir dir;
+  dir.Write("script.txt", Bytes(script.begin(), script.end()));
+  ASSERT_EQ(chmod(dir.Path("script.txt").c_str(), 0644), 0);
+  ASSERT_EQ(chmod(dir.path().c_str(), 0555), 0);
+  for (const char* command : {"check", "build"}) {
+    const ToolRun run = RunOrvtool({command}, dir.Path(), runner);
+    EXPECT_EQ(run.status, 1) << command;
+    EXPECT_EQ(run.err, "Error opening out.orv, aborting.\n") << command;
+  }
+  // Once the folder may be written, the check passes and leaves it as it was.
+  ASSERT_EQ(chmod(dir.path().c_str(), 0777), 0);
+  const ToolRun run = RunOrvtool({"check"}, dir.Path(), runner);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(std::string::npos, run.out.find("out.orv would be 56 bytes")) << run.out;
+  EXPECT_FALSE(dir.Exists("out.orv"));
+  EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
+}
+
 TEST(OrvtoolBuildCutShort, PipesAreRefusedWithoutWaiting) {
   TempDir dir;
   ASSERT_EQ(mkfifo(dir.Path("script.txt").c_str(), 0600), 0);

@@ -78,20 +78,65 @@ TEST(OrvTrace, PlaysTheWorkedExamples) {
 // leading row.
 TEST(OrvTrace, FollowsAFileNoBuildMade) {
   const Bytes bytes = MakeOrv(1, {0, 2, 0, 1, 3, 0}, {76, 0, 0, 76, 0, 112, 106, 0, 0}, 30);
+  // The leading row is read by state 0, like every other row: event 3 sends the player back to it.
   EXPECT_EQ(
-      "start: the leading row sends every event to chunk 1\n"
+      "start: state 0 sends event 0 \"Cruising\" to chunk 1\n"
+      "chunk 1: state 0, of no entry, 30 bytes\n"
+      "  event 0 \"Cruising\": state 0 sends it to chunk 1\n"
       "chunk 1: state 0, of no entry, 30 bytes\n"
       "  event 3 \"caps alive, fght dead\": state 0 sends it to row 0, the leading row\n"
-      "start: the leading row sends every event to chunk 1\n"
+      "start: event 9 is not in state 0, on to the next row, chunk 1\n"
       "chunk 1: state 0, of no entry, 30 bytes\n"
       "  event 9: not in state 0, on to the next row, row 2, the trailing row\n"
       "end\n",
-      Trace(bytes, {"3", "9"}));
+      Trace(bytes, {"0", "3", "9"}));
+  EXPECT_EQ(
+      "start: state 0 sends event 3 \"caps alive, fght dead\" to row 0, the leading row\n"
+      "end: state 0 sends it back to the leading row, which the player then never leaves, 3 chunk ends given go "
+      "unused\n",
+      Trace(bytes, {"3*2", "9"}));
 
   const OrvLayout layout = Checked(bytes);
   const std::string dot = GraphOrv(OrvFlow(layout), "odd.orv");
   EXPECT_NE(std::string::npos, dot.find("  r1 [label=\"row 1\\nstate 0, 30 bytes\"];\n")) << dot;
   EXPECT_NE(std::string::npos, dot.find("  r1 -> start [label=\"caps alive, fght dead\"];\n")) << dot;
+  EXPECT_NE(std::string::npos, dot.find("  start -> r1 [label=\"Cruising\\nany other event\"];\n")) << dot;
+  EXPECT_NE(std::string::npos, dot.find("  start -> start [label=\"caps alive, fght dead\"];\n")) << dot;
+}
+
+// The player takes a state's first pair for an event, however many pairs the state has and however it
+// finds them.
+TEST(OrvFlow, TakesTheFirstPairOfAnEventInStatesSmallAndLarge) {
+  for (std::int32_t pairs : {3, 40}) {
+    // State 1 governs chunk 1; its pairs send events 20, 21, ... to the trailing row, but event 3 comes
+    // twice: to chunk 1 first, to the trailing row later. Event 4 comes last.
+    std::vector<std::int32_t> words = {0, 0, 0, pairs};
+    for (std::int32_t k = 0; k < pairs; ++k) {
+      const std::int32_t event = k == 1 ? 3 : k == pairs - 2 ? 3 : k == pairs - 1 ? 4 : 20 + k;
+      words.push_back(event);
+      words.push_back(event == 3 && k == 1 ? 1 : 2);
+    }
+    const std::int32_t h = 16 + 4 * static_cast<std::int32_t>(words.size()) + 36;
+    const OrvLayout layout = Checked(MakeOrv(2, words, {h, 0, 0, h, 1, 112, h + 30, 0, 0}, 30));
+    const OrvFlow flow(layout);
+    EXPECT_EQ(1, flow.FirstPair(1, 3)) << pairs;
+    EXPECT_EQ(pairs - 1, flow.FirstPair(1, 4)) << pairs;
+    EXPECT_EQ(-1, flow.FirstPair(1, 5)) << pairs;
+    EXPECT_EQ(1, flow.Next(1, 3).row) << pairs;
+    EXPECT_TRUE(flow.Next(1, 4).byPair) << pairs;
+    EXPECT_EQ(2, flow.Next(1, 5).row) << pairs;
+    EXPECT_FALSE(flow.Next(1, 5).byPair) << pairs;
+    // The later pair of event 3 is never followed, so the graph does not draw it.
+    const std::string dot = GraphOrv(flow, "big.orv");
+    EXPECT_NE(std::string::npos, dot.find("  r1 -> r1 [label=\"caps alive, fght dead\"];\n")) << dot;
+  }
+}
+
+// A file name in a local code page is no UTF-8: dot would warn of the raw bytes.
+TEST(OrvGraph, WritesTextThatIsNotUtf8WithReplacementCharacters) {
+  const std::string dot = GraphOrv(OrvFlow(Checked(TwoEventBuild())), "caf\xe9 \"1\".orv");
+  EXPECT_NE(std::string::npos, dot.find("  label=\"caf\xef\xbf\xbd \\\"1\\\".orv\";\n")) << dot;
+  EXPECT_EQ(std::string::npos, dot.find("caf\xe9")) << dot;
 }
 
 TEST(OrvTrace, ReadsEventWords) {

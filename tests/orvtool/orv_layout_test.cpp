@@ -12,11 +12,17 @@ namespace {
 
 constexpr std::int32_t kHuge = std::numeric_limits<std::int32_t>::max();
 
+// The verdict of the reading that holds the tables, which the one that holds nothing must share.
 std::string Inspect(Bytes bytes, OrvLayout* layout = nullptr) {
   MemorySource source(std::move(bytes));
   OrvLayout local;
   std::string err;
-  if (InspectOrv(&source, layout != nullptr ? layout : &local, &err)) return "ok";
+  const bool held = InspectOrv(&source, layout != nullptr ? layout : &local, &err);
+  OrvLayout counts;
+  std::string countsErr;
+  EXPECT_EQ(held, InspectOrvCounts(&source, &counts, &countsErr));
+  EXPECT_EQ(err, countsErr);
+  if (held) return "ok";
   EXPECT_FALSE(err.empty());
   return err;
 }

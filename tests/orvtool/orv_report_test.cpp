@@ -48,9 +48,9 @@ TEST(OrvReport, NotesWhenABuildWouldTakeOtherBytesThanThePayloadArea) {
   EXPECT_EQ(
       "build source: yes, payload 12 bytes from byte 56 to 68\n"
       "  note: the file's own payload area is bytes 68 to 98; a build would take bytes 56 to 68 instead\n",
-      FormatSourceVerdict(Layout(bytes), true, end, why));
+      FormatSourceVerdict(Layout(bytes), true, end, why, true));
   EXPECT_EQ("build source: yes, payload 0 bytes from byte 56 to 56\n",
-            FormatSourceVerdict(Layout(EmptyBuild()), true, 56, ""));
+            FormatSourceVerdict(Layout(EmptyBuild()), true, 56, "", true));
 }
 
 TEST(FileSource, ReadsAcrossBlocksAsMemoryDoes) {

@@ -1,6 +1,8 @@
 // The orvtool program itself: exit statuses, which stream gets what, and -C.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <string>
 #include <vector>
 
@@ -60,7 +62,10 @@ TEST(OrvtoolInfo, ExitsByTheLayoutVerdict) {
   dir.Write("good.orv", TwoEventBuild());
   ToolRun run = RunOrvtool({"info", "good.orv"}, dir.Path());
   EXPECT_EQ(0, run.status) << run.err;
-  EXPECT_TRUE(Has(run.out, "build source: no, stateCount is 9, not 1\nlayout: ok\n")) << run.out;
+  EXPECT_TRUE(Has(run.out,
+                  "build source: no, it is a built file of 4 pieces (stateCount 9); only single-state files are "
+                  "sources\nlayout: ok\n"))
+      << run.out;
   EXPECT_EQ("", run.err);
 
   Bytes broken = TwoEventBuild();
@@ -69,12 +74,46 @@ TEST(OrvtoolInfo, ExitsByTheLayoutVerdict) {
   run = RunOrvtool({"info", "broken.orv"}, dir.Path());
   EXPECT_EQ(1, run.status);
   EXPECT_TRUE(Has(run.out, "payload: 120 bytes")) << run.out;
-  EXPECT_TRUE(Has(run.out, "layout: broken\n")) << run.out;
+  EXPECT_TRUE(Has(run.out, "build source: no, stateCount is 9, not 1\nlayout: broken\n")) << run.out;
   EXPECT_EQ("orvtool info: broken.orv: row 1: scaledLength 111, expected 112 for a chunk of 30 bytes\n", run.err);
 
   run = RunOrvtool({"info", "missing.orv"}, dir.Path());
   EXPECT_EQ(2, run.status);
   EXPECT_TRUE(Has(run.err, "orvtool info: cannot open 'missing.orv'")) << run.err;
+}
+
+// Words the layout has as 0 but a build never looks at: named, yet the file stays sound.
+TEST(OrvtoolInfo, WarnsOfNonZeroWordsInTextAndJson) {
+  TempDir dir;
+  Bytes bytes = TwoEventBuild();
+  SetWord(&bytes, 4, 7);
+  SetWord(&bytes, 28, -2);  // state 1's leading word
+  SetWord(&bytes, 68, 5);   // state 3's
+  SetWord(&bytes, 84, 6);   // state 4's
+  dir.Write("odd.orv", bytes);
+  const char* const warnings[] = {"the word at byte 4 is 7, not 0",
+                                  "state 1's leading word is -2, not 0; 2 more states have one that is not 0"};
+  ToolRun run = RunOrvtool({"info", "odd.orv"}, dir.Path());
+  EXPECT_EQ(0, run.status) << run.err;
+  EXPECT_TRUE(
+      Has(run.out, std::string("sources\nwarning: ") + warnings[0] + "\nwarning: " + warnings[1] + "\nlayout: ok\n"))
+      << run.out;
+  EXPECT_EQ("", run.err);
+
+  run = RunOrvtool({"info", "--json", "odd.orv"}, dir.Path());
+  EXPECT_EQ(0, run.status) << run.err;
+  const nlohmann::json report = nlohmann::json::parse(run.out);
+  EXPECT_EQ(true, report["valid"]);
+  EXPECT_EQ(nlohmann::json(warnings), report["warnings"]);
+
+  SetWord(&bytes, 28, 0);
+  SetWord(&bytes, 68, 0);
+  SetWord(&bytes, 4, 0);
+  dir.Write("odd.orv", bytes);
+  run = RunOrvtool({"info", "--json", "odd.orv"}, dir.Path());
+  EXPECT_EQ(nlohmann::json({"state 4's leading word is 6, not 0"}), nlohmann::json::parse(run.out)["warnings"]);
+  run = RunOrvtool({"info", "odd.orv"}, dir.Path());
+  EXPECT_FALSE(Has(run.out, "byte 4")) << run.out;
 }
 
 TEST(OrvtoolBuild, ProgressOnStdoutAndFailuresOnStderr) {

@@ -1,5 +1,5 @@
-// `orvtool check [-C DIR]`: a build up to the point where it would write out.orv, and what that file
-// would hold and do. Writes nothing.
+// `orvtool check [-C DIR]`: a build up to the point where it would write out.orv, whether it could write
+// it there, and what that file would hold and do. Leaves nothing written.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,6 +10,7 @@
 #include "error_box.h"
 #include "error_count.h"
 #include "orv_flow.h"
+#include "orv_writer.h"
 #include "subtools.h"
 
 int RunCheckCommand(const std::vector<std::string>& args) {
@@ -23,8 +24,11 @@ int RunCheckCommand(const std::vector<std::string>& args) {
   // the build there, so it stops the check too.
   const bool planned = PlanBuild(&plan);
   if (planned && !plan.tables->PlaceInFile(&err)) ShowErrorBox(err);
+  // Then the output side, as the build would begin to write: a folder named out.orv, a folder that may
+  // not be written.
+  const bool replaceable = planned && err.empty() && CheckOutputReplaceable();
   std::fflush(stdout);
-  if (!planned || !err.empty()) {
+  if (!replaceable) {
     if (ErrorBoxCount() == errorsBefore) std::fprintf(stderr, "orvtool check: the build failed without a message\n");
     return kExitFailed;
   }

@@ -15,6 +15,6 @@ int RunGraphCommand(const std::vector<std::string>& args) {
   OrvLayout layout;
   const int status = ReadSoundOrv("graph", args[0], &layout);
   if (status != kExitOk) return status;
-  std::fputs(GraphOrv(OrvFlow(layout), args[0]).c_str(), stdout);
+  WriteGraph(OrvFlow(layout), args[0], [](const std::string& text) { std::fputs(text.c_str(), stdout); });
   return kExitOk;
 }

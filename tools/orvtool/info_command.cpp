@@ -1,4 +1,5 @@
-// `orvtool info [--json] FILE`: shows an ORV file and checks its layout.
+// `orvtool info [--json] FILE`: shows an ORV file and checks its layout. The file is walked again for
+// each rule and for the report, which is printed as it is made: memory stays flat whatever its counts.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "orv_json.h"
 #include "orv_layout.h"
 #include "orv_report.h"
+#include "orv_tables.h"
 #include "read_orv_file.h"
 #include "subtools.h"
 
@@ -28,16 +30,22 @@ int RunInfoCommand(const std::vector<std::string>& args) {
 
   OrvLayout layout;
   std::string fault;
-  const bool valid = InspectOrv(&file, &layout, &fault);
+  const bool valid = InspectOrvCounts(&file, &layout, &fault);
   std::int32_t payloadEnd = 0;
   std::string why;
   const bool source = CheckBuildSource(&file, &payloadEnd, &why);
 
-  const std::string text = json ? FormatOrvJson(path, layout, valid ? std::string() : fault, source)
-                                : "file: " + path + "\n" + FormatOrvLayout(layout) +
-                                      FormatSourceVerdict(layout, source, payloadEnd, why) +
-                                      (valid ? "layout: ok\n" : "layout: broken\n");
-  std::fputs(text.c_str(), stdout);
+  const TextSink out = [](const std::string& text) { std::fputs(text.c_str(), stdout); };
+  FileTables tables(&file, layout);
+  if (json) {
+    WriteOrvJson(&tables, path, valid ? std::string() : fault, source, out);
+  } else {
+    out("file: " + path + "\n");
+    WriteOrvLayout(&tables, out);
+    out(FormatSourceVerdict(layout, source, payloadEnd, why, valid));
+    for (const std::string& warning : LayoutWarnings(layout)) out("warning: " + warning + "\n");
+    out(valid ? "layout: ok\n" : "layout: broken\n");
+  }
   std::fflush(stdout);
   if (valid) return kExitOk;
   ReportBrokenLayout("info", path, fault);

@@ -1,5 +1,14 @@
 #include "orv_flow.h"
 
+#include <algorithm>
+
+namespace {
+
+// Up to this many pairs a state is searched from its start; beyond, through a sorted index.
+constexpr std::size_t kPairsSearched = 16;
+
+}  // namespace
+
 OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.rows.size(), -1) {
   // Rows are counted as int here, as chunk indices are; the layout check keeps them within the table.
   auto stateOf = [&layout](int row) { return layout.rows[static_cast<std::size_t>(row)].stateIndex; };
@@ -38,6 +47,40 @@ OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.
     lastEntry = e;
     r = q + 1;
   }
+
+  for (std::size_t s = 0; s < layout.states.size(); ++s) {
+    const std::vector<OrvPair>& pairs = layout.states[s].pairs;
+    if (pairs.size() <= kPairsSearched) continue;
+    std::vector<FirstOfEvent>& index = firstPairs_[s];
+    index.reserve(pairs.size());
+    for (std::size_t k = 0; k < pairs.size(); ++k) index.push_back({pairs[k].eventId, static_cast<int>(k)});
+    // Stable, so the first pair of an event stays ahead of its later ones, which are then dropped.
+    std::stable_sort(index.begin(), index.end(),
+                     [](const FirstOfEvent& a, const FirstOfEvent& b) { return a.eventId < b.eventId; });
+    index.erase(std::unique(index.begin(), index.end(),
+                            [](const FirstOfEvent& a, const FirstOfEvent& b) { return a.eventId == b.eventId; }),
+                index.end());
+    index.shrink_to_fit();
+  }
+
+  // Asked at every pass of the leading row, so found once.
+  if (!layout.states.empty())
+    for (const OrvPair& pair : layout.states[0].pairs)
+      everyEventToRowOne_ = everyEventToRowOne_ && pair.chunkIndex == 1;
+}
+
+int OrvFlow::FirstPair(std::size_t state, std::int32_t eventId) const {
+  const auto indexed = firstPairs_.find(state);
+  if (indexed != firstPairs_.end()) {
+    const std::vector<FirstOfEvent>& index = indexed->second;
+    const auto found = std::lower_bound(index.begin(), index.end(), eventId,
+                                        [](const FirstOfEvent& a, std::int32_t id) { return a.eventId < id; });
+    return found != index.end() && found->eventId == eventId ? found->pair : -1;
+  }
+  const std::vector<OrvPair>& pairs = layout_.states[state].pairs;
+  for (std::size_t k = 0; k < pairs.size(); ++k)
+    if (pairs[k].eventId == eventId) return static_cast<int>(k);
+  return -1;
 }
 
 const FlowEntry* OrvFlow::EntryOf(int row) const {
@@ -61,12 +104,11 @@ FlowStep OrvFlow::Next(int row, std::int32_t eventId) const {
   step.row = row + 1;
   // Only the leading row of a file without states can lack one.
   if (step.stateIndex < 0 || static_cast<std::size_t>(step.stateIndex) >= layout_.states.size()) return step;
-  for (const OrvPair& pair : layout_.states[static_cast<std::size_t>(step.stateIndex)].pairs) {
-    if (pair.eventId != eventId) continue;
-    step.row = pair.chunkIndex;
-    step.byPair = true;
-    return step;
-  }
+  const std::size_t state = static_cast<std::size_t>(step.stateIndex);
+  const int pair = FirstPair(state, eventId);
+  if (pair < 0) return step;
+  step.row = layout_.states[state].pairs[static_cast<std::size_t>(pair)].chunkIndex;
+  step.byPair = true;
   return step;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "event_label.h"
@@ -43,8 +44,15 @@ class OrvFlow {
   std::int64_t RowLength(int row) const;
 
   // At the end of `row` with `eventId` current: the row of the state's first pair for that event, or
-  // else the next row.
+  // else the next row. The leading row is read by state 0 as every other row by its own.
   FlowStep Next(int row, std::int32_t eventId) const;
+
+  // The place in state `state`'s pairs of the first one for the event, or -1; the player takes that one
+  // and never a later one. Constant time for a few pairs, logarithmic for many.
+  int FirstPair(std::size_t state, std::int32_t eventId) const;
+
+  // Whether the leading row sends every event to row 1, as state 0 of a built file does.
+  bool EveryEventStartsAtRowOne() const { return everyEventToRowOne_; }
 
  private:
   const OrvLayout& layout_;
@@ -53,6 +61,14 @@ class OrvFlow {
   std::int64_t RowsLength(int from, int to) const;
 
   std::vector<int> entryOfRow_;  // index into entries_, or -1
+
+  // For a state of many pairs: its first pair of each event, sorted by event.
+  struct FirstOfEvent {
+    std::int32_t eventId;
+    int pair;
+  };
+  std::unordered_map<std::size_t, std::vector<FirstOfEvent>> firstPairs_;
+  bool everyEventToRowOne_ = true;
 };
 
 // `"Combat" Loop`, `event 9 Begin`, or `entry 3` when the event cannot be told; with the name unquoted

@@ -7,8 +7,11 @@
 #include <string>
 
 #include "orv_flow.h"
+#include "orv_tables.h"
 
-// `title` labels the graph, usually the file's name.
+// `title` labels the graph, usually the file's name. Written a line at a time.
+void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& out);
+// The same as one text.
 std::string GraphOrv(const OrvFlow& flow, const std::string& title);
 
 #endif  // ORVTOOL_ORV_GRAPH_H_

@@ -6,9 +6,14 @@
 #include <string>
 
 #include "orv_layout.h"
+#include "orv_tables.h"
 
 // `fault` is empty for a valid file. Text that is not UTF-8 (a path in a local code page) is kept
-// readable with replacement characters rather than refused.
+// readable with replacement characters rather than refused. Written as the tables are walked, so
+// nothing of it is held.
+void WriteOrvJson(OrvTables* tables, const std::string& path, const std::string& fault, bool acceptableAsSource,
+                  const TextSink& out);
+// The same for a layout held in memory, as one text.
 std::string FormatOrvJson(const std::string& path, const OrvLayout& layout, const std::string& fault,
                           bool acceptableAsSource);
 

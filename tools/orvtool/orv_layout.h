@@ -30,11 +30,16 @@ struct OrvLayout {
   bool haveStateCount = false;
   std::int32_t zeroWord = 0;
   std::int32_t stateCount = 0;
-  std::vector<OrvState> states;  // the complete records read, in order
+  std::vector<OrvState> states;  // the complete records read, in order, where they are held
+  std::size_t statesRead = 0;    // how many complete records were read, held or not
+  // States whose leading word is not the layout's 0: how many, and the first of them.
+  std::int64_t nonZeroStateWords = 0;
+  std::size_t firstNonZeroState = 0;
+  std::int32_t firstNonZeroWord = 0;
   bool haveChunkCount = false;
   std::int32_t chunkCount = 0;
-  bool haveRows = false;  // all chunkCount rows were read
-  std::vector<ChunkRow> rows;
+  bool haveRows = false;           // all chunkCount rows were read
+  std::vector<ChunkRow> rows;      // where they are held
   std::uint64_t headerLength = 0;  // H; set with haveRows
 
   // The bytes from row `from`'s dataOffset up to row `to`'s: a chunk's length is RowsLength(r, r + 1).
@@ -43,6 +48,20 @@ struct OrvLayout {
     return static_cast<std::int64_t>(rows[to].dataOffset) - rows[from].dataOffset;
   }
 };
+
+// What a walk of the header hands on, a record at a time, so that a reader need hold none of them.
+class OrvVisitor {
+ public:
+  virtual ~OrvVisitor() = default;
+  virtual void OnState(std::size_t /*index*/, const OrvState& /*state*/) {}  // its pairs follow
+  virtual void OnPair(std::size_t /*state*/, const OrvPair& /*pair*/) {}
+  virtual void OnRow(std::size_t /*index*/, const ChunkRow& /*row*/) {}
+};
+
+// Walks the header as ReadOrvLayout does, with the same faults, filling everything in *layout but the
+// states and rows: those go to the visitor (which may be null), so memory stays the same whatever the
+// file's counts.
+bool WalkOrvLayout(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::string* err);
 
 // Walks the header. False, with the fault in *err, when the magic is wrong or the counts do not fit the
 // file; counts are weighed against the file size before anything is read or reserved for them.
@@ -53,6 +72,13 @@ bool CheckOrvLayout(const OrvLayout& layout, std::string* err);
 
 // Reads and checks; false with the first rule broken.
 bool InspectOrv(ByteSource* in, OrvLayout* layout, std::string* err);
+
+// The same, holding no state or row: *layout gets the counts, and the file is read again for each rule.
+bool InspectOrvCounts(ByteSource* in, OrvLayout* layout, std::string* err);
+
+// The words read that are not the 0 the layout has there: byte 4 and the states' leading words. They
+// break no rule, as a build reads such a source all the same, so they are warnings, one text each.
+std::vector<std::string> LayoutWarnings(const OrvLayout& layout);
 
 // Whether a build accepts the file as a source, and the payload it would take from it: bytes 56 up to
 // the offset in the word at byte 44, which the file must hold in full. On refusal *why says which test

@@ -13,73 +13,103 @@ std::string Plural(std::int64_t n, const char* one, const char* many) {
   return to_string(n) + " " + (n == 1 ? one : many);
 }
 
-void AppendHeader(const OrvLayout& layout, std::string* out) {
-  *out += "header\n";
+std::string Header(const OrvLayout& layout) {
   char magic[16];
   std::snprintf(magic, sizeof magic, "0x%08x", static_cast<unsigned>(layout.magic));
-  *out += std::string("  magic       ") + magic + "\n";
-  if (!layout.haveStateCount) return;
-  *out += "  zero word   " + to_string(layout.zeroWord) + "\n";
-  *out += "  stateCount  " + to_string(layout.stateCount) + "\n";
-}
-
-void AppendStates(const OrvLayout& layout, std::string* out) {
-  *out += "states\n";
-  for (std::size_t s = 0; s < layout.states.size(); ++s) {
-    const OrvState& state = layout.states[s];
-    *out += "  state " + to_string(s) + ": " + Plural(state.pairCount, "pair", "pairs");
-    if (state.zeroWord != 0) *out += " (leading word " + to_string(state.zeroWord) + ", not 0)";
-    *out += "\n";
-    for (const OrvPair& pair : state.pairs) {
-      *out += "    " + EventLabel(pair.eventId) + " -> chunk " + to_string(pair.chunkIndex) + "\n";
-    }
-  }
-}
-
-void AppendRows(const OrvLayout& layout, std::string* out) {
-  const std::vector<ChunkRow>& rows = layout.rows;
-  *out += "chunk table: " + Plural(layout.chunkCount, "row", "rows") + ", header length " +
-          to_string(layout.headerLength) + "\n";
-  *out += "  row  dataOffset  stateIndex  scaledLength      length\n";
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    const ChunkRow& row = rows[r];
-    char line[128];
-    int used = std::snprintf(line, sizeof line, "  %3zu  %10d  %10d  %12d", r, static_cast<int>(row.dataOffset),
-                             static_cast<int>(row.stateIndex), static_cast<int>(row.scaledLength));
-    // A row's length runs to the next row's offset; the trailing row has none.
-    if (r + 1 < rows.size() && used > 0 && static_cast<std::size_t>(used) < sizeof line) {
-      const long long length = layout.RowsLength(r, r + 1);
-      std::snprintf(line + used, sizeof line - static_cast<std::size_t>(used), "  %10lld", length);
-    }
-    *out += line;
-    if (r == 0) *out += "  leading";
-    if (r + 1 == rows.size()) *out += "              trailing";
-    *out += "\n";
-  }
-  *out += "payload: " + Plural(static_cast<std::int64_t>(layout.fileSize - layout.headerLength), "byte", "bytes") +
-          ", from byte " + to_string(layout.headerLength) + " to " + to_string(layout.fileSize) + "\n";
-}
-
-}  // namespace
-
-std::string FormatOrvLayout(const OrvLayout& layout) {
-  std::string out = "size: " + Plural(static_cast<std::int64_t>(layout.fileSize), "byte", "bytes") + "\n";
-  if (!layout.haveMagic) return out;
-  AppendHeader(layout, &out);
+  std::string out = std::string("header\n  magic       ") + magic + "\n";
   if (!layout.haveStateCount) return out;
-  AppendStates(layout, &out);
-  if (!layout.haveChunkCount) return out;
-  if (!layout.haveRows) {
-    out += "chunk table: " + Plural(layout.chunkCount, "row", "rows") + "\n";
-    return out;
-  }
-  AppendRows(layout, &out);
+  out += "  zero word   " + to_string(layout.zeroWord) + "\n";
+  out += "  stateCount  " + to_string(layout.stateCount) + "\n";
   return out;
 }
 
+// States as they come; each row once the next one gives its length.
+class TextReport : public OrvVisitor {
+ public:
+  TextReport(const OrvLayout& layout, const TextSink& out) : layout_(layout), out_(out) {}
+
+  void OnState(std::size_t index, const OrvState& state) override {
+    std::string line = "  state " + to_string(index) + ": " + Plural(state.pairCount, "pair", "pairs");
+    if (state.zeroWord != 0) line += " (leading word " + to_string(state.zeroWord) + ", not 0)";
+    out_(line + "\n");
+  }
+  void OnPair(std::size_t, const OrvPair& pair) override {
+    out_("    " + EventLabel(pair.eventId) + " -> chunk " + to_string(pair.chunkIndex) + "\n");
+  }
+  void OnRow(std::size_t index, const ChunkRow& row) override {
+    if (index == 0) {
+      out_("chunk table: " + Plural(layout_.chunkCount, "row", "rows") + ", header length " +
+           to_string(layout_.headerLength) + "\n");
+      out_("  row  dataOffset  stateIndex  scaledLength      length\n");
+    } else {
+      // A row's length runs to the next row's offset.
+      PrintRow(static_cast<std::int64_t>(row.dataOffset) - last_.dataOffset);
+    }
+    last_ = row;
+    lastIndex_ = index;
+  }
+
+  // The trailing row, which has no length.
+  void Finish() { PrintRow(-1); }
+
+ private:
+  void PrintRow(long long length) {
+    char line[128];
+    int used =
+        std::snprintf(line, sizeof line, "  %3zu  %10d  %10d  %12d", lastIndex_, static_cast<int>(last_.dataOffset),
+                      static_cast<int>(last_.stateIndex), static_cast<int>(last_.scaledLength));
+    if (length >= 0 && used > 0 && static_cast<std::size_t>(used) < sizeof line)
+      std::snprintf(line + used, sizeof line - static_cast<std::size_t>(used), "  %10lld", length);
+    std::string text = line;
+    if (lastIndex_ == 0) text += "  leading";
+    if (length < 0) text += "              trailing";
+    out_(text + "\n");
+  }
+
+  const OrvLayout& layout_;
+  const TextSink& out_;
+  ChunkRow last_;
+  std::size_t lastIndex_ = 0;
+};
+
+}  // namespace
+
+void WriteOrvLayout(OrvTables* tables, const TextSink& out) {
+  const OrvLayout& layout = tables->layout();
+  out("size: " + Plural(static_cast<std::int64_t>(layout.fileSize), "byte", "bytes") + "\n");
+  if (!layout.haveMagic) return;
+  out(Header(layout));
+  if (!layout.haveStateCount) return;
+  out("states\n");
+  TextReport report(layout, out);
+  tables->Walk(&report);
+  if (!layout.haveChunkCount) return;
+  if (!layout.haveRows) {
+    out("chunk table: " + Plural(layout.chunkCount, "row", "rows") + "\n");
+    return;
+  }
+  report.Finish();
+  out("payload: " + Plural(static_cast<std::int64_t>(layout.fileSize - layout.headerLength), "byte", "bytes") +
+      ", from byte " + to_string(layout.headerLength) + " to " + to_string(layout.fileSize) + "\n");
+}
+
+std::string FormatOrvLayout(const OrvLayout& layout) {
+  std::string text;
+  HeldTables tables(layout);
+  WriteOrvLayout(&tables, [&text](const std::string& piece) { text += piece; });
+  return text;
+}
+
 std::string FormatSourceVerdict(const OrvLayout& layout, bool acceptable, std::int32_t payloadEnd,
-                                const std::string& why) {
-  if (!acceptable) return "build source: no, " + why + "\n";
+                                const std::string& why, bool layoutValid) {
+  if (!acceptable) {
+    // What a build writes has 2n + 1 states for its n pieces; refusing it is no fault of the file.
+    const std::int32_t states = layout.stateCount;
+    if (layoutValid && layout.haveStateCount && states >= 3 && states % 2 == 1)
+      return "build source: no, it is a built file of " + Plural((states - 1) / 2, "piece", "pieces") +
+             " (stateCount " + to_string(states) + "); only single-state files are sources\n";
+    return "build source: no, " + why + "\n";
+  }
   const std::int32_t start = orv::kSourcePayloadStart;
   std::string out = "build source: yes, payload " + Plural(payloadEnd - start, "byte", "bytes") + " from byte " +
                     to_string(start) + " to " + to_string(payloadEnd) + "\n";

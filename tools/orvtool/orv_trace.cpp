@@ -33,8 +33,25 @@ std::string ChunkLine(const OrvFlow& flow, int row) {
   return line + ", " + to_string(flow.RowLength(row)) + " bytes\n";
 }
 
-std::string StartLine(const OrvFlow& flow) {
-  return "start: the leading row sends every event to " + RowName(flow, 1) + "\n";
+// The leading row holds no bytes: the player passes it at once, by state 0, with the event that the next
+// chunk end will have. False when state 0 sends that event back to the leading row, which the player
+// would then never leave.
+bool PassLeadingRow(const OrvFlow& flow, std::int32_t eventId, int* row,
+                    const std::function<void(const std::string& line)>& emit) {
+  const FlowStep step = flow.Next(0, eventId);
+  if (flow.EveryEventStartsAtRowOne())
+    emit("start: the leading row sends every event to " + RowName(flow, 1) + "\n");
+  else if (step.byPair)
+    emit("start: state 0 sends " + EventLabel(eventId) + " to " + RowName(flow, step.row) + "\n");
+  else
+    emit("start: " + EventLabel(eventId) + " is not in state 0, on to the next row, " + RowName(flow, 1) + "\n");
+  *row = step.row;
+  return step.row != 0;
+}
+
+std::string Unused(std::int64_t left) {
+  if (left == 0) return "";
+  return ", " + to_string(left) + (left == 1 ? " chunk end given goes unused" : " chunk ends given go unused");
 }
 
 }  // namespace
@@ -55,33 +72,41 @@ void TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events,
               const std::function<void(const std::string& line)>& emit) {
   std::int64_t left = 0;
   for (const TraceEvent& event : events) left += event.count;
+  // The event of the next chunk end; once all are used, the last one stays current.
+  std::size_t at = 0;
+  std::int64_t usedOfAt = 0;
+  auto current = [&]() -> std::int32_t {
+    while (at < events.size() && usedOfAt >= events[at].count) {
+      ++at;
+      usedOfAt = 0;
+    }
+    if (at < events.size()) return events[at].eventId;
+    return events.empty() ? 0 : events.back().eventId;
+  };
 
-  emit(StartLine(flow));
-  int row = 1;
-  for (const TraceEvent& event : events) {
-    for (std::int64_t i = 0; i < event.count && row != flow.trailingRow(); ++i, --left) {
+  int row = 0;
+  while (row == 0) {
+    if (!PassLeadingRow(flow, current(), &row, emit)) {
+      emit("end: state 0 sends it back to the leading row, which the player then never leaves" + Unused(left) + "\n");
+      return;
+    }
+    for (; left > 0 && row != 0 && row != flow.trailingRow(); --left, ++usedOfAt) {
+      const std::int32_t eventId = current();
       emit(ChunkLine(flow, row));
-      const FlowStep step = flow.Next(row, event.eventId);
-      const std::string who = "  " + EventLabel(event.eventId) + ": ";
+      const FlowStep step = flow.Next(row, eventId);
+      const std::string who = "  " + EventLabel(eventId) + ": ";
       if (step.byPair)
         emit(who + "state " + to_string(step.stateIndex) + " sends it to " + RowName(flow, step.row) + "\n");
       else
         emit(who + "not in state " + to_string(step.stateIndex) + ", on to the next row, " + RowName(flow, step.row) +
              "\n");
       row = step.row;
-      // Only a file this tool did not build sends the music back to the leading row.
-      if (row == 0) {
-        emit(StartLine(flow));
-        row = 1;
-      }
     }
+    // Only a file this tool did not build sends the music back to the leading row.
   }
   if (row != flow.trailingRow()) {
     emit("next: " + ChunkLine(flow, row));
     return;
   }
-  std::string end = "end";
-  if (left > 0)
-    end += ", " + to_string(left) + (left == 1 ? " chunk end given goes unused" : " chunk ends given go unused");
-  emit(end + "\n");
+  emit("end" + Unused(left) + "\n");
 }

@@ -22,9 +22,10 @@ constexpr std::int64_t kMaxTraceCount = 1000000;
 // to kMaxTraceCount. False for anything else.
 bool ParseTraceEvent(const std::string& word, TraceEvent* event);
 
-// The player starts at the leading row, which sends every event to chunk 1, so chunk 1 plays first. At
-// the end of each chunk played the next event decides; after the last one the chunk that would play
-// next is shown. Reaching the trailing row ends the music. Each line goes to `emit` as it is made, so a
+// The player starts at the leading row, which holds no bytes: state 0 sends the first event on (a built
+// file sends every event to chunk 1), and no chunk end is used there. At the end of each chunk played the
+// next event decides; after the last one the chunk that would play next is shown. Reaching the trailing
+// row ends the music. Each line goes to `emit` as it is made, so a
 // long run of events is never held in memory.
 void TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events,
               const std::function<void(const std::string& line)>& emit);

@@ -1,0 +1,11 @@
+// A text as a double-quoted literal with backslash escapes, which both JSON and Graphviz DOT read:
+// bytes that are not UTF-8 (a path in a local code page) become replacement characters, so neither
+// refuses nor warns of the text.
+#ifndef ORVTOOL_QUOTED_TEXT_H_
+#define ORVTOOL_QUOTED_TEXT_H_
+
+#include <string>
+
+std::string QuotedText(const std::string& text);
+
+#endif  // ORVTOOL_QUOTED_TEXT_H_
