@@ -1,0 +1,95 @@
+// The diff of two hand-made files, read back through a sink that keeps every line: payloads told
+// apart by content past the first block read, a chunking change at equal content, and the leading
+// row's state.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "diff_report.h"
+#include "orv_diff.h"
+#include "orv_examples.h"
+
+namespace {
+
+struct Recorded : DiffSink {
+  std::vector<PieceDiff> pieces;
+  std::vector<std::string> transitions;  // "change: place, event: old -> new"
+  DiffCounts counts;
+  void Piece(const PieceDiff& piece) override { pieces.push_back(piece); }
+  void Transitions() override {}
+  void Transition(const TransitionDiff& t) override {
+    const char* change = t.change == DiffChange::kAdded     ? "added"
+                         : t.change == DiffChange::kRemoved ? "removed"
+                                                            : "changed";
+    transitions.push_back(std::string(change) + ": " + PlaceName(t) + ", " +
+                          (t.anyOtherEvent ? "other" : std::to_string(t.eventId)) + ": " + t.oldTarget + " -> " +
+                          t.newTarget);
+  }
+  void End(const DiffCounts& c) override { counts = c; }
+};
+
+Recorded Diff(Bytes oldBytes, Bytes newBytes) {
+  MemorySource oldSource(std::move(oldBytes)), newSource(std::move(newBytes));
+  OrvLayout oldLayout, newLayout;
+  std::string err;
+  EXPECT_TRUE(InspectOrv(&oldSource, &oldLayout, &err)) << err;
+  EXPECT_TRUE(InspectOrv(&newSource, &newLayout, &err)) << err;
+  const OrvFlow oldFlow(oldLayout), newFlow(newLayout);
+  Recorded sink;
+  DiffCounts counts;
+  EXPECT_TRUE(DiffOrv({oldFlow, &oldSource, "old"}, {newFlow, &newSource, "new"}, &sink, &counts, &err)) << err;
+  EXPECT_EQ(sink.counts.Same(), counts.Same());
+  return sink;
+}
+
+TEST(OrvDiff, TellsPayloadsApartByContentAnywhereInThem) {
+  const Bytes payload = PayloadPattern(70100, 3);
+  const Recorded same = Diff(BeginLoopBuild(payload), BeginLoopBuild(payload));
+  EXPECT_TRUE(same.counts.Same());
+  ASSERT_EQ(2u, same.pieces.size());
+  EXPECT_EQ("\"Cruising\" Begin", same.pieces[0].label);
+  EXPECT_EQ("\"Cruising\" Loop", same.pieces[1].label);
+  EXPECT_TRUE(same.pieces[1].payloadSame);
+  EXPECT_EQ(2, same.pieces[1].newSide.rowCount);
+  EXPECT_EQ(70000, same.pieces[1].newSide.bytes);
+
+  // The Loop's very last byte, well past the first block compared.
+  Bytes changed = payload;
+  changed.back() ^= 1;
+  const Recorded differs = Diff(BeginLoopBuild(payload), BeginLoopBuild(changed));
+  EXPECT_FALSE(differs.counts.Same());
+  EXPECT_EQ(1, differs.counts.piecesChanged);
+  EXPECT_TRUE(differs.pieces[0].payloadSame);
+  EXPECT_FALSE(differs.pieces[1].payloadSame);
+  EXPECT_EQ(DiffChange::kChanged, differs.pieces[1].change);
+  EXPECT_TRUE(differs.transitions.empty());
+}
+
+TEST(OrvDiff, ComparesTheStartAndTheChunkingOfEqualBytes) {
+  // The same 60-byte payload, the second event's pieces cut as the first's: only the leading row's
+  // state differs, sending event 0 to "Combat" Begin.
+  Bytes startsElsewhere = TwoEventBuild();
+  SetWord(&startsElsewhere, 24, 3);
+  const Recorded start = Diff(TwoEventBuild(), startsElsewhere);
+  EXPECT_EQ(0, start.counts.piecesChanged);
+  EXPECT_EQ(std::vector<std::string>{"changed: the start, 0: \"Cruising\" Begin -> \"Combat\" Begin"},
+            start.transitions);
+
+  // A Begin of 100 bytes in one chunk, then in two of 50 and 50 bytes: the same bytes, cut differently,
+  // with a state between the chunks the old file does not have.
+  const Bytes payload = PayloadPattern(70100, 9);
+  const Bytes twoChunks =
+      MakeOrv(5, {0, 1, 0, 1, 0, 0, 0, 1, 0, 3, 0, 0, 0, 1, 0, 3},
+              {152, 0, 0, 152, 1, 112, 202, 2, 112, 252, 3, 224000, 60252, 4, 37296, 70252, 0, 0}, payload);
+  const Recorded cut = Diff(BeginLoopBuild(payload), twoChunks);
+  ASSERT_EQ(2u, cut.pieces.size());
+  EXPECT_TRUE(cut.pieces[0].payloadSame);
+  EXPECT_EQ(DiffChange::kChanged, cut.pieces[0].change);
+  EXPECT_EQ(1, cut.pieces[0].oldSide.rowCount);
+  EXPECT_EQ(2, cut.pieces[0].newSide.rowCount);
+  EXPECT_EQ(DiffChange::kSame, cut.pieces[1].change);
+  EXPECT_TRUE(cut.transitions.empty()) << cut.transitions[0];
+}
+
+}  // namespace
