@@ -92,4 +92,19 @@ TEST(OrvDiff, ComparesTheStartAndTheChunkingOfEqualBytes) {
   EXPECT_TRUE(cut.transitions.empty()) << cut.transitions[0];
 }
 
+// Rows of no entry that share a state: each row is its own piece, and a change in the state they share
+// shows at every one of them.
+TEST(OrvDiff, RowsSharingAStateEachShowItsChange) {
+  auto rowsOfOneState = [](std::int32_t target) {
+    return MakeOrv(2, {0, 1, 0, 1, 0, 1, 0, target}, {96, 0, 0, 96, 1, 0, 106, 1, 0, 116, 0, 0}, 20);
+  };
+  const Recorded same = Diff(rowsOfOneState(1), rowsOfOneState(1));
+  EXPECT_TRUE(same.counts.Same());
+  ASSERT_EQ(2u, same.pieces.size());
+  EXPECT_EQ("row 2", same.pieces[1].label);
+  EXPECT_EQ((std::vector<std::string>{"changed: row 1 at its end, 0: row 1 -> row 2",
+                                      "changed: row 2 at its end, 0: row 1 -> row 2"}),
+            Diff(rowsOfOneState(1), rowsOfOneState(2)).transitions);
+}
+
 }  // namespace

@@ -143,56 +143,85 @@ bool ComparePiece(const DiffInput& oldFile, const FilePiece* oldPiece, const Dif
   return true;
 }
 
-// Where the player goes from one place of a file, by event: the first pair for each event in the row's
-// state (a later one is never followed), and, where the row's end leads out of its piece, the next row
-// for every other event.
-struct PlaceTargets {
-  std::map<std::int32_t, std::string> byEvent;
-  std::string anyOther;  // empty when running on stays within the piece
+// The state a row looks events up in, or -1 for none (no row, or the leading row of a file without
+// states).
+std::int32_t StateAt(const FilePieces& file, int row) {
+  if (row < 0) return -1;
+  const OrvLayout& layout = file.flow().layout();
+  const std::int32_t state = layout.rows[static_cast<std::size_t>(row)].stateIndex;
+  return state >= 0 && static_cast<std::size_t>(state) < layout.states.size() ? state : -1;
+}
+
+// Where each event leads from a state: its first pair for the event, as a later one is never followed.
+std::map<std::int32_t, std::string> TargetsOf(const FilePieces& file, std::int32_t state) {
+  std::map<std::int32_t, std::string> targets;
+  if (state < 0) return targets;
+  for (const OrvPair& pair : file.flow().layout().states[static_cast<std::size_t>(state)].pairs)
+    targets.emplace(pair.eventId, file.Target(pair.chunkIndex));
+  return targets;
+}
+
+struct EventDiff {
+  std::int32_t eventId;
+  std::string oldTarget, newTarget;  // empty where that state has no pair for the event
 };
 
-PlaceTargets TargetsAt(const FilePieces& file, int row, bool runsOut) {
-  PlaceTargets targets;
-  const OrvLayout& layout = file.flow().layout();
-  const std::int32_t stateIndex = layout.rows[static_cast<std::size_t>(row)].stateIndex;
-  // Only the leading row of a file without states can lack one.
-  if (stateIndex >= 0 && static_cast<std::size_t>(stateIndex) < layout.states.size()) {
-    for (const OrvPair& pair : layout.states[static_cast<std::size_t>(stateIndex)].pairs)
-      targets.byEvent.emplace(pair.eventId, file.Target(pair.chunkIndex));
+// The events two states send to different places, in the order of their ids.
+std::vector<EventDiff> CompareStates(const FilePieces& oldFile, std::int32_t oldState, const FilePieces& newFile,
+                                     std::int32_t newState) {
+  const std::map<std::int32_t, std::string> o = TargetsOf(oldFile, oldState);
+  const std::map<std::int32_t, std::string> n = TargetsOf(newFile, newState);
+  std::vector<EventDiff> diffs;
+  auto oi = o.begin();
+  auto ni = n.begin();
+  while (oi != o.end() || ni != n.end()) {
+    const bool takeOld = ni == n.end() || (oi != o.end() && oi->first <= ni->first);
+    const bool takeNew = oi == o.end() || (ni != n.end() && ni->first <= oi->first);
+    EventDiff diff{takeOld ? oi->first : ni->first, takeOld ? oi->second : std::string(),
+                   takeNew ? ni->second : std::string()};
+    if (diff.oldTarget != diff.newTarget) diffs.push_back(std::move(diff));
+    if (takeOld) ++oi;
+    if (takeNew) ++ni;
   }
-  if (runsOut) targets.anyOther = file.Target(row + 1);
-  return targets;
+  return diffs;
 }
 
 class TransitionCompare {
  public:
-  TransitionCompare(DiffSink* sink, DiffCounts* counts) : sink_(sink), counts_(counts) {}
+  TransitionCompare(const FilePieces& oldFile, const FilePieces& newFile, DiffSink* sink, DiffCounts* counts)
+      : old_(oldFile), new_(newFile), sink_(sink), counts_(counts) {}
 
   // Compares one place, given as the row each file looks the event up at (-1 where it has no such place).
-  void Place(const FilePieces& oldFile, int oldRow, const FilePieces& newFile, int newRow, DiffPlace place,
-             const std::string& piece) {
-    const bool runsOut = place != DiffPlace::kBetweenChunks;
-    const PlaceTargets o = oldRow >= 0 ? TargetsAt(oldFile, oldRow, runsOut) : PlaceTargets();
-    const PlaceTargets n = newRow >= 0 ? TargetsAt(newFile, newRow, runsOut) : PlaceTargets();
+  void Place(int oldRow, int newRow, DiffPlace place, const std::string& piece) {
     TransitionDiff diff;
     diff.place = place;
     diff.piece = piece;
-    auto oi = o.byEvent.begin();
-    auto ni = n.byEvent.begin();
-    while (oi != o.byEvent.end() || ni != n.byEvent.end()) {
-      const bool takeOld = ni == n.byEvent.end() || (oi != o.byEvent.end() && oi->first <= ni->first);
-      const bool takeNew = oi == o.byEvent.end() || (ni != n.byEvent.end() && ni->first <= oi->first);
-      diff.eventId = takeOld ? oi->first : ni->first;
-      Report(&diff, takeOld ? oi->second : std::string(), takeNew ? ni->second : std::string());
-      if (takeOld) ++oi;
-      if (takeNew) ++ni;
+    for (const EventDiff& event : StateDiffs(StateAt(old_, oldRow), StateAt(new_, newRow))) {
+      diff.eventId = event.eventId;
+      Report(&diff, event.oldTarget, event.newTarget);
     }
+    if (place == DiffPlace::kBetweenChunks) return;  // running on stays within the piece
     diff.anyOtherEvent = true;
     diff.eventId = 0;
-    Report(&diff, o.anyOther, n.anyOther);
+    Report(&diff, oldRow >= 0 ? old_.Target(oldRow + 1) : std::string(),
+           newRow >= 0 ? new_.Target(newRow + 1) : std::string());
   }
 
  private:
+  // Rows of a file not cut as a build cuts may share states, of any size: each pair of states is
+  // compared once, and its differences kept while they fit the budget (those of states found alike
+  // take no room), so no state is walked again for every row that uses it.
+  const std::vector<EventDiff>& StateDiffs(std::int32_t oldState, std::int32_t newState) {
+    const std::pair<std::int32_t, std::int32_t> key(oldState, newState);
+    const auto found = known_.find(key);
+    if (found != known_.end()) return found->second;
+    scratch_ = CompareStates(old_, oldState, new_, newState);
+    if (scratch_.size() > kKeptDiffs - kept_) return scratch_;
+    kept_ += scratch_.size();
+    return known_.emplace(key, std::move(scratch_)).first->second;
+  }
+
+  static constexpr std::size_t kKeptDiffs = 100000;
   void Report(TransitionDiff* diff, const std::string& oldTarget, const std::string& newTarget) {
     if (oldTarget == newTarget) return;
     diff->oldTarget = oldTarget;
@@ -210,8 +239,13 @@ class TransitionCompare {
     sink_->Transition(*diff);
   }
 
+  const FilePieces& old_;
+  const FilePieces& new_;
   DiffSink* sink_;
   DiffCounts* counts_;
+  std::map<std::pair<std::int32_t, std::int32_t>, std::vector<EventDiff>> known_;
+  std::size_t kept_ = 0;
+  std::vector<EventDiff> scratch_;
 };
 
 void Count(DiffChange change, DiffCounts* counts) {
@@ -250,8 +284,8 @@ bool DiffOrv(const DiffInput& oldFile, const DiffInput& newFile, DiffSink* sink,
   }
 
   sink->Transitions();
-  TransitionCompare compare(sink, &counts);
-  compare.Place(olds, 0, news, 0, DiffPlace::kStart, std::string());
+  TransitionCompare compare(olds, news, sink, &counts);
+  compare.Place(0, 0, DiffPlace::kStart, std::string());
   for (const auto& [o, n] : merged) {
     const FilePiece* oldPiece = pieceIn(olds, o);
     const FilePiece* newPiece = pieceIn(news, n);
@@ -264,8 +298,8 @@ bool DiffOrv(const DiffInput& oldFile, const DiffInput& newFile, DiffSink* sink,
       return piece != nullptr ? piece->side.firstRow + piece->side.rowCount - 1 : -1;
     };
     if (betweenRow(oldPiece) >= 0 || betweenRow(newPiece) >= 0)
-      compare.Place(olds, betweenRow(oldPiece), news, betweenRow(newPiece), DiffPlace::kBetweenChunks, label);
-    compare.Place(olds, endRow(oldPiece), news, endRow(newPiece), DiffPlace::kAtEnd, label);
+      compare.Place(betweenRow(oldPiece), betweenRow(newPiece), DiffPlace::kBetweenChunks, label);
+    compare.Place(endRow(oldPiece), endRow(newPiece), DiffPlace::kAtEnd, label);
   }
   *totals = counts;
   sink->End(counts);
