@@ -1,5 +1,6 @@
 #include "orv_diff.h"
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 #include <utility>
@@ -15,7 +16,7 @@ using std::to_string;
 // What a piece is matched by: its event, kind and how many such pieces came before it in the file;
 // the entry's number when its event cannot be told; the row's number for a row of no entry.
 using PieceKey = std::tuple<int, std::int64_t, int, int>;
-enum KeyKind { kByEvent, kByEntry, kByRow };
+enum KeyKind { kByEvent, kByEntry, kByRow, kLeadingRow, kTrailingRow };
 
 struct FilePiece {
   PieceKey key;
@@ -68,6 +69,14 @@ class FilePieces {
   int Find(const PieceKey& key) const {
     const auto found = index_.find(key);
     return found == index_.end() ? -1 : found->second;
+  }
+
+  // Where a row leads, as a value equal in both files exactly when their Target texts are.
+  std::pair<PieceKey, int> TargetKey(int row) const {
+    if (row == 0) return {PieceKey(kLeadingRow, 0, 0, 0), 0};
+    if (row == flow_.trailingRow()) return {PieceKey(kTrailingRow, 0, 0, 0), 0};
+    const FilePiece& piece = pieces_[static_cast<std::size_t>(pieceOfRow_[static_cast<std::size_t>(row)])];
+    return {piece.key, row - piece.side.firstRow};
   }
 
   // Where a row leads, named by what is there, so the same place reads the same in both files.
@@ -152,12 +161,15 @@ std::int32_t StateAt(const FilePieces& file, int row) {
   return state >= 0 && static_cast<std::size_t>(state) < layout.states.size() ? state : -1;
 }
 
-// Where each event leads from a state: its first pair for the event, as a later one is never followed.
-std::map<std::int32_t, std::string> TargetsOf(const FilePieces& file, std::int32_t state) {
-  std::map<std::int32_t, std::string> targets;
-  if (state < 0) return targets;
-  for (const OrvPair& pair : file.flow().layout().states[static_cast<std::size_t>(state)].pairs)
-    targets.emplace(pair.eventId, file.Target(pair.chunkIndex));
+// The row each event leads to from a state, by event id: its first pair for the event, as a later one
+// is never followed.
+std::vector<OrvPair> TargetsOf(const FilePieces& file, std::int32_t state) {
+  if (state < 0) return {};
+  std::vector<OrvPair> targets = file.flow().layout().states[static_cast<std::size_t>(state)].pairs;
+  auto byEvent = [](const OrvPair& a, const OrvPair& b) { return a.eventId < b.eventId; };
+  std::stable_sort(targets.begin(), targets.end(), byEvent);
+  auto sameEvent = [](const OrvPair& a, const OrvPair& b) { return a.eventId == b.eventId; };
+  targets.erase(std::unique(targets.begin(), targets.end(), sameEvent), targets.end());
   return targets;
 }
 
@@ -166,20 +178,21 @@ struct EventDiff {
   std::string oldTarget, newTarget;  // empty where that state has no pair for the event
 };
 
-// The events two states send to different places, in the order of their ids.
+// The events two states send to different places, in the order of their ids. Places are named only
+// where they differ, so a large state costs no text.
 std::vector<EventDiff> CompareStates(const FilePieces& oldFile, std::int32_t oldState, const FilePieces& newFile,
                                      std::int32_t newState) {
-  const std::map<std::int32_t, std::string> o = TargetsOf(oldFile, oldState);
-  const std::map<std::int32_t, std::string> n = TargetsOf(newFile, newState);
+  const std::vector<OrvPair> o = TargetsOf(oldFile, oldState);
+  const std::vector<OrvPair> n = TargetsOf(newFile, newState);
   std::vector<EventDiff> diffs;
   auto oi = o.begin();
   auto ni = n.begin();
   while (oi != o.end() || ni != n.end()) {
-    const bool takeOld = ni == n.end() || (oi != o.end() && oi->first <= ni->first);
-    const bool takeNew = oi == o.end() || (ni != n.end() && ni->first <= oi->first);
-    EventDiff diff{takeOld ? oi->first : ni->first, takeOld ? oi->second : std::string(),
-                   takeNew ? ni->second : std::string()};
-    if (diff.oldTarget != diff.newTarget) diffs.push_back(std::move(diff));
+    const bool takeOld = ni == n.end() || (oi != o.end() && oi->eventId <= ni->eventId);
+    const bool takeNew = oi == o.end() || (ni != n.end() && ni->eventId <= oi->eventId);
+    if (!takeOld || !takeNew || oldFile.TargetKey(oi->chunkIndex) != newFile.TargetKey(ni->chunkIndex))
+      diffs.push_back({takeOld ? oi->eventId : ni->eventId, takeOld ? oldFile.Target(oi->chunkIndex) : std::string(),
+                       takeNew ? newFile.Target(ni->chunkIndex) : std::string()});
     if (takeOld) ++oi;
     if (takeNew) ++ni;
   }
