@@ -142,7 +142,8 @@ std::string TextFromJson(const json& report) {
     text += "in both, bytes " + to_string(piece["old"]["bytes"].get<long long>()) + " -> " +
             to_string(piece["new"]["bytes"].get<long long>()) + ", chunks " +
             to_string(piece["old"]["chunks"].get<int>()) + " -> " + to_string(piece["new"]["chunks"].get<int>()) +
-            ", payload " + (piece["payload"] == "same" ? "the same" : "changed") + "\n";
+            ", payload " + (piece["payload"] == "same" ? "the same" : "changed") +
+            (piece["payload"] == "same" && change == "changed" ? ", cut into other chunks\n" : "\n");
   }
   text += "transitions:\n";
   auto target = [](const json& t) { return t.is_null() ? std::string("(none)") : t.get<std::string>(); };

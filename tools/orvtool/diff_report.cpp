@@ -59,6 +59,8 @@ class TextReport : public DiffSink {
       line += "in both, bytes " + to_string(piece.oldSide.bytes) + " -> " + to_string(piece.newSide.bytes) +
               ", chunks " + to_string(piece.oldSide.rowCount) + " -> " + to_string(piece.newSide.rowCount) +
               (piece.payloadSame ? ", payload the same" : ", payload changed");
+      // The same bytes in as many chunks can still be cut at other places.
+      if (piece.payloadSame && piece.change == DiffChange::kChanged) line += ", cut into other chunks";
     }
     Line(line);
   }

@@ -13,8 +13,8 @@ namespace {
 
 using std::to_string;
 
-// What a piece is matched by: its event, kind and how many such pieces came before it in the file;
-// the entry's number when its event cannot be told; the row's number for a row of no entry.
+// What a piece is matched by: its event, its kind and its place among the file's pieces of that event
+// and kind; the entry's number when its event cannot be told; the row's number for a row of no entry.
 using PieceKey = std::tuple<int, std::int64_t, int, int>;
 enum KeyKind { kByEvent, kByEntry, kByRow, kLeadingRow, kTrailingRow };
 
@@ -124,6 +124,15 @@ std::vector<std::pair<int, int>> MergePieces(const FilePieces& oldFile, const Fi
   return merged;
 }
 
+// Whether two pieces are cut into chunks of the same lengths: the game looks an event up at the end of
+// each, so the same bytes cut otherwise play differently.
+bool SameChunks(const OrvFlow& oldFlow, const PieceSide& o, const OrvFlow& newFlow, const PieceSide& n) {
+  if (o.rowCount != n.rowCount) return false;
+  for (int k = 0; k < o.rowCount; ++k)
+    if (oldFlow.RowLength(o.firstRow + k) != newFlow.RowLength(n.firstRow + k)) return false;
+  return true;
+}
+
 bool ComparePiece(const DiffInput& oldFile, const FilePiece* oldPiece, const DiffInput& newFile,
                   const FilePiece* newPiece, PieceDiff* diff, std::string* err) {
   const FilePiece& any = newPiece != nullptr ? *newPiece : *oldPiece;
@@ -148,7 +157,8 @@ bool ComparePiece(const DiffInput& oldFile, const FilePiece* oldPiece, const Dif
                    static_cast<std::uint64_t>(o.bytes), &diff->payloadSame, err))
       return false;
   }
-  diff->change = diff->payloadSame && o.rowCount == n.rowCount ? DiffChange::kSame : DiffChange::kChanged;
+  diff->change =
+      diff->payloadSame && SameChunks(oldFile.flow, o, newFile.flow, n) ? DiffChange::kSame : DiffChange::kChanged;
   return true;
 }
 

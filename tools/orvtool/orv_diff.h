@@ -26,8 +26,8 @@ struct PieceDiff {
   std::int32_t eventId = 0;
   bool loop = false;
   PieceSide oldSide, newSide;
-  // kAdded or kRemoved for a piece in one file only; for one in both, kSame or kChanged by its bytes,
-  // its chunking and its payload's content.
+  // kAdded or kRemoved for a piece in one file only; for one in both, kSame or kChanged by its payload's
+  // content and the lengths of its chunks.
   DiffChange change = DiffChange::kSame;
   bool payloadSame = false;  // in both files only
 };
