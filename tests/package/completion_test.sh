@@ -47,6 +47,7 @@ expect "$(printf '%s\n' $commands $options | sort | paste -sd'|')" ""
 expect "--version" --v
 expect "info" in
 expect "trace" tr
+expect "diff" di
 
 # A FILE: the .orv files, and folders to look into.
 expect "a.orv|b.orv|kept.orv|sub dir" info ""
@@ -60,6 +61,11 @@ expect "a.orv|b.orv|kept.orv|sub dir" graph ""
 expect "" graph a.orv ""
 expect "b.orv" trace b
 expect "" trace a.orv ""
+expect "a.orv|b.orv|kept.orv|sub dir" diff ""
+expect "b.orv" diff a.orv b
+expect "a.orv|b.orv|kept.orv|sub dir" diff --json a.orv ""
+expect "--json" diff a.orv b.orv ""
+expect "" diff --json a.orv b.orv ""
 
 # -C: the option, then folders only.
 expect "-C" build ""

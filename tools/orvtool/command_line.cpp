@@ -37,6 +37,8 @@ const std::vector<Subtool>& Subtools() {
       {"trace", "FILE EVENT...", "play the file's chunks as the game would for events (ID, or ID*COUNT)",
        RunTraceCommand},
       {"graph", "FILE", "write the file's flow between Begin and Loop pieces as Graphviz DOT", RunGraphCommand},
+      {"diff", "[--json] OLD NEW",
+       "show what the game plays differently from OLD to NEW: pieces, payloads, transitions", RunDiffCommand},
   };
   return table;
 }

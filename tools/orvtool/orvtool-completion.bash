@@ -23,18 +23,23 @@ _orvtool_options() {
 
 # True when a word between the command and the one being completed is no option.
 _orvtool_has_operand() {
-  local word
+  _orvtool_has_operands 1
+}
+
+# True when at least $1 words between the command and the one being completed are no options.
+_orvtool_has_operands() {
+  local word found=0
   for word in "${COMP_WORDS[@]:2:COMP_CWORD-2}"; do
-    [[ $word != -* ]] && return 0
+    [[ $word != -* ]] && found=$((found + 1))
   done
-  return 1
+  ((found >= $1))
 }
 
 _orvtool() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
   COMPREPLY=()
   if ((COMP_CWORD == 1)); then
-    mapfile -t COMPREPLY < <(compgen -W "build check info trace graph --help --version" -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W "build check info trace graph diff --help --version" -- "$cur")
     return
   fi
   case ${COMP_WORDS[1]} in
@@ -49,6 +54,14 @@ _orvtool() {
     info)
       # One FILE: once it is there, only the option is left to offer.
       if [[ $cur == -* ]] || _orvtool_has_operand; then
+        _orvtool_options "$cur" --json
+      else
+        _orvtool_orv_files "$cur"
+      fi
+      ;;
+    diff)
+      # OLD and NEW: once both are there, only the option is left to offer.
+      if [[ $cur == -* ]] || _orvtool_has_operands 2; then
         _orvtool_options "$cur" --json
       else
         _orvtool_orv_files "$cur"

@@ -8,7 +8,7 @@
 
 enum ExitStatus {
   kExitOk = 0,
-  kExitFailed = 1,  // the command ran and found the build or the file at fault
+  kExitFailed = 1,  // the command ran and found the build or the file at fault; for diff, the files differ
   kExitUsage = 2,   // the command line, or an input that it names, could not be used
 };
 
@@ -24,6 +24,7 @@ int RunCheckCommand(const std::vector<std::string>& args);
 int RunInfoCommand(const std::vector<std::string>& args);
 int RunTraceCommand(const std::vector<std::string>& args);
 int RunGraphCommand(const std::vector<std::string>& args);
+int RunDiffCommand(const std::vector<std::string>& args);
 
 // The table, in the order --help lists it.
 const std::vector<Subtool>& Subtools();

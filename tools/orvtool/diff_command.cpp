@@ -1,0 +1,61 @@
+// `orvtool diff [--json] OLD NEW`: what the game plays differently from OLD to NEW, with the exit status
+// of cmp and diff: 0 the same, 1 different, 2 trouble.
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "byte_source.h"
+#include "diff_report.h"
+#include "orv_diff.h"
+#include "orv_flow.h"
+#include "read_orv_file.h"
+#include "subtools.h"
+
+namespace {
+
+// Opens and checks one file; a file that cannot be read or breaks a layout rule is trouble here, not a
+// difference, so both give kExitUsage.
+bool ReadForDiff(const std::string& path, FileSource* file, OrvLayout* layout) {
+  if (!OpenOrvFile("diff", path, file)) return false;
+  std::string fault;
+  if (InspectOrv(file, layout, &fault)) return true;
+  ReportBrokenLayout("diff", path, fault);
+  return false;
+}
+
+}  // namespace
+
+int RunDiffCommand(const std::vector<std::string>& args) {
+  bool json = false;
+  std::vector<std::string> files;
+  for (const std::string& arg : args) {
+    if (arg == "--json" && !json)
+      json = true;
+    else
+      files.push_back(arg);
+  }
+  if (files.size() < 2) return UsageError(files.empty() ? "diff: missing OLD and NEW" : "diff: missing NEW");
+  if (files.size() > 2) return UsageError("diff: unexpected argument '" + files[2] + "'");
+
+  FileSource oldFile, newFile;
+  OrvLayout oldLayout, newLayout;
+  if (!ReadForDiff(files[0], &oldFile, &oldLayout) || !ReadForDiff(files[1], &newFile, &newLayout)) return kExitUsage;
+  const OrvFlow oldFlow(oldLayout), newFlow(newLayout);
+
+  const std::unique_ptr<DiffSink> report =
+      json ? MakeJsonDiffReport(stdout, files[0], files[1]) : MakeTextDiffReport(stdout, files[0], files[1]);
+  DiffCounts counts;
+  std::string err;
+  const bool compared =
+      DiffOrv({oldFlow, &oldFile, files[0]}, {newFlow, &newFile, files[1]}, report.get(), &counts, &err);
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fprintf(stderr, "orvtool diff: cannot write the report\n");
+    return kExitUsage;
+  }
+  if (!compared) {
+    std::fprintf(stderr, "orvtool diff: %s\n", err.c_str());
+    return kExitUsage;
+  }
+  return counts.Same() ? kExitOk : kExitFailed;
+}

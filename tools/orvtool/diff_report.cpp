@@ -1,0 +1,198 @@
+#include "diff_report.h"
+
+#include <nlohmann/json.hpp>
+
+#include "event_label.h"
+#include "event_table.h"
+
+namespace {
+
+using std::to_string;
+using Json = nlohmann::ordered_json;
+
+const char* ChangeName(DiffChange change) {
+  switch (change) {
+    case DiffChange::kSame:
+      return "same";
+    case DiffChange::kAdded:
+      return "added";
+    case DiffChange::kRemoved:
+      return "removed";
+    case DiffChange::kChanged:
+      return "changed";
+  }
+  return "";
+}
+
+std::string Plural(std::int64_t n, const char* one, const char* many) {
+  return to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// `2 pieces changed, 1 added` and the like, leaving out what did not happen.
+std::string Tally(const char* one, const char* many, int changed, int added, int removed) {
+  const std::pair<int, const char*> parts[] = {{changed, "changed"}, {added, "added"}, {removed, "removed"}};
+  std::string out;
+  for (const auto& [n, what] : parts) {
+    if (n == 0) continue;
+    out += out.empty() ? Plural(n, one, many) : ", " + to_string(n);
+    out += std::string(" ") + what;
+  }
+  return out;
+}
+
+class TextReport : public DiffSink {
+ public:
+  TextReport(std::FILE* out, const std::string& oldPath, const std::string& newPath) : out_(out) {
+    Line("old: " + oldPath);
+    Line("new: " + newPath);
+    Line("pieces:");
+    lines_ = 0;
+  }
+
+  void Piece(const PieceDiff& piece) override {
+    std::string line = "  " + piece.label + ": ";
+    if (piece.change == DiffChange::kAdded || piece.change == DiffChange::kRemoved) {
+      const PieceSide& side = piece.change == DiffChange::kAdded ? piece.newSide : piece.oldSide;
+      line += std::string(ChangeName(piece.change)) + ", " + Plural(side.bytes, "byte", "bytes") + " in " +
+              Plural(side.rowCount, "chunk", "chunks");
+    } else {
+      line += "in both, bytes " + to_string(piece.oldSide.bytes) + " -> " + to_string(piece.newSide.bytes) +
+              ", chunks " + to_string(piece.oldSide.rowCount) + " -> " + to_string(piece.newSide.rowCount) +
+              (piece.payloadSame ? ", payload the same" : ", payload changed");
+      // The same bytes in as many chunks can still be cut at other places.
+      if (piece.payloadSame && piece.change == DiffChange::kChanged) line += ", cut into other chunks";
+    }
+    Line(line);
+  }
+
+  void Transitions() override {
+    if (lines_ == 0) Line("  (none)");
+    Line("transitions:");
+    lines_ = 0;
+  }
+
+  void Transition(const TransitionDiff& t) override {
+    const std::string event = t.anyOtherEvent ? "any other event" : EventLabel(t.eventId);
+    auto target = [](const std::string& text) { return text.empty() ? std::string("(none)") : text; };
+    Line("  " + std::string(ChangeName(t.change)) + ": " + PlaceName(t) + ", " + event + ": " + target(t.oldTarget) +
+         " -> " + target(t.newTarget));
+  }
+
+  void End(const DiffCounts& c) override {
+    if (lines_ == 0) Line("  (none changed)");
+    if (c.Same()) {
+      Line("the same for the game");
+      return;
+    }
+    std::string pieces = Tally("piece", "pieces", c.piecesChanged, c.piecesAdded, c.piecesRemoved);
+    const std::string transitions =
+        Tally("transition", "transitions", c.transitionsChanged, c.transitionsAdded, c.transitionsRemoved);
+    if (!pieces.empty() && !transitions.empty()) pieces += "; ";
+    Line("different for the game: " + pieces + transitions);
+  }
+
+ private:
+  void Line(const std::string& text) {
+    std::fputs((text + "\n").c_str(), out_);
+    ++lines_;
+  }
+
+  std::FILE* out_;
+  int lines_ = 0;  // since the heading of the section
+};
+
+Json Side(const PieceSide& side) {
+  if (!side.present) return Json();
+  return {{"bytes", side.bytes}, {"chunks", side.rowCount}};
+}
+
+// Writes one object whose arrays are filled an element at a time: only the element in hand is ever a
+// tree in memory.
+class JsonReport : public DiffSink {
+ public:
+  JsonReport(std::FILE* out, const std::string& oldPath, const std::string& newPath) : out_(out) {
+    std::fprintf(out_, "{\n  \"old\": %s,\n  \"new\": %s,\n  \"pieces\": [", Dump(Json(oldPath)).c_str(),
+                 Dump(Json(newPath)).c_str());
+  }
+
+  void Piece(const PieceDiff& piece) override {
+    const bool inBoth = piece.oldSide.present && piece.newSide.present;
+    Element({{"piece", piece.label},
+             {"event", piece.haveEvent ? Json(piece.eventId) : Json()},
+             {"eventName", piece.haveEvent && EventName(piece.eventId) ? Json(EventName(piece.eventId)) : Json()},
+             {"kind", piece.haveEvent ? Json(piece.loop ? "Loop" : "Begin") : Json()},
+             {"change", ChangeName(piece.change)},
+             {"old", Side(piece.oldSide)},
+             {"new", Side(piece.newSide)},
+             {"payload", inBoth ? Json(piece.payloadSame ? "same" : "changed") : Json()}});
+  }
+
+  void Transitions() override {
+    CloseArray();
+    std::fputs(",\n  \"transitions\": [", out_);
+  }
+
+  void Transition(const TransitionDiff& t) override {
+    const char* name = t.anyOtherEvent ? nullptr : EventName(t.eventId);
+    auto target = [](const std::string& text) { return text.empty() ? Json() : Json(text); };
+    Element({{"change", ChangeName(t.change)},
+             {"at", PlaceName(t)},
+             {"piece", t.piece.empty() ? Json() : Json(t.piece)},
+             {"event", t.anyOtherEvent ? Json() : Json(t.eventId)},
+             {"eventName", name != nullptr ? Json(name) : Json()},
+             {"anyOtherEvent", t.anyOtherEvent},
+             {"old", target(t.oldTarget)},
+             {"new", target(t.newTarget)}});
+  }
+
+  void End(const DiffCounts& c) override {
+    CloseArray();
+    const Json counts = {{"piecesSame", c.piecesSame},
+                         {"piecesChanged", c.piecesChanged},
+                         {"piecesAdded", c.piecesAdded},
+                         {"piecesRemoved", c.piecesRemoved},
+                         {"transitionsChanged", c.transitionsChanged},
+                         {"transitionsAdded", c.transitionsAdded},
+                         {"transitionsRemoved", c.transitionsRemoved}};
+    std::fprintf(out_, ",\n  \"counts\": %s,\n  \"same\": %s\n}\n", Dump(counts).c_str(), c.Same() ? "true" : "false");
+  }
+
+ private:
+  // Text that is not UTF-8 (a path in a local code page) is kept readable with replacement characters.
+  static std::string Dump(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
+
+  void Element(const Json& value) {
+    std::fprintf(out_, "%s\n    %s", first_ ? "" : ",", Dump(value).c_str());
+    first_ = false;
+  }
+
+  void CloseArray() {
+    std::fputs(first_ ? "]" : "\n  ]", out_);
+    first_ = true;
+  }
+
+  std::FILE* out_;
+  bool first_ = true;
+};
+
+}  // namespace
+
+std::string PlaceName(const TransitionDiff& transition) {
+  switch (transition.place) {
+    case DiffPlace::kStart:
+      return "the start";
+    case DiffPlace::kBetweenChunks:
+      return transition.piece + " between its chunks";
+    case DiffPlace::kAtEnd:
+      return transition.piece + " at its end";
+  }
+  return "";
+}
+
+std::unique_ptr<DiffSink> MakeTextDiffReport(std::FILE* out, const std::string& oldPath, const std::string& newPath) {
+  return std::make_unique<TextReport>(out, oldPath, newPath);
+}
+
+std::unique_ptr<DiffSink> MakeJsonDiffReport(std::FILE* out, const std::string& oldPath, const std::string& newPath) {
+  return std::make_unique<JsonReport>(out, oldPath, newPath);
+}

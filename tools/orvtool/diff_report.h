@@ -1,0 +1,18 @@
+// The two ways `orvtool diff` prints what it found: lines for a person, or one JSON object for
+// scripts with the same content. Each writes every piece and transition as it comes.
+#ifndef ORVTOOL_DIFF_REPORT_H_
+#define ORVTOOL_DIFF_REPORT_H_
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "orv_diff.h"
+
+std::unique_ptr<DiffSink> MakeTextDiffReport(std::FILE* out, const std::string& oldPath, const std::string& newPath);
+std::unique_ptr<DiffSink> MakeJsonDiffReport(std::FILE* out, const std::string& oldPath, const std::string& newPath);
+
+// `"Cruising" Loop at its end`, `the start`: where the player looks an event up, as both reports name it.
+std::string PlaceName(const TransitionDiff& transition);
+
+#endif  // ORVTOOL_DIFF_REPORT_H_
