@@ -75,6 +75,18 @@ int UsageError(const std::string& message) {
   return kExitUsage;
 }
 
+std::vector<std::string> TakeJsonFlag(const std::vector<std::string>& args, bool* json) {
+  *json = false;
+  std::vector<std::string> operands;
+  for (const std::string& arg : args) {
+    if (arg == "--json" && !*json)
+      *json = true;
+    else
+      operands.push_back(arg);
+  }
+  return operands;
+}
+
 int RunCommandLine(int argc, char** argv) {
   if (argc < 2) return UsageError("no command given");
   const std::string first = argv[1];

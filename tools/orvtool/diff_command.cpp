@@ -28,13 +28,7 @@ bool ReadForDiff(const std::string& path, FileSource* file, OrvLayout* layout) {
 
 int RunDiffCommand(const std::vector<std::string>& args) {
   bool json = false;
-  std::vector<std::string> files;
-  for (const std::string& arg : args) {
-    if (arg == "--json" && !json)
-      json = true;
-    else
-      files.push_back(arg);
-  }
+  const std::vector<std::string> files = TakeJsonFlag(args, &json);
   if (files.size() < 2) return UsageError(files.empty() ? "diff: missing OLD and NEW" : "diff: missing NEW");
   if (files.size() > 2) return UsageError("diff: unexpected argument '" + files[2] + "'");
 

@@ -14,13 +14,7 @@
 
 int RunInfoCommand(const std::vector<std::string>& args) {
   bool json = false;
-  std::vector<std::string> files;
-  for (const std::string& arg : args) {
-    if (arg == "--json" && !json)
-      json = true;
-    else
-      files.push_back(arg);
-  }
+  const std::vector<std::string> files = TakeJsonFlag(args, &json);
   if (files.empty()) return UsageError("info: missing FILE");
   if (files.size() > 1) return UsageError("info: unexpected argument '" + files[1] + "'");
   const std::string& path = files[0];

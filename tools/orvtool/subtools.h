@@ -32,4 +32,7 @@ const std::vector<Subtool>& Subtools();
 // Reports a wrong command line: the message and then the usage text, both on standard error.
 int UsageError(const std::string& message);
 
+// Takes a first --json out of ARGS, setting *json; the rest are the command's operands, in order.
+std::vector<std::string> TakeJsonFlag(const std::vector<std::string>& args, bool* json);
+
 #endif  // ORVTOOL_SUBTOOLS_H_
