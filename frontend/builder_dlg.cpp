@@ -15,6 +15,7 @@
 #include "resource.h"
 #include "script_path.h"
 #include "script_reader.h"
+#include "source_boxes.h"
 
 CHandlerTable* g_handlerTable = nullptr;
 
@@ -34,6 +35,7 @@ CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), icon_(LoadAppIcon(IDI_
 bool CBuilderDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   FitLabelsToText(*this);
+  AcceptSourceDrops(*this);
   SetIcon(icon_, true);
   SetIcon(icon_, false);
 
@@ -61,6 +63,11 @@ bool CBuilderDlg::OnCommand(int id, int code) {
       if (code != BN_CLICKED) return false;
       OnBuild();
       return true;
+    case IDC_BROWSE_BEGIN:
+    case IDC_BROWSE_LOOP:
+      if (code != BN_CLICKED) return false;
+      OnBrowse(id == IDC_BROWSE_LOOP ? SourceBox::kLoop : SourceBox::kBegin);
+      return true;
     case IDC_HANDLED_LIST:
       if (code != LBN_SELCHANGE) return false;
       OnSelchangeHandled();
@@ -84,8 +91,8 @@ void CBuilderDlg::OnAdd() {
     MessageBoxA(kOneHandlerPerEvent);
     return;
   }
-  std::string problem = PathProblem("Begin ORV", begin, beginLength);
-  if (problem.empty()) problem = PathProblem("Loop ORV", loop, loopLength);
+  std::string problem = PathProblem(SourceLabel(SourceBox::kBegin), begin, beginLength);
+  if (problem.empty()) problem = PathProblem(SourceLabel(SourceBox::kLoop), loop, loopLength);
   if (!problem.empty()) {
     MessageBoxA(problem.c_str());
     return;
@@ -127,6 +134,16 @@ void CBuilderDlg::OnBuild() {
   EnableWindow(true);
   if (focus.GetSafeHwnd() != nullptr) focus.SetFocus();
   building_ = false;
+}
+
+void CBuilderDlg::OnBrowse(SourceBox box) {
+  if (building_) return;
+  BrowseForSource(*this, box);
+}
+
+void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) {
+  if (building_) return;
+  FillFromDrop(*this, droppedOn, files.Paths());
 }
 
 bool CBuilderDlg::OnPaint() {

@@ -3,6 +3,7 @@
 #ifndef ORV_FRONTEND_BUILDER_DLG_H_
 #define ORV_FRONTEND_BUILDER_DLG_H_
 
+#include "file_drop.h"
 #include "handler_table.h"
 #include "platform/dialog.h"
 
@@ -20,6 +21,7 @@ class CBuilderDlg : public CDialog {
   bool OnCommand(int id, int code) override;
   bool OnPaint() override;
   HICON OnQueryDragIcon() override;
+  void OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) override;
 
  private:
   // --- handlers, one per control action
@@ -27,6 +29,7 @@ class CBuilderDlg : public CDialog {
   void OnRemove();
   void OnSelchangeHandled();
   void OnBuild();
+  void OnBrowse(SourceBox box);
 
   HICON icon_;
   // While a build runs (its error boxes included) no handler may act on the table.

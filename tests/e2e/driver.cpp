@@ -222,18 +222,19 @@ void BuilderProcess::PostSysCommand(WPARAM command) {
 }
 
 bool BuilderProcess::Settle() {
-  // The hidden Browse button is never shown and has no handler, so its pushed state is a mark the
-  // program never sees; posted messages are handled in order, so once the mark shows, all earlier
-  // ones have been handled.
-  const HWND mark = Control(kBrowseLoop);
+  // The event list's first item carries data the program never reads, so it is a mark the program
+  // never sees; posted messages are handled in order, so once the mark shows, all earlier ones have
+  // been handled.
+  const HWND mark = Control(kEventList);
   settleMark_ = !settleMark_;
-  if (mark == nullptr || !Running() || !::PostMessageA(mark, BM_SETSTATE, settleMark_ ? TRUE : FALSE, 0)) {
+  const LPARAM markValue = settleMark_ ? 1 : 2;
+  if (mark == nullptr || !Running() || !::PostMessageA(mark, LB_SETITEMDATA, 0, markValue)) {
     ADD_FAILURE() << "the program is not running";
     return false;
   }
   bool settled = false;
   WaitUntil([&] {
-    settled = ((Send(mark, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) == settleMark_;
+    settled = Send(mark, LB_GETITEMDATA, 0, 0) == markValue;
     return settled || !Running();
   });
   EXPECT_TRUE(settled) << (Running() ? "the program did not handle its messages in time" : "the program ended");
