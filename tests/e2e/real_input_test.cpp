@@ -27,12 +27,6 @@ bool AboveInZOrder(HWND upper, HWND lower) {
 
 bool Inside(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
 
-POINT Centre(HWND hwnd) {
-  RECT r;
-  ::GetWindowRect(hwnd, &r);
-  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 class RealInput : public BuilderTest {
  protected:
   void SetUp() override {
