@@ -8,12 +8,12 @@ const wchar_t kOwnProcProperty[] = L"orv.dropped_files.proc";
 
 LRESULT CALLBACK ForwardingProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   const WNDPROC own = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, kOwnProcProperty));
-  if (message == WM_DROPFILES) return ::SendMessageA(::GetParent(hwnd), WM_DROPFILES, wparam, LPARAM(hwnd));
+  if (message == WM_DROPFILES) return ::SendMessageW(::GetParent(hwnd), WM_DROPFILES, wparam, LPARAM(hwnd));
   if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+    ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
     ::RemovePropW(hwnd, kOwnProcProperty);
   }
-  return ::CallWindowProcA(own, hwnd, message, wparam, lparam);
+  return ::CallWindowProcW(own, hwnd, message, wparam, lparam);
 }
 
 }  // namespace
@@ -37,11 +37,14 @@ void AcceptDroppedFiles(const CWnd& window) {
 }
 
 void AcceptDroppedFilesForParent(const CWnd& control) {
+  // Through the wide calls: an 8-bit window procedure would make the control an 8-bit window, whose
+  // typed characters then pass through the code page one UTF-16 unit at a time, and every character
+  // outside the Latin ones would come out as "?".
   const HWND hwnd = control.GetSafeHwnd();
   assert(::IsWindow(hwnd));
   if (::GetPropW(hwnd, kOwnProcProperty) != nullptr) return;
-  const LONG_PTR own = ::GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
+  const LONG_PTR own = ::GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
   ::SetPropW(hwnd, kOwnProcProperty, reinterpret_cast<HANDLE>(own));
-  ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForwardingProc));
+  ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForwardingProc));
   ::DragAcceptFiles(hwnd, TRUE);
 }
