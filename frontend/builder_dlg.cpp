@@ -8,8 +8,8 @@
 #include "build_status.h"
 #include "event_table.h"
 #include "handled_list_box.h"
-#include "platform/current_folder.h"
 #include "platform/edit.h"
+#include "platform/file_names.h"
 #include "platform/icon.h"
 #include "platform/label_fit.h"
 #include "platform/list_box.h"
@@ -19,6 +19,7 @@
 #include "script_path.h"
 #include "script_reader.h"
 #include "set_aside_file.h"
+#include "source_boxes.h"
 
 CHandlerTable* g_handlerTable = nullptr;
 
@@ -47,6 +48,7 @@ bool CBuilderDlg::OnInitDialog() {
   FitLabelsToText(*this);
   // Given after the labels are fitted, so the status line keeps its width whatever its text.
   SetStatus(FolderStatus(CurrentFolder()));
+  AcceptSourceDrops(*this);
   SetIcon(icon_, true);
   SetIcon(icon_, false);
 
@@ -74,6 +76,11 @@ bool CBuilderDlg::OnCommand(int id, int code) {
       if (code != BN_CLICKED) return false;
       OnBuild();
       return true;
+    case IDC_BROWSE_BEGIN:
+    case IDC_BROWSE_LOOP:
+      if (code != BN_CLICKED) return false;
+      OnBrowse(id == IDC_BROWSE_LOOP ? SourceBox::kLoop : SourceBox::kBegin);
+      return true;
     case IDC_HANDLED_LIST:
       if (code != LBN_SELCHANGE) return false;
       OnSelchangeHandled();
@@ -97,8 +104,8 @@ void CBuilderDlg::OnAdd() {
     MessageBoxA(kOneHandlerPerEvent);
     return;
   }
-  std::string problem = PathProblem("Begin ORV", begin, beginLength);
-  if (problem.empty()) problem = PathProblem("Loop ORV", loop, loopLength);
+  std::string problem = PathProblem(SourceLabel(SourceBox::kBegin), begin, beginLength);
+  if (problem.empty()) problem = PathProblem(SourceLabel(SourceBox::kLoop), loop, loopLength);
   if (!problem.empty()) {
     MessageBoxA(problem.c_str());
     return;
@@ -159,6 +166,16 @@ void CBuilderDlg::SetStatus(const std::string& text, bool paintNow) {
   CWnd status = GetDlgItem(IDC_STATUS);
   status.SetWindowTextA(text.c_str());
   if (paintNow) status.UpdateWindow();
+}
+
+void CBuilderDlg::OnBrowse(SourceBox box) {
+  if (building_) return;
+  BrowseForSource(*this, box);
+}
+
+void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) {
+  if (building_) return;
+  FillFromDrop(*this, droppedOn, files.Paths());
 }
 
 bool CBuilderDlg::OnPaint() {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "file_drop.h"
 #include "handler_table.h"
 #include "platform/dialog.h"
 
@@ -22,6 +23,7 @@ class CBuilderDlg : public CDialog {
   bool OnCommand(int id, int code) override;
   bool OnPaint() override;
   HICON OnQueryDragIcon() override;
+  void OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) override;
 
  private:
   // --- handlers, one per control action
@@ -29,6 +31,7 @@ class CBuilderDlg : public CDialog {
   void OnRemove();
   void OnSelchangeHandled();
   void OnBuild();
+  void OnBrowse(SourceBox box);
 
   // Shows the text in the status line; with paintNow, on the screen before this returns.
   void SetStatus(const std::string& text, bool paintNow = false);

@@ -34,6 +34,8 @@ bool CDialog::OnPaint() { return false; }
 
 HICON CDialog::OnQueryDragIcon() { return nullptr; }
 
+void CDialog::OnDropFiles(const CWnd&, const CDroppedFiles&) {}
+
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   CDialog* dialog = nullptr;
   if (message == WM_INITDIALOG) {
@@ -45,10 +47,10 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPA
   }
   // A few messages (WM_SETFONT among them) come before WM_INITDIALOG: they get the defaults.
   if (dialog == nullptr) return FALSE;
-  return dialog->HandleMessage(message, wparam);
+  return dialog->HandleMessage(message, wparam, lparam);
 }
 
-INT_PTR CDialog::HandleMessage(UINT message, WPARAM wparam) {
+INT_PTR CDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
       return OnInitDialog() ? TRUE : FALSE;
@@ -63,6 +65,13 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wparam) {
     case WM_QUERYDRAGICON:
       // One of the few messages whose answer is the dialog procedure's own return value.
       return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
+    case WM_DROPFILES: {
+      // Only a child's own handle names where the files landed; anything else is the dialog itself.
+      const HWND child = reinterpret_cast<HWND>(lparam);
+      const CDroppedFiles files(reinterpret_cast<HDROP>(wparam));
+      OnDropFiles(child != nullptr && ::IsChild(hwnd_, child) ? CWnd(child) : CWnd(hwnd_), files);
+      return TRUE;
+    }
     case WM_NCDESTROY:
       ::SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
       hwnd_ = nullptr;

@@ -3,6 +3,7 @@
 #ifndef ORV_FRONTEND_PLATFORM_DIALOG_H_
 #define ORV_FRONTEND_PLATFORM_DIALOG_H_
 
+#include "platform/dropped_files.h"
 #include "platform/wnd.h"
 
 class CDialog : public CWnd {
@@ -40,10 +41,13 @@ class CDialog : public CWnd {
   // HICON OnQueryDragIcon(): the picture shown while the minimized dialog is dragged; null leaves it
   // to the system.
   virtual HICON OnQueryDragIcon();
+  // void OnDropFiles(droppedOn, files): files dropped on the dialog (droppedOn is the dialog) or on a
+  // control that takes drops for it (AcceptDroppedFilesForParent; droppedOn is that control).
+  virtual void OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files);
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  INT_PTR HandleMessage(UINT message, WPARAM wparam);
+  INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   bool RouteCommand(int id, int code);
 
   int templateId_;

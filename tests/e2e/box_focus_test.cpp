@@ -17,15 +17,8 @@ POINT Centre(HWND hwnd) {
   return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-class BoxFocus : public BuilderTest {
+class BoxFocus : public RealInputTest {
  protected:
-  void SetUp() override {
-    if (!UnderWine()) GTEST_SKIP() << "the window manager's focus needs Wine's X display";
-    const std::string missing = XToolsMissing();
-    ASSERT_TRUE(missing.empty()) << missing;
-    BuilderTest::SetUp();
-  }
-
   // A real click on control id opens a box with this caption, and the real key (a real click on OK for
   // none) dismisses it. Then the window manager must name the dialog active, and a real Tab must move
   // the dialog's focus on.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "message_box.h"
+#include "x_display.h"
 
 namespace e2e {
 
@@ -26,6 +27,13 @@ std::string FolderName() {
 }  // namespace
 
 void BuilderTest::SetUp() { dir_ = std::make_unique<WorkDir>(FolderName()); }
+
+void RealInputTest::SetUp() {
+  if (!UnderWine()) GTEST_SKIP() << "real input needs Wine's X display";
+  const std::string missing = XToolsMissing();
+  ASSERT_TRUE(missing.empty()) << missing;
+  BuilderTest::SetUp();
+}
 
 void BuilderTest::Launch(bool redirectStdout) {
   std::string err;

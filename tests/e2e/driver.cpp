@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/wide_text.h"
+
 namespace e2e {
 
 namespace {
@@ -35,25 +37,6 @@ std::vector<HWND> FindWindows(DWORD processId, const std::string& caption) {
 
 std::string Quote(const std::string& path) { return "\"" + path + "\""; }
 
-// Texts cross the process boundary as UTF-16: Wine's conversion of some replies for the ANSI
-// functions writes past the caller's buffer. The tests hold them as UTF-8, as the program does.
-std::string Narrow(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  const int length = static_cast<int>(text.size());
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(size), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, &out[0], size, nullptr, nullptr);
-  return out;
-}
-
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  const int size = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(size), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size);
-  return out;
-}
-
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs) {
@@ -65,6 +48,8 @@ bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs) {
   }
 }
 
+// Texts cross the process boundary as UTF-16: Wine's conversion of some replies for the ANSI
+// functions writes past the caller's buffer. The tests hold them as UTF-8, as the program does.
 std::string WindowText(HWND hwnd) {
   DWORD_PTR length = 0;
   if (!::SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length))
@@ -75,7 +60,7 @@ std::string WindowText(HWND hwnd) {
                              kSendTimeoutMs, &copied))
     return std::string();
   text.resize(copied);
-  return Narrow(text);
+  return Utf8FromWide(text);
 }
 
 std::string ClassName(HWND hwnd) {
@@ -162,7 +147,7 @@ std::vector<std::string> BuilderProcess::ListItems(int id) const {
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     const LRESULT copied = Send(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&text[0]));
     text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
-    items.push_back(Narrow(text));
+    items.push_back(Utf8FromWide(text));
   }
   return items;
 }
@@ -187,7 +172,7 @@ void BuilderProcess::SelectListItem(int id, int index) {
 }
 
 void BuilderProcess::SetText(int id, const std::string& text) {
-  const std::wstring wide = Widen(text);
+  const std::wstring wide = WideFromUtf8(text);
   Send(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
@@ -222,18 +207,19 @@ void BuilderProcess::PostSysCommand(WPARAM command) {
 }
 
 bool BuilderProcess::Settle() {
-  // The hidden Browse button is never shown and has no handler, so its pushed state is a mark the
-  // program never sees; posted messages are handled in order, so once the mark shows, all earlier
-  // ones have been handled.
-  const HWND mark = Control(kBrowseLoop);
+  // The event list's first item carries data the program never reads, so it is a mark the program
+  // never sees; posted messages are handled in order, so once the mark shows, all earlier ones have
+  // been handled.
+  const HWND mark = Control(kEventList);
   settleMark_ = !settleMark_;
-  if (mark == nullptr || !Running() || !::PostMessageA(mark, BM_SETSTATE, settleMark_ ? TRUE : FALSE, 0)) {
+  const LPARAM markValue = settleMark_ ? 1 : 2;
+  if (mark == nullptr || !Running() || !::PostMessageA(mark, LB_SETITEMDATA, 0, markValue)) {
     ADD_FAILURE() << "the program is not running";
     return false;
   }
   bool settled = false;
   WaitUntil([&] {
-    settled = ((Send(mark, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) == settleMark_;
+    settled = Send(mark, LB_GETITEMDATA, 0, 0) == markValue;
     return settled || !Running();
   });
   EXPECT_TRUE(settled) << (Running() ? "the program did not handle its messages in time" : "the program ended");

@@ -1,6 +1,5 @@
 // Every label of the dialog shows its whole text once the program has started, at the display's DPI
 // (ORV_EXPECT_DPI, when set, names the one the run must have); labels that fitted keep their place.
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -8,36 +7,10 @@
 #include <vector>
 
 #include "builder_test.h"
+#include "template_copy.h"
 
 namespace e2e {
 namespace {
-
-INT_PTR CALLBACK PlainProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
-
-// The program's dialog template laid out in this process, hidden: the labels as the template places
-// them at this DPI, in the font the dialog manager makes for it.
-HWND TemplateCopy() {
-  const std::wstring exe = std::filesystem::absolute(ORVBUILDER_EXE).wstring();
-  const HMODULE module =
-      ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  if (module == nullptr) return nullptr;
-  const HRSRC info = ::FindResourceW(module, MAKEINTRESOURCEW(102), MAKEINTRESOURCEW(5));  // RT_DIALOG
-  const HGLOBAL data = info != nullptr ? ::LoadResource(module, info) : nullptr;
-  HWND copy = nullptr;
-  if (data != nullptr) {
-    const BYTE* bytes = static_cast<const BYTE*>(::LockResource(data));
-    std::vector<BYTE> dialog(bytes, bytes + ::SizeofResource(module, info));
-    // DLGTEMPLATEEX: version, signature, help id, extended style, then the style.
-    DWORD style;
-    std::memcpy(&style, &dialog[12], sizeof(style));
-    style &= ~static_cast<DWORD>(WS_VISIBLE);
-    std::memcpy(&dialog[12], &style, sizeof(style));
-    copy = ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr),
-                                        reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), nullptr, PlainProc, 0);
-  }
-  ::FreeLibrary(module);
-  return copy;
-}
 
 std::vector<HWND> ChildrenOf(HWND dialog) {
   std::vector<HWND> children;
@@ -60,13 +33,9 @@ using Labels = BuilderTest;
 
 TEST_F(Labels, EveryLabelShowsItsWholeTextAndOnlyCutOnesMove) {
   ASSERT_NO_FATAL_FAILURE(Launch());
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
-  const char* expectDpi = std::getenv("ORV_EXPECT_DPI");
-  if (expectDpi != nullptr && *expectDpi != '\0') {
-    ASSERT_EQ(dpi, std::atoi(expectDpi)) << "the run is not at the DPI it was meant for";
-  }
+  int dpi = 0;
+  std::string why;
+  ASSERT_TRUE(ScreenDpi(&dpi, &why)) << why;
   const HWND copy = TemplateCopy();
   ASSERT_NE(copy, nullptr);
   RECT copyClient;

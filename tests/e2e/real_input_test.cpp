@@ -27,21 +27,8 @@ bool AboveInZOrder(HWND upper, HWND lower) {
 
 bool Inside(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
 
-POINT Centre(HWND hwnd) {
-  RECT r;
-  ::GetWindowRect(hwnd, &r);
-  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-class RealInput : public BuilderTest {
+class RealInput : public RealInputTest {
  protected:
-  void SetUp() override {
-    if (!UnderWine()) GTEST_SKIP() << "real input needs Wine's X display";
-    const std::string missing = XToolsMissing();
-    ASSERT_TRUE(missing.empty()) << missing;
-    BuilderTest::SetUp();
-  }
-
   // Starts the program in a copy of the examples, its output held full.
   void LaunchHeld() {
     dir().CopyExamples();

@@ -113,6 +113,12 @@ bool ClickAt(POINT at, std::string* err) {
   return RunTool("xdotool mousemove " + std::to_string(at.x) + " " + std::to_string(at.y) + " click 1", err);
 }
 
+POINT Centre(HWND hwnd) {
+  RECT r;
+  ::GetWindowRect(hwnd, &r);
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
 bool TypeText(const std::string& text, std::string* err) {
   if (text.find('\'') != std::string::npos) {
     *err = "cannot type a quote";

@@ -19,6 +19,8 @@ std::string XToolsMissing();
 // the tool could not be run or failed.
 // Moves the pointer to a point in screen coordinates and clicks the left button there.
 bool ClickAt(POINT at, std::string* err);
+// The middle of a window, in screen coordinates: where a user clicks it.
+POINT Centre(HWND hwnd);
 // Types the characters one by one.
 bool TypeText(const std::string& text, std::string* err);
 // Presses and releases keys by their X names, e.g. "Return" or "alt+F4".

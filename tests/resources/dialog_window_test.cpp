@@ -142,8 +142,9 @@ TEST_F(BuilderDialog, ChildrenInTableOrderWithClassTextStyleAndPlace) {
 }
 
 TEST_F(BuilderDialog, TabCyclesThroughVisibleControlsInTableOrder) {
-  const std::vector<int> want = {IDOK,          IDC_HANDLED_LIST, IDC_EVENT_LIST, IDC_BEGIN_EDIT,
-                                 IDC_LOOP_EDIT, IDC_ADD,          IDC_REMOVE,     IDC_BUILD};
+  // Each Browse... right after its box.
+  const std::vector<int> want = {IDOK,          IDC_HANDLED_LIST, IDC_EVENT_LIST, IDC_BEGIN_EDIT, IDC_BROWSE_BEGIN,
+                                 IDC_LOOP_EDIT, IDC_BROWSE_LOOP,  IDC_ADD,        IDC_REMOVE,     IDC_BUILD};
   std::vector<int> got;
   HWND first = GetNextDlgTabItem(dlg_, nullptr, FALSE);
   HWND item = first;

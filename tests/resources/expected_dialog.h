@@ -29,7 +29,6 @@ const DWORD kChild = WS_CHILD | WS_VISIBLE;
 const DWORD kList = kChild | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
 const DWORD kEdit = kChild | ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
 const DWORD kButton = kChild | BS_PUSHBUTTON | WS_TABSTOP;
-const DWORD kHiddenButton = WS_CHILD | BS_PUSHBUTTON | WS_TABSTOP;
 const DWORD kLabel = kChild | SS_LEFT;
 const DWORD kGroup = kChild | BS_GROUPBOX;
 
@@ -37,8 +36,10 @@ const ExpectedControl kControls[] = {
     {IDOK, "Button", "#128", "Exit", 163, 137, 50, 14, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP},
     {IDC_HANDLED_LIST, "ListBox", "#131", "", 25, 28, 75, 62, kList},
     {IDC_EVENT_LIST, "ListBox", "#131", "", 182, 21, 87, 21, kList},
-    {IDC_BEGIN_EDIT, "Edit", "#129", "", 182, 49, 85, 14, kEdit},
-    {IDC_LOOP_EDIT, "Edit", "#129", "", 182, 73, 85, 14, kEdit},
+    {IDC_BEGIN_EDIT, "Edit", "#129", "", 182, 49, 48, 14, kEdit},
+    {IDC_BROWSE_BEGIN, "Button", "#128", "Browse...", 232, 49, 37, 14, kButton},
+    {IDC_LOOP_EDIT, "Edit", "#129", "", 182, 73, 48, 14, kEdit},
+    {IDC_BROWSE_LOOP, "Button", "#128", "Browse...", 232, 73, 37, 14, kButton},
     {IDC_ADD, "Button", "#128", "Add", 183, 100, 50, 14, kButton},
     {IDC_REMOVE, "Button", "#128", "Remove", 41, 100, 50, 14, kButton},
     {IDC_BUILD, "Button", "#128", "Build ORV", 69, 137, 50, 14, kButton},
@@ -47,8 +48,6 @@ const ExpectedControl kControls[] = {
     {IDC_STATIC, "Static", "#130", "Begin ORV", 144, 52, 34, 8, kLabel},
     {IDC_STATIC, "Static", "#130", "Loop ORV", 146, 76, 32, 8, kLabel},
     {IDC_STATIC, "Button", "#128", "", 14, 7, 106, 117, kGroup},
-    {IDC_BROWSE_BEGIN, "Button", "#128", "Browse...", 228, 52, 37, 10, kHiddenButton},
-    {IDC_BROWSE_LOOP, "Button", "#128", "Browse...", 228, 74, 37, 10, kHiddenButton},
     {IDC_STATIC, "Button", "#128", "", 137, 7, 135, 117, kGroup},
     {IDC_STATUS, "Static", "#130", "", 14, 158, 258, 8, kLabel | SS_ENDELLIPSIS | SS_NOPREFIX},
 };

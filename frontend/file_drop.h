@@ -1,0 +1,21 @@
+// Where the files of one drop on the dialog go: the source box each one fills, or why the drop is
+// refused as a whole.
+#ifndef ORV_FRONTEND_FILE_DROP_H_
+#define ORV_FRONTEND_FILE_DROP_H_
+
+#include <string>
+#include <vector>
+
+enum class SourceBox { kNone, kBegin, kLoop };
+
+struct DropPlan {
+  std::vector<SourceBox> boxes;  // boxes[i]: the box the drop's i-th file fills
+  std::string refusal;           // when not empty, the drop is refused and nothing changes
+};
+
+// droppedOn: the box the files were dropped on, kNone elsewhere on the dialog; focused: the box that
+// has the keyboard focus, kNone when neither has. One file fills the box it was dropped on, else the
+// focused one, else Begin; two fill Begin, then Loop, in the drop's order.
+DropPlan PlanDrop(int fileCount, bool anyFolder, SourceBox droppedOn, SourceBox focused);
+
+#endif  // ORV_FRONTEND_FILE_DROP_H_

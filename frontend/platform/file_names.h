@@ -1,0 +1,19 @@
+// What Windows says about a file name: the current folder, a path made full, its short (8.3) form and
+// whether it names a folder. Paths in UTF-8.
+#ifndef ORV_FRONTEND_PLATFORM_FILE_NAMES_H_
+#define ORV_FRONTEND_PLATFORM_FILE_NAMES_H_
+
+#include <string>
+
+// The process's current folder, where relative paths and out.orv are.
+std::string CurrentFolder();
+// path made full against the current folder; empty when Windows cannot make it so.
+std::string FullPathName(const std::string& path);
+// The short form of an existing file's or folder's full path; empty where the volume gives none, or
+// gives the name back unchanged.
+std::string ShortPathName(const std::string& path);
+bool IsFolder(const std::string& path);
+// The folder that holds path, when it exists; else empty.
+std::string ExistingFolderOf(const std::string& path);
+
+#endif  // ORV_FRONTEND_PLATFORM_FILE_NAMES_H_

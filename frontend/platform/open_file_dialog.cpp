@@ -1,0 +1,40 @@
+#include "platform/open_file_dialog.h"
+
+#include <commdlg.h>
+
+#include "platform/file_names.h"
+#include "platform/wide_text.h"
+
+COpenFileDialog::COpenFileDialog(std::string title, std::vector<std::pair<std::string, std::string>> filters)
+    : title_(std::move(title)), filters_(std::move(filters)) {}
+
+bool COpenFileDialog::DoModal(const CWnd& owner, const std::string& folder, std::string* chosen) const {
+  const std::wstring title = WideFromUtf8(title_);
+  // Each name and its patterns NUL-terminated, the list closed by one more NUL.
+  std::wstring filter;
+  for (const auto& entry : filters_) {
+    filter += WideFromUtf8(entry.first) + L'\0';
+    filter += WideFromUtf8(entry.second) + L'\0';
+  }
+  filter += L'\0';
+  const std::wstring initialFolder = WideFromUtf8(folder.empty() ? CurrentFolder() : folder);
+  // Room for the longest path Windows has.
+  std::wstring file(32768, L'\0');
+
+  OPENFILENAMEW ofn = {};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.hwndOwner = owner.GetSafeHwnd();
+  ofn.lpstrFilter = filter.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = &file[0];
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.lpstrInitialDir = initialFolder.c_str();
+  ofn.lpstrTitle = title.c_str();
+  // The current folder must not follow the user's browsing: relative paths and out.orv hang on it.
+  ofn.Flags =
+      OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_DONTADDTORECENT;
+  if (!::GetOpenFileNameW(&ofn)) return false;
+  file.resize(file.find(L'\0'));
+  *chosen = Utf8FromWide(file);
+  return true;
+}

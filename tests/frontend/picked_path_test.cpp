@@ -1,0 +1,100 @@
+// A picked or dropped file goes into a source box relative to the current folder where it can, and
+// only ever in a form the build script can hold; where none fits, the box is left with Add's words.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "picked_path.h"
+#include "script_path.h"
+
+namespace {
+
+TEST(RelativeToFolder, FilesInOrUnderTheFolderLoseItsPrefixOthersStayWhole) {
+  EXPECT_EQ(RelativeToFolder("C:\\work\\a.orv", "C:\\work"), "a.orv");
+  EXPECT_EQ(RelativeToFolder("C:\\work\\music\\a.orv", "C:\\work"), "music\\a.orv");
+  // The drive's root, and a folder given with its closing separator.
+  EXPECT_EQ(RelativeToFolder("C:\\a.orv", "C:\\"), "a.orv");
+  EXPECT_EQ(RelativeToFolder("C:\\work\\a.orv", "C:\\work\\"), "a.orv");
+  // The file system ignores case, and takes either slash.
+  EXPECT_EQ(RelativeToFolder("c:\\WORK\\Music\\a.orv", "C:\\work"), "Music\\a.orv");
+  EXPECT_EQ(RelativeToFolder("C:/work/a.orv", "C:\\work"), "a.orv");
+  // Only whole folder names count: a sibling that starts alike, another drive, a folder above.
+  EXPECT_EQ(RelativeToFolder("C:\\workshop\\a.orv", "C:\\work"), "C:\\workshop\\a.orv");
+  EXPECT_EQ(RelativeToFolder("D:\\work\\a.orv", "C:\\work"), "D:\\work\\a.orv");
+  EXPECT_EQ(RelativeToFolder("C:\\a.orv", "C:\\work"), "C:\\a.orv");
+  EXPECT_EQ(RelativeToFolder("C:\\work", "C:\\work"), "C:\\work");
+  EXPECT_EQ(RelativeToFolder("\\\\server\\share\\a.orv", "\\\\server\\share"), "a.orv");
+  // Letters outside ASCII are not folded: "É" and "é" are different bytes.
+  EXPECT_EQ(RelativeToFolder("C:\\\xC3\xA9t\xC3\xA9\\a.orv", "C:\\\xC3\x89t\xC3\x89"), "C:\\\xC3\xA9t\xC3\xA9\\a.orv");
+}
+
+std::string AddsWords(const std::string& path) {
+  return PathProblem("Loop ORV", path.data(), static_cast<int>(path.size()));
+}
+
+TEST(PathForBox, APathTheScriptHoldsIsTakenAsItIs) {
+  const WindowsName folder{"C:\\work", ""};
+  EXPECT_EQ(PathForBox("Begin ORV", {"C:\\work\\music\\a.orv", "C:\\work\\music\\a.orv"}, folder).path, "music\\a.orv");
+  const BoxPath outside = PathForBox("Begin ORV", {"D:\\audio\\b.orv", ""}, folder);
+  EXPECT_EQ(outside.path, "D:\\audio\\b.orv");
+  EXPECT_EQ(outside.problem, "");
+}
+
+TEST(PathForBox, AWhiteSpaceOrOverlongNameFallsBackToItsShortForm) {
+  const WindowsName folder{"C:\\my work", "C:\\MYWORK~1"};
+  // The short file name is relative to the short folder.
+  EXPECT_EQ(PathForBox("Loop ORV", {"C:\\my work\\loop one.orv", "C:\\MYWORK~1\\LOOPON~1.ORV"}, folder).path,
+            "LOOPON~1.ORV");
+  // A folder without spaces whose short form Windows gives unchanged.
+  EXPECT_EQ(PathForBox("Loop ORV", {"C:\\work\\loop one.orv", "C:\\work\\LOOPON~1.ORV"}, {"C:\\work", ""}).path,
+            "LOOPON~1.ORV");
+  // Outside the folder the short form is absolute.
+  EXPECT_EQ(PathForBox("Loop ORV", {"D:\\a b\\c.orv", "D:\\AB~1\\c.orv"}, folder).path, "D:\\AB~1\\c.orv");
+
+  const std::string deep = "C:\\work\\" + std::string(200, 'x') + ".orv";
+  const BoxPath shortened = PathForBox("Loop ORV", {deep, "C:\\work\\XXXXXX~1.ORV"}, {"C:\\work", "C:\\work"});
+  EXPECT_EQ(shortened.path, "XXXXXX~1.ORV");
+  EXPECT_EQ(shortened.problem, "");
+}
+
+TEST(PathForBox, WithNoShortFormThatFitsTheBoxIsLeftWithAddsWords) {
+  const WindowsName folder{"C:\\work", "C:\\work"};
+  const BoxPath spaced = PathForBox("Loop ORV", {"C:\\work\\loop one.orv", ""}, folder);
+  EXPECT_EQ(spaced.path, "");
+  EXPECT_EQ(spaced.problem, AddsWords("loop one.orv"));
+  EXPECT_NE(spaced.problem, "");
+
+  // A short form that still holds a space (a volume that keeps long names as their own short ones).
+  const BoxPath stillSpaced = PathForBox("Loop ORV", {"C:\\work\\loop one.orv", "C:\\work\\loop one.orv"}, folder);
+  EXPECT_EQ(stillSpaced.path, "");
+  EXPECT_EQ(stillSpaced.problem, AddsWords("loop one.orv"));
+
+  // Too long even in short form: 199 bytes of path is the most a script holds.
+  const std::string longFolder = "C:\\" + std::string(190, 'f');
+  const BoxPath tooLong = PathForBox("Loop ORV", {"D:\\" + std::string(200, 'y'), "D:\\" + std::string(200, 'Y')},
+                                     {longFolder, longFolder});
+  EXPECT_EQ(tooLong.path, "");
+  EXPECT_EQ(tooLong.problem, AddsWords("D:\\" + std::string(200, 'y')));
+}
+
+TEST(PathForBox, WhatItPutsInABoxIsNeverRefusedByAdd) {
+  const WindowsName folder{"C:\\my work", "C:\\MYWORK~1"};
+  const WindowsName files[] = {
+      {"C:\\my work\\a.orv", "C:\\MYWORK~1\\a.orv"},
+      {"C:\\my work\\sub dir\\a b.orv", ""},
+      {"C:\\my work\\sub dir\\a b.orv", "C:\\MYWORK~1\\SUBDIR~1\\AB~1.ORV"},
+      {"C:\\" + std::string(198, 'z'), ""},
+      {"C:\\" + std::string(196, 'z'), ""},
+      {"C:\\tab\there.orv", "C:\\tab\there.orv"},
+  };
+  for (const WindowsName& file : files) {
+    SCOPED_TRACE(file.full);
+    const BoxPath box = PathForBox("Begin ORV", file, folder);
+    EXPECT_NE(box.path.empty(), box.problem.empty());
+    if (!box.path.empty()) {
+      EXPECT_EQ(PathProblem("Begin ORV", box.path.data(), static_cast<int>(box.path.size())), "");
+    }
+  }
+}
+
+}  // namespace
