@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "builder_test.h"
+#include "dialog_geometry.h"
 #include "message_box.h"
 
 namespace e2e {
@@ -19,18 +20,6 @@ RECT WorkArea() {
   RECT work = {};
   ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   return work;
-}
-
-bool Contains(const RECT& outer, const RECT& inner) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-         inner.bottom <= outer.bottom;
-}
-
-RECT ClientPlace(HWND parent, HWND child) {
-  RECT r;
-  ::GetWindowRect(child, &r);
-  ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-  return r;
 }
 
 // What the text needs, drawn the way its static control draws it at its width, in the font message
@@ -77,7 +66,7 @@ void ExpectFittedBox(BuilderProcess& app, const char* caption, const std::string
   ASSERT_NE(label, nullptr);
   RECT client;
   ::GetClientRect(box, &client);
-  const RECT textPlace = ClientPlace(box, label);
+  const RECT textPlace = PlaceIn(box, label);
   EXPECT_TRUE(Contains(client, textPlace)) << "the text lies partly outside the box";
   RECT shown;
   ::GetClientRect(label, &shown);
@@ -88,7 +77,7 @@ void ExpectFittedBox(BuilderProcess& app, const char* caption, const std::string
   EXPECT_LE(need.bottom, shown.bottom) << "the text has more lines than its place shows";
   for (HWND c = ::GetWindow(box, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
     if (!::IsWindowVisible(c) || ClassName(c) != "Button") continue;
-    const RECT button = ClientPlace(box, c);
+    const RECT button = PlaceIn(box, c);
     RECT overlap;
     EXPECT_TRUE(Contains(client, button)) << "the button \"" << WindowText(c) << "\" lies partly outside the box";
     EXPECT_FALSE(::IntersectRect(&overlap, &button, &textPlace)) << "the button covers the text";

@@ -1,12 +1,11 @@
 // Every label of the dialog shows its whole text once the program has started, at the display's DPI
 // (ORV_EXPECT_DPI, when set, names the one the run must have); labels that fitted keep their place.
-#include <cstring>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "builder_test.h"
+#include "dialog_geometry.h"
 #include "template_copy.h"
 
 namespace e2e {
@@ -16,17 +15,6 @@ std::vector<HWND> ChildrenOf(HWND dialog) {
   std::vector<HWND> children;
   for (HWND c = ::GetWindow(dialog, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
   return children;
-}
-
-RECT PlaceIn(HWND dialog, HWND child) {
-  RECT r;
-  ::GetWindowRect(child, &r);
-  ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-bool IsGroupBox(HWND hwnd) {
-  return ClassName(hwnd) == "Button" && (::GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
 using Labels = BuilderTest;
@@ -47,8 +35,6 @@ TEST_F(Labels, EveryLabelShowsItsWholeTextAndOnlyCutOnesMove) {
   const std::vector<HWND> after = ChildrenOf(app().dialog());
   ASSERT_EQ(before.size(), after.size());
 
-  HDC dc = ::GetDC(copy);
-  HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(copy, WM_GETFONT, 0, 0)));
   int labels = 0;
   for (size_t i = 0; i < after.size(); ++i) {
     // The status line is cut with an ellipsis where its text is long; it has checks of its own below.
@@ -56,9 +42,7 @@ TEST_F(Labels, EveryLabelShowsItsWholeTextAndOnlyCutOnesMove) {
     ++labels;
     const std::string text = WindowText(after[i]);
     SCOPED_TRACE("label \"" + text + "\"");
-    const std::wstring wide = std::filesystem::u8path(text).wstring();
-    SIZE need = {};
-    ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &need);
+    const SIZE need = TextSize(text, copy);
     RECT was;
     RECT now;
     ::GetClientRect(before[i], &was);
@@ -85,8 +69,7 @@ TEST_F(Labels, EveryLabelShowsItsWholeTextAndOnlyCutOnesMove) {
   // included.
   const HWND status = app().Control(kStatus);
   ASSERT_NE(status, nullptr);
-  SIZE line = {};
-  ::GetTextExtentPoint32W(dc, L"Ay", 2, &line);
+  const SIZE line = TextSize("Ay", copy);
   RECT statusClient;
   ::GetClientRect(status, &statusClient);
   EXPECT_LE(line.cy, statusClient.bottom) << "the status line is lower than its text";
@@ -102,8 +85,6 @@ TEST_F(Labels, EveryLabelShowsItsWholeTextAndOnlyCutOnesMove) {
         << "the status line covers control " << ::GetDlgCtrlID(other);
   }
 
-  ::SelectObject(dc, previous);
-  ::ReleaseDC(copy, dc);
   ::DestroyWindow(copy);
   EXPECT_EQ(labels, 4);
   Exit();

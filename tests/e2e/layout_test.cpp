@@ -1,12 +1,12 @@
 // The dialog as shown, over all its controls whatever they are: each lies inside the dialog, no two
 // overlap, each sits wholly inside a group box or wholly outside it, and every text of a label or a
 // button is whole, at the display's DPI (ORV_EXPECT_DPI, when set, names the one the run must have).
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "builder_test.h"
+#include "dialog_geometry.h"
 #include "template_copy.h"
 
 namespace e2e {
@@ -18,43 +18,19 @@ struct Control {
   std::string name;
 };
 
-bool IsGroupBox(HWND hwnd) {
-  return ClassName(hwnd) == "Button" && (::GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-}
-
 std::vector<Control> VisibleControls(HWND dialog) {
   std::vector<Control> controls;
   for (HWND c = ::GetWindow(dialog, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
     if (!::IsWindowVisible(c)) continue;
-    RECT r;
-    ::GetWindowRect(c, &r);
-    ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
-    controls.push_back({c, r, ClassName(c) + " " + std::to_string(::GetDlgCtrlID(c)) + " \"" + WindowText(c) + "\""});
+    controls.push_back(
+        {c, PlaceIn(dialog, c), ClassName(c) + " " + std::to_string(::GetDlgCtrlID(c)) + " \"" + WindowText(c) + "\""});
   }
   return controls;
-}
-
-bool Contains(const RECT& outer, const RECT& inner) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-         inner.bottom <= outer.bottom;
 }
 
 bool Overlap(const RECT& a, const RECT& b) {
   RECT both;
   return ::IntersectRect(&both, &a, &b) != FALSE;
-}
-
-// The size of the control's text in the dialog's font, as this process makes it (every control of
-// the dialog has the dialog's font).
-SIZE TextSize(HWND hwnd, HWND fontSource) {
-  const std::wstring text = std::filesystem::u8path(WindowText(hwnd)).wstring();
-  HDC dc = ::GetDC(fontSource);
-  HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(fontSource, WM_GETFONT, 0, 0)));
-  SIZE size = {};
-  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  ::SelectObject(dc, previous);
-  ::ReleaseDC(fontSource, dc);
-  return size;
 }
 
 using Layout = BuilderTest;
@@ -100,7 +76,7 @@ TEST_F(Layout, NothingOverlapsAndEveryTextIsWhole) {
     const bool ellipsis = kind == "Static" && (style & SS_ELLIPSISMASK) != 0;
     if ((kind != "Static" && kind != "Button") || IsGroupBox(c.hwnd) || ellipsis || WindowText(c.hwnd).empty())
       continue;
-    const SIZE need = TextSize(c.hwnd, copy);
+    const SIZE need = TextSize(WindowText(c.hwnd), copy);
     RECT inside;
     ::GetClientRect(c.hwnd, &inside);
     const int margin = kind == "Button" ? buttonMargin : 0;
