@@ -6,16 +6,12 @@
 # Usage: bench/build_vs_copy.sh [MiB per source, default 128] [rounds, default 7]
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/setup.sh"
 mib=${1:-128}
 rounds=${2:-7}
 
-cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build/native" --target orvtool >/dev/null
-orvtool="$root/build/native/tools/orvtool/orvtool"
-
-work=$(mktemp -d "$root/build/bench.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+build_orvtool
+make_work_folder "$root/build/bench.XXXXXX"
 cd "$work"
 
 # Eight single-state sources, four events with a Begin and a Loop each.

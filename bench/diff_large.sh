@@ -5,15 +5,11 @@
 # Usage: bench/diff_large.sh [chunks of 60000 bytes per payload, default 17000]
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/setup.sh"
 chunks=${1:-17000}
 
-cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build/native" --target orvtool >/dev/null
-orvtool="$root/build/native/tools/orvtool/orvtool"
-
-work=$(mktemp -d "$root/build/bench.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+build_orvtool
+make_work_folder "$root/build/bench.XXXXXX"
 cd "$work"
 
 # large FILE CHUNKS LAST: the header of a build of one Loop, its payload a hole but for byte LAST at its end.

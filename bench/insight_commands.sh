@@ -7,16 +7,14 @@
 set -euo pipefail
 limit=${ORV_BENCH_LIMIT:-120}
 
-root=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/setup.sh"
 tools=("$@")
 if [[ ${#tools[@]} -eq 0 ]]; then
-  cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$root/build/native" --target orvtool >/dev/null
-  tools=("$root/build/native/tools/orvtool/orvtool")
+  build_orvtool
+  tools=("$orvtool")
 fi
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/orvtool-bench.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+make_work_folder "${TMPDIR:-/tmp}/orvtool-bench.XXXXXX"
 python3 "$root/bench/make_hostile_orv.py" pairs 1000000 "$work/pairs-1m.orv"
 python3 "$root/bench/make_hostile_orv.py" rows 100000 "$work/rows-100k.orv"
 python3 "$root/bench/make_hostile_orv.py" rows 1000000 "$work/rows-1m.orv"

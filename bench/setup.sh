@@ -1,0 +1,16 @@
+# Sourced by the benchmarks: sets $root, and gives the native orvtool and a scratch folder.
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Builds this tree's native orvtool (Release) and sets $orvtool to it.
+build_orvtool() {
+  cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$root/build/native" --target orvtool >/dev/null
+  orvtool="$root/build/native/tools/orvtool/orvtool"
+}
+
+# Sets $work to a new folder made from the mktemp template $1, removed when the benchmark ends.
+make_work_folder() {
+  work=$(mktemp -d "$1")
+  trap 'rm -rf "$work"' EXIT
+}
