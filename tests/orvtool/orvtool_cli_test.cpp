@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,28 @@ TEST(OrvtoolInfo, ExitsByTheLayoutVerdict) {
   EXPECT_EQ(2, run.status);
   EXPECT_TRUE(Has(run.err, "orvtool info: cannot open 'missing.orv'")) << run.err;
 }
+
+#ifndef _WIN32
+// A report that cannot all be written is trouble, not success: a pipeline must not take a cut report
+// for a whole one.
+TEST(OrvtoolReports, ThatCannotBeWrittenExitTwo) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  TempDir dir;
+  dir.Write("good.orv", TwoEventBuild());
+  const std::vector<std::vector<std::string>> commands = {{"info", "good.orv"},
+                                                          {"info", "--json", "good.orv"},
+                                                          {"trace", "good.orv", "1"},
+                                                          {"graph", "good.orv"},
+                                                          {"diff", "good.orv", "good.orv"}};
+  for (const std::vector<std::string>& command : commands) {
+    SCOPED_TRACE(command[0] + " " + command[1]);
+    // The inner redirection wins over the one RunOrvtool adds: standard output is the full device.
+    const ToolRun run = RunOrvtool(command, dir.Path(), "sh -c 'exec \"$0\" \"$@\" >/dev/full' ");
+    EXPECT_EQ(2, run.status);
+    EXPECT_EQ("orvtool " + command[0] + ": cannot write the report\n", run.err);
+  }
+}
+#endif
 
 // Words the layout has as 0 but a build never looks at: named, yet the file stays sound.
 TEST(OrvtoolInfo, WarnsOfNonZeroWordsInTextAndJson) {

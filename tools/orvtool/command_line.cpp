@@ -75,6 +75,12 @@ int UsageError(const std::string& message) {
   return kExitUsage;
 }
 
+int FinishReport(const char* command, int status) {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+  std::fprintf(stderr, "orvtool %s: cannot write the report\n", command);
+  return kExitUsage;
+}
+
 std::vector<std::string> TakeJsonFlag(const std::vector<std::string>& args, bool* json) {
   *json = false;
   std::vector<std::string> operands;

@@ -43,13 +43,8 @@ int RunDiffCommand(const std::vector<std::string>& args) {
   std::string err;
   const bool compared =
       DiffOrv({oldFlow, &oldFile, files[0]}, {newFlow, &newFile, files[1]}, report.get(), &counts, &err);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "orvtool diff: cannot write the report\n");
-    return kExitUsage;
-  }
-  if (!compared) {
-    std::fprintf(stderr, "orvtool diff: %s\n", err.c_str());
-    return kExitUsage;
-  }
-  return counts.Same() ? kExitOk : kExitFailed;
+  const int status = FinishReport("diff", counts.Same() ? kExitOk : kExitFailed);
+  if (status == kExitUsage || compared) return status;
+  std::fprintf(stderr, "orvtool diff: %s\n", err.c_str());
+  return kExitUsage;
 }

@@ -16,5 +16,5 @@ int RunGraphCommand(const std::vector<std::string>& args) {
   const int status = ReadSoundOrv("graph", args[0], &layout);
   if (status != kExitOk) return status;
   WriteGraph(OrvFlow(layout), args[0], [](const std::string& text) { std::fputs(text.c_str(), stdout); });
-  return kExitOk;
+  return FinishReport("graph", kExitOk);
 }

@@ -40,7 +40,7 @@ int RunInfoCommand(const std::vector<std::string>& args) {
     for (const std::string& warning : LayoutWarnings(layout)) out("warning: " + warning + "\n");
     out(valid ? "layout: ok\n" : "layout: broken\n");
   }
-  std::fflush(stdout);
+  if (FinishReport("info", kExitOk) != kExitOk) return kExitUsage;
   if (valid) return kExitOk;
   ReportBrokenLayout("info", path, fault);
   return kExitFailed;

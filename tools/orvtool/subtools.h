@@ -32,6 +32,11 @@ const std::vector<Subtool>& Subtools();
 // Reports a wrong command line: the message and then the usage text, both on standard error.
 int UsageError(const std::string& message);
 
+// Ends a command whose report goes to standard output: status, unless the report could not all be
+// written (a full disk, a closed pipe on Windows), which is said on standard error and gives kExitUsage,
+// so a pipeline never takes a cut report for a whole one.
+int FinishReport(const char* command, int status);
+
 // Takes a first --json out of ARGS, setting *json; the rest are the command's operands, in order.
 std::vector<std::string> TakeJsonFlag(const std::vector<std::string>& args, bool* json);
 

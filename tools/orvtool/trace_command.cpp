@@ -26,5 +26,5 @@ int RunTraceCommand(const std::vector<std::string>& args) {
   const int status = ReadSoundOrv("trace", args[0], &layout);
   if (status != kExitOk) return status;
   TraceOrv(OrvFlow(layout), events, [](const std::string& line) { std::fputs(line.c_str(), stdout); });
-  return kExitOk;
+  return FinishReport("trace", kExitOk);
 }
