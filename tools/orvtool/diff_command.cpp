@@ -12,20 +12,6 @@
 #include "read_orv_file.h"
 #include "subtools.h"
 
-namespace {
-
-// Opens and checks one file; a file that cannot be read or breaks a layout rule is trouble here, not a
-// difference, so both give kExitUsage.
-bool ReadForDiff(const std::string& path, FileSource* file, OrvLayout* layout) {
-  if (!OpenOrvFile("diff", path, file)) return false;
-  std::string fault;
-  if (InspectOrv(file, layout, &fault)) return true;
-  ReportBrokenLayout("diff", path, fault);
-  return false;
-}
-
-}  // namespace
-
 int RunDiffCommand(const std::vector<std::string>& args) {
   bool json = false;
   const std::vector<std::string> files = TakeJsonFlag(args, &json);
@@ -34,7 +20,10 @@ int RunDiffCommand(const std::vector<std::string>& args) {
 
   FileSource oldFile, newFile;
   OrvLayout oldLayout, newLayout;
-  if (!ReadForDiff(files[0], &oldFile, &oldLayout) || !ReadForDiff(files[1], &newFile, &newLayout)) return kExitUsage;
+  // A file that cannot be read or breaks a layout rule is trouble here, not a difference.
+  if (ReadSoundOrv("diff", files[0], &oldFile, &oldLayout) != kExitOk ||
+      ReadSoundOrv("diff", files[1], &newFile, &newLayout) != kExitOk)
+    return kExitUsage;
   const OrvFlow oldFlow(oldLayout), newFlow(newLayout);
 
   const std::unique_ptr<DiffSink> report =

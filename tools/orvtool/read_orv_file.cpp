@@ -16,11 +16,10 @@ void ReportBrokenLayout(const char* command, const std::string& path, const std:
   std::fprintf(stderr, "orvtool %s: %s: %s\n", command, path.c_str(), fault.c_str());
 }
 
-int ReadSoundOrv(const char* command, const std::string& path, OrvLayout* layout) {
-  FileSource file;
-  if (!OpenOrvFile(command, path, &file)) return kExitUsage;
+int ReadSoundOrv(const char* command, const std::string& path, FileSource* file, OrvLayout* layout) {
+  if (!OpenOrvFile(command, path, file)) return kExitUsage;
   std::string fault;
-  if (InspectOrv(&file, layout, &fault)) return kExitOk;
+  if (InspectOrv(file, layout, &fault)) return kExitOk;
   ReportBrokenLayout(command, path, fault);
   return kExitFailed;
 }

@@ -10,9 +10,10 @@
 // Opens path into *file; false, with "orvtool COMMAND: why" printed, when it cannot be read.
 bool OpenOrvFile(const char* command, const std::string& path, FileSource* file);
 
-// Opens, reads and checks path, for commands that need a sound layout. kExitOk, or the exit status with
-// the reason printed: 2 when the file cannot be read, 1 when it breaks a layout rule.
-int ReadSoundOrv(const char* command, const std::string& path, OrvLayout* layout);
+// Opens path into *file, and reads and checks its layout, for commands that need a sound one. kExitOk,
+// or the exit status with the reason printed: 2 when the file cannot be read, 1 when it breaks a layout
+// rule.
+int ReadSoundOrv(const char* command, const std::string& path, FileSource* file, OrvLayout* layout);
 
 // "orvtool COMMAND: PATH: fault" on standard error.
 void ReportBrokenLayout(const char* command, const std::string& path, const std::string& fault);

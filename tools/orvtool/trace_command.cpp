@@ -22,8 +22,9 @@ int RunTraceCommand(const std::vector<std::string>& args) {
     events.push_back(event);
   }
 
+  FileSource file;
   OrvLayout layout;
-  const int status = ReadSoundOrv("trace", args[0], &layout);
+  const int status = ReadSoundOrv("trace", args[0], &file, &layout);
   if (status != kExitOk) return status;
   TraceOrv(OrvFlow(layout), events, [](const std::string& line) { std::fputs(line.c_str(), stdout); });
   return FinishReport("trace", kExitOk);
