@@ -4,6 +4,8 @@
 
 #include "event_label.h"
 #include "event_table.h"
+#include "quoted_text.h"
+#include "report_words.h"
 
 namespace {
 
@@ -22,10 +24,6 @@ const char* ChangeName(DiffChange change) {
       return "changed";
   }
   return "";
-}
-
-std::string Plural(std::int64_t n, const char* one, const char* many) {
-  return to_string(n) + " " + (n == 1 ? one : many);
 }
 
 // `2 pieces changed, 1 added` and the like, leaving out what did not happen.
@@ -111,8 +109,8 @@ Json Side(const PieceSide& side) {
 class JsonReport : public DiffSink {
  public:
   JsonReport(std::FILE* out, const std::string& oldPath, const std::string& newPath) : out_(out) {
-    std::fprintf(out_, "{\n  \"old\": %s,\n  \"new\": %s,\n  \"pieces\": [", Dump(Json(oldPath)).c_str(),
-                 Dump(Json(newPath)).c_str());
+    std::fprintf(out_, "{\n  \"old\": %s,\n  \"new\": %s,\n  \"pieces\": [", QuotedText(oldPath).c_str(),
+                 QuotedText(newPath).c_str());
   }
 
   void Piece(const PieceDiff& piece) override {
@@ -154,15 +152,13 @@ class JsonReport : public DiffSink {
                          {"transitionsChanged", c.transitionsChanged},
                          {"transitionsAdded", c.transitionsAdded},
                          {"transitionsRemoved", c.transitionsRemoved}};
-    std::fprintf(out_, ",\n  \"counts\": %s,\n  \"same\": %s\n}\n", Dump(counts).c_str(), c.Same() ? "true" : "false");
+    std::fprintf(out_, ",\n  \"counts\": %s,\n  \"same\": %s\n}\n", OneLineJson(counts).c_str(),
+                 c.Same() ? "true" : "false");
   }
 
  private:
-  // Text that is not UTF-8 (a path in a local code page) is kept readable with replacement characters.
-  static std::string Dump(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
-
   void Element(const Json& value) {
-    std::fprintf(out_, "%s\n    %s", first_ ? "" : ",", Dump(value).c_str());
+    std::fprintf(out_, "%s\n    %s", first_ ? "" : ",", OneLineJson(value).c_str());
     first_ = false;
   }
 

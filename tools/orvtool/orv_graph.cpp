@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "quoted_text.h"
+#include "report_words.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ std::string NodeName(const OrvFlow& flow, std::int64_t node) {
 
 std::string Rows(int first, int count) {
   const std::string range = count == 1 ? to_string(first) : to_string(first) + "-" + to_string(first + count - 1);
-  return to_string(count) + (count == 1 ? " chunk (" : " chunks (") + range + ")";
+  return Plural(count, "chunk", "chunks") + " (" + range + ")";
 }
 
 std::string EntryNode(const FlowEntry& entry, std::size_t index) {

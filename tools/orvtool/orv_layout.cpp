@@ -4,6 +4,7 @@
 
 #include "orv_format.h"
 #include "orv_tables.h"
+#include "report_words.h"
 #include "source_check.h"
 
 namespace {
@@ -16,12 +17,6 @@ using std::to_string;
 constexpr std::int64_t kMaxStatesRead = 1000000;
 constexpr std::int64_t kMaxPairsRead = 1000000;
 constexpr std::int64_t kMaxRowsRead = 1000000;
-
-std::string Hex(std::int32_t word) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08x", static_cast<unsigned>(word));
-  return text;
-}
 
 bool Fail(std::string* err, const std::string& text) {
   *err = text;

@@ -4,19 +4,14 @@
 
 #include "event_label.h"
 #include "orv_format.h"
+#include "report_words.h"
 
 namespace {
 
 using std::to_string;
 
-std::string Plural(std::int64_t n, const char* one, const char* many) {
-  return to_string(n) + " " + (n == 1 ? one : many);
-}
-
 std::string Header(const OrvLayout& layout) {
-  char magic[16];
-  std::snprintf(magic, sizeof magic, "0x%08x", static_cast<unsigned>(layout.magic));
-  std::string out = std::string("header\n  magic       ") + magic + "\n";
+  std::string out = "header\n  magic       " + Hex(layout.magic) + "\n";
   if (!layout.haveStateCount) return out;
   out += "  zero word   " + to_string(layout.zeroWord) + "\n";
   out += "  stateCount  " + to_string(layout.stateCount) + "\n";

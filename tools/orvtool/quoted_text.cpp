@@ -1,7 +1,7 @@
 #include "quoted_text.h"
 
-#include <nlohmann/json.hpp>
+std::string QuotedText(const std::string& text) { return OneLineJson(nlohmann::ordered_json(text)); }
 
-std::string QuotedText(const std::string& text) {
-  return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+std::string OneLineJson(const nlohmann::ordered_json& value) {
+  return value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }

@@ -4,8 +4,13 @@
 #ifndef ORVTOOL_QUOTED_TEXT_H_
 #define ORVTOOL_QUOTED_TEXT_H_
 
+#include <nlohmann/json.hpp>
+
 #include <string>
 
 std::string QuotedText(const std::string& text);
+
+// A whole JSON value on one line, its texts quoted by the same rule.
+std::string OneLineJson(const nlohmann::ordered_json& value);
 
 #endif  // ORVTOOL_QUOTED_TEXT_H_
