@@ -6,9 +6,8 @@
 
 #include "build_check.h"
 #include "build_engine.h"
+#include "build_failure.h"
 #include "build_folder.h"
-#include "error_box.h"
-#include "error_count.h"
 #include "orv_flow.h"
 #include "orv_writer.h"
 #include "subtools.h"
@@ -17,19 +16,19 @@ int RunCheckCommand(const std::vector<std::string>& args) {
   const int status = EnterBuildFolder("check", args);
   if (status != kExitOk) return status;
 
-  const int errorsBefore = ErrorBoxCount();
+  ForgetBuildFailure();
   BuildPlan plan;
   std::string err;
   // Placing the tables in the file only moves offsets in memory; a file too large for them would stop
   // the build there, so it stops the check too.
   const bool planned = PlanBuild(&plan);
-  if (planned && !plan.tables->PlaceInFile(&err)) ShowErrorBox(err);
+  if (planned && !plan.tables->PlaceInFile(&err)) ShowBuildFailure(err);
   // Then the output side, as the build would begin to write: a folder named out.orv, a folder that may
   // not be written.
   const bool replaceable = planned && err.empty() && CheckOutputReplaceable();
   std::fflush(stdout);
   if (!replaceable) {
-    if (ErrorBoxCount() == errorsBefore) std::fprintf(stderr, "orvtool check: the build failed without a message\n");
+    if (LastBuildFailure().empty()) std::fprintf(stderr, "orvtool check: the build failed without a message\n");
     return kExitFailed;
   }
 
