@@ -2,39 +2,24 @@
 // greedy: each command runs in a child whose address space is limited well below what they took then.
 // Time is for the benchmark (bench/insight_commands.sh) to show, not for a test to judge.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "limited_run.h"
 #include "orv_bytes.h"
+#include "orv_format.h"
 #include "temp_dir.h"
 
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kLimitable = false;  // the sanitizer reserves a vast shadow space up front
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kLimitable = false;
-#else
-constexpr bool kLimitable = true;
-#endif
-#else
-constexpr bool kLimitable = true;
-#endif
-
-constexpr std::int32_t kMagic = 0x3F35C28F;
 
 // One state of n pairs, events n - 1 down to 0 (so those a trace can name come last), sending even ones
 // back to the one 30-byte chunk and odd ones to the trailing row; state 0 has no pairs, so the leading
 // row leads to chunk 1.
 Bytes OneStateOfManyPairs(std::int32_t n) {
   const std::int64_t h = 16 + 4 * (2 + 2 + 2 * static_cast<std::int64_t>(n)) + 12 * 3;
-  Bytes out = Words({kMagic, 0, 2, 0, 0, 0, n});
+  Bytes out = Words({orv::kMagic, 0, 2, 0, 0, 0, n});
   out.reserve(static_cast<std::size_t>(h) + 30);
   for (std::int32_t i = n - 1; i >= 0; --i) {
     AppendWord(&out, i);
@@ -52,7 +37,7 @@ Bytes OneStateOfManyPairs(std::int32_t n) {
 Bytes ManyStatesAndRows(std::int32_t n) {
   const std::int64_t chunks = n - 2;
   const std::int64_t h = 16 + 16 * static_cast<std::int64_t>(n) + 12 * static_cast<std::int64_t>(n);
-  Bytes out = Words({kMagic, 0, n, 0, 1, 0, 1});
+  Bytes out = Words({orv::kMagic, 0, n, 0, 1, 0, 1});
   out.reserve(static_cast<std::size_t>(h + chunks));
   for (std::int64_t s = 1; s < n; ++s)
     for (std::int64_t w : {std::int64_t{0}, std::int64_t{1}, s % 15, s % chunks + 1}) AppendWord(&out, w);
@@ -64,60 +49,9 @@ Bytes ManyStatesAndRows(std::int32_t n) {
   return out;
 }
 
-struct LimitedRun {
-  int status = -1;            // the exit status, or -1 when the child did not exit by itself
-  std::int64_t outBytes = 0;  // all it wrote on standard output
-  std::int64_t lines = 0;
-  std::string tail;  // the last of it
-  std::string err;
-};
-
-// Runs orvtool with args in a child limited to `limitBytes` of address space, reading what it prints as
-// it comes, so neither side holds the whole of a huge report.
-LimitedRun RunLimited(const std::vector<std::string>& args, rlim_t limitBytes) {
-  TempDir capture;
-  const std::string errPath = capture.Path("stderr.txt");
-  int pipeEnds[2];
-  LimitedRun run;
-  if (pipe(pipeEnds) != 0) return run;
-  const pid_t child = fork();
-  if (child == 0) {
-    close(pipeEnds[0]);
-    dup2(pipeEnds[1], 1);
-    if (!freopen(errPath.c_str(), "w", stderr)) _exit(126);
-    if (kLimitable) {
-      const rlimit limit = {limitBytes, limitBytes};
-      if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(126);
-    }
-    std::vector<char*> argv = {const_cast<char*>(ORVTOOL_PATH)};
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execv(ORVTOOL_PATH, argv.data());
-    _exit(127);
-  }
-  close(pipeEnds[1]);
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t got = read(pipeEnds[0], buffer, sizeof buffer);
-    if (got <= 0) break;
-    run.outBytes += got;
-    for (ssize_t i = 0; i < got; ++i) run.lines += buffer[i] == '\n';
-    run.tail.append(buffer, static_cast<std::size_t>(got));
-    if (run.tail.size() > 4096) run.tail.erase(0, run.tail.size() - 4096);
-  }
-  close(pipeEnds[0]);
-  int raw = 0;
-  waitpid(child, &raw, 0);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.err = ReadText(errPath);
-  return run;
-}
-
 bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
-
-constexpr rlim_t kMiB = 1024 * 1024;
 
 TEST(OrvtoolHostileFiles, OneStateOfAHundredThousandPairs) {
   TempDir dir;

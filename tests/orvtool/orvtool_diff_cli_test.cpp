@@ -13,11 +13,9 @@
 #include "temp_dir.h"
 
 #ifdef __linux__
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <fstream>
+
+#include "limited_run.h"
 #endif
 
 namespace {
@@ -208,7 +206,7 @@ TEST(OrvtoolDiff, ABrokenOrMissingFileIsTroubleNamedByTheRuleItBreaks) {
   }
 }
 
-#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
+#ifdef __linux__
 // A built file of one Loop of `chunks` full chunks whose payload takes no room on the disk, but for
 // one byte near its end.
 void WriteLargeBuild(const std::string& path, int chunks, unsigned char lastByte) {
@@ -225,22 +223,6 @@ void WriteLargeBuild(const std::string& path, int chunks, unsigned char lastByte
   file.put(static_cast<char>(lastByte));
 }
 
-// The exit status of `orvtool diff OLD NEW` in a child whose address space is limited to `limit` bytes,
-// standard output to `out`.
-int DiffUnderMemoryLimit(const std::string& oldPath, const std::string& newPath, rlim_t limit, const std::string& out) {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    const rlimit cap = {limit, limit};
-    setrlimit(RLIMIT_AS, &cap);
-    if (!freopen(out.c_str(), "w", stdout)) _exit(126);
-    execl(ORVTOOL_PATH, "orvtool", "diff", oldPath.c_str(), newPath.c_str(), static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 // Two files of 300 MB each whose only difference is near their end: compared in full in an address
 // space of 64 MB, far less than either payload.
 TEST(OrvtoolDiff, MemoryStaysFlatWhateverThePayloadSize) {
@@ -248,13 +230,13 @@ TEST(OrvtoolDiff, MemoryStaysFlatWhateverThePayloadSize) {
   const int chunks = 5000;
   WriteLargeBuild(dir.Path("old.orv"), chunks, 1);
   WriteLargeBuild(dir.Path("new.orv"), chunks, 2);
-  const rlim_t limit = 64u << 20;
-  EXPECT_EQ(0, DiffUnderMemoryLimit(dir.Path("old.orv"), dir.Path("old.orv"), limit, dir.Path("same.txt")));
-  EXPECT_EQ(1, DiffUnderMemoryLimit(dir.Path("old.orv"), dir.Path("new.orv"), limit, dir.Path("out.txt")));
-  EXPECT_TRUE(Has(ReadText(dir.Path("out.txt")), "  \"Cruising\" Loop: in both, bytes 300000000 -> 300000000, chunks " +
-                                                     to_string(chunks) + " -> " + to_string(chunks) +
-                                                     ", payload changed\n"))
-      << ReadText(dir.Path("out.txt"));
+  const rlim_t limit = 64 * kMiB;
+  EXPECT_EQ(0, RunLimited({"diff", dir.Path("old.orv"), dir.Path("old.orv")}, limit).status);
+  const LimitedRun changed = RunLimited({"diff", dir.Path("old.orv"), dir.Path("new.orv")}, limit);
+  EXPECT_EQ(1, changed.status) << changed.err;
+  EXPECT_TRUE(Has(changed.tail, "  \"Cruising\" Loop: in both, bytes 300000000 -> 300000000, chunks " +
+                                    to_string(chunks) + " -> " + to_string(chunks) + ", payload changed\n"))
+      << changed.tail;
 }
 #endif
 
