@@ -162,26 +162,8 @@ bool ComparePiece(const DiffInput& oldFile, const FilePiece* oldPiece, const Dif
   return true;
 }
 
-// The state a row looks events up in, or -1 for none (no row, or the leading row of a file without
-// states).
-std::int32_t StateAt(const FilePieces& file, int row) {
-  if (row < 0) return -1;
-  const OrvLayout& layout = file.flow().layout();
-  const std::int32_t state = layout.rows[static_cast<std::size_t>(row)].stateIndex;
-  return state >= 0 && static_cast<std::size_t>(state) < layout.states.size() ? state : -1;
-}
-
-// The row each event leads to from a state, by event id: its first pair for the event, as a later one
-// is never followed.
-std::vector<OrvPair> TargetsOf(const FilePieces& file, std::int32_t state) {
-  if (state < 0) return {};
-  std::vector<OrvPair> targets = file.flow().layout().states[static_cast<std::size_t>(state)].pairs;
-  auto byEvent = [](const OrvPair& a, const OrvPair& b) { return a.eventId < b.eventId; };
-  std::stable_sort(targets.begin(), targets.end(), byEvent);
-  auto sameEvent = [](const OrvPair& a, const OrvPair& b) { return a.eventId == b.eventId; };
-  targets.erase(std::unique(targets.begin(), targets.end(), sameEvent), targets.end());
-  return targets;
-}
+// The state a row looks events up in, or -1 for none (no row, or one whose index names no state).
+std::int32_t StateAt(const FilePieces& file, int row) { return row < 0 ? -1 : file.flow().StateOf(row); }
 
 struct EventDiff {
   std::int32_t eventId;
@@ -192,8 +174,8 @@ struct EventDiff {
 // where they differ, so a large state costs no text.
 std::vector<EventDiff> CompareStates(const FilePieces& oldFile, std::int32_t oldState, const FilePieces& newFile,
                                      std::int32_t newState) {
-  const std::vector<OrvPair> o = TargetsOf(oldFile, oldState);
-  const std::vector<OrvPair> n = TargetsOf(newFile, newState);
+  const std::vector<OrvPair> o = oldFile.flow().FirstPairsByEvent(oldState);
+  const std::vector<OrvPair> n = newFile.flow().FirstPairsByEvent(newState);
   std::vector<EventDiff> diffs;
   auto oi = o.begin();
   auto ni = n.begin();

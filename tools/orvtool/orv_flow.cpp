@@ -51,22 +51,43 @@ OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.
   for (std::size_t s = 0; s < layout.states.size(); ++s) {
     const std::vector<OrvPair>& pairs = layout.states[s].pairs;
     if (pairs.size() <= kPairsSearched) continue;
-    std::vector<FirstOfEvent>& index = firstPairs_[s];
-    index.reserve(pairs.size());
-    for (std::size_t k = 0; k < pairs.size(); ++k) index.push_back({pairs[k].eventId, static_cast<int>(k)});
-    // Stable, so the first pair of an event stays ahead of its later ones, which are then dropped.
-    std::stable_sort(index.begin(), index.end(),
-                     [](const FirstOfEvent& a, const FirstOfEvent& b) { return a.eventId < b.eventId; });
-    index.erase(std::unique(index.begin(), index.end(),
-                            [](const FirstOfEvent& a, const FirstOfEvent& b) { return a.eventId == b.eventId; }),
-                index.end());
-    index.shrink_to_fit();
+    firstPairs_[s] = FirstOfEachEvent(pairs);
   }
 
   // Asked at every pass of the leading row, so found once.
   if (!layout.states.empty())
     for (const OrvPair& pair : layout.states[0].pairs)
       everyEventToRowOne_ = everyEventToRowOne_ && pair.chunkIndex == 1;
+}
+
+std::vector<OrvFlow::FirstOfEvent> OrvFlow::FirstOfEachEvent(const std::vector<OrvPair>& pairs) {
+  std::vector<FirstOfEvent> index;
+  index.reserve(pairs.size());
+  for (std::size_t k = 0; k < pairs.size(); ++k) index.push_back({pairs[k].eventId, static_cast<int>(k)});
+  // Stable, so the first pair of an event stays ahead of its later ones, which are then dropped.
+  std::stable_sort(index.begin(), index.end(),
+                   [](const FirstOfEvent& a, const FirstOfEvent& b) { return a.eventId < b.eventId; });
+  index.erase(std::unique(index.begin(), index.end(),
+                          [](const FirstOfEvent& a, const FirstOfEvent& b) { return a.eventId == b.eventId; }),
+              index.end());
+  index.shrink_to_fit();
+  return index;
+}
+
+std::int32_t OrvFlow::StateOf(int row) const {
+  const std::int32_t state = layout_.rows[static_cast<std::size_t>(row)].stateIndex;
+  return state >= 0 && static_cast<std::size_t>(state) < layout_.states.size() ? state : -1;
+}
+
+std::vector<OrvPair> OrvFlow::FirstPairsByEvent(std::int32_t state) const {
+  if (state < 0) return {};
+  const std::vector<OrvPair>& pairs = layout_.states[static_cast<std::size_t>(state)].pairs;
+  const auto indexed = firstPairs_.find(static_cast<std::size_t>(state));
+  const std::vector<FirstOfEvent> index = indexed != firstPairs_.end() ? indexed->second : FirstOfEachEvent(pairs);
+  std::vector<OrvPair> first;
+  first.reserve(index.size());
+  for (const FirstOfEvent& f : index) first.push_back(pairs[static_cast<std::size_t>(f.pair)]);
+  return first;
 }
 
 int OrvFlow::FirstPair(std::size_t state, std::int32_t eventId) const {
@@ -103,7 +124,7 @@ FlowStep OrvFlow::Next(int row, std::int32_t eventId) const {
   step.stateIndex = layout_.rows[static_cast<std::size_t>(row)].stateIndex;
   step.row = row + 1;
   // Only the leading row of a file without states can lack one.
-  if (step.stateIndex < 0 || static_cast<std::size_t>(step.stateIndex) >= layout_.states.size()) return step;
+  if (StateOf(row) < 0) return step;
   const std::size_t state = static_cast<std::size_t>(step.stateIndex);
   const int pair = FirstPair(state, eventId);
   if (pair < 0) return step;

@@ -51,6 +51,14 @@ class OrvFlow {
   // and never a later one. Constant time for a few pairs, logarithmic for many.
   int FirstPair(std::size_t state, std::int32_t eventId) const;
 
+  // The state `row` looks events up in, or -1 where its index names none (the leading row of a file
+  // without states).
+  std::int32_t StateOf(int row) const;
+
+  // A state's pairs the player can take, the first of each event, in the order of their event ids; none
+  // for state -1.
+  std::vector<OrvPair> FirstPairsByEvent(std::int32_t state) const;
+
   // Whether the leading row sends every event to row 1, as state 0 of a built file does.
   bool EveryEventStartsAtRowOne() const { return everyEventToRowOne_; }
 
@@ -68,6 +76,7 @@ class OrvFlow {
     int pair;
   };
   std::unordered_map<std::size_t, std::vector<FirstOfEvent>> firstPairs_;
+  static std::vector<FirstOfEvent> FirstOfEachEvent(const std::vector<OrvPair>& pairs);
   bool everyEventToRowOne_ = true;
 };
 

@@ -162,7 +162,7 @@ void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& o
   std::vector<std::int32_t> walked;
   for (int row = 0; row < flow.trailingRow(); ++row) {
     const std::int64_t from = NodeOf(flow, row);
-    const std::int32_t state = layout.rows[static_cast<std::size_t>(row)].stateIndex;
+    const std::int32_t state = flow.StateOf(row);
     if (row == 0 && flow.EveryEventStartsAtRowOne()) {
       edges.Add(from, NodeOf(flow, 1), Label{0, Label::kEvery}, false);
       continue;
@@ -173,7 +173,7 @@ void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& o
     }
     bool seen = false;
     for (std::int32_t have : walked) seen = seen || have == state;
-    if (!seen && static_cast<std::size_t>(state) < layout.states.size()) {
+    if (!seen && state >= 0) {
       walked.push_back(state);
       AddPairEdges(flow, from, static_cast<std::size_t>(state), &edges);
     }
