@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "byte_compare.h"
-#include "event_label.h"
 
 namespace {
 
@@ -148,7 +147,6 @@ bool ComparePiece(const DiffInput& oldFile, const FilePiece* oldPiece, const Dif
   }
   const PieceSide& o = diff->oldSide;
   const PieceSide& n = diff->newSide;
-  diff->payloadSame = false;
   if (o.bytes == n.bytes) {
     auto start = [](const DiffInput& file, const PieceSide& side) {
       return static_cast<std::uint64_t>(file.flow.layout().rows[static_cast<std::size_t>(side.firstRow)].dataOffset);

@@ -16,7 +16,7 @@ class JsonReport : public OrvVisitor {
   void OnState(std::size_t index, const OrvState& state) override {
     EndState();
     out_(std::string(index == 0 ? "\n" : ",\n") + "    {\n      \"pairs\": " + (state.pairCount == 0 ? "[]" : "["));
-    pairsLeft_ = state.pairCount;
+    pairsOpen_ = state.pairCount != 0;
     firstPair_ = true;
     inState_ = true;
   }
@@ -53,7 +53,7 @@ class JsonReport : public OrvVisitor {
  private:
   void EndState() {
     if (!inState_) return;
-    if (pairsLeft_ > 0 || !firstPair_) out_("\n      ]");
+    if (pairsOpen_ || !firstPair_) out_("\n      ]");
     out_("\n    }");
     inState_ = false;
     sawState_ = true;
@@ -66,7 +66,7 @@ class JsonReport : public OrvVisitor {
 
   const OrvLayout& layout_;
   const TextSink& out_;
-  std::int32_t pairsLeft_ = 0;
+  bool pairsOpen_ = false;  // "[" written, not "[]"
   bool firstPair_ = true, inState_ = false, sawState_ = false, statesClosed_ = false, haveRow_ = false;
   ChunkRow last_;
 };

@@ -1,5 +1,6 @@
 #include "orv_trace.h"
 
+#include "event_label.h"
 #include "event_table.h"
 
 namespace {
