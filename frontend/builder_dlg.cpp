@@ -8,6 +8,7 @@
 #include "build_status.h"
 #include "event_table.h"
 #include "handled_list_box.h"
+#include "platform/dropped_files.h"
 #include "platform/edit.h"
 #include "platform/file_names.h"
 #include "platform/icon.h"
@@ -24,10 +25,6 @@
 CHandlerTable* g_handlerTable = nullptr;
 
 namespace {
-
-// Read like this so a longer text still comes back cut, and is then refused as too long.
-constexpr int kEditBufferSize = 500;
-constexpr int kEditMaxChars = 499;
 
 const char kOneHandlerPerEvent[] =
     "Only one handler per event. Remove the current handler if you want to add a new one of the same type.";
@@ -94,23 +91,24 @@ void CBuilderDlg::OnAdd() {
   const int eventId = CListBox(GetDlgItem(IDC_EVENT_LIST)).GetCurSel();
   if (eventId < 0) return;
 
-  char begin[kEditBufferSize] = {};
-  char loop[kEditBufferSize] = {};
-  const int beginLength = CEdit(GetDlgItem(IDC_BEGIN_EDIT)).GetLine(0, begin, kEditMaxChars);
-  const int loopLength = CEdit(GetDlgItem(IDC_LOOP_EDIT)).GetLine(0, loop, kEditMaxChars);
+  const std::string begin = SourceBoxText(*this, SourceBox::kBegin);
+  const std::string loop = SourceBoxText(*this, SourceBox::kLoop);
+  const int beginLength = static_cast<int>(begin.size());
+  const int loopLength = static_cast<int>(loop.size());
 
   // The event's own refusal comes first: its paths do not matter while it has a handler already.
   if (g_handlerTable->IsHandled(eventId)) {
     MessageBoxA(kOneHandlerPerEvent);
     return;
   }
-  std::string problem = PathProblem(SourceLabel(SourceBox::kBegin), begin, beginLength);
-  if (problem.empty()) problem = PathProblem(SourceLabel(SourceBox::kLoop), loop, loopLength);
+  std::string problem = PathProblem(SourceLabel(SourceBox::kBegin), begin.c_str(), beginLength);
+  if (problem.empty()) problem = PathProblem(SourceLabel(SourceBox::kLoop), loop.c_str(), loopLength);
   if (!problem.empty()) {
     MessageBoxA(problem.c_str());
     return;
   }
-  if (!g_handlerTable->AddHandler(eventId, begin, loop, beginLength, loopLength)) MessageBoxA(kOneHandlerPerEvent);
+  if (!g_handlerTable->AddHandler(eventId, begin.c_str(), loop.c_str(), beginLength, loopLength))
+    MessageBoxA(kOneHandlerPerEvent);
 }
 
 void CBuilderDlg::OnRemove() {
@@ -136,6 +134,7 @@ void CBuilderDlg::OnBuild() {
   if (!usersScript.MoveAside() || !g_handlerTable->WriteScript()) {
     SetStatus(kSaveError);
     MessageBoxA(kSaveError);
+    SayIfNotPutBack(usersScript.PutBack(), usersScript);
     return;
   }
   // Disabled for the length of the build, error boxes included: no second build, Add or Remove can
@@ -155,11 +154,13 @@ void CBuilderDlg::OnBuild() {
   EnableWindow(true);
   if (focus.GetSafeHwnd() != nullptr) focus.SetFocus();
   building_ = false;
-  if (!putBack) {
-    const std::string kept =
-        "Your script.txt could not be put back after the build; it is kept as " + usersScript.asideName() + ".";
-    MessageBoxA(kept.c_str());
-  }
+  SayIfNotPutBack(putBack, usersScript);
+}
+
+void CBuilderDlg::SayIfNotPutBack(bool putBack, const SetAsideFile& usersScript) {
+  if (putBack) return;
+  const std::string kept = "Your script.txt could not be put back; it is kept as " + usersScript.asideName() + ".";
+  MessageBoxA(kept.c_str());
 }
 
 void CBuilderDlg::SetStatus(const std::string& text, bool paintNow) {

@@ -8,6 +8,7 @@
 #include "file_drop.h"
 #include "handler_table.h"
 #include "platform/dialog.h"
+#include "set_aside_file.h"
 
 // The one handler table of the process: made by the dialog's initialisation, never deleted.
 extern CHandlerTable* g_handlerTable;
@@ -32,6 +33,9 @@ class CBuilderDlg : public CDialog {
   void OnSelchangeHandled();
   void OnBuild();
   void OnBrowse(SourceBox box);
+
+  // Tells the user where their script.txt is when it could not be put back.
+  void SayIfNotPutBack(bool putBack, const SetAsideFile& usersScript);
 
   // Shows the text in the status line; with paintNow, on the screen before this returns.
   void SetStatus(const std::string& text, bool paintNow = false);

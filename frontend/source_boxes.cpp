@@ -32,16 +32,15 @@ bool BoxPathFor(const CWnd& dialog, SourceBox box, const std::string& file, std:
   return true;
 }
 
-std::string BoxText(const CWnd& dialog, SourceBox box) {
-  // As Add reads it: a path Add could take is never longer.
+}  // namespace
+
+const char* SourceLabel(SourceBox box) { return box == SourceBox::kLoop ? "Loop ORV" : "Begin ORV"; }
+
+std::string SourceBoxText(const CWnd& dialog, SourceBox box) {
   char text[500] = {};
   const int length = CEdit(dialog.GetDlgItem(EditId(box))).GetLine(0, text, 499);
   return std::string(text, static_cast<size_t>(length));
 }
-
-}  // namespace
-
-const char* SourceLabel(SourceBox box) { return box == SourceBox::kLoop ? "Loop ORV" : "Begin ORV"; }
 
 void AcceptSourceDrops(const CWnd& dialog) {
   AcceptDroppedFiles(dialog);
@@ -50,9 +49,9 @@ void AcceptSourceDrops(const CWnd& dialog) {
 }
 
 void BrowseForSource(const CWnd& dialog, SourceBox box) {
-  const COpenFileDialog open(box == SourceBox::kLoop ? "Loop ORV source" : "Begin ORV source",
+  const COpenFileDialog open(std::string(SourceLabel(box)) + " source",
                              {{"ORV files (*.orv)", "*.orv"}, {"All files (*.*)", "*.*"}});
-  const std::string inBox = BoxText(dialog, box);
+  const std::string inBox = SourceBoxText(dialog, box);
   std::string file;
   if (!open.DoModal(dialog, inBox.empty() ? std::string() : ExistingFolderOf(inBox), &file)) return;
   std::string path;
