@@ -99,18 +99,15 @@ bool PlanBuild(BuildPlan* plan) {
 
 namespace {
 
-bool Build(BuildTables** tables, int* entryCount) {
-  BuildPlan plan;
-  if (!PlanBuild(&plan)) return false;
+bool Build(BuildPlan* plan) {
+  if (!PlanBuild(plan)) return false;
   std::string err;
   Progress("Building interactive ORV\n");
-  if (!plan.tables->PlaceInFile(&err)) {
+  if (!plan->tables->PlaceInFile(&err)) {
     ShowBuildFailure(err);
     return false;
   }
-  *tables = plan.tables;
-  *entryCount = plan.entryCount;
-  return WriteOrvFile(*plan.tables, plan.entries, plan.entryCount);
+  return WriteOrvFile(*plan->tables, plan->entries, plan->entryCount);
 }
 
 }  // namespace
@@ -118,13 +115,12 @@ bool Build(BuildTables** tables, int* entryCount) {
 BuildOutcome BuildWithOutcome() {
   ForgetBuildFailure();
   BuildOutcome outcome;
-  BuildTables* tables = nullptr;
-  int entryCount = 0;
-  outcome.written = Build(&tables, &entryCount);
+  BuildPlan plan;
+  outcome.written = Build(&plan);
   if (outcome.written) {
-    outcome.fileSize = tables->headerLength() + tables->payloadTotal();
-    outcome.handlerCount = entryCount / 2;
-    outcome.chunkCount = tables->chunkCount();
+    outcome.fileSize = plan.tables->fileLength();
+    outcome.handlerCount = plan.entryCount / 2;
+    outcome.chunkCount = plan.tables->chunkCount();
     return outcome;
   }
   outcome.failure = LastBuildFailure();

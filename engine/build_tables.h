@@ -41,6 +41,8 @@ class BuildTables {
   std::int32_t stateWord(int i) const { return stateWords_[i]; }
   std::int64_t payloadTotal() const { return payloadTotal_; }
   std::int64_t headerLength() const { return 16 + 4LL * stateWordCount_ + 12LL * chunkCount_; }
+  // The whole out.orv: its header, then every source's payload.
+  std::int64_t fileLength() const { return headerLength() + payloadTotal(); }
 
  private:
   // Appends, for every other event from 0 to kMaxPairedEventId, a pair per Begin row of that event;
