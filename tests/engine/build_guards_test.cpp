@@ -20,15 +20,12 @@ namespace {
 // Walks the state records by their pair counts; returns the counts, or fails the test.
 std::vector<int> PairCounts(const Bytes& file) {
   std::vector<int> counts;
-  const int states = WordAt(file, 8);
-  std::size_t at = 12;
-  for (int s = 0; s < states; ++s) {
-    EXPECT_LE(at + 8, file.size());
-    if (at + 8 > file.size()) return counts;
-    const int pairs = WordAt(file, at + 4);
-    counts.push_back(pairs);
-    at += 8 + 8 * static_cast<std::size_t>(pairs);
-  }
+  std::size_t at = 0;
+  const bool walked = WalkStates(file, &counts, &at);
+  EXPECT_TRUE(walked) << "the states run past the end of the file's " << file.size() << " bytes";
+  if (!walked) return counts;
+  EXPECT_LE(at + 8, file.size()) << "no leading row after the states";
+  if (at + 8 > file.size()) return counts;
   // The chunk table follows the last record: its leading row points at the header's end.
   const int chunkCount = WordAt(file, at);
   EXPECT_EQ(static_cast<std::size_t>(WordAt(file, at + 4)), at + 4 + 12 * static_cast<std::size_t>(chunkCount));

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "build_fixture.h"
 #include "script_reader.h"
@@ -11,10 +12,11 @@ namespace {
 
 // chunkCount follows the state words; walk the states to find it.
 std::int32_t ChunkCountOf(const Bytes& out) {
-  std::size_t at = 12;
-  for (std::int32_t s = 0; s < WordAt(out, 8); ++s) {
-    const std::int32_t pairs = WordAt(out, at + 4);
-    at += 8 + 8 * static_cast<std::size_t>(pairs);
+  std::vector<int> pairCounts;
+  std::size_t at = 0;
+  if (!WalkStates(out, &pairCounts, &at)) {
+    ADD_FAILURE() << "the states run past the end of the file's " << out.size() << " bytes";
+    return -1;
   }
   return WordAt(out, at);
 }

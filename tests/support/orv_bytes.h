@@ -27,6 +27,23 @@ inline std::int32_t WordAt(const Bytes& bytes, std::size_t offset) {
   return static_cast<std::int32_t>(word);
 }
 
+// Walks a file's state records by their pair counts, from the stateCount at byte 8. True, with each
+// record's pair count and the offset of the chunkCount word that follows the last record, when every
+// record and that word lie within the bytes.
+inline bool WalkStates(const Bytes& file, std::vector<int>* pairCounts, std::size_t* chunkTable) {
+  if (file.size() < 12) return false;
+  std::size_t at = 12;
+  for (std::int32_t s = 0; s < WordAt(file, 8); ++s) {
+    if (at + 8 > file.size()) return false;
+    const std::int32_t pairs = WordAt(file, at + 4);
+    if (pairs < 0) return false;
+    pairCounts->push_back(pairs);
+    at += 8 + 8 * static_cast<std::size_t>(pairs);
+  }
+  *chunkTable = at;
+  return at + 4 <= file.size();
+}
+
 inline void SetWord(Bytes* bytes, std::size_t offset, std::int32_t value) {
   const std::uint32_t v = static_cast<std::uint32_t>(value);
   for (int i = 0; i < 4; ++i) (*bytes)[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
