@@ -1,5 +1,6 @@
 #include "platform/dialog.h"
 
+#include "platform/dropped_files.h"
 #include "platform/win_app.h"
 
 CDialog::CDialog(int templateId) : templateId_(templateId) {}

@@ -3,8 +3,9 @@
 #ifndef ORV_FRONTEND_PLATFORM_DIALOG_H_
 #define ORV_FRONTEND_PLATFORM_DIALOG_H_
 
-#include "platform/dropped_files.h"
 #include "platform/wnd.h"
+
+class CDroppedFiles;
 
 class CDialog : public CWnd {
  public:

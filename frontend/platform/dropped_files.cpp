@@ -1,19 +1,15 @@
 #include "platform/dropped_files.h"
 
 #include "platform/wide_text.h"
+#include "platform/window_subclass.h"
 
 namespace {
 
 const wchar_t kOwnProcProperty[] = L"orv.dropped_files.proc";
 
 LRESULT CALLBACK ForwardingProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  const WNDPROC own = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, kOwnProcProperty));
   if (message == WM_DROPFILES) return ::SendMessageW(::GetParent(hwnd), WM_DROPFILES, wparam, LPARAM(hwnd));
-  if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
-    ::RemovePropW(hwnd, kOwnProcProperty);
-  }
-  return ::CallWindowProcW(own, hwnd, message, wparam, lparam);
+  return CallOwnProc(hwnd, kOwnProcProperty, message, wparam, lparam);
 }
 
 }  // namespace
@@ -42,9 +38,6 @@ void AcceptDroppedFilesForParent(const CWnd& control) {
   // outside the Latin ones would come out as "?".
   const HWND hwnd = control.GetSafeHwnd();
   assert(::IsWindow(hwnd));
-  if (::GetPropW(hwnd, kOwnProcProperty) != nullptr) return;
-  const LONG_PTR own = ::GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
-  ::SetPropW(hwnd, kOwnProcProperty, reinterpret_cast<HANDLE>(own));
-  ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForwardingProc));
+  PutProcInFront(hwnd, kOwnProcProperty, &ForwardingProc);
   ::DragAcceptFiles(hwnd, TRUE);
 }

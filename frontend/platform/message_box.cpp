@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/window_subclass.h"
+
 namespace {
 
 // The text control of a box, as MessageBox makes it.
@@ -127,12 +129,7 @@ void FitToWorkArea(HWND box) {
 }
 
 LRESULT CALLBACK BoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  const WNDPROC original = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, kOriginalProc));
-  if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-    ::RemovePropW(hwnd, kOriginalProc);
-  }
-  const LRESULT result = ::CallWindowProcW(original, hwnd, message, wparam, lparam);
+  const LRESULT result = CallOwnProc(hwnd, kOriginalProc, message, wparam, lparam);
   // The system has laid the box out for its text by now, and shows it only afterwards.
   if (message == WM_INITDIALOG) FitToWorkArea(hwnd);
   return result;
@@ -146,8 +143,7 @@ LRESULT CALLBACK WatchCreation(int code, WPARAM wparam, LPARAM lparam) {
     ::GetClassNameW(hwnd, name, 16);
     if (std::wstring(name) == L"#32770") {
       fitting->box = hwnd;
-      ::SetPropW(hwnd, kOriginalProc, reinterpret_cast<HANDLE>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)));
-      ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BoxProc));
+      PutProcInFront(hwnd, kOriginalProc, &BoxProc);
     }
   }
   return ::CallNextHookEx(nullptr, code, wparam, lparam);

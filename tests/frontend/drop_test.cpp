@@ -2,6 +2,9 @@
 // on a box it fills that box, on the dialog a pair fills Begin then Loop and one file the focused box,
 // else Begin; a folder or more than two files is refused with a box, and nothing changes.
 #include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <atomic>
