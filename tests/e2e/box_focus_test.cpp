@@ -11,12 +11,6 @@
 namespace e2e {
 namespace {
 
-POINT Centre(HWND hwnd) {
-  RECT r;
-  ::GetWindowRect(hwnd, &r);
-  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 class BoxFocus : public RealInputTest {
  protected:
   // A real click on control id opens a box with this caption, and the real key (a real click on OK for

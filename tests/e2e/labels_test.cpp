@@ -74,9 +74,7 @@ TEST_F(Labels, EveryLabelShowsItsWholeTextAndOnlyCutOnesMove) {
   ::GetClientRect(status, &statusClient);
   EXPECT_LE(line.cy, statusClient.bottom) << "the status line is lower than its text";
   const RECT statusPlace = PlaceIn(app().dialog(), status);
-  RECT inside;
-  ::IntersectRect(&inside, &statusPlace, &appClient);
-  EXPECT_TRUE(::EqualRect(&inside, &statusPlace)) << "the status line reaches out of the dialog";
+  EXPECT_TRUE(Contains(appClient, statusPlace)) << "the status line reaches out of the dialog";
   for (HWND other : after) {
     if (other == status || !::IsWindowVisible(other)) continue;
     const RECT place = PlaceIn(app().dialog(), other);
