@@ -6,9 +6,11 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
+
+#include "wait_until.h"
+#include "window_text.h"
 
 namespace e2e {
 
@@ -26,16 +28,6 @@ enum ControlId {
   kBrowseLoop = 1008,
   kStatus = 1009,
 };
-
-constexpr DWORD kWaitMs = 20000;
-
-// Polls check every few milliseconds; true as soon as it holds, false once timeoutMs have passed.
-bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs = kWaitMs);
-
-// The text of a window of any process (WM_GETTEXT, which Windows copies across processes), as UTF-8,
-// the form every text of these tests takes.
-std::string WindowText(HWND hwnd);
-std::string ClassName(HWND hwnd);
 
 class BuilderProcess {
  public:

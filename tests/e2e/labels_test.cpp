@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "builder_test.h"
-#include "dialog_geometry.h"
 #include "template_copy.h"
+#include "window_geometry.h"
 
 namespace e2e {
 namespace {
