@@ -160,19 +160,13 @@ void BuilderProcess::PostSysCommand(WPARAM command) {
 }
 
 bool BuilderProcess::Settle() {
-  // The event list's first item carries data the program never reads, so it is a mark the program
-  // never sees; posted messages are handled in order, so once the mark shows, all earlier ones have
-  // been handled.
-  const HWND mark = Control(kEventList);
-  settleMark_ = !settleMark_;
-  const LPARAM markValue = settleMark_ ? 1 : 2;
-  if (mark == nullptr || !Running() || !::PostMessageA(mark, LB_SETITEMDATA, 0, markValue)) {
+  if (!Running() || !settleMark_.Post(Control(kEventList))) {
     ADD_FAILURE() << "the program is not running";
     return false;
   }
   bool settled = false;
   WaitUntil([&] {
-    settled = Send(mark, LB_GETITEMDATA, 0, 0) == markValue;
+    settled = settleMark_.Handled();
     return settled || !Running();
   });
   EXPECT_TRUE(settled) << (Running() ? "the program did not handle its messages in time" : "the program ended");

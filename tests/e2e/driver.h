@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "posted_mark.h"
 #include "wait_until.h"
 #include "window_text.h"
 
@@ -87,7 +88,7 @@ class BuilderProcess {
 
   PROCESS_INFORMATION process_ = {};
   HWND dialog_ = nullptr;
-  bool settleMark_ = false;
+  PostedMark settleMark_;  // in the event list, whose items carry data the program never reads
 };
 
 }  // namespace e2e

@@ -15,6 +15,7 @@
 
 #include "builder_dlg.h"
 #include "message_box_view.h"
+#include "posted_mark.h"
 #include "resource.h"
 #include "temp_dir.h"
 #include "wait_until.h"
@@ -85,12 +86,9 @@ class DialogDrop : public ::testing::Test {
   // Drops the files on target, and returns once the dialog has handled the drop (or shows a box).
   void Drop(HWND target, const std::vector<std::wstring>& paths) {
     ASSERT_TRUE(::PostMessageW(target, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0));
-    // Posted after the drop to a window of the same thread, so handled after it: a box's own loop
-    // handles it too.
-    const HWND events = ::GetDlgItem(dialog_, IDC_EVENT_LIST);
-    const LPARAM mark = ++mark_;
-    ASSERT_TRUE(::PostMessageW(events, LB_SETITEMDATA, 0, mark));
-    ASSERT_TRUE(WaitUntil([&] { return ::SendMessageW(events, LB_GETITEMDATA, 0, 0) == mark; }));
+    // Posted after the drop to a window of the same thread, so handled after it.
+    ASSERT_TRUE(handled_.Post(::GetDlgItem(dialog_, IDC_EVENT_LIST)));
+    ASSERT_TRUE(WaitUntil([&] { return handled_.Handled(); }));
   }
 
   // The text of the dialog's own box, which is then dismissed; empty when none is shown.
@@ -121,7 +119,7 @@ class DialogDrop : public ::testing::Test {
   HWND dialog_ = nullptr;
   HWND begin_ = nullptr;
   HWND loop_ = nullptr;
-  LPARAM mark_ = 0;
+  PostedMark handled_;
 };
 
 TEST_F(DialogDrop, OnABoxFillsThatBoxRelativeWhereItCan) {
