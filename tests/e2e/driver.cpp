@@ -10,8 +10,6 @@ namespace e2e {
 namespace {
 
 constexpr char kDialogCaption[] = "ORV Builder v1.0";
-constexpr char kDialogClass[] = "#32770";
-constexpr UINT kSendTimeoutMs = 10000;
 
 struct WindowQuery {
   DWORD processId;

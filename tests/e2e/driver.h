@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "posted_mark.h"
+#include "resource.h"
 #include "wait_until.h"
 #include "window_text.h"
 
@@ -18,16 +19,16 @@ namespace e2e {
 // Control ids of the builder dialog, as its template gives them.
 enum ControlId {
   kExit = IDOK,
-  kHandledList = 1000,
-  kEventList = 1001,
-  kBeginEdit = 1002,
-  kLoopEdit = 1003,
-  kAdd = 1004,
-  kRemove = 1005,
-  kBuild = 1006,
-  kBrowseBegin = 1007,
-  kBrowseLoop = 1008,
-  kStatus = 1009,
+  kHandledList = IDC_HANDLED_LIST,
+  kEventList = IDC_EVENT_LIST,
+  kBeginEdit = IDC_BEGIN_EDIT,
+  kLoopEdit = IDC_LOOP_EDIT,
+  kAdd = IDC_ADD,
+  kRemove = IDC_REMOVE,
+  kBuild = IDC_BUILD,
+  kBrowseBegin = IDC_BROWSE_BEGIN,
+  kBrowseLoop = IDC_BROWSE_LOOP,
+  kStatus = IDC_STATUS,
 };
 
 class BuilderProcess {

@@ -49,7 +49,7 @@ struct FoundBox {
 
 BOOL CALLBACK FindBox(HWND hwnd, LPARAM param) {
   auto* found = reinterpret_cast<FoundBox*>(param);
-  if (hwnd != found->dialog && ClassName(hwnd) == "#32770" && ::IsWindowVisible(hwnd)) found->box = hwnd;
+  if (hwnd != found->dialog && ClassName(hwnd) == kDialogClass && ::IsWindowVisible(hwnd)) found->box = hwnd;
   return found->box == nullptr;
 }
 

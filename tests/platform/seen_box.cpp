@@ -1,5 +1,7 @@
 #include "seen_box.h"
 
+#include "window_text.h"
+
 namespace {
 
 struct Watch {
@@ -13,7 +15,7 @@ Watch* g_watch = nullptr;
 
 void CALLBACK LookAndClose(HWND, UINT, UINT_PTR, DWORD) {
   Watch* watch = g_watch;
-  const HWND box = ::FindWindowA("#32770", watch->caption);
+  const HWND box = ::FindWindowA(kDialogClass, watch->caption);
   if (box == nullptr || !::IsWindowVisible(box)) return;  // not up yet
   ::KillTimer(nullptr, watch->timer);
   watch->seen = true;

@@ -16,7 +16,7 @@ BOOL CALLBACK ReadChild(HWND child, LPARAM lparam) {
   // Wine keeps the icon control of a box without an icon, empty.
   if (_stricmp(kind.c_str(), "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) {
     DWORD_PTR icon = 0;
-    ::SendMessageTimeoutW(child, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 10000, &icon);
+    ::SendMessageTimeoutW(child, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &icon);
     if (icon != 0) view->icon = child;
   }
   return TRUE;

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "window_text.h"
+
 class PostedMark {
  public:
   // Posts a new mark to the list box; false when it cannot be posted.
@@ -17,7 +19,7 @@ class PostedMark {
   // Whether the list's thread has handled the last mark posted; false too while it does not answer.
   bool Handled() const {
     DWORD_PTR data = 0;
-    return ::SendMessageTimeoutW(list_, LB_GETITEMDATA, 0, 0, SMTO_ABORTIFHUNG, 10000, &data) != 0 &&
+    return ::SendMessageTimeoutW(list_, LB_GETITEMDATA, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &data) != 0 &&
            static_cast<LPARAM>(data) == value_;
   }
 

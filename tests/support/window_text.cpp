@@ -2,12 +2,6 @@
 
 #include "platform/wide_text.h"
 
-namespace {
-
-constexpr UINT kSendTimeoutMs = 10000;
-
-}  // namespace
-
 // Texts cross the process boundary as UTF-16: Wine's conversion of some replies for the ANSI
 // functions writes past the caller's buffer.
 std::string WindowText(HWND hwnd) {

@@ -6,6 +6,12 @@
 
 #include <string>
 
+// How long a window of another thread is given to answer a message.
+constexpr UINT kSendTimeoutMs = 10000;
+
+// The window class of dialogs and message boxes.
+constexpr char kDialogClass[] = "#32770";
+
 // The window's text (WM_GETTEXT, which Windows copies across processes) as UTF-8, the form every text
 // of the tests takes; empty when the window does not answer in time.
 std::string WindowText(HWND hwnd);
