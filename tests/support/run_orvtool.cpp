@@ -36,8 +36,9 @@ constexpr DWORD kToolRunMs = 60000;
 
 // Started straight, not through cmd, so the command line reaches the program as UTF-16 whatever the
 // code page of this process.
-int Run(const std::vector<std::string>& args, const std::string& workDir, const std::string& outPath,
-        const std::string& errPath) {
+int Run(const std::vector<std::string>& args, const std::string& workDir, const std::string& runner,
+        const std::string& outPath, const std::string& errPath) {
+  EXPECT_EQ(runner, "") << "a runner is a POSIX shell's";
   std::string commandLine = Quote(g_tool);
   for (const std::string& arg : args) commandLine += " " + Quote(arg);
   const HANDLE out = CreateOutputFile(outPath);
@@ -66,8 +67,8 @@ int Run(const std::vector<std::string>& args, const std::string& workDir, const 
   return status;
 }
 #else
-int Run(const std::vector<std::string>& args, const std::string& workDir, const std::string& outPath,
-        const std::string& errPath, const std::string& runner) {
+int Run(const std::vector<std::string>& args, const std::string& workDir, const std::string& runner,
+        const std::string& outPath, const std::string& errPath) {
   std::string command = "cd " + Quote(workDir) + " && " + runner + Quote(g_tool);
   for (const std::string& arg : args) command += " " + Quote(arg);
   command += " >" + Quote(outPath) + " 2>" + Quote(errPath);
@@ -82,12 +83,7 @@ ToolRun RunOrvtool(const std::vector<std::string>& args, const std::string& work
   const std::string outPath = capture.Path("stdout.txt");
   const std::string errPath = capture.Path("stderr.txt");
   ToolRun run;
-#ifdef _WIN32
-  EXPECT_EQ(runner, "") << "a runner is a POSIX shell's";
-  run.status = Run(args, workDir, outPath, errPath);
-#else
-  run.status = Run(args, workDir, outPath, errPath, runner);
-#endif
+  run.status = Run(args, workDir, runner, outPath, errPath);
   run.out = ReadWithLfLineEnds(outPath);
   run.err = ReadWithLfLineEnds(errPath);
   return run;
