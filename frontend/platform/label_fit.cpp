@@ -1,8 +1,10 @@
 #include "platform/label_fit.h"
 
 #include <algorithm>
-#include <string>
 #include <vector>
+
+#include "platform/child_place.h"
+#include "platform/text_extent.h"
 
 namespace {
 
@@ -35,41 +37,19 @@ Child::Kind KindOf(HWND hwnd) {
 
 std::vector<Child> ChildrenOf(HWND dialog) {
   std::vector<Child> children;
-  for (HWND c = ::GetWindow(dialog, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
-    RECT r;
-    ::GetWindowRect(c, &r);
-    ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
-    children.push_back({c, r, KindOf(c)});
-  }
+  for (HWND c = ::GetWindow(dialog, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT))
+    children.push_back({c, PlaceIn(dialog, c), KindOf(c)});
   return children;
 }
 
-// The width the label draws its text at, in its own font, the way the static control draws it; 0 for a
-// label meant to wrap (taller than one line) or with no text.
-int OneLineTextWidth(HWND label) {
-  const int length = ::GetWindowTextLengthW(label);
-  if (length <= 0) return 0;
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(::GetWindowTextW(label, &text[0], length + 1)));
-
-  HDC dc = ::GetDC(label);
-  if (dc == nullptr) return 0;
-  HFONT font = reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0));
-  HGDIOBJ previous = font != nullptr ? ::SelectObject(dc, font) : nullptr;
-  const LONG style = ::GetWindowLongW(label, GWL_STYLE);
-  UINT format = DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | DT_LEFT;
-  if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
-  RECT need = {0, 0, 0, 0};
-  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &need, format);
-  TEXTMETRICW metrics = {};
-  ::GetTextMetricsW(dc, &metrics);
-  if (previous != nullptr) ::SelectObject(dc, previous);
-  ::ReleaseDC(label, dc);
-
+// The width the label draws its text at, the way the static control draws it; 0 for a label meant to
+// wrap (taller than one line).
+LONG OneLineTextWidth(HWND label) {
+  const TextExtent text = MeasureControlText(label, DT_SINGLELINE | DT_EXPANDTABS | DT_LEFT);
   RECT client;
   ::GetClientRect(label, &client);
-  if (client.bottom >= 2 * metrics.tmHeight) return 0;
-  return need.right - need.left;
+  if (client.bottom >= 2 * text.lineHeight) return 0;
+  return text.size.cx;
 }
 
 bool Inside(const RECT& inner, const RECT& outer) {
@@ -107,7 +87,7 @@ void FitLabelsToText(const CWnd& dialog) {
   std::vector<Child> children = ChildrenOf(hwnd);
   for (Child& label : children) {
     if (label.kind != Child::kLabel) continue;
-    const int need = OneLineTextWidth(label.hwnd);
+    const LONG need = OneLineTextWidth(label.hwnd);
     RECT inner;
     ::GetClientRect(label.hwnd, &inner);
     if (need <= inner.right) continue;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/child_place.h"
+#include "platform/text_extent.h"
 #include "platform/window_subclass.h"
 
 namespace {
@@ -31,32 +33,6 @@ RECT WorkAreaOf(HWND hwnd) {
   return work;
 }
 
-RECT PlaceIn(HWND parent, HWND child) {
-  RECT r;
-  ::GetWindowRect(child, &r);
-  ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-// The height the label's text takes at this width, broken as the label draws it once it breaks long
-// words the way an edit box does.
-int TextHeight(HWND label, int width) {
-  const int length = ::GetWindowTextLengthW(label);
-  std::wstring text(static_cast<size_t>(std::max(length, 0)) + 1, L'\0');
-  text.resize(static_cast<size_t>(::GetWindowTextW(label, &text[0], length + 1)));
-  HDC dc = ::GetDC(label);
-  if (dc == nullptr) return 0;
-  const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0));
-  const HGDIOBJ previous = font != nullptr ? ::SelectObject(dc, font) : nullptr;
-  UINT format = DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_EXPANDTABS | DT_LEFT;
-  if (::GetWindowLongW(label, GWL_STYLE) & SS_NOPREFIX) format |= DT_NOPREFIX;
-  RECT need = {0, 0, width, 0};
-  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &need, format);
-  if (previous != nullptr) ::SelectObject(dc, previous);
-  ::ReleaseDC(label, dc);
-  return need.bottom;
-}
-
 // Narrows the text to the width the box may have, lets it break long words and grows it downwards as
 // far as the lines need. What stands below the text (the buttons) moves down by as much, and keeps
 // its place across the box: centred, or as near its edge as it was. Returns how the box's client area
@@ -66,7 +42,8 @@ SIZE WrapText(HWND box, HWND label, LONG narrowBy) {
   const LONG width = text.right - text.left - narrowBy;
   if (width <= 0) return SIZE{0, 0};
   ::SetWindowLongW(label, GWL_STYLE, ::GetWindowLongW(label, GWL_STYLE) | SS_EDITCONTROL);
-  const int height = TextHeight(label, width);
+  // Broken as the label now draws it, long words the way an edit box breaks them.
+  const LONG height = MeasureControlText(label, DT_WORDBREAK | DT_EDITCONTROL | DT_EXPANDTABS | DT_LEFT, width).size.cy;
 
   // The foot of the box's content is the lowest of the text and what stands beside it (the icon).
   LONG footBefore = text.bottom;

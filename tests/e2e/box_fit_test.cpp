@@ -1,51 +1,16 @@
 // Every box the program shows lies within the screen's work area with its whole text in view, however
 // long a word of it is (a path of 199 bytes has no space to wrap at), at the display's DPI; the text
 // itself is the program's own, unchanged.
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "builder_test.h"
-#include "dialog_geometry.h"
-#include "message_box.h"
+#include "message_box_view.h"
+#include "window_geometry.h"
 
 namespace e2e {
 namespace {
-
-// The box's static text control, as MessageBox makes it.
-constexpr int kMessageTextId = 0xFFFF;
-
-RECT WorkArea() {
-  RECT work = {};
-  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  return work;
-}
-
-// What the text needs, drawn the way its static control draws it at its width, in the font message
-// boxes take.
-RECT TextNeeds(HWND label, const std::string& text) {
-  NONCLIENTMETRICSW metrics = {};
-  metrics.cbSize = sizeof(metrics);
-  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  const HFONT font = ::CreateFontIndirectW(&metrics.lfMessageFont);
-  RECT client;
-  ::GetClientRect(label, &client);
-  const LONG style = ::GetWindowLongW(label, GWL_STYLE);
-  UINT format = DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_LEFT;
-  if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
-  // Only a control that breaks words the way an edit box does wraps a word longer than its width.
-  if (style & SS_EDITCONTROL) format |= DT_EDITCONTROL;
-  const std::wstring wide = std::filesystem::u8path(text).wstring();
-  HDC dc = ::GetDC(nullptr);
-  HGDIOBJ previous = ::SelectObject(dc, font);
-  RECT need = {0, 0, client.right, 0};
-  ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &need, format);
-  ::SelectObject(dc, previous);
-  ::ReleaseDC(nullptr, dc);
-  ::DeleteObject(font);
-  return need;
-}
 
 using BoxFit = BuilderTest;
 
@@ -70,7 +35,7 @@ void ExpectFittedBox(BuilderProcess& app, const char* caption, const std::string
   EXPECT_TRUE(Contains(client, textPlace)) << "the text lies partly outside the box";
   RECT shown;
   ::GetClientRect(label, &shown);
-  const RECT need = TextNeeds(label, text);
+  const RECT need = MessageTextNeeds(box);
   std::cout << "  its text needs " << need.right << " x " << need.bottom << " px, has " << shown.right << " x "
             << shown.bottom << "\n";
   EXPECT_LE(need.right, shown.right) << "a line of the text is wider than its place";

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "box_icon.h"
 #include "builder_test.h"
-#include "message_box.h"
+#include "message_box_view.h"
 
 namespace e2e {
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "message_box.h"
+#include "message_box_view.h"
 #include "x_display.h"
 
 namespace e2e {

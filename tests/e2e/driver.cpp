@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "child_process.h"
 #include "platform/wide_text.h"
 
 namespace e2e {
@@ -9,8 +10,6 @@ namespace e2e {
 namespace {
 
 constexpr char kDialogCaption[] = "ORV Builder v1.0";
-constexpr char kDialogClass[] = "#32770";
-constexpr UINT kSendTimeoutMs = 10000;
 
 struct WindowQuery {
   DWORD processId;
@@ -35,39 +34,7 @@ std::vector<HWND> FindWindows(DWORD processId, const std::string& caption) {
   return query.found;
 }
 
-std::string Quote(const std::string& path) { return "\"" + path + "\""; }
-
 }  // namespace
-
-bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs) {
-  const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-  for (;;) {
-    if (check()) return true;
-    if (::GetTickCount64() >= deadline) return false;
-    ::Sleep(10);
-  }
-}
-
-// Texts cross the process boundary as UTF-16: Wine's conversion of some replies for the ANSI
-// functions writes past the caller's buffer. The tests hold them as UTF-8, as the program does.
-std::string WindowText(HWND hwnd) {
-  DWORD_PTR length = 0;
-  if (!::SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length))
-    return std::string();
-  std::wstring text(length + 1, L'\0');
-  DWORD_PTR copied = 0;
-  if (!::SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
-                             kSendTimeoutMs, &copied))
-    return std::string();
-  text.resize(copied);
-  return Utf8FromWide(text);
-}
-
-std::string ClassName(HWND hwnd) {
-  char name[256] = {};
-  ::GetClassNameA(hwnd, name, sizeof(name));
-  return name;
-}
 
 BuilderProcess::~BuilderProcess() {
   if (process_.hProcess != nullptr) {
@@ -84,9 +51,7 @@ bool BuilderProcess::Launch(const std::string& exe, const std::string& workDir, 
                             std::string* err) {
   HANDLE out = nullptr;
   if (!stdoutPath.empty()) {
-    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-    out = ::CreateFileA(stdoutPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                        &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    out = CreateOutputFile(stdoutPath);
     if (out == INVALID_HANDLE_VALUE) {
       *err = "cannot create " + stdoutPath;
       return false;
@@ -99,21 +64,7 @@ bool BuilderProcess::Launch(const std::string& exe, const std::string& workDir, 
 
 bool BuilderProcess::LaunchWithOutput(const std::string& exe, const std::string& workDir, HANDLE out,
                                       std::string* err) {
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = nullptr;
-  startup.hStdOutput = out;
-  startup.hStdError = out;
-  std::string commandLine = Quote(exe);
-  const BOOL started = ::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, out != nullptr, 0, nullptr,
-                                        workDir.c_str(), &startup, &process_);
-  const DWORD error = ::GetLastError();
-  if (!started) {
-    process_ = {};
-    *err = "CreateProcess(" + exe + ") failed with error " + std::to_string(error);
-    return false;
-  }
+  if (!StartProcess(Quote(exe), workDir, out, out, &process_, err)) return false;
   ::WaitForInputIdle(process_.hProcess, kWaitMs);
   bool shown = false;
   WaitUntil([&] {
@@ -207,19 +158,13 @@ void BuilderProcess::PostSysCommand(WPARAM command) {
 }
 
 bool BuilderProcess::Settle() {
-  // The event list's first item carries data the program never reads, so it is a mark the program
-  // never sees; posted messages are handled in order, so once the mark shows, all earlier ones have
-  // been handled.
-  const HWND mark = Control(kEventList);
-  settleMark_ = !settleMark_;
-  const LPARAM markValue = settleMark_ ? 1 : 2;
-  if (mark == nullptr || !Running() || !::PostMessageA(mark, LB_SETITEMDATA, 0, markValue)) {
+  if (!Running() || !settleMark_.Post(Control(kEventList))) {
     ADD_FAILURE() << "the program is not running";
     return false;
   }
   bool settled = false;
   WaitUntil([&] {
-    settled = Send(mark, LB_GETITEMDATA, 0, 0) == markValue;
+    settled = settleMark_.Handled();
     return settled || !Running();
   });
   EXPECT_TRUE(settled) << (Running() ? "the program did not handle its messages in time" : "the program ended");

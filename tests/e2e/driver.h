@@ -6,36 +6,30 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
+
+#include "posted_mark.h"
+#include "resource.h"
+#include "wait_until.h"
+#include "window_text.h"
 
 namespace e2e {
 
 // Control ids of the builder dialog, as its template gives them.
 enum ControlId {
   kExit = IDOK,
-  kHandledList = 1000,
-  kEventList = 1001,
-  kBeginEdit = 1002,
-  kLoopEdit = 1003,
-  kAdd = 1004,
-  kRemove = 1005,
-  kBuild = 1006,
-  kBrowseBegin = 1007,
-  kBrowseLoop = 1008,
-  kStatus = 1009,
+  kHandledList = IDC_HANDLED_LIST,
+  kEventList = IDC_EVENT_LIST,
+  kBeginEdit = IDC_BEGIN_EDIT,
+  kLoopEdit = IDC_LOOP_EDIT,
+  kAdd = IDC_ADD,
+  kRemove = IDC_REMOVE,
+  kBuild = IDC_BUILD,
+  kBrowseBegin = IDC_BROWSE_BEGIN,
+  kBrowseLoop = IDC_BROWSE_LOOP,
+  kStatus = IDC_STATUS,
 };
-
-constexpr DWORD kWaitMs = 20000;
-
-// Polls check every few milliseconds; true as soon as it holds, false once timeoutMs have passed.
-bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs = kWaitMs);
-
-// The text of a window of any process (WM_GETTEXT, which Windows copies across processes), as UTF-8,
-// the form every text of these tests takes.
-std::string WindowText(HWND hwnd);
-std::string ClassName(HWND hwnd);
 
 class BuilderProcess {
  public:
@@ -95,7 +89,7 @@ class BuilderProcess {
 
   PROCESS_INFORMATION process_ = {};
   HWND dialog_ = nullptr;
-  bool settleMark_ = false;
+  PostedMark settleMark_;  // in the event list, whose items carry data the program never reads
 };
 
 }  // namespace e2e

@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "builder_test.h"
-#include "dialog_geometry.h"
 #include "template_copy.h"
+#include "window_geometry.h"
 
 namespace e2e {
 namespace {
@@ -33,15 +32,9 @@ bool Overlap(const RECT& a, const RECT& b) {
   return ::IntersectRect(&both, &a, &b) != FALSE;
 }
 
-using Layout = BuilderTest;
+using Layout = TemplateCopyTest;
 
 TEST_F(Layout, NothingOverlapsAndEveryTextIsWhole) {
-  ASSERT_NO_FATAL_FAILURE(Launch());
-  int dpi = 0;
-  std::string why;
-  ASSERT_TRUE(ScreenDpi(&dpi, &why)) << why;
-  const HWND copy = TemplateCopy();
-  ASSERT_NE(copy, nullptr);
   RECT client;
   ::GetClientRect(app().dialog(), &client);
   const std::vector<Control> controls = VisibleControls(app().dialog());
@@ -76,16 +69,15 @@ TEST_F(Layout, NothingOverlapsAndEveryTextIsWhole) {
     const bool ellipsis = kind == "Static" && (style & SS_ELLIPSISMASK) != 0;
     if ((kind != "Static" && kind != "Button") || IsGroupBox(c.hwnd) || ellipsis || WindowText(c.hwnd).empty())
       continue;
-    const SIZE need = TextSize(WindowText(c.hwnd), copy);
+    const SIZE need = TextSize(WindowText(c.hwnd), copy());
     RECT inside;
     ::GetClientRect(c.hwnd, &inside);
     const int margin = kind == "Button" ? buttonMargin : 0;
-    std::cout << "  at " << dpi << " dpi, " << c.name << ": text " << need.cx << " x " << need.cy << " px in "
+    std::cout << "  at " << dpi() << " dpi, " << c.name << ": text " << need.cx << " x " << need.cy << " px in "
               << inside.right << " x " << inside.bottom << "\n";
     EXPECT_LE(need.cx + margin, inside.right) << "its text is cut";
     EXPECT_LE(need.cy, inside.bottom) << "its text is cut";
   }
-  ::DestroyWindow(copy);
   Exit();
 }
 

@@ -53,7 +53,7 @@ std::vector<std::wstring> ModulesOf(DWORD processId) {
 TEST(Manifests, BothProgramsAskForTheUtf8CodePageAndTheDialogProgramForMore) {
   const std::string utf8 =
       "<activeCodePage xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">UTF-8</activeCodePage>";
-  const std::string tool = ManifestOf(ORVTOOL_EXE);
+  const std::string tool = ManifestOf(ORVTOOL_PATH);
   EXPECT_TRUE(Has(tool, utf8)) << "orvtool.exe's manifest:\n" << tool;
   const std::string builder = ManifestOf(ORVBUILDER_EXE);
   EXPECT_TRUE(Has(builder, utf8)) << builder;

@@ -10,7 +10,7 @@
 
 #include "builder_test.h"
 #include "held_output.h"
-#include "orvtool_run.h"
+#include "run_orvtool.h"
 #include "screen_capture.h"
 
 namespace e2e {
@@ -47,9 +47,9 @@ class StatusLine : public BuilderTest {
 
   // The file's reading by `orvtool info --json`.
   nlohmann::json Info(const std::string& name) {
-    const fs::path output = fs::path(dir().StdoutPath()).parent_path() / "info.json";
-    EXPECT_EQ(RunOrvtool(L"info --json \"" + fs::u8path(dir().Path(name)).wstring() + L"\"", output), 0u);
-    return nlohmann::json::parse(ReadText(output), nullptr, false);
+    const ToolRun run = RunOrvtool({"info", "--json", name}, dir().path());
+    EXPECT_EQ(run.status, 0) << run.err;
+    return nlohmann::json::parse(run.out, nullptr, false);
   }
 
   void ExpectUsersScriptKept(const char* when) {

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace e2e {
@@ -11,8 +12,7 @@ namespace {
 
 INT_PTR CALLBACK PlainProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
-}  // namespace
-
+// The program's dialog template, made hidden in this process; null when it cannot be read.
 HWND TemplateCopy() {
   const std::wstring exe = std::filesystem::absolute(ORVBUILDER_EXE).wstring();
   const HMODULE module =
@@ -36,6 +36,8 @@ HWND TemplateCopy() {
   return copy;
 }
 
+// The screen's DPI. When the run was started for one, false with why in *why if the screen has another,
+// as when the setting did not take.
 bool ScreenDpi(int* dpi, std::string* why) {
   HDC screen = ::GetDC(nullptr);
   *dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
@@ -44,6 +46,26 @@ bool ScreenDpi(int* dpi, std::string* why) {
   if (expected == nullptr || *expected == '\0' || std::atoi(expected) == *dpi) return true;
   *why = "the run is at " + std::to_string(*dpi) + " dpi, not at the " + expected + " it was meant for";
   return false;
+}
+
+}  // namespace
+
+void TemplateCopyTest::SetUp() {
+  BuilderTest::SetUp();
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  std::string why;
+  ASSERT_TRUE(ScreenDpi(&dpi_, &why)) << why;
+  copy_ = TemplateCopy();
+  ASSERT_NE(copy_, nullptr) << "the program's dialog template cannot be read";
+  RECT copyClient;
+  RECT appClient;
+  ::GetClientRect(copy_, &copyClient);
+  ::GetClientRect(app().dialog(), &appClient);
+  ASSERT_TRUE(::EqualRect(&copyClient, &appClient)) << "the program lays its dialog out at another DPI";
+}
+
+void TemplateCopyTest::TearDown() {
+  if (copy_ != nullptr) ::DestroyWindow(copy_);
 }
 
 }  // namespace e2e

@@ -1,21 +1,29 @@
-// The program's dialog template laid out in the test's own process, hidden: the controls as the
-// template places them at this DPI, in the font the dialog manager makes for it, which this process
-// can select and measure with (the program's own font handle means nothing here).
+// The dialog as the program shows it, beside its template laid out in the test's own process, hidden:
+// the controls as the template places them at this DPI, in the font the dialog manager makes for it,
+// which this process can select and measure with (the program's own font handle means nothing here).
 #ifndef ORV_TESTS_E2E_TEMPLATE_COPY_H_
 #define ORV_TESTS_E2E_TEMPLATE_COPY_H_
 
 #include <windows.h>
 
-#include <string>
+#include "builder_test.h"
 
 namespace e2e {
 
-// The screen's DPI. When the run was started for one (ORV_EXPECT_DPI), false with why in *why if the
-// screen has another, as when the setting did not take.
-bool ScreenDpi(int* dpi, std::string* why);
+// The program started at the screen's DPI, which must be the one the run was started for
+// (ORV_EXPECT_DPI) where it names one, and laid out as the template's copy is.
+class TemplateCopyTest : public BuilderTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
 
-// Null when the template cannot be read. The caller destroys the window.
-HWND TemplateCopy();
+  int dpi() const { return dpi_; }
+  HWND copy() const { return copy_; }
+
+ private:
+  int dpi_ = 0;
+  HWND copy_ = nullptr;
+};
 
 }  // namespace e2e
 

@@ -7,7 +7,7 @@
 
 #include "builder_test.h"
 #include "engine_reference.h"
-#include "orvtool_run.h"
+#include "run_orvtool.h"
 
 namespace e2e {
 namespace {
@@ -76,8 +76,8 @@ TEST_F(UnicodeNames, TypedAccentedAndCjkNamesBuildTheEnginesOutOrvInBothPrograms
   fs::create_directory(folder);
   for (const char* name : {kBegin, kLoop}) fs::copy_file(work / fs::u8path(name), folder / fs::u8path(name));
   std::ofstream(folder / "script.txt", std::ios::binary) << script;
-  const fs::path output = work / "orvtool-output.txt";
-  EXPECT_EQ(RunOrvtool(L"build -C \"" + folder.wstring() + L"\"", output), 0u) << ReadText(output);
+  const ToolRun run = RunOrvtool({"build", "-C", folder.u8string()}, dir().path());
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_TRUE(ReadText(folder / "out.orv") == std::string(built.begin(), built.end())) << "orvtool built another file";
 }
 

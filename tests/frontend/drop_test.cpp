@@ -14,27 +14,14 @@
 #include <vector>
 
 #include "builder_dlg.h"
+#include "message_box_view.h"
+#include "posted_mark.h"
 #include "resource.h"
 #include "temp_dir.h"
+#include "wait_until.h"
+#include "window_text.h"
 
 namespace {
-
-constexpr DWORD kWaitMs = 10000;
-
-template <typename Check>
-bool WaitUntil(Check check) {
-  for (DWORD waited = 0; waited < kWaitMs; waited += 10) {
-    if (check()) return true;
-    ::Sleep(10);
-  }
-  return check();
-}
-
-std::wstring Text(HWND hwnd) {
-  wchar_t text[600] = {};
-  ::GetWindowTextW(hwnd, text, 600);
-  return text;
-}
 
 // A drop as Explorer hands it over: DROPFILES followed by the wide paths, each NUL-terminated, and
 // one more NUL. The receiver frees it.
@@ -62,9 +49,7 @@ struct FoundBox {
 
 BOOL CALLBACK FindBox(HWND hwnd, LPARAM param) {
   auto* found = reinterpret_cast<FoundBox*>(param);
-  wchar_t name[32] = {};
-  ::GetClassNameW(hwnd, name, 32);
-  if (hwnd != found->dialog && std::wstring(name) == L"#32770" && ::IsWindowVisible(hwnd)) found->box = hwnd;
+  if (hwnd != found->dialog && ClassName(hwnd) == kDialogClass && ::IsWindowVisible(hwnd)) found->box = hwnd;
   return found->box == nullptr;
 }
 
@@ -101,20 +86,17 @@ class DialogDrop : public ::testing::Test {
   // Drops the files on target, and returns once the dialog has handled the drop (or shows a box).
   void Drop(HWND target, const std::vector<std::wstring>& paths) {
     ASSERT_TRUE(::PostMessageW(target, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0));
-    // Posted after the drop to a window of the same thread, so handled after it: a box's own loop
-    // handles it too.
-    const HWND events = ::GetDlgItem(dialog_, IDC_EVENT_LIST);
-    const LPARAM mark = ++mark_;
-    ASSERT_TRUE(::PostMessageW(events, LB_SETITEMDATA, 0, mark));
-    ASSERT_TRUE(WaitUntil([&] { return ::SendMessageW(events, LB_GETITEMDATA, 0, 0) == mark; }));
+    // Posted after the drop to a window of the same thread, so handled after it.
+    ASSERT_TRUE(handled_.Post(::GetDlgItem(dialog_, IDC_EVENT_LIST)));
+    ASSERT_TRUE(WaitUntil([&] { return handled_.Handled(); }));
   }
 
   // The text of the dialog's own box, which is then dismissed; empty when none is shown.
-  std::wstring TakeBox() {
+  std::string TakeBox() {
     FoundBox found{dialog_, nullptr};
     ::EnumThreadWindows(threadId_, FindBox, reinterpret_cast<LPARAM>(&found));
-    if (found.box == nullptr) return std::wstring();
-    const std::wstring text = Text(::GetDlgItem(found.box, 0xFFFF));
+    if (found.box == nullptr) return std::string();
+    const std::string text = ReadMessageBox(found.box).text;
     ::PostMessageW(found.box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(found.box); }));
     return text;
@@ -127,8 +109,8 @@ class DialogDrop : public ::testing::Test {
     ::SetWindowTextW(loop_, L"kept_loop.orv");
   }
   void ExpectKept() {
-    EXPECT_EQ(Text(begin_), L"kept_begin.orv");
-    EXPECT_EQ(Text(loop_), L"kept_loop.orv");
+    EXPECT_EQ(WindowText(begin_), "kept_begin.orv");
+    EXPECT_EQ(WindowText(loop_), "kept_loop.orv");
   }
 
   std::unique_ptr<TempDir> folder_;
@@ -137,57 +119,57 @@ class DialogDrop : public ::testing::Test {
   HWND dialog_ = nullptr;
   HWND begin_ = nullptr;
   HWND loop_ = nullptr;
-  LPARAM mark_ = 0;
+  PostedMark handled_;
 };
 
 TEST_F(DialogDrop, OnABoxFillsThatBoxRelativeWhereItCan) {
   Keep();
   Drop(loop_, {Full("music\\c.orv")});
-  EXPECT_EQ(Text(loop_), L"music\\c.orv");
-  EXPECT_EQ(Text(begin_), L"kept_begin.orv");
+  EXPECT_EQ(WindowText(loop_), "music\\c.orv");
+  EXPECT_EQ(WindowText(begin_), "kept_begin.orv");
   // The focus on Loop does not take a drop aimed at Begin.
   Focus(loop_);
   Drop(begin_, {Full("a.orv")});
-  EXPECT_EQ(Text(begin_), L"a.orv");
-  EXPECT_EQ(Text(loop_), L"music\\c.orv");
+  EXPECT_EQ(WindowText(begin_), "a.orv");
+  EXPECT_EQ(WindowText(loop_), "music\\c.orv");
 
   TempDir elsewhere("drop-elsewhere");
   const std::string outside = elsewhere.Path("far.orv");
   WriteText(outside, "far");
   Drop(begin_, {std::filesystem::path(outside).wstring()});
-  EXPECT_EQ(Text(begin_), std::filesystem::path(outside).wstring());
-  EXPECT_EQ(TakeBox(), L"");
+  EXPECT_EQ(WindowText(begin_), std::filesystem::path(outside).u8string());
+  EXPECT_EQ(TakeBox(), "");
 }
 
 TEST_F(DialogDrop, OnTheDialogAPairIsBeginThenLoopAndOneFileGoesToTheFocusedBoxElseBegin) {
   Drop(dialog_, {Full("b.orv"), Full("a.orv")});
-  EXPECT_EQ(Text(begin_), L"b.orv");
-  EXPECT_EQ(Text(loop_), L"a.orv");
+  EXPECT_EQ(WindowText(begin_), "b.orv");
+  EXPECT_EQ(WindowText(loop_), "a.orv");
 
   Focus(loop_);
   Drop(dialog_, {Full("music\\c.orv")});
-  EXPECT_EQ(Text(loop_), L"music\\c.orv");
-  EXPECT_EQ(Text(begin_), L"b.orv");
+  EXPECT_EQ(WindowText(loop_), "music\\c.orv");
+  EXPECT_EQ(WindowText(begin_), "b.orv");
 
   Focus(::GetDlgItem(dialog_, IDOK));
   Drop(dialog_, {Full("a.orv")});
-  EXPECT_EQ(Text(begin_), L"a.orv");
-  EXPECT_EQ(Text(loop_), L"music\\c.orv");
-  EXPECT_EQ(TakeBox(), L"");
+  EXPECT_EQ(WindowText(begin_), "a.orv");
+  EXPECT_EQ(WindowText(loop_), "music\\c.orv");
+  EXPECT_EQ(TakeBox(), "");
 }
 
 TEST_F(DialogDrop, AFolderOrThreeFilesAreRefusedAndChangeNothing) {
   Keep();
   Drop(begin_, {Full("music")});
-  EXPECT_NE(TakeBox().find(L"folder"), std::wstring::npos);
+  EXPECT_NE(TakeBox().find("folder"), std::string::npos);
   ExpectKept();
 
   Drop(dialog_, {Full("a.orv"), Full("music")});
-  EXPECT_NE(TakeBox(), L"");
+  EXPECT_NE(TakeBox(), "");
   ExpectKept();
 
   Drop(loop_, {Full("a.orv"), Full("b.orv"), Full("music\\c.orv")});
-  EXPECT_NE(TakeBox().find(L"two"), std::wstring::npos);
+  EXPECT_NE(TakeBox().find("two"), std::string::npos);
   ExpectKept();
 }
 

@@ -1,8 +1,8 @@
 #include "limited_run.h"
 
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include "child_process.h"
 #include "temp_dir.h"
 
 namespace {
@@ -53,9 +53,7 @@ LimitedRun RunLimited(const std::vector<std::string>& args, rlim_t limitBytes) {
     if (run.tail.size() > 4096) run.tail.erase(0, run.tail.size() - 4096);
   }
   close(pipeEnds[0]);
-  int raw = 0;
-  waitpid(child, &raw, 0);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.status = ExitStatus(WaitForChild(child));
   run.err = ReadText(errPath);
   return run;
 }

@@ -7,10 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "message_box_view.h"
 #include "platform/edit.h"
 #include "platform/icon.h"
 #include "platform/list_box.h"
 #include "platform/paint_dc.h"
+#include "seen_box.h"
 #include "test_app.h"
 #include "test_resources.h"
 
@@ -184,58 +186,25 @@ TEST(DialogTest, AMissingTemplateFailsWithoutRunningTheInitHook) {
   EXPECT_FALSE(dialog.initRan);
 }
 
-// What the message box test's timer saw of the box.
-struct BoxSeen {
-  UINT_PTR timer = 0;
-  HWND box = nullptr;
-  HWND owner = nullptr;
-  bool textShown = false;
-  int visibleButtons = 0;
-  bool iconShown = false;
-} g_box;
-
-BOOL CALLBACK InspectBoxChild(HWND child, LPARAM) {
-  if (!::IsWindowVisible(child)) return TRUE;
-  char cls[32] = {};
-  char text[128] = {};
-  ::GetClassNameA(child, cls, sizeof(cls));
-  ::GetWindowTextA(child, text, sizeof(text));
-  if (lstrcmpiA(cls, "Button") == 0) ++g_box.visibleButtons;
-  if (lstrcmpiA(cls, "Static") == 0) {
-    const bool iconStyle = (::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-    if (iconStyle && ::SendMessageA(child, STM_GETICON, 0, 0) != 0) g_box.iconShown = true;
-    if (std::string(text) == "Only one handler per event.") g_box.textShown = true;
-  }
-  return TRUE;
-}
-
-void CALLBACK InspectAndCloseBox(HWND, UINT, UINT_PTR, DWORD) {
-  HWND box = ::FindWindowA("#32770", "platform_app_test");
-  if (box == nullptr) return;  // not up yet
-  ::KillTimer(nullptr, g_box.timer);
-  g_box.box = box;
-  g_box.owner = ::GetWindow(box, GW_OWNER);
-  ::EnumChildWindows(box, &InspectBoxChild, 0);
-  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
 TEST(DialogTest, MessageBoxIsOwnedByTheDialogAndCaptionedWithTheAppName) {
-  g_box = BoxSeen();
   TestDialog dialog;
   HWND dialogHwnd = nullptr;
+  bool seen = false;
+  MessageBoxView box;
   dialog.onInit = [](TestDialog& d) { d.PostClick(IDC_TEST_BUTTON); };
   dialog.onButton = [&](TestDialog& d) {
     dialogHwnd = d.GetSafeHwnd();
-    g_box.timer = ::SetTimer(nullptr, 0, 50, &InspectAndCloseBox);
-    d.MessageBoxA("Only one handler per event.");
+    seen = SeeBox(
+        "platform_app_test", [&] { d.MessageBoxA("Only one handler per event."); },
+        [&](HWND shown) { box = ReadMessageBox(shown); });
     d.EndDialog(IDOK);
   };
   EXPECT_EQ(dialog.DoModal(), IDOK);
-  ASSERT_NE(g_box.box, nullptr) << "no box captioned with the application's name";
-  EXPECT_EQ(g_box.owner, dialogHwnd);
-  EXPECT_TRUE(g_box.textShown);
-  EXPECT_EQ(g_box.visibleButtons, 1);
-  EXPECT_FALSE(g_box.iconShown);
+  ASSERT_TRUE(seen) << "no box captioned with the application's name";
+  EXPECT_EQ(box.owner, dialogHwnd);
+  EXPECT_EQ(box.text, "Only one handler per event.");
+  EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+  EXPECT_EQ(box.icon, nullptr);
 }
 
 TEST(DialogTest, TheModuleIconReachesTheFrameAndTheDragQuery) {

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "test_resources.h"
+#include "window_geometry.h"
+#include "window_text.h"
 
 namespace {
 
@@ -22,33 +24,12 @@ class LabelFit : public ::testing::Test {
     if (dialog_ != nullptr) ::DestroyWindow(dialog_);
   }
 
-  // A control's place in the dialog's client area.
-  RECT Place(int id) const {
-    RECT r;
-    ::GetWindowRect(::GetDlgItem(dialog_, id), &r);
-    ::MapWindowPoints(HWND_DESKTOP, dialog_, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-  }
+  RECT Place(int id) const { return PlaceIn(dialog_, ::GetDlgItem(dialog_, id)); }
   // The label's text measured in the dialog's font.
-  int TextWidth(int id) const {
-    char text[128] = {};
-    ::GetDlgItemTextA(dialog_, id, text, sizeof(text));
-    HDC dc = ::GetDC(dialog_);
-    HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(dialog_, WM_GETFONT, 0, 0)));
-    SIZE size = {};
-    ::GetTextExtentPoint32A(dc, text, static_cast<int>(std::string(text).size()), &size);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(dialog_, dc);
-    return size.cx;
-  }
+  LONG TextWidth(int id) const { return TextSize(WindowText(::GetDlgItem(dialog_, id)), dialog_).cx; }
 
   HWND dialog_ = nullptr;
 };
-
-std::string Describe(const RECT& r) {
-  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
-         std::to_string(r.bottom) + ")";
-}
 
 TEST_F(LabelFit, CutLabelsGrowRightAsFarAsTheirTextOrTheFreeSpaceGoesAndNoFurther) {
   struct Control {

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "expected_dialog.h"
+#include "window_geometry.h"
+#include "window_text.h"
 
 namespace {
 
@@ -19,23 +21,6 @@ INT_PTR CALLBACK RecordingProc(HWND, UINT msg, WPARAM wparam, LPARAM) {
     return TRUE;
   }
   return FALSE;
-}
-
-std::string TextOf(HWND hwnd) {
-  char buf[256] = {};
-  GetWindowTextA(hwnd, buf, sizeof(buf));
-  return buf;
-}
-
-std::string ClassOf(HWND hwnd) {
-  char buf[256] = {};
-  GetClassNameA(hwnd, buf, sizeof(buf));
-  return buf;
-}
-
-std::string Describe(const RECT& r) {
-  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right) + "x" +
-         std::to_string(r.bottom) + ")";
 }
 
 // One dialog for all the tests: under Wine without a window manager, destroying a shown
@@ -56,21 +41,12 @@ class BuilderDialog : public ::testing::Test {
     g_lastCommand = 0;
   }
 
-  // Pixels of a place given in dialog units, as {left, top, width, height}. The dialog manager
-  // converts width and height on their own, not the right and bottom edges, so this must too
-  // or the rounding differs by a pixel.
+  // Pixels of a place given in dialog units. The dialog manager converts width and height on their
+  // own, not the right and bottom edges, so this must too or the rounding differs by a pixel.
   static RECT ToPixels(short x, short y, short cx, short cy) {
     RECT r = {x, y, cx, cy};
     MapDialogRect(dlg_, &r);
-    return r;
-  }
-
-  // A child's place in the dialog's client area, as {left, top, width, height}.
-  static RECT PlaceOf(HWND child) {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(HWND_DESKTOP, dlg_, reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    return {r.left, r.top, r.left + r.right, r.top + r.bottom};
   }
 
   static HWND dlg_;
@@ -81,7 +57,7 @@ HWND BuilderDialog::dlg_ = nullptr;
 HWND BuilderDialog::firstFocus_ = nullptr;
 
 TEST_F(BuilderDialog, FrameCaptionAndClientSize) {
-  EXPECT_EQ(TextOf(dlg_), expected::kCaption);
+  EXPECT_EQ(WindowText(dlg_), expected::kCaption);
 
   const DWORD style = static_cast<DWORD>(GetWindowLongA(dlg_, GWL_STYLE));
   const DWORD wanted = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -120,10 +96,10 @@ TEST_F(BuilderDialog, ChildrenInTableOrderWithClassTextStyleAndPlace) {
     HWND child = children[static_cast<size_t>(i)];
     SCOPED_TRACE("control " + std::to_string(i) + " \"" + want.text + "\" id " + std::to_string(want.id));
     EXPECT_EQ(GetDlgCtrlID(child), want.id);
-    EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, ClassOf(child).c_str(), -1, want.windowClass, -1),
+    EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, ClassName(child).c_str(), -1, want.windowClass, -1),
               CSTR_EQUAL)
-        << ClassOf(child);
-    EXPECT_EQ(TextOf(child), want.text);
+        << ClassName(child);
+    EXPECT_EQ(WindowText(child), want.text);
     // The system keeps WS_VSCROLL in step with the scroll bar it shows, and draws WS_BORDER on
     // lists and edits as a sunken client edge; every other bit must be as the template says.
     const DWORD style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
@@ -135,7 +111,7 @@ TEST_F(BuilderDialog, ChildrenInTableOrderWithClassTextStyleAndPlace) {
     EXPECT_EQ(IsWindowVisible(child) != FALSE, (want.style & WS_VISIBLE) != 0);
     // The event list is shorter than a whole number of items; without LBS_NOINTEGRALHEIGHT the
     // list box would shrink itself and this comparison would fail.
-    const RECT got = PlaceOf(child);
+    const RECT got = PlaceIn(dlg_, child);
     const RECT place = ToPixels(want.x, want.y, want.cx, want.cy);
     EXPECT_TRUE(EqualRect(&got, &place)) << "got " << Describe(got) << ", want " << Describe(place);
   }

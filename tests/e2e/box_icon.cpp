@@ -1,31 +1,11 @@
-#include "message_box.h"
+#include "box_icon.h"
 
-#include <string.h>
-
-#include "driver.h"
 #include "screen_capture.h"
+#include "wait_until.h"
 
 namespace e2e {
 
 namespace {
-
-// The box's static text control, as MessageBox makes it on Windows and in Wine.
-constexpr int kMessageTextId = 0xFFFF;
-
-BOOL CALLBACK ReadChild(HWND child, LPARAM lparam) {
-  MessageBoxView* view = reinterpret_cast<MessageBoxView*>(lparam);
-  if (!::IsWindowVisible(child)) return TRUE;
-  const std::string kind = ClassName(child);
-  const LONG style = ::GetWindowLongA(child, GWL_STYLE);
-  if (_stricmp(kind.c_str(), "Button") == 0) view->buttons.push_back(WindowText(child));
-  // Wine keeps the icon control of a box without an icon, empty.
-  if (_stricmp(kind.c_str(), "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) {
-    DWORD_PTR icon = 0;
-    ::SendMessageTimeoutW(child, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 10000, &icon);
-    if (icon != 0) view->icon = child;
-  }
-  return TRUE;
-}
 
 int CountDifferences(const Image& a, const Image& b) {
   if (a.width != b.width || a.height != b.height) return a.width * a.height + 1;
@@ -36,14 +16,6 @@ int CountDifferences(const Image& a, const Image& b) {
 }
 
 }  // namespace
-
-MessageBoxView ReadMessageBox(HWND box) {
-  MessageBoxView view;
-  view.text = WindowText(::GetDlgItem(box, kMessageTextId));
-  view.owner = ::GetWindow(box, GW_OWNER);
-  ::EnumChildWindows(box, ReadChild, reinterpret_cast<LPARAM>(&view));
-  return view;
-}
 
 bool ShowsSystemIcon(HWND iconControl, LPCSTR systemIcon, std::string* why) {
   RECT area;
