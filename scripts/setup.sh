@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build                 # native build
+  g++ cmake ninja-build make            # native build; Make for the CMake package's test
   googletest libgtest-dev               # unit tests (sources for the cross build, libraries for native)
   nlohmann-json3-dev                    # JSON of orvtool info --json (header-only, both builds)
   graphviz                              # draws orvtool graph's output, in the tests and for the README
