@@ -7,6 +7,20 @@ install(TARGETS orvtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES tools/orvtool/orvtool.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES tools/orvtool/orvtool-completion.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME orvtool)
+set(orvtool_program_folder ${CMAKE_INSTALL_BINDIR})
+include(${CMAKE_CURRENT_LIST_DIR}/orvtool_package_config.cmake)
+
+# What Debian asks of every package, in its folder of documents: the copyright, and the changelog gzipped
+# as gzip -9n packs it (no name, no time: the same text gives the same bytes). The tarball and a plain
+# install get the same files.
+set(orv_doc_folder ${CMAKE_INSTALL_DATADIR}/doc/orvtool)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog.in ${orv_generated}/changelog @ONLY)
+execute_process(COMMAND gzip -9n --stdout ${orv_generated}/changelog OUTPUT_FILE ${orv_generated}/changelog.gz
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "gzip could not pack ${orv_generated}/changelog (${status})")
+endif()
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${orv_generated}/changelog.gz DESTINATION ${orv_doc_folder})
 
 set(CPACK_GENERATOR DEB TGZ)
 set(CPACK_PACKAGE_NAME orvtool)

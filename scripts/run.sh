@@ -13,7 +13,7 @@ bash "$root/scripts/setup.sh"
 fresh_examples() {
   rm -rf "$work"
   mkdir -p "$work"
-  cp "$root"/examples/* "$work/"
+  cp "$root"/examples/*.orv "$root"/examples/script.txt "$work/"
 }
 
 headless() {

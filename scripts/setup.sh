@@ -3,11 +3,11 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build                 # native build
+  g++ cmake ninja-build make            # native build; Make for the CMake package's test
   googletest libgtest-dev               # unit tests (sources for the cross build, libraries for native)
   nlohmann-json3-dev                    # JSON of orvtool info --json (header-only, both builds)
   graphviz                              # draws orvtool graph's output, in the tests and for the README
-  dpkg-dev groff-base man-db            # orvtool's Debian package (dependencies), its manual page checked
+  dpkg-dev lintian groff-base man-db    # orvtool's Debian package (its dependencies, its check), its manual page
   clang libclang-rt-14-dev              # fuzzing with libFuzzer and the sanitizers
   clang-format git                      # the one code style, checked on the files git tracks
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the Windows build

@@ -6,7 +6,7 @@ dot=$1 examples=$2
 shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$examples"/* "$work/"
+cp "$examples"/*.orv "$examples"/script.txt "$work/"
 cd "$work"
 "$@" build >/dev/null
 "$@" graph out.orv >graph.dot

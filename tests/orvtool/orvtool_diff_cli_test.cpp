@@ -28,7 +28,7 @@ using std::to_string;
 void BuildExample(const TempDir& project, const std::string& name, const std::string& script = "") {
   if (!project.Exists("script.txt"))
     for (const auto& file : fs::directory_iterator(ORV_EXAMPLES_DIR))
-      fs::copy_file(file.path(), fs::path(project.Path()) / file.path().filename());
+      if (file.is_regular_file()) fs::copy_file(file.path(), fs::path(project.Path()) / file.path().filename());
   if (!script.empty()) project.Write("script.txt", Bytes(script.begin(), script.end()));
   const ToolRun build = RunOrvtool({"build"}, project.Path());
   ASSERT_EQ(0, build.status) << build.err;

@@ -23,7 +23,7 @@ Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 void CopyExamples(const TempDir& dir) {
   for (const auto& file : fs::directory_iterator(ORV_EXAMPLES_DIR))
-    fs::copy_file(file.path(), fs::path(dir.Path()) / file.path().filename());
+    if (file.is_regular_file()) fs::copy_file(file.path(), fs::path(dir.Path()) / file.path().filename());
 }
 
 // Every file in the folder with its bytes.

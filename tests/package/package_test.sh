@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # orvtool installed and packaged as a user gets it: `cmake --install` into a scratch prefix, then the
-# package target's .deb, read back with dpkg-deb and unpacked with dpkg -x, and its .tar.gz. Each must
-# hold the program, the manual page and the completion, and the program must run from there.
+# package target's .deb, read back with dpkg-deb, checked by lintian and unpacked with dpkg -x, and its
+# .tar.gz. Each must hold the program, the manual page, the completion, the CMake package (which must find
+# the program there) and Debian's copyright and changelog, and the program must run from there.
 # Usage: package_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$1 source=$2 version=$3
 page=$source/tools/orvtool/orvtool.1
 completion=$source/tools/orvtool/orvtool-completion.bash
+finder=$(cd "$(dirname "$0")" && pwd)/find_orvtool
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -21,9 +23,19 @@ runs() {
   out=$("$1" --version 2>&1) || true
   [[ $out == "orvtool $version" ]] || fail "$2 --version says '$out', expected 'orvtool $version'"
 }
+# finds PREFIX: the CMake package under PREFIX, found from a project with no language, gives the program
+# under PREFIX.
+finds() {
+  local out
+  rm -rf "$work/find"
+  out=$(cmake -S "$finder" -B "$work/find" -DCMAKE_PREFIX_PATH="$1" -DWANTED=1.0 2>&1) || true
+  [[ $out == *"found orvtool $version at $1/bin/orvtool"$'\n'* ]] || fail "find_package(orvtool 1.0) in $1 says: $out"
+}
 # The regular files under a folder, relative to it, sorted.
 files_under() { (cd "$1" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort); }
-expected_files=$'bin/orvtool\nshare/bash-completion/completions/orvtool\nshare/man/man1/orvtool.1.gz'
+expected_files=$(printf '%s\n' bin/orvtool lib/cmake/orvtool/orvtoolConfig.cmake lib/cmake/orvtool/orvtoolConfigVersion.cmake \
+  share/bash-completion/completions/orvtool share/doc/orvtool/changelog.gz share/doc/orvtool/copyright \
+  share/man/man1/orvtool.1.gz)
 
 # --- cmake --install: the page as written, nothing else besides.
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 || {
@@ -35,6 +47,7 @@ installed=$(files_under "$work/prefix")
 runs "$work/prefix/bin/orvtool" "the installed orvtool"
 same "$work/prefix/share/man/man1/orvtool.1" "$page" "the installed manual page"
 same "$work/prefix/share/bash-completion/completions/orvtool" "$completion" "the installed completion"
+finds "$work/prefix"
 
 # --- the package target makes both packages.
 arch=$(dpkg --print-architecture)
@@ -87,6 +100,14 @@ grep -qE '^-rwxr-xr-x .* \./usr/bin/orvtool$' "$work/contents.txt" || fail "usr/
 grep -qE '^-rw-r--r-- .* \./usr/share/man/man1/orvtool\.1\.gz$' "$work/contents.txt" ||
   fail "the manual page is not mode 644"
 
+# --- lintian: no error; its warnings are shown.
+lintian_status=0
+lintian "$deb" >"$work/lintian.txt" 2>&1 || lintian_status=$?
+grep -v '^running with root privileges' "$work/lintian.txt" || true
+if ((lintian_status)) || grep -q '^E: ' "$work/lintian.txt"; then
+  fail "lintian finds errors in $(basename "$deb") (status $lintian_status)"
+fi
+
 dpkg -x "$deb" "$work/deb"
 runs "$work/deb/usr/bin/orvtool" "the packaged orvtool"
 gzip -dc "$work/deb/usr/share/man/man1/orvtool.1.gz" >"$work/page.1" || fail "the packaged page is no gzip file"
@@ -95,6 +116,16 @@ same "$work/page.1" "$page" "the packaged manual page, unzipped,"
 [[ $(od -An -tx1 -j3 -N5 "$work/deb/usr/share/man/man1/orvtool.1.gz" | tr -d ' ') == 0000000000 ]] ||
   fail "the packaged page's gzip header holds a name or a time"
 same "$work/deb/usr/share/bash-completion/completions/orvtool" "$completion" "the packaged completion"
+finds "$work/deb/usr"
+# Debian's documents: the changelog's latest entry is this version, packed by gzip -9n as the page is; the
+# copyright says who holds it and that there is no licence yet.
+changelog=$work/deb/usr/share/doc/orvtool/changelog.gz
+[[ $(gzip -dc "$changelog" | head -n 1) == "orvtool ($version) "* ]] ||
+  fail "the changelog does not open with version $version: $(gzip -dc "$changelog" | head -n 1)"
+[[ $(od -An -tx1 -j3 -N5 "$changelog" | tr -d ' ') == 0000000000 ]] || fail "the changelog's gzip header holds a name or a time"
+copyright=$(cat "$work/deb/usr/share/doc/orvtool/copyright")
+[[ $copyright == *"Copyright: "*"the ORV Builder authors"* && $copyright == *"chosen no licence yet"* ]] ||
+  fail "the copyright file does not name the ORV Builder authors and say there is no licence yet: $copyright"
 rendered=$(MANWIDTH=80 man -l "$work/deb/usr/share/man/man1/orvtool.1.gz" 2>&1)
 [[ $rendered == "ORVTOOL(1)"* ]] || fail "man -l does not render the packaged page: ${rendered:0:200}"
 
@@ -106,6 +137,7 @@ top=$work/tgz/$(basename "${tarballs[0]}" .tar.gz)
 [[ $(files_under "$top") == "$expected_files" ]] || fail "the tarball holds [$(files_under "$top")]"
 diff -r "$work/deb/usr" "$top" >/dev/null || fail "the tarball's files differ from the .deb's"
 runs "$top/bin/orvtool" "the tarball's orvtool"
+finds "$top"
 
 if ((failures)); then
   echo "--- dpkg-deb -I"
@@ -115,4 +147,5 @@ if ((failures)); then
   echo "$failures failures"
   exit 1
 fi
-echo "$(basename "$deb") ($(field Depends)) and $(basename "${tarballs[0]}") hold orvtool, its page and completion"
+echo "$(basename "$deb") ($(field Depends)) and $(basename "${tarballs[0]}") hold orvtool, its page," \
+  "completion and CMake package and Debian's documents; lintian finds no error"

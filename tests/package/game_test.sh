@@ -1,0 +1,267 @@
+#!/usr/bin/env bash
+# examples/game built as a game's build engineer would build it: orvtool's CMake package installed into a
+# scratch prefix, found by a project with no language, under Ninja and under Unix Makefiles. Each music set
+# comes out as `orvtool build -C <its folder>` makes it; a build with nothing changed does nothing; a changed
+# source or script rebuilds its sets and no other; a missing source fails with the engine's message and
+# keeps the set's old product whole. Exits 77 (skipped) while orvtool build takes no -o and --depfile yet,
+# after checking all that does not need them: the package, its version, the function's argument checks and
+# the build graphs Ninja and Make are given.
+# Usage: game_test.sh BUILD_DIR SOURCE_DIR VERSION
+set -euo pipefail
+build=$1 source=$2 version=$3
+finder=$(cd "$(dirname "$0")" && pwd)/find_orvtool
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || {
+  cat "$work/install.log"
+  echo "FAIL: cmake --install failed"
+  exit 1
+}
+orvtool=$prefix/bin/orvtool
+
+# --- find_package: the version file's verdicts, the program's place, wherever the prefix is moved.
+# finds PREFIX VERSION [EXACT]: what the finder project says, with its status.
+finds() {
+  rm -rf "$work/find"
+  cmake -S "$finder" -B "$work/find" -DCMAKE_PREFIX_PATH="$1" -DWANTED="$2" ${3:+-DEXACT=ON} 2>&1
+}
+for wanted in 1.0 1 "$version EXACT"; do
+  # shellcheck disable=SC2086
+  out=$(finds "$prefix" $wanted) || true
+  [[ $out == *"found orvtool $version at $orvtool"$'\n'* ]] || fail "find_package(orvtool $wanted) says: $out"
+done
+for wanted in 1.1 2.0 0.9 "1.0 EXACT"; do
+  # shellcheck disable=SC2086
+  if out=$(finds "$prefix" $wanted); then
+    fail "find_package(orvtool $wanted) accepts version $version: $out"
+  elif [[ $out != *"orvtoolConfig.cmake, version: $version"* ]]; then
+    fail "find_package(orvtool $wanted) fails for another reason than the version: $out"
+  fi
+done
+mv "$prefix" "$work/moved"
+out=$(finds "$work/moved" 1.0) || true
+[[ $out == *"found orvtool $version at $work/moved/bin/orvtool"$'\n'* ]] || fail "a moved prefix: $out"
+mv "$work/moved" "$prefix"
+
+# --- orvtool_add_music's argument checks, each a project of its own.
+# refused CALLS MESSAGE: configuring a project with CALLS fails and says MESSAGE.
+refused() {
+  local project=$work/arguments
+  rm -rf "$project"
+  mkdir -p "$project"
+  printf -- '-1' >"$project/script.txt"
+  printf 'cmake_minimum_required(VERSION 3.20)\nproject(arguments NONE)\nfind_package(orvtool 1.0 CONFIG REQUIRED)\n%s\n' \
+    "$1" >"$project/CMakeLists.txt"
+  if out=$(cmake -S "$project" -B "$project/build" -DCMAKE_PREFIX_PATH="$prefix" 2>&1); then
+    fail "'$1' was accepted"
+  elif [[ $(tr -s ' \n' ' ' <<<"$out") != *"$2"* ]]; then
+    fail "'$1' fails without saying '$2': $out"
+  fi
+}
+refused 'orvtool_add_music(theme)' "orvtool_add_music(theme): SCRIPT is missing"
+refused 'orvtool_add_music(theme SCRIPT)' "orvtool_add_music(theme): SCRIPT needs a value"
+refused 'orvtool_add_music(theme SCRIPT script.txt LOUDNESS 11)' "unknown argument 'LOUDNESS 11'"
+refused 'orvtool_add_music(SCRIPT script.txt)' "the first argument is the target's name"
+refused 'orvtool_add_music(theme SCRIPT script.txt)
+orvtool_add_music(theme SCRIPT script.txt OUTPUT other.orv)' "a target named 'theme' exists already"
+refused 'orvtool_add_music(theme SCRIPT script.txt OUTPUT x.orv)
+orvtool_add_music(other SCRIPT script.txt OUTPUT x.orv)' "another music target writes"
+refused 'orvtool_add_music(theme SCRIPT no-such-script.txt)' "no-such-script.txt does not exist"
+
+# --- the game, configured under each generator, and the build graph each tool was given.
+sets=(harbour convoy boss)
+declare -A folder=([harbour]=harbour [convoy]=convoy [boss]='boss #2 $final')
+declare -A product=([harbour]=harbour.orv [convoy]=convoy.orv [boss]=assets/boss.orv)
+generators=(Ninja "Unix Makefiles")
+game_of() { echo "$work/game-${1%% *}"; }
+
+# The folder a build command runs in and its arguments, one a line, with orvtool given as the program:
+# the command line the build tool would run, executed with a stand-in that prints them.
+arguments_of() {
+  local line=$1 bin=$2
+  [[ $line == *"$orvtool build "* ]] || { echo "(no orvtool build in '$line')"; return; }
+  (cd "$bin" && bash -c "shown() { printf '%s\n' \"\$PWD\" \"\$@\"; }; ${line//"$orvtool"/shown}")
+}
+
+for generator in "${generators[@]}"; do
+  game=$(game_of "$generator")
+  bin=$game/build
+  cp -r "$source/examples/game" "$game"
+  if ! cmake -S "$game" -B "$bin" -G "$generator" -DCMAKE_PREFIX_PATH="$prefix" >"$work/configure.log" 2>&1; then
+    cat "$work/configure.log"
+    fail "$generator: the game's project does not configure"
+    continue
+  fi
+  grep -q "CMake Warning" "$work/configure.log" && fail "$generator: configuring warns: $(cat "$work/configure.log")"
+  for set in "${sets[@]}"; do
+    script=$game/music/${folder[$set]}/script.txt
+    depfile=$bin/CMakeFiles/orvtool_music/$set.d
+    if [[ $generator == Ninja ]]; then
+      # Ninja names a product in the build folder relative to it, and the depfile must name it so too.
+      expected=$(printf '%s\n' "$bin" build -o "${product[$set]}" --depfile "$depfile" "$script")
+      command=$(ninja -C "$bin" -t commands "$set" | tail -n 1)
+      query=$(ninja -C "$bin" -t query "${product[$set]}")
+      for input in "$script" "$orvtool"; do
+        grep -qxF "    $input" <<<"$query" || fail "Ninja: ${product[$set]} does not depend on $input: $query"
+      done
+      given=$(awk -v build="build ${product[$set]} " 'index($0, build) == 1 { inside = 1 } /^$/ { inside = 0 }
+        inside && $1 == "depfile" { print $3 }' "$bin/build.ninja")
+      [[ $given == "$depfile" ]] || fail "Ninja: ${product[$set]} is given the depfile '$given', not $depfile"
+      [[ $'\n'$(ninja -C "$bin" -t query all)$'\n' == *$'\n'"    $set"$'\n'* ]] || fail "Ninja: all does not build $set"
+    else
+      expected=$(printf '%s\n' "$bin" build -o "$bin/${product[$set]}" --depfile "$depfile" "$script")
+      command=$(make -C "$bin" -n "$set" | grep -F "$orvtool build" || true)
+      [[ $(make -C "$bin" -n all) == *"Building music ${product[$set]}"* ]] || fail "Make: all does not build $set"
+    fi
+    got=$(arguments_of "$command" "$bin")
+    [[ $got == "$expected" ]] || fail "$generator: $set is built in and with [$(echo $got)], expected [$(echo $expected)]"
+  done
+done
+
+# --- everything below needs orvtool build's -o and --depfile.
+probe=$work/probe
+mkdir "$probe"
+printf -- '-1' >"$probe/list.txt"
+if ! (cd "$probe" && "$orvtool" build -o made.orv --depfile made.d list.txt) >"$probe/log" 2>&1 ||
+  [[ ! -f $probe/made.orv || ! -f $probe/made.d ]]; then
+  if "$orvtool" --help | grep -qE '^ +build .*-o'; then
+    fail "orvtool --help lists -o for build, but 'build -o made.orv --depfile made.d list.txt' fails: $(cat "$probe/log")"
+  fi
+  if ((failures)); then
+    echo "$failures failures"
+    exit 1
+  fi
+  echo "SKIP: orvtool build takes no -o and --depfile yet ($(head -n 1 "$probe/log")); checked the package," \
+    "its version, orvtool_add_music's argument checks and the game's build graph under Ninja and Make"
+  exit 77
+fi
+
+# The engine's own build of each set, in a copy of its folder, is what the game's build must make.
+reference() {
+  rm -rf "$work/reference"
+  cp -r "$1/music" "$work/reference"
+  local set
+  for set in "${sets[@]}"; do
+    "$orvtool" build -C "$work/reference/${folder[$set]}" >/dev/null 2>&1 ||
+      fail "orvtool build -C does not build the $set set"
+  done
+}
+matches_reference() {
+  local set
+  for set in "${sets[@]}"; do
+    cmp -s "$1/${product[$set]}" "$work/reference/${folder[$set]}/out.orv" ||
+      fail "$2: ${product[$set]} differs from orvtool build -C's out.orv"
+  done
+}
+# A file's modification time in nanoseconds.
+mtime() {
+  local time
+  time=$(stat -c %.9Y "$1")
+  echo "${time/./}"
+}
+stamps() {
+  local set
+  for set in "${sets[@]}"; do echo "$set $(mtime "$1/${product[$set]}")"; done
+}
+# rebuilt_only BIN BEFORE WHAT SET...: exactly the sets named have a new product since BEFORE's stamps.
+rebuilt_only() {
+  local bin=$1 before=$2 what=$3 set old now
+  shift 3
+  for set in "${sets[@]}"; do
+    old=$(grep "^$set " <<<"$before")
+    now=$(grep "^$set " <<<"$(stamps "$bin")")
+    if [[ " $* " == *" $set "* ]]; then
+      [[ $old != "$now" ]] || fail "$what: $set was not rebuilt"
+    else
+      [[ $old == "$now" ]] || fail "$what: $set was rebuilt"
+    fi
+  done
+}
+# A file changed after every product was made, whatever the file system's clock steps.
+changed() {
+  local newest
+  newest=$(stamps "$bin" | awk '{ print $2 }' | sort -n | tail -n 1)
+  while (($(mtime "$1") <= newest)); do
+    sleep 0.01
+    touch "$1"
+  done
+}
+# A source's payload with one byte changed: still a source, with other music in it.
+alter_source() {
+  printf '\x7f' | dd of="$1" bs=1 seek=100 conv=notrunc status=none
+  changed "$1"
+}
+builds() { cmake --build "$bin" >"$work/build.log" 2>&1; }
+
+for generator in "${generators[@]}"; do
+  game=$(game_of "$generator")
+  bin=$game/build
+  music=$game/music
+  [[ -f $bin/CMakeCache.txt ]] || continue
+
+  builds || fail "$generator: the first build fails: $(cat "$work/build.log")"
+  reference "$game"
+  matches_reference "$bin" "$generator, first build"
+
+  before=$(stamps "$bin")
+  builds || fail "$generator: the second build fails: $(cat "$work/build.log")"
+  rebuilt_only "$bin" "$before" "$generator, a build with nothing changed"
+  [[ $generator != Ninja ]] || grep -q "no work to do" "$work/build.log" ||
+    fail "Ninja had work to do with nothing changed: $(cat "$work/build.log")"
+
+  before=$(stamps "$bin")
+  alter_source "$music/harbour/skirmish_loop.orv"
+  builds || fail "$generator: the build after a changed source fails: $(cat "$work/build.log")"
+  rebuilt_only "$bin" "$before" "$generator, harbour's own source changed" harbour
+  reference "$game"
+  matches_reference "$bin" "$generator, harbour's own source changed"
+
+  before=$(stamps "$bin")
+  alter_source "$music/shared/failed_loop.orv"
+  builds || fail "$generator: the build after a changed shared source fails: $(cat "$work/build.log")"
+  rebuilt_only "$bin" "$before" "$generator, a source of convoy and boss changed" convoy boss
+  reference "$game"
+  matches_reference "$bin" "$generator, a source of convoy and boss changed"
+
+  before=$(stamps "$bin")
+  printf '1 boss_begin.orv begin\n1 boss_loop.orv loop\n-1' >"$music/${folder[boss]}/script.txt"
+  changed "$music/${folder[boss]}/script.txt"
+  builds || fail "$generator: the build after a changed script fails: $(cat "$work/build.log")"
+  rebuilt_only "$bin" "$before" "$generator, boss's script changed" boss
+  reference "$game"
+  matches_reference "$bin" "$generator, boss's script changed"
+
+  before=$(stamps "$bin")
+  cp "$bin/harbour.orv" "$work/harbour-before.orv"
+  mv "$music/harbour/harbour_begin.orv" "$work/harbour_begin.orv"
+  if builds; then
+    fail "$generator: the build without harbour_begin.orv succeeds"
+  fi
+  grep -qF 'Error opening "harbour_begin.orv", aborting.' "$work/build.log" ||
+    fail "$generator: a missing source fails without the engine's message: $(cat "$work/build.log")"
+  cmp -s "$bin/harbour.orv" "$work/harbour-before.orv" || fail "$generator: the failed build changed harbour.orv"
+  rebuilt_only "$bin" "$before" "$generator, a failed build"
+  leftovers=$(find "$bin" -name '*.tmp')
+  [[ -z $leftovers ]] || fail "$generator: the failed build left $leftovers"
+  # The source back, as a new file: the set is built again, as if it had never failed.
+  cp "$work/harbour_begin.orv" "$music/harbour/harbour_begin.orv"
+  changed "$music/harbour/harbour_begin.orv"
+  builds || fail "$generator: the build after the source came back fails: $(cat "$work/build.log")"
+  rebuilt_only "$bin" "$before" "$generator, the missing source back" harbour
+  reference "$game"
+  matches_reference "$bin" "$generator, the missing source back"
+done
+
+if ((failures)); then
+  echo "$failures failures"
+  exit 1
+fi
+echo "the game's ${#sets[@]} music sets built through the package under Ninja and Make: the engine's bytes," \
+  "nothing rebuilt when nothing changed, exactly the sets a change touches, a failure keeping the old product"
