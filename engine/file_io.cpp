@@ -10,7 +10,7 @@
 FilePtr OpenFile(const char* path, const char* mode) { return FilePtr(std::fopen(path, mode)); }
 
 bool ReadWordAt(std::FILE* f, std::int64_t offset, std::int32_t* value) {
-  unsigned char bytes[4];
+  unsigned char bytes[orv::kWordBytes];
   if (!SeekTo(f, offset) || std::fread(bytes, 1, sizeof bytes, f) != sizeof bytes) return false;
   *value = orv::GetWord(bytes);
   return true;

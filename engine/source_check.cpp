@@ -19,8 +19,8 @@ SourceVerdict JudgeSource(std::int64_t size, const WordReader& readWord) {
     return v;
   }
   std::int32_t magic = 0;
-  if (size < orv::kSourcePayloadEndOffset + 4 || !readWord(0, &magic) ||
-      static_cast<std::uint32_t>(magic) != orv::kMagic || !readWord(orv::kSourceStateCountOffset, &v.stateCount) ||
+  if (size < orv::kSourcePayloadEndOffset + orv::kWordBytes || !readWord(orv::kMagicOffset, &magic) ||
+      static_cast<std::uint32_t>(magic) != orv::kMagic || !readWord(orv::kStateCountOffset, &v.stateCount) ||
       !readWord(orv::kSourcePayloadEndOffset, &v.payloadEnd)) {
     v.fault = SourceFault::kNotOrv;
   } else if (v.stateCount != 1) {

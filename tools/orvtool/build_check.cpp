@@ -63,7 +63,7 @@ std::string Walk(const OrvFlow& flow, int row, std::int32_t eventId) {
 
 bool LayoutOfPlan(const BuildPlan& plan, OrvLayout* layout, std::string* err) {
   const BuildTables& tables = *plan.tables;
-  MemorySource header(OrvHeaderBytes(tables, plan.entryCount), static_cast<std::uint64_t>(tables.fileLength()));
+  MemorySource header(OrvHeaderBytes(tables), static_cast<std::uint64_t>(tables.fileLength()));
   return InspectOrv(&header, layout, err);
 }
 

@@ -21,10 +21,10 @@ OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.
       ++r;
       continue;
     }
-    const int e = (state - 1) / 2;
-    const std::int32_t lastState = 2 * e + 2;
+    const int e = orv::EntryOfState(state);
+    const std::int32_t lastState = orv::EntryLastState(e);
     int q = r;
-    while (q < trailing && stateOf(q) == lastState - 1) ++q;
+    while (q < trailing && stateOf(q) == orv::EntryState(e)) ++q;
     // A build's entries come in payload order, each run ended by its last state.
     if (q == trailing || stateOf(q) != lastState || e <= lastEntry) {
       r = q > r ? q : r + 1;

@@ -11,9 +11,9 @@
 #include "event_label.h"
 #include "orv_layout.h"
 
-// The chunk rows cut from one script entry. A build gives entry e's chunks state 2e+1 and its last one
-// 2e+2, whose first pair is the entry's own event: back to the entry's first chunk for a Loop, on to
-// what follows for a Begin.
+// The chunk rows cut from one script entry, told by their states (orv_format.h). The first pair of the
+// state of the entry's last chunk is the entry's own event: back to the entry's first chunk for a Loop,
+// on to what follows for a Begin.
 struct FlowEntry {
   int entry = 0;           // e
   bool haveEvent = false;  // false when state 2e+2 holds no pair to tell the event by

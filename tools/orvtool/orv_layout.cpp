@@ -28,7 +28,7 @@ bool ReadStates(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::uin
   if (layout->stateCount < 0) return Fail(err, "stateCount " + to_string(layout->stateCount) + " is negative");
   // Every record takes at least its two leading words; a count that cannot fit is refused before the
   // records are walked or any room is reserved for them.
-  const std::uint64_t minimum = 8u * static_cast<std::uint64_t>(layout->stateCount);
+  const std::uint64_t minimum = orv::kPairBytes * static_cast<std::uint64_t>(layout->stateCount);
   if (minimum > size - *pos)
     return Fail(err, "stateCount " + to_string(layout->stateCount) + " does not fit in a file of " + to_string(size) +
                          " bytes");
@@ -38,12 +38,12 @@ bool ReadStates(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::uin
   std::int64_t pairsRead = 0;
   for (std::int32_t s = 0; s < layout->stateCount; ++s) {
     OrvState state;
-    if (!in->ReadWord(*pos, &state.zeroWord) || !in->ReadWord(*pos + 4, &state.pairCount))
+    if (!in->ReadTwoWords(*pos, &state.zeroWord, &state.pairCount))
       return Fail(err, "state " + to_string(s) + " runs past the end of the file at byte " + to_string(*pos));
     if (state.pairCount < 0)
       return Fail(err, "state " + to_string(s) + " has a negative pairCount " + to_string(state.pairCount));
-    *pos += 8;
-    const std::uint64_t pairBytes = 8u * static_cast<std::uint64_t>(state.pairCount);
+    *pos += orv::kPairBytes;
+    const std::uint64_t pairBytes = orv::kPairBytes * static_cast<std::uint64_t>(state.pairCount);
     if (pairBytes > size - *pos)
       return Fail(err, "state " + to_string(s) + " with pairCount " + to_string(state.pairCount) +
                            " runs past the end of the file");
@@ -54,9 +54,9 @@ bool ReadStates(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::uin
     if (visitor != nullptr) visitor->OnState(index, state);
     for (std::int32_t k = 0; k < state.pairCount; ++k) {
       OrvPair pair;
-      if (!in->ReadWord(*pos, &pair.eventId) || !in->ReadWord(*pos + 4, &pair.chunkIndex))
+      if (!in->ReadTwoWords(*pos, &pair.eventId, &pair.chunkIndex))
         return Fail(err, "cannot read state " + to_string(s) + " at byte " + to_string(*pos));
-      *pos += 8;
+      *pos += orv::kPairBytes;
       if (visitor != nullptr) visitor->OnPair(index, pair);
     }
     if (state.zeroWord != 0 && layout->nonZeroStateWords++ == 0) {
@@ -73,11 +73,11 @@ bool ReadRows(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::uint6
   if (!in->ReadWord(*pos, &layout->chunkCount))
     return Fail(err, "the file ends at byte " + to_string(size) + ", before chunkCount at byte " + to_string(*pos));
   layout->haveChunkCount = true;
-  *pos += 4;
+  *pos += orv::kWordBytes;
   if (layout->chunkCount < 2)
     return Fail(err, "chunkCount " + to_string(layout->chunkCount) +
                          " is below 2; a leading and a trailing row are always needed");
-  const std::uint64_t tableBytes = 12u * static_cast<std::uint64_t>(layout->chunkCount);
+  const std::uint64_t tableBytes = orv::kRowBytes * static_cast<std::uint64_t>(layout->chunkCount);
   if (tableBytes > size - *pos)
     return Fail(err, "the chunk table of " + to_string(layout->chunkCount) + " rows runs past the end of the file");
   if (layout->chunkCount > kMaxRowsRead)
@@ -85,10 +85,8 @@ bool ReadRows(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::uint6
                          to_string(kMaxRowsRead) + ")");
   for (std::int32_t r = 0; r < layout->chunkCount; ++r) {
     ChunkRow row;
-    if (!in->ReadWord(*pos, &row.dataOffset) || !in->ReadWord(*pos + 4, &row.stateIndex) ||
-        !in->ReadWord(*pos + 8, &row.scaledLength))
-      return Fail(err, "cannot read the chunk table at byte " + to_string(*pos));
-    *pos += 12;
+    if (!in->ReadRow(*pos, &row)) return Fail(err, "cannot read the chunk table at byte " + to_string(*pos));
+    *pos += orv::kRowBytes;
     if (visitor != nullptr) visitor->OnRow(static_cast<std::size_t>(r), row);
   }
   layout->haveRows = true;
@@ -236,15 +234,16 @@ bool CheckTables(OrvTables* tables, std::string* err) {
 bool WalkOrvLayout(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::string* err) {
   *layout = OrvLayout();
   layout->fileSize = in->Size();
-  if (!in->ReadWord(0, &layout->magic))
+  if (!in->ReadWord(orv::kMagicOffset, &layout->magic))
     return Fail(err, "the file is " + to_string(layout->fileSize) + " bytes, too short to hold the magic");
   layout->haveMagic = true;
   if (static_cast<std::uint32_t>(layout->magic) != orv::kMagic)
     return Fail(err, "magic " + Hex(layout->magic) + ", expected " + Hex(static_cast<std::int32_t>(orv::kMagic)));
-  if (!in->ReadWord(4, &layout->zeroWord) || !in->ReadWord(8, &layout->stateCount))
+  if (!in->ReadWord(orv::kZeroWordOffset, &layout->zeroWord) ||
+      !in->ReadWord(orv::kStateCountOffset, &layout->stateCount))
     return Fail(err, "the file is " + to_string(layout->fileSize) + " bytes, too short to hold stateCount");
   layout->haveStateCount = true;
-  std::uint64_t pos = 12;
+  std::uint64_t pos = orv::kStateTableOffset;
   return ReadStates(in, layout, visitor, &pos, err) && ReadRows(in, layout, visitor, &pos, err);
 }
 
@@ -276,7 +275,8 @@ bool InspectOrvCounts(ByteSource* in, OrvLayout* layout, std::string* err) {
 std::vector<std::string> LayoutWarnings(const OrvLayout& layout) {
   std::vector<std::string> warnings;
   if (layout.haveStateCount && layout.zeroWord != 0)
-    warnings.push_back("the word at byte 4 is " + to_string(layout.zeroWord) + ", not 0");
+    warnings.push_back("the word at byte " + to_string(orv::kZeroWordOffset) + " is " + to_string(layout.zeroWord) +
+                       ", not 0");
   if (layout.nonZeroStateWords > 0) {
     std::string text = "state " + to_string(layout.firstNonZeroState) + "'s leading word is " +
                        to_string(layout.firstNonZeroWord) + ", not 0";

@@ -98,11 +98,12 @@ std::string FormatOrvLayout(const OrvLayout& layout) {
 std::string FormatSourceVerdict(const OrvLayout& layout, bool acceptable, std::int32_t payloadEnd,
                                 const std::string& why, bool layoutValid) {
   if (!acceptable) {
-    // What a build writes has 2n + 1 states for its n pieces; refusing it is no fault of the file.
+    // A file with the state count a build writes for its pieces: refusing it is no fault of the file.
     const std::int32_t states = layout.stateCount;
-    if (layoutValid && layout.haveStateCount && states >= 3 && states % 2 == 1)
-      return "build source: no, it is a built file of " + Plural((states - 1) / 2, "piece", "pieces") +
-             " (stateCount " + to_string(states) + "); only single-state files are sources\n";
+    const std::int32_t pieces = orv::EntryOfState(states);
+    if (layoutValid && layout.haveStateCount && pieces >= 1 && states == orv::StateCountFor(pieces))
+      return "build source: no, it is a built file of " + Plural(pieces, "piece", "pieces") + " (stateCount " +
+             to_string(states) + "); only single-state files are sources\n";
     return "build source: no, " + why + "\n";
   }
   const std::int32_t start = orv::kSourcePayloadStart;

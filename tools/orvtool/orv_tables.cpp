@@ -21,9 +21,7 @@ void HeldTables::Walk(OrvVisitor* visitor) {
 bool FileTables::Row(std::size_t r, ChunkRow* row) {
   if (!layout_.haveRows || r >= static_cast<std::size_t>(layout_.chunkCount)) return false;
   const std::uint64_t rowsLeft = static_cast<std::uint64_t>(layout_.chunkCount) - r;
-  const std::uint64_t at = layout_.headerLength - 12u * rowsLeft;
-  return in_->ReadWord(at, &row->dataOffset) && in_->ReadWord(at + 4, &row->stateIndex) &&
-         in_->ReadWord(at + 8, &row->scaledLength);
+  return in_->ReadRow(layout_.headerLength - orv::kRowBytes * rowsLeft, row);
 }
 
 void FileTables::Walk(OrvVisitor* visitor) {
