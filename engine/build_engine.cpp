@@ -5,7 +5,7 @@
 
 #include "build_failure.h"
 #include "build_tables.h"
-#include "file_io.h"
+#include "file_reading.h"
 #include "orv_writer.h"
 #include "script_reader.h"
 #include "source_check.h"

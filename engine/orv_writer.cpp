@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "build_failure.h"
-#include "file_io.h"
+#include "file_reading.h"
 #include "file_replacement.h"
 #include "orv_format.h"
 #include "source_check.h"

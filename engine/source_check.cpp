@@ -1,6 +1,6 @@
 #include "source_check.h"
 
-#include "file_io.h"
+#include "file_reading.h"
 #include "orv_format.h"
 
 namespace {

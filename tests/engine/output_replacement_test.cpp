@@ -7,7 +7,7 @@
 #include <string>
 
 #include "build_fixture.h"
-#include "file_io.h"
+#include "replacement_calls.h"
 #include "file_replacement.h"
 #include "reference_orv.h"
 

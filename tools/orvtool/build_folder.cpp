@@ -3,7 +3,8 @@
 #include <cstdio>
 
 #include "error_box.h"
-#include "file_io.h"
+#include "change_directory.h"
+#include "file_reading.h"
 #include "script_reader.h"
 #include "subtools.h"
 

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "file_io.h"
+#include "file_reading.h"
 #include "orv_format.h"
 
 bool ByteSource::ReadWord(std::uint64_t offset, std::int32_t* value) {
