@@ -42,15 +42,15 @@ TEST(OrvReport, NotesWhenABuildWouldTakeOtherBytesThanThePayloadArea) {
   // One state, one chunk: a valid file, but its word at byte 44 is row 1's offset, 68, not the end.
   const Bytes bytes = MakeOrv(1, {0, 1, 0, 1}, {68, 0, 0, 68, 2, 112, 98, 0, 0}, 30);
   MemorySource source(bytes);
-  std::int32_t end = 0;
-  std::string why;
-  ASSERT_TRUE(CheckBuildSource(&source, &end, &why));
+  const SourceVerdict verdict = JudgeSourceOf(&source);
+  ASSERT_TRUE(verdict.accepted());
   EXPECT_EQ(
       "build source: yes, payload 12 bytes from byte 56 to 68\n"
       "  note: the file's own payload area is bytes 68 to 98; a build would take bytes 56 to 68 instead\n",
-      FormatSourceVerdict(Layout(bytes), true, end, why, true));
+      FormatSourceVerdict(Layout(bytes), verdict, true));
+  MemorySource empty(EmptyBuild());
   EXPECT_EQ("build source: yes, payload 0 bytes from byte 56 to 56\n",
-            FormatSourceVerdict(Layout(EmptyBuild()), true, 56, "", true));
+            FormatSourceVerdict(Layout(EmptyBuild()), JudgeSourceOf(&empty), true));
 }
 
 TEST(FileSource, ReadsAcrossBlocksAsMemoryDoes) {

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "error_box.h"
 #include "change_directory.h"
+#include "error_box.h"
 #include "file_reading.h"
 #include "script_reader.h"
 #include "subtools.h"

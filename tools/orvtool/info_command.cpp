@@ -25,18 +25,16 @@ int RunInfoCommand(const std::vector<std::string>& args) {
   OrvLayout layout;
   std::string fault;
   const bool valid = InspectOrvCounts(&file, &layout, &fault);
-  std::int32_t payloadEnd = 0;
-  std::string why;
-  const bool source = CheckBuildSource(&file, &payloadEnd, &why);
+  const SourceVerdict source = JudgeSourceOf(&file);
 
   const TextSink out = [](const std::string& text) { std::fputs(text.c_str(), stdout); };
   FileTables tables(&file, layout);
   if (json) {
-    WriteOrvJson(&tables, path, valid ? std::string() : fault, source, out);
+    WriteOrvJson(&tables, path, valid ? std::string() : fault, source.accepted(), out);
   } else {
     out("file: " + path + "\n");
     WriteOrvLayout(&tables, out);
-    out(FormatSourceVerdict(layout, source, payloadEnd, why, valid));
+    out(FormatSourceVerdict(layout, source, valid));
     for (const std::string& warning : LayoutWarnings(layout)) out("warning: " + warning + "\n");
     out(valid ? "layout: ok\n" : "layout: broken\n");
   }

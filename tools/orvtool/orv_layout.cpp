@@ -5,7 +5,6 @@
 #include "orv_format.h"
 #include "orv_tables.h"
 #include "report_words.h"
-#include "source_check.h"
 
 namespace {
 
@@ -286,33 +285,4 @@ std::vector<std::string> LayoutWarnings(const OrvLayout& layout) {
     warnings.push_back(text);
   }
   return warnings;
-}
-
-bool CheckBuildSource(ByteSource* in, std::int32_t* payloadEnd, std::string* why) {
-  // The build's own rule; only the wording, for a person reading a report, is orvtool's.
-  const SourceVerdict v =
-      JudgeSource(static_cast<std::int64_t>(in->Size()), [in](std::int64_t offset, std::int32_t* value) {
-        return in->ReadWord(static_cast<std::uint64_t>(offset), value);
-      });
-  *payloadEnd = v.payloadEnd;
-  switch (v.fault) {
-    case SourceFault::kNone:
-      return true;
-    case SourceFault::kSizeUnknown:
-      return Fail(why, "its size cannot be told");
-    case SourceFault::kNotOrv:
-      if (v.size < orv::kSourcePayloadEndOffset + 4)
-        return Fail(why, "the file is " + to_string(v.size) + " bytes, too short to hold the words at bytes 0, 8 and " +
-                             to_string(orv::kSourcePayloadEndOffset));
-      return Fail(why, "the magic is wrong");
-    case SourceFault::kNotSingleState:
-      return Fail(why, "stateCount is " + to_string(v.stateCount) + ", not 1");
-    case SourceFault::kPayloadBeforeStart:
-      return Fail(why, "the payload end " + to_string(v.payloadEnd) + " lies before the payload start " +
-                           to_string(orv::kSourcePayloadStart));
-    case SourceFault::kShorterThanPayload:
-      return Fail(why, "the payload runs to byte " + to_string(v.payloadEnd) + ", past the end of the file at " +
-                           to_string(v.size));
-  }
-  return Fail(why, "unknown");
 }

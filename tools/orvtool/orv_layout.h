@@ -80,9 +80,4 @@ bool InspectOrvCounts(ByteSource* in, OrvLayout* layout, std::string* err);
 // break no rule, as a build reads such a source all the same, so they are warnings, one text each.
 std::vector<std::string> LayoutWarnings(const OrvLayout& layout);
 
-// Whether a build accepts the file as a source, and the payload it would take from it: bytes 56 up to
-// the offset in the word at byte 44, which the file must hold in full. On refusal *why says which test
-// failed.
-bool CheckBuildSource(ByteSource* in, std::int32_t* payloadEnd, std::string* why);
-
 #endif  // ORVTOOL_ORV_LAYOUT_H_

@@ -95,18 +95,24 @@ std::string FormatOrvLayout(const OrvLayout& layout) {
   return text;
 }
 
-std::string FormatSourceVerdict(const OrvLayout& layout, bool acceptable, std::int32_t payloadEnd,
-                                const std::string& why, bool layoutValid) {
-  if (!acceptable) {
+SourceVerdict JudgeSourceOf(ByteSource* in) {
+  return JudgeSource(static_cast<std::int64_t>(in->Size()), [in](std::int64_t offset, std::int32_t* value) {
+    return in->ReadWord(static_cast<std::uint64_t>(offset), value);
+  });
+}
+
+std::string FormatSourceVerdict(const OrvLayout& layout, const SourceVerdict& source, bool layoutValid) {
+  if (!source.accepted()) {
     // A file with the state count a build writes for its pieces: refusing it is no fault of the file.
     const std::int32_t states = layout.stateCount;
     const std::int32_t pieces = orv::EntryOfState(states);
     if (layoutValid && layout.haveStateCount && pieces >= 1 && states == orv::StateCountFor(pieces))
       return "build source: no, it is a built file of " + Plural(pieces, "piece", "pieces") + " (stateCount " +
              to_string(states) + "); only single-state files are sources\n";
-    return "build source: no, " + why + "\n";
+    return "build source: no, " + SourceFaultReason(source) + "\n";
   }
   const std::int32_t start = orv::kSourcePayloadStart;
+  const std::int32_t payloadEnd = source.payloadEnd;
   std::string out = "build source: yes, payload " + Plural(payloadEnd - start, "byte", "bytes") + " from byte " +
                     to_string(start) + " to " + to_string(payloadEnd) + "\n";
   // A build takes bytes 56 up to the word at byte 44 whatever the tables say; say so when that is not

@@ -6,18 +6,22 @@
 #include <cstdint>
 #include <string>
 
+#include "byte_source.h"
 #include "orv_layout.h"
 #include "orv_tables.h"
+#include "source_check.h"
 
 // The report a piece at a time, as the tables are walked: nothing of it is held.
 void WriteOrvLayout(OrvTables* tables, const TextSink& out);
 // The same for a layout held in memory, as one text.
 std::string FormatOrvLayout(const OrvLayout& layout);
 
+// The build's own judgement of the file as a source.
+SourceVerdict JudgeSourceOf(ByteSource* in);
+
 // One line on whether a build would take the file as a source; when it would, what payload it takes,
 // and whether that differs from the payload area that the file's own tables give. A sound file with
 // the state count a build writes is named as a built file.
-std::string FormatSourceVerdict(const OrvLayout& layout, bool acceptable, std::int32_t payloadEnd,
-                                const std::string& why, bool layoutValid);
+std::string FormatSourceVerdict(const OrvLayout& layout, const SourceVerdict& source, bool layoutValid);
 
 #endif  // ORVTOOL_ORV_REPORT_H_
