@@ -6,32 +6,21 @@
 
 #include "build_check.h"
 #include "build_engine.h"
-#include "build_failure.h"
 #include "build_folder.h"
 #include "orv_flow.h"
-#include "orv_writer.h"
 #include "subtools.h"
 
 int RunCheckCommand(const std::vector<std::string>& args) {
-  const int status = EnterBuildFolder("check", args);
+  std::string dir;
+  const int status = EnterBuildFolder("check", args, &dir);
   if (status != kExitOk) return status;
 
-  ForgetBuildFailure();
   BuildPlan plan;
-  std::string err;
-  // Placing the tables in the file only moves offsets in memory; a file too large for them would stop
-  // the build there, so it stops the check too.
-  const bool planned = PlanBuild(&plan);
-  if (planned && !plan.tables->PlaceInFile(&err)) ShowBuildFailure(err);
-  // Then the output side, as the build would begin to write: a folder named out.orv, a folder that may
-  // not be written.
-  const bool replaceable = planned && err.empty() && CheckOutputReplaceable();
+  const BuildOutcome outcome = DryRunBuild(&plan);
   std::fflush(stdout);
-  if (!replaceable) {
-    if (LastBuildFailure().empty()) std::fprintf(stderr, "orvtool check: the build failed without a message\n");
-    return kExitFailed;
-  }
+  if (outcome.failed()) return ReportFailedBuild("check", outcome, dir);
 
+  std::string err;
   OrvLayout layout;
   if (!LayoutOfPlan(plan, &layout, &err)) {
     std::fprintf(stderr, "orvtool check: the header a build would write breaks the layout: %s\n", err.c_str());
