@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "build_check.h"
 #include "orv_examples.h"
 #include "orv_flow.h"
 #include "orv_graph.h"
@@ -102,6 +103,64 @@ TEST(OrvTrace, FollowsAFileNoBuildMade) {
   EXPECT_NE(std::string::npos, dot.find("  r1 -> start [label=\"caps alive, fght dead\"];\n")) << dot;
   EXPECT_NE(std::string::npos, dot.find("  start -> r1 [label=\"Cruising\\nany other event\"];\n")) << dot;
   EXPECT_NE(std::string::npos, dot.find("  start -> start [label=\"caps alive, fght dead\"];\n")) << dot;
+}
+
+// Two events of a Begin and a Loop each, as TwoEventBuild, but state 0 sends event 1 to `combatStart`,
+// and at the end of the Cruising Loop state 4 sends it back to the leading row.
+// Two events of a Begin and a Loop each, as TwoEventBuild, but state 0 sends event 1 to `combatStart`,
+// and at the end of the Cruising Loop state 4 sends it back to the leading row.
+Bytes LeadingRowSendsCombat(std::int32_t combatStart) {
+  return MakeOrv(9, {0, 2, 0, 1, 1, combatStart, 0, 1, 1, 3, 0, 2, 0, 2, 1, 3, 0, 1, 1, 3, 0, 2, 0,
+                     2, 1, 0, 0, 1, 0,           1, 0, 2, 1, 4, 0, 1, 0, 1, 0, 1, 0, 2, 1, 4, 0, 1},
+                 {272, 0, 0, 272, 2, 112, 302, 4, 112, 332, 6, 112, 362, 8, 112, 392, 0, 0}, 120);
+}
+
+// check, trace and graph play the leading row by one rule: state 0 sends the event on, wherever that is.
+TEST(OrvPlayer, CheckTraceAndGraphAgreeOnTheLeadingRow) {
+  struct Case {
+    std::int32_t combatStart;
+    const char* traceFromTheLeadingRow;  // trace 0 1*3, after the Cruising Loop sends Combat back
+    std::vector<std::string> warnings;
+    const char* startEdge;
+  };
+  const Case cases[] = {
+      // Combat goes on to its own Begin, and its music stays there.
+      {3,
+       "start: state 0 sends event 1 \"Combat\" to chunk 3\n"
+       "chunk 3: \"Combat\" Begin, piece 1 of 1, 30 bytes\n"
+       "  event 1 \"Combat\": state 6 sends it to chunk 4\n"
+       "chunk 4: \"Combat\" Loop, piece 1 of 1, 30 bytes\n"
+       "  event 1 \"Combat\": state 8 sends it to chunk 4\n"
+       "next: chunk 4: \"Combat\" Loop, piece 1 of 1, 30 bytes\n",
+       {},
+       "  start -> e2 [label=\"Combat\"];\n"},
+      // Combat is sent back to the leading row itself, which the player then never leaves.
+      {0,
+       "start: state 0 sends event 1 \"Combat\" to row 0, the leading row\n"
+       "end: state 0 sends it back to the leading row, which the player then never leaves, 2 chunk ends given go "
+       "unused\n",
+       {"event 1 \"Combat\": as soon as it comes the music goes back to the leading row, which the player then never "
+        "leaves"},
+       "  start -> start [label=\"Combat\"];\n"},
+  };
+  const ScriptEntry entries[] = {
+      {0, "b0.orv", false, 30}, {0, "l0.orv", true, 30}, {1, "b1.orv", false, 30}, {1, "l1.orv", true, 30}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.combatStart);
+    const Bytes bytes = LeadingRowSendsCombat(c.combatStart);
+    EXPECT_EQ(std::string("start: state 0 sends event 0 \"Cruising\" to chunk 1\n"
+                          "chunk 1: \"Cruising\" Begin, piece 1 of 1, 30 bytes\n"
+                          "  event 0 \"Cruising\": state 2 sends it to chunk 2\n"
+                          "chunk 2: \"Cruising\" Loop, piece 1 of 1, 30 bytes\n"
+                          "  event 1 \"Combat\": state 4 sends it to row 0, the leading row\n") +
+                  c.traceFromTheLeadingRow,
+              Trace(bytes, {"0", "1*3"}));
+    const OrvLayout layout = Checked(bytes);
+    EXPECT_EQ(c.warnings, RunOnWarnings(OrvFlow(layout), entries, 4));
+    const std::string dot = GraphOrv(OrvFlow(layout), "f.orv");
+    for (const char* edge : {"  e1 -> start [label=\"Combat\"];\n", c.startEdge})
+      EXPECT_NE(std::string::npos, dot.find(edge)) << edge << dot;
+  }
 }
 
 // The player takes a state's first pair for an event, however many pairs the state has and however it

@@ -14,8 +14,8 @@ bool OwnRow(const OrvFlow& flow, int row, std::int32_t eventId) {
   return entry != nullptr && entry->haveEvent && entry->eventId == eventId;
 }
 
-// Why an event's music leaves it, as far as its script entries tell.
-std::string Reason(const ScriptEntry* entries, int n, std::int32_t eventId) {
+// Why an event's music leaves it, as far as its script entries tell; "" when they do not.
+std::string WhyTheMusicLeaves(const ScriptEntry* entries, int n, std::int32_t eventId) {
   bool beginPayload = false, loopPayload = false, loopNamed = false;
   for (int i = 0; i < n; ++i) {
     if (entries[i].eventId != eventId) continue;
@@ -33,13 +33,16 @@ std::string Reason(const ScriptEntry* entries, int n, std::int32_t eventId) {
 
 // Follows the player from `row` with the event held, until the music loops within the event's own
 // entries, leaves them, or ends. Empty when it stays.
-std::string Walk(const OrvFlow& flow, int row, std::int32_t eventId) {
+std::string FollowHeldEvent(const OrvFlow& flow, int row, std::int32_t eventId) {
   std::vector<bool> seen(static_cast<std::size_t>(flow.trailingRow()) + 1, false);
   const FlowEntry* last = nullptr;
   for (;;) {
-    if (row == 0) row = 1;  // the leading row starts the music again
+    // The leading row holds no bytes: the player passes it at once, where state 0 sends the event.
+    if (row == 0) row = flow.Next(0, eventId).row;
     std::string outcome;
-    if (row == flow.trailingRow()) {
+    if (row == 0) {
+      outcome = "the music goes back to the leading row, which the player then never leaves";
+    } else if (row == flow.trailingRow()) {
       outcome = "the music ends";
     } else if (!OwnRow(flow, row, eventId)) {
       const FlowEntry* entry = flow.EntryOf(row);
@@ -85,15 +88,17 @@ std::vector<std::string> RunOnWarnings(const OrvFlow& flow, const ScriptEntry* e
       const FlowStep step = flow.Next(row, eventId);
       if (step.byPair) starts.insert(step.row);
     }
-    if (OwnRow(flow, 1, eventId)) starts.insert(1);
+    // At the start, state 0 sends the event on from the leading row.
+    const int first = flow.Next(0, eventId).row;
+    if (OwnRow(flow, first, eventId)) starts.insert(first);
     if (starts.empty()) {
-      warnings.push_back(who + "no state sends the music to it" + Reason(entries, n, eventId));
+      warnings.push_back(who + "no state sends the music to it" + WhyTheMusicLeaves(entries, n, eventId));
       continue;
     }
     for (int start : starts) {
-      const std::string outcome = Walk(flow, start, eventId);
+      const std::string outcome = FollowHeldEvent(flow, start, eventId);
       if (outcome.empty()) continue;
-      const std::string text = who + outcome + Reason(entries, n, eventId);
+      const std::string text = who + outcome + WhyTheMusicLeaves(entries, n, eventId);
       bool known = false;
       for (const std::string& have : warnings) known = known || have == text;
       if (!known) warnings.push_back(text);
