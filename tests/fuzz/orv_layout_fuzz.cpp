@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "byte_source.h"
+#include "info_json.h"
+#include "info_text.h"
+#include "layout.h"
+#include "layout_tables.h"
 #include "orv_format.h"
-#include "orv_json.h"
-#include "orv_layout.h"
-#include "orv_report.h"
-#include "orv_tables.h"
 
 namespace {
 

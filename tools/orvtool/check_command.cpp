@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "build_check.h"
 #include "build_engine.h"
 #include "build_folder.h"
-#include "orv_flow.h"
+#include "check_plan.h"
+#include "flow.h"
 #include "subtools.h"
 
 int RunCheckCommand(const std::vector<std::string>& args) {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "byte_source.h"
+#include "diff.h"
 #include "diff_report.h"
-#include "orv_diff.h"
-#include "orv_flow.h"
+#include "flow.h"
 #include "read_orv_file.h"
 #include "subtools.h"
 

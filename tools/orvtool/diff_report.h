@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "orv_diff.h"
+#include "diff.h"
 
 std::unique_ptr<DiffSink> MakeTextDiffReport(std::FILE* out, const std::string& oldPath, const std::string& newPath);
 std::unique_ptr<DiffSink> MakeJsonDiffReport(std::FILE* out, const std::string& oldPath, const std::string& newPath);

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "orv_flow.h"
-#include "orv_graph.h"
+#include "flow.h"
+#include "graph.h"
 #include "read_orv_file.h"
 #include "subtools.h"
 

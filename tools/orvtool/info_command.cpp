@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "byte_source.h"
-#include "orv_json.h"
-#include "orv_layout.h"
-#include "orv_report.h"
-#include "orv_tables.h"
+#include "info_json.h"
+#include "info_text.h"
+#include "layout.h"
+#include "layout_tables.h"
 #include "read_orv_file.h"
 #include "subtools.h"
 

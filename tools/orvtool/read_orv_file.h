@@ -5,7 +5,7 @@
 #include <string>
 
 #include "byte_source.h"
-#include "orv_layout.h"
+#include "layout.h"
 
 // Opens path into *file; false, with "orvtool COMMAND: why" printed, when it cannot be read.
 bool OpenOrvFile(const char* command, const std::string& path, FileSource* file);

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "event_table.h"
-#include "orv_flow.h"
-#include "orv_trace.h"
+#include "flow.h"
 #include "read_orv_file.h"
 #include "subtools.h"
+#include "trace.h"
 
 int RunTraceCommand(const std::vector<std::string>& args) {
   if (args.empty()) return UsageError("trace: missing FILE");

@@ -1,4 +1,4 @@
-#include "orv_tables.h"
+#include "layout_tables.h"
 
 #include <string>
 

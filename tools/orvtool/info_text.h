@@ -1,14 +1,14 @@
 // The text `orvtool info` prints for a person: header, states, chunk rows and payload, as far as the
 // layout was read.
-#ifndef ORVTOOL_ORV_REPORT_H_
-#define ORVTOOL_ORV_REPORT_H_
+#ifndef ORVTOOL_INFO_TEXT_H_
+#define ORVTOOL_INFO_TEXT_H_
 
 #include <cstdint>
 #include <string>
 
 #include "byte_source.h"
-#include "orv_layout.h"
-#include "orv_tables.h"
+#include "layout.h"
+#include "layout_tables.h"
 #include "source_check.h"
 
 // The report a piece at a time, as the tables are walked: nothing of it is held.
@@ -24,4 +24,4 @@ SourceVerdict JudgeSourceOf(ByteSource* in);
 // the state count a build writes is named as a built file.
 std::string FormatSourceVerdict(const OrvLayout& layout, const SourceVerdict& source, bool layoutValid);
 
-#endif  // ORVTOOL_ORV_REPORT_H_
+#endif  // ORVTOOL_INFO_TEXT_H_

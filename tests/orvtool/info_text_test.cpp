@@ -1,5 +1,5 @@
 // The report and the file-backed byte source, on the worked examples.
-#include "orv_report.h"
+#include "info_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // `orvtool trace`: the chunks the game's player plays from a file for a given run of events, one line
 // a chunk with the entry it belongs to, then the transition taken.
-#ifndef ORVTOOL_ORV_TRACE_H_
-#define ORVTOOL_ORV_TRACE_H_
+#ifndef ORVTOOL_TRACE_H_
+#define ORVTOOL_TRACE_H_
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "orv_flow.h"
+#include "flow.h"
 
 // One EVENT word: `count` chunk ends in a row with this event current.
 struct TraceEvent {
@@ -30,4 +30,4 @@ bool ParseTraceEvent(const std::string& word, TraceEvent* event);
 void TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events,
               const std::function<void(const std::string& line)>& emit);
 
-#endif  // ORVTOOL_ORV_TRACE_H_
+#endif  // ORVTOOL_TRACE_H_

@@ -1,4 +1,4 @@
-#include "orv_json.h"
+#include "info_json.h"
 
 #include "event_table.h"
 #include "quoted_text.h"

@@ -1,7 +1,7 @@
 // Whether two stretches of bytes, each in a file of its own, hold the same content. They are read a
 // bounded block at a time, so the memory used does not grow with their length.
-#ifndef ORVTOOL_BYTE_COMPARE_H_
-#define ORVTOOL_BYTE_COMPARE_H_
+#ifndef ORVTOOL_DIFF_BYTES_H_
+#define ORVTOOL_DIFF_BYTES_H_
 
 #include <cstdint>
 #include <string>
@@ -19,4 +19,4 @@ struct ByteStretch {
 // *err naming the file, when either cannot be read.
 bool SameBytes(const ByteStretch& a, const ByteStretch& b, std::uint64_t length, bool* same, std::string* err);
 
-#endif  // ORVTOOL_BYTE_COMPARE_H_
+#endif  // ORVTOOL_DIFF_BYTES_H_

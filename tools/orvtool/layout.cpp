@@ -1,9 +1,9 @@
-#include "orv_layout.h"
+#include "layout.h"
 
 #include <cstdio>
 
+#include "layout_tables.h"
 #include "orv_format.h"
-#include "orv_tables.h"
 #include "report_words.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "orv_trace.h"
+#include "trace.h"
 
 #include "event_label.h"
 #include "event_table.h"

@@ -1,4 +1,4 @@
-#include "orv_flow.h"
+#include "flow.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "orv_report.h"
+#include "info_text.h"
 
 #include <cstdio>
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "diff.h"
 #include "diff_report.h"
-#include "orv_diff.h"
 #include "orv_examples.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "build_check.h"
+#include "check_plan.h"
+#include "flow.h"
+#include "graph.h"
 #include "orv_examples.h"
-#include "orv_flow.h"
-#include "orv_graph.h"
-#include "orv_trace.h"
+#include "trace.h"
 
 namespace {
 

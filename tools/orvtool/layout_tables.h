@@ -1,14 +1,14 @@
 // The states and rows of a header that has been walked, for the rules and the reports to go through
 // again: held in memory, or read once more from the file, so that a report of a huge file holds none.
-#ifndef ORVTOOL_ORV_TABLES_H_
-#define ORVTOOL_ORV_TABLES_H_
+#ifndef ORVTOOL_LAYOUT_TABLES_H_
+#define ORVTOOL_LAYOUT_TABLES_H_
 
 #include <cstddef>
 #include <functional>
 #include <string>
 
 #include "byte_source.h"
-#include "orv_layout.h"
+#include "layout.h"
 
 // Where a report goes, a piece at a time: standard output, or a string in tests.
 using TextSink = std::function<void(const std::string& text)>;
@@ -48,4 +48,4 @@ class FileTables : public OrvTables {
   const OrvLayout& layout_;
 };
 
-#endif  // ORVTOOL_ORV_TABLES_H_
+#endif  // ORVTOOL_LAYOUT_TABLES_H_

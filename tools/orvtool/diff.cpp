@@ -1,4 +1,4 @@
-#include "orv_diff.h"
+#include "diff.h"
 
 #include <algorithm>
 #include <map>
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "byte_compare.h"
+#include "diff_bytes.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "build_check.h"
+#include "check_plan.h"
 
 #include <set>
 

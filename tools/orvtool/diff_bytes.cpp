@@ -1,4 +1,4 @@
-#include "byte_compare.h"
+#include "diff_bytes.h"
 
 #include <cstring>
 #include <vector>

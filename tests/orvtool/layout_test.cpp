@@ -1,4 +1,4 @@
-#include "orv_layout.h"
+#include "layout.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "info_text.h"
 #include "orv_examples.h"
-#include "orv_report.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "orv_graph.h"
+#include "graph.h"
 
 #include <algorithm>
 #include <cstdint>

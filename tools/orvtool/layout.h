@@ -1,7 +1,7 @@
 // Reading an ORV file's header into plain data and checking it against the layout rules of
-// orv_format.h, stopping at the first rule broken. Printing lives in orv_report.h.
-#ifndef ORVTOOL_ORV_LAYOUT_H_
-#define ORVTOOL_ORV_LAYOUT_H_
+// orv_format.h, stopping at the first rule broken. Printing lives in info_text.h.
+#ifndef ORVTOOL_LAYOUT_H_
+#define ORVTOOL_LAYOUT_H_
 
 #include <cstdint>
 #include <string>
@@ -80,4 +80,4 @@ bool InspectOrvCounts(ByteSource* in, OrvLayout* layout, std::string* err);
 // break no rule, as a build reads such a source all the same, so they are warnings, one text each.
 std::vector<std::string> LayoutWarnings(const OrvLayout& layout);
 
-#endif  // ORVTOOL_ORV_LAYOUT_H_
+#endif  // ORVTOOL_LAYOUT_H_

@@ -1,12 +1,12 @@
 // `orvtool info --json`: the same reading of a file as the text report, as one JSON object for
 // pipelines. Figures not reached before a fault are null.
-#ifndef ORVTOOL_ORV_JSON_H_
-#define ORVTOOL_ORV_JSON_H_
+#ifndef ORVTOOL_INFO_JSON_H_
+#define ORVTOOL_INFO_JSON_H_
 
 #include <string>
 
-#include "orv_layout.h"
-#include "orv_tables.h"
+#include "layout.h"
+#include "layout_tables.h"
 
 // `fault` is empty for a valid file. Text that is not UTF-8 (a path in a local code page) is kept
 // readable with replacement characters rather than refused. Written as the tables are walked, so
@@ -17,4 +17,4 @@ void WriteOrvJson(OrvTables* tables, const std::string& path, const std::string&
 std::string FormatOrvJson(const std::string& path, const OrvLayout& layout, const std::string& fault,
                           bool acceptableAsSource);
 
-#endif  // ORVTOOL_ORV_JSON_H_
+#endif  // ORVTOOL_INFO_JSON_H_
