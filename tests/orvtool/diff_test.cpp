@@ -3,8 +3,6 @@
 // row's state.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include <string>
 #include <vector>
 
@@ -53,12 +51,9 @@ Recorded Diff(Bytes oldBytes, Bytes newBytes) {
 
 // The piece lines of the text report.
 std::string TextPieces(Bytes oldBytes, Bytes newBytes) {
-  std::FILE* out = std::tmpfile();
-  Compare(std::move(oldBytes), std::move(newBytes), MakeTextDiffReport(out, "old", "new").get());
-  std::string text(static_cast<std::size_t>(std::ftell(out)), '\0');
-  std::rewind(out);
-  text.resize(std::fread(&text[0], 1, text.size(), out));
-  std::fclose(out);
+  std::string text;
+  Compare(std::move(oldBytes), std::move(newBytes),
+          MakeTextDiffReport([&text](const std::string& piece) { text += piece; }, "old", "new").get());
   const std::size_t from = text.find("pieces:\n") + 8;
   return text.substr(from, text.find("transitions:\n") - from);
 }
@@ -134,6 +129,29 @@ TEST(OrvDiff, RowsSharingAStateEachShowItsChange) {
   EXPECT_EQ((std::vector<std::string>{"changed: row 1 at its end, 0: row 1 -> row 2",
                                       "changed: row 2 at its end, 0: row 1 -> row 2"}),
             Diff(rowsOfOneState(1), rowsOfOneState(2)).transitions);
+}
+
+// Each piece and transition is one line of JSON in an object laid out as a JSON library indents it.
+TEST(OrvDiff, WritesJsonAnElementALine) {
+  std::string text;
+  Compare(EmptyBuild(), NullLoopBuild(),
+          MakeJsonDiffReport([&text](const std::string& piece) { text += piece; }, "e.orv", "n.orv").get());
+  EXPECT_EQ(
+      "{\n  \"old\": \"e.orv\",\n  \"new\": \"n.orv\",\n  \"pieces\": [\n"
+      "    {\"piece\":\"\\\"Cruising\\\" Begin\",\"event\":0,\"eventName\":\"Cruising\",\"kind\":\"Begin\","
+      "\"change\":\"added\",\"old\":null,\"new\":{\"bytes\":30,\"chunks\":1},\"payload\":null}\n  ],\n"
+      "  \"transitions\": [\n"
+      "    {\"change\":\"changed\",\"at\":\"the start\",\"piece\":null,\"event\":0,\"eventName\":\"Cruising\","
+      "\"anyOtherEvent\":false,\"old\":\"the end\",\"new\":\"\\\"Cruising\\\" Begin\"},\n"
+      "    {\"change\":\"changed\",\"at\":\"the start\",\"piece\":null,\"event\":null,\"eventName\":null,"
+      "\"anyOtherEvent\":true,\"old\":\"the end\",\"new\":\"\\\"Cruising\\\" Begin\"},\n"
+      "    {\"change\":\"added\",\"at\":\"\\\"Cruising\\\" Begin at its end\",\"piece\":\"\\\"Cruising\\\" Begin\","
+      "\"event\":0,\"eventName\":\"Cruising\",\"anyOtherEvent\":false,\"old\":null,\"new\":\"the end\"},\n"
+      "    {\"change\":\"added\",\"at\":\"\\\"Cruising\\\" Begin at its end\",\"piece\":\"\\\"Cruising\\\" Begin\","
+      "\"event\":null,\"eventName\":null,\"anyOtherEvent\":true,\"old\":null,\"new\":\"the end\"}\n  ],\n"
+      "  \"counts\": {\"piecesSame\":0,\"piecesChanged\":0,\"piecesAdded\":1,\"piecesRemoved\":0,"
+      "\"transitionsChanged\":2,\"transitionsAdded\":2,\"transitionsRemoved\":0},\n  \"same\": false\n}\n",
+      text);
 }
 
 }  // namespace

@@ -26,8 +26,9 @@ int RunDiffCommand(const std::vector<std::string>& args) {
     return kExitUsage;
   const OrvFlow oldFlow(oldLayout), newFlow(newLayout);
 
+  const TextSink out = [](const std::string& text) { std::fputs(text.c_str(), stdout); };
   const std::unique_ptr<DiffSink> report =
-      json ? MakeJsonDiffReport(stdout, files[0], files[1]) : MakeTextDiffReport(stdout, files[0], files[1]);
+      json ? MakeJsonDiffReport(out, files[0], files[1]) : MakeTextDiffReport(out, files[0], files[1]);
   DiffCounts counts;
   std::string err;
   const bool compared =

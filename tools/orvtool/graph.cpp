@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "quoted_text.h"
 #include "report_words.h"
 
 namespace {

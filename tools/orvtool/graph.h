@@ -7,7 +7,7 @@
 #include <string>
 
 #include "flow.h"
-#include "layout_tables.h"
+#include "report_words.h"
 
 // `title` labels the graph, usually the file's name. Written a line at a time.
 void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& out);

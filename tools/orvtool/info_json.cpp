@@ -1,73 +1,77 @@
 #include "info_json.h"
 
 #include "event_table.h"
-#include "quoted_text.h"
+#include "report_json.h"
 
 namespace {
 
-using std::to_string;
-
-// The states and rows as two arrays, written as the walk comes to them, laid out as a JSON library
-// indents by two; a row waits for the next one, which gives its length.
+// The states and rows as two arrays, written as the walk comes to them; a row waits for the next one,
+// which gives its length.
 class JsonReport : public OrvVisitor {
  public:
-  JsonReport(const OrvLayout& layout, const TextSink& out) : layout_(layout), out_(out) {}
+  JsonReport(const OrvLayout& layout, JsonStream* json) : layout_(layout), json_(*json) {}
 
-  void OnState(std::size_t index, const OrvState& state) override {
+  void OnState(std::size_t, const OrvState&) override {
     EndState();
-    out_(std::string(index == 0 ? "\n" : ",\n") + "    {\n      \"pairs\": " + (state.pairCount == 0 ? "[]" : "["));
-    pairsOpen_ = state.pairCount != 0;
-    firstPair_ = true;
+    json_.OpenObject();
+    json_.Key("pairs").OpenArray();
     inState_ = true;
   }
   void OnPair(std::size_t, const OrvPair& pair) override {
     const char* name = EventName(pair.eventId);
-    out_(std::string(firstPair_ ? "\n" : ",\n") + "        {\n          \"event\": " + to_string(pair.eventId) +
-         ",\n          \"eventName\": " + (name != nullptr ? QuotedText(name) : "null") +
-         ",\n          \"chunk\": " + to_string(pair.chunkIndex) + "\n        }");
-    firstPair_ = false;
+    json_.OpenObject();
+    json_.Key("event").Number(pair.eventId);
+    if (name != nullptr)
+      json_.Key("eventName").Text(name);
+    else
+      json_.Key("eventName").Value(nullptr);
+    json_.Key("chunk").Number(pair.chunkIndex);
+    json_.Close();
   }
   void OnRow(std::size_t index, const ChunkRow& row) override {
-    if (index == 0) {
+    if (index == 0)
       StatesEnd();
-      haveRow_ = true;
-    } else {
-      PrintRow(to_string(static_cast<std::int64_t>(row.dataOffset) - last_.dataOffset), index == 1);
-    }
+    else
+      WriteRow(static_cast<std::int64_t>(row.dataOffset) - last_.dataOffset, true);
     last_ = row;
+    sawRow_ = true;
   }
 
   // Closes the states array and opens the chunks array.
   void StatesEnd() {
     if (statesClosed_) return;
     EndState();
-    out_(sawState_ ? "\n  ],\n" : "],\n");
-    out_("  \"chunkCount\": " + (layout_.haveChunkCount ? to_string(layout_.chunkCount) : std::string("null")) +
-         ",\n  \"chunks\": [");
+    json_.Close();
+    json_.Key("chunkCount").Value(layout_.haveChunkCount ? Json(layout_.chunkCount) : Json());
+    json_.Key("chunks").OpenArray();
     statesClosed_ = true;
   }
-  bool sawRow() const { return haveRow_; }
+  bool sawRow() const { return sawRow_; }
   // The trailing row, which has no length.
-  void RowsEnd() { PrintRow("null", false); }
+  void RowsEnd() { WriteRow(0, false); }
 
  private:
   void EndState() {
     if (!inState_) return;
-    if (pairsOpen_ || !firstPair_) out_("\n      ]");
-    out_("\n    }");
+    json_.Close();
+    json_.Close();
     inState_ = false;
-    sawState_ = true;
   }
-  void PrintRow(const std::string& length, bool first) {
-    out_(std::string(first ? "\n" : ",\n") + "    {\n      \"dataOffset\": " + to_string(last_.dataOffset) +
-         ",\n      \"stateIndex\": " + to_string(last_.stateIndex) +
-         ",\n      \"scaledLength\": " + to_string(last_.scaledLength) + ",\n      \"length\": " + length + "\n    }");
+  void WriteRow(std::int64_t length, bool haveLength) {
+    json_.OpenObject();
+    json_.Key("dataOffset").Number(last_.dataOffset);
+    json_.Key("stateIndex").Number(last_.stateIndex);
+    json_.Key("scaledLength").Number(last_.scaledLength);
+    if (haveLength)
+      json_.Key("length").Number(length);
+    else
+      json_.Key("length").Value(nullptr);
+    json_.Close();
   }
 
   const OrvLayout& layout_;
-  const TextSink& out_;
-  bool pairsOpen_ = false;  // "[" written, not "[]"
-  bool firstPair_ = true, inState_ = false, sawState_ = false, statesClosed_ = false, haveRow_ = false;
+  JsonStream& json_;
+  bool inState_ = false, statesClosed_ = false, sawRow_ = false;
   ChunkRow last_;
 };
 
@@ -76,24 +80,25 @@ class JsonReport : public OrvVisitor {
 void WriteOrvJson(OrvTables* tables, const std::string& path, const std::string& fault, bool acceptableAsSource,
                   const TextSink& out) {
   const OrvLayout& layout = tables->layout();
-  out("{\n  \"file\": " + QuotedText(path) + ",\n  \"size\": " + to_string(layout.fileSize) + ",\n  \"valid\": " +
-      (fault.empty() ? "true" : "false") + ",\n  \"error\": " + (fault.empty() ? "null" : QuotedText(fault)) +
-      ",\n  \"stateCount\": " + (layout.haveStateCount ? to_string(layout.stateCount) : "null") + ",\n  \"states\": [");
-  JsonReport report(layout, out);
+  JsonStream json(out);
+  json.OpenObject();
+  json.Key("file").Value(path);
+  json.Key("size").Value(layout.fileSize);
+  json.Key("valid").Value(fault.empty());
+  json.Key("error").Value(fault.empty() ? Json() : Json(fault));
+  json.Key("stateCount").Value(layout.haveStateCount ? Json(layout.stateCount) : Json());
+  json.Key("states").OpenArray();
+  JsonReport report(layout, &json);
   tables->Walk(&report);
   report.StatesEnd();
-  if (layout.haveRows && report.sawRow()) {
-    report.RowsEnd();
-    out("\n  ],\n");
-  } else {
-    out("],\n");
-  }
-  out("  \"payloadBytes\": " +
-      (layout.haveRows ? to_string(layout.fileSize - layout.headerLength) : std::string("null")) +
-      ",\n  \"acceptableAsSource\": " + (acceptableAsSource ? "true" : "false") + ",\n  \"warnings\": [");
-  const std::vector<std::string> warnings = LayoutWarnings(layout);
-  for (std::size_t i = 0; i < warnings.size(); ++i) out((i == 0 ? "\n    " : ",\n    ") + QuotedText(warnings[i]));
-  out(warnings.empty() ? "]\n}\n" : "\n  ]\n}\n");
+  if (layout.haveRows && report.sawRow()) report.RowsEnd();
+  json.Close();
+  json.Key("payloadBytes").Value(layout.haveRows ? Json(layout.fileSize - layout.headerLength) : Json());
+  json.Key("acceptableAsSource").Value(acceptableAsSource);
+  json.Key("warnings").OpenArray();
+  for (const std::string& warning : LayoutWarnings(layout)) json.Value(warning);
+  json.Close();
+  json.Close();
 }
 
 std::string FormatOrvJson(const std::string& path, const OrvLayout& layout, const std::string& fault,

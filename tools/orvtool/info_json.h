@@ -7,6 +7,7 @@
 
 #include "layout.h"
 #include "layout_tables.h"
+#include "report_words.h"
 
 // `fault` is empty for a valid file. Text that is not UTF-8 (a path in a local code page) is kept
 // readable with replacement characters rather than refused. Written as the tables are walked, so

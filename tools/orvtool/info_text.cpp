@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "event_label.h"
 #include "orv_format.h"
 #include "report_words.h"
 

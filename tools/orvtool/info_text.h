@@ -9,6 +9,7 @@
 #include "byte_source.h"
 #include "layout.h"
 #include "layout_tables.h"
+#include "report_words.h"
 #include "source_check.h"
 
 // The report a piece at a time, as the tables are walked: nothing of it is held.

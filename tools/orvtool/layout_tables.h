@@ -4,14 +4,9 @@
 #define ORVTOOL_LAYOUT_TABLES_H_
 
 #include <cstddef>
-#include <functional>
-#include <string>
 
 #include "byte_source.h"
 #include "layout.h"
-
-// Where a report goes, a piece at a time: standard output, or a string in tests.
-using TextSink = std::function<void(const std::string& text)>;
 
 class OrvTables {
  public:

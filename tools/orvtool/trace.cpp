@@ -1,7 +1,7 @@
 #include "trace.h"
 
-#include "event_label.h"
 #include "event_table.h"
+#include "report_words.h"
 
 namespace {
 
