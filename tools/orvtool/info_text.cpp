@@ -123,3 +123,13 @@ std::string FormatSourceVerdict(const OrvLayout& layout, const SourceVerdict& so
            to_string(payloadEnd) + " instead\n";
   return out;
 }
+
+void WriteInfoText(OrvTables* tables, const std::string& path, const SourceVerdict& source, bool layoutValid,
+                   const TextSink& out) {
+  const OrvLayout& layout = tables->layout();
+  out("file: " + path + "\n");
+  WriteOrvLayout(tables, out);
+  out(FormatSourceVerdict(layout, source, layoutValid));
+  for (const std::string& warning : LayoutWarnings(layout)) out("warning: " + warning + "\n");
+  out(layoutValid ? "layout: ok\n" : "layout: broken\n");
+}

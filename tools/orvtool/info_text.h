@@ -25,4 +25,9 @@ SourceVerdict JudgeSourceOf(ByteSource* in);
 // the state count a build writes is named as a built file.
 std::string FormatSourceVerdict(const OrvLayout& layout, const SourceVerdict& source, bool layoutValid);
 
+// All that info prints for the file at `path`: its layout as far as it was read, its verdict as a
+// source, the warnings, and whether the layout holds.
+void WriteInfoText(OrvTables* tables, const std::string& path, const SourceVerdict& source, bool layoutValid,
+                   const TextSink& out);
+
 #endif  // ORVTOOL_INFO_TEXT_H_

@@ -37,8 +37,7 @@ std::string ChunkLine(const OrvFlow& flow, int row) {
 // The leading row holds no bytes: the player passes it at once, by state 0, with the event that the next
 // chunk end will have. False when state 0 sends that event back to the leading row, which the player
 // would then never leave.
-bool PassLeadingRow(const OrvFlow& flow, std::int32_t eventId, int* row,
-                    const std::function<void(const std::string& line)>& emit) {
+bool PassLeadingRow(const OrvFlow& flow, std::int32_t eventId, int* row, const TextSink& emit) {
   const FlowStep step = flow.Next(0, eventId);
   if (flow.EveryEventStartsAtRowOne())
     emit("start: the leading row sends every event to " + RowName(flow, 1) + "\n");
@@ -69,8 +68,7 @@ bool ParseTraceEvent(const std::string& word, TraceEvent* event) {
   return true;
 }
 
-void TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events,
-              const std::function<void(const std::string& line)>& emit) {
+void TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events, const TextSink& emit) {
   std::int64_t left = 0;
   for (const TraceEvent& event : events) left += event.count;
   // The event of the next chunk end; once all are used, the last one stays current.

@@ -4,11 +4,11 @@
 #define ORVTOOL_TRACE_H_
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "flow.h"
+#include "report_words.h"
 
 // One EVENT word: `count` chunk ends in a row with this event current.
 struct TraceEvent {
@@ -25,9 +25,8 @@ bool ParseTraceEvent(const std::string& word, TraceEvent* event);
 // The player starts at the leading row, which holds no bytes: state 0 sends the first event on (a built
 // file sends every event to chunk 1), and no chunk end is used there. At the end of each chunk played the
 // next event decides; after the last one the chunk that would play next is shown. Reaching the trailing
-// row ends the music. Each line goes to `emit` as it is made, so a
-// long run of events is never held in memory.
-void TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events,
-              const std::function<void(const std::string& line)>& emit);
+// row ends the music. Each line goes to `emit` as it is made, so a long run of events is never held in
+// memory.
+void TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events, const TextSink& emit);
 
 #endif  // ORVTOOL_TRACE_H_
