@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The report that holds nothing reads the same rules and prints the same text.
   OrvLayout counts;
   std::string countsErr;
-  if (InspectOrvCounts(&bytes, &counts, &countsErr) != valid || countsErr != err) std::abort();
+  if (InspectOrvHoldingNothing(&bytes, &counts, &countsErr) != valid || countsErr != err) std::abort();
   std::string streamed;
   FileTables tables(&bytes, counts);
   const TextSink sink = [&streamed](const std::string& piece) { streamed += piece; };

@@ -21,7 +21,7 @@ std::string Inspect(Bytes bytes, OrvLayout* layout = nullptr) {
   const bool held = InspectOrv(&source, layout != nullptr ? layout : &local, &err);
   OrvLayout counts;
   std::string countsErr;
-  EXPECT_EQ(held, InspectOrvCounts(&source, &counts, &countsErr));
+  EXPECT_EQ(held, InspectOrvHoldingNothing(&source, &counts, &countsErr));
   EXPECT_EQ(err, countsErr);
   if (held) return "ok";
   EXPECT_FALSE(err.empty());

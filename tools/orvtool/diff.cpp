@@ -52,7 +52,7 @@ class FilePieces {
           piece.key = PieceKey(kByEvent, entry->eventId, entry->loop ? 1 : 0, occurrence);
           if (occurrence > 1) piece.label += " #" + to_string(occurrence);
         } else {
-          piece.key = PieceKey(kByEntry, entry->entry, 0, 0);
+          piece.key = PieceKey(kByEntry, entry->scriptIndex, 0, 0);
         }
         piece.side = {true, entry->firstRow, entry->rowCount, entry->bytes};
       }

@@ -31,7 +31,7 @@ OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.
       continue;
     }
     FlowEntry entry;
-    entry.entry = e;
+    entry.scriptIndex = e;
     entry.firstRow = r;
     entry.rowCount = q - r + 1;
     entry.bytes = RowsLength(r, q + 1);
@@ -134,7 +134,7 @@ FlowStep OrvFlow::Next(int row, std::int32_t eventId) const {
 }
 
 std::string EntryLabel(const FlowEntry& entry, bool quoteName) {
-  if (!entry.haveEvent) return "entry " + std::to_string(entry.entry);
+  if (!entry.haveEvent) return "entry " + std::to_string(entry.scriptIndex);
   const std::string event = quoteName ? EventQuotedName(entry.eventId) : EventShortName(entry.eventId);
   return event + (entry.loop ? " Loop" : " Begin");
 }

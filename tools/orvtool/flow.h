@@ -15,7 +15,7 @@
 // state of the entry's last chunk is the entry's own event: back to the entry's first chunk for a Loop,
 // on to what follows for a Begin.
 struct FlowEntry {
-  int entry = 0;           // e
+  int scriptIndex = 0;     // the entry's place among the script's, e in its states 2e + 1 and 2e + 2
   bool haveEvent = false;  // false when state 2e+2 holds no pair to tell the event by
   std::int32_t eventId = 0;
   bool loop = false;

@@ -34,14 +34,14 @@ std::string NodeName(const OrvFlow& flow, std::int64_t node) {
   return node < entries ? "e" + to_string(node) : "r" + to_string(node - entries);
 }
 
-std::string Rows(int first, int count) {
+std::string ChunkRange(int first, int count) {
   const std::string range = count == 1 ? to_string(first) : to_string(first) + "-" + to_string(first + count - 1);
   return Plural(count, "chunk", "chunks") + " (" + range + ")";
 }
 
 std::string EntryNode(const FlowEntry& entry, std::size_t index) {
   std::string label = EntryLabel(entry, false);
-  label += "\n" + Rows(entry.firstRow, entry.rowCount) + ", " + to_string(entry.bytes) + " bytes";
+  label += "\n" + ChunkRange(entry.firstRow, entry.rowCount) + ", " + to_string(entry.bytes) + " bytes";
   std::string node = "  e" + to_string(index) + " [label=" + QuotedText(label);
   if (entry.haveEvent && entry.eventId >= 0)
     node +=

@@ -10,9 +10,10 @@ namespace {
 
 using std::to_string;
 
-// What trace and graph hold in memory at most: far beyond any file a build writes (at most 100000 chunk
-// rows and state words), and small enough that no file can make the tool run out of memory. info holds
-// none of it, but keeps to the same limits so that every command reads a file alike.
+// What the commands that hold the tables (trace, graph, diff, and check for the file it foresees) hold
+// in memory at most: far beyond any file a build writes (at most 100000 chunk rows and state words),
+// and small enough that no file can make the tool run out of memory. info holds none of it, but keeps
+// to the same limits so that every command reads a file alike.
 constexpr std::int64_t kMaxStatesRead = 1000000;
 constexpr std::int64_t kMaxPairsRead = 1000000;
 constexpr std::int64_t kMaxRowsRead = 1000000;
@@ -117,9 +118,9 @@ class Holder : public OrvVisitor {
 
 // The rules below read rows by index and stop at the first one broken; a row that can no longer be read
 // (a file cut short while it is read) is a fault of its own.
-class Rows {
+class RowReader {
  public:
-  Rows(OrvTables* tables, std::string* err) : tables_(tables), err_(err) {}
+  RowReader(OrvTables* tables, std::string* err) : tables_(tables), err_(err) {}
   bool Get(std::size_t r, ChunkRow* row) {
     return tables_->Row(r, row) || Fail(err_, "cannot read row " + to_string(r) + " of the chunk table again");
   }
@@ -139,7 +140,7 @@ std::string RowName(const OrvLayout& layout, std::size_t row) {
 bool CheckOffsets(OrvTables* tables, std::string* err) {
   const OrvLayout& layout = tables->layout();
   const std::size_t count = static_cast<std::size_t>(layout.chunkCount);
-  Rows rows(tables, err);
+  RowReader rows(tables, err);
   const std::int64_t h = static_cast<std::int64_t>(layout.headerLength);
   ChunkRow row, before;
   for (std::size_t r = 0; r < count; ++r) {
@@ -161,7 +162,7 @@ bool CheckOffsets(OrvTables* tables, std::string* err) {
 bool CheckLengths(OrvTables* tables, std::string* err) {
   const OrvLayout& layout = tables->layout();
   const std::size_t count = static_cast<std::size_t>(layout.chunkCount);
-  Rows rows(tables, err);
+  RowReader rows(tables, err);
   ChunkRow row, next;
   for (std::size_t r : {std::size_t{0}, count - 1}) {
     if (!rows.Get(r, &row)) return false;
@@ -208,7 +209,7 @@ class PairIndexRule : public OrvVisitor {
 
 bool CheckIndices(OrvTables* tables, std::string* err) {
   const OrvLayout& layout = tables->layout();
-  Rows rows(tables, err);
+  RowReader rows(tables, err);
   // The leading and trailing rows carry 0 as a mark, not as a state to go to.
   for (std::size_t r = 1; r + 1 < static_cast<std::size_t>(layout.chunkCount); ++r) {
     ChunkRow row;
@@ -265,7 +266,7 @@ bool InspectOrv(ByteSource* in, OrvLayout* layout, std::string* err) {
   return ReadOrvLayout(in, layout, err) && CheckOrvLayout(*layout, err);
 }
 
-bool InspectOrvCounts(ByteSource* in, OrvLayout* layout, std::string* err) {
+bool InspectOrvHoldingNothing(ByteSource* in, OrvLayout* layout, std::string* err) {
   if (!WalkOrvLayout(in, layout, nullptr, err)) return false;
   FileTables tables(in, *layout);
   return CheckTables(&tables, err);

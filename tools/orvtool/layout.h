@@ -74,7 +74,7 @@ bool CheckOrvLayout(const OrvLayout& layout, std::string* err);
 bool InspectOrv(ByteSource* in, OrvLayout* layout, std::string* err);
 
 // The same, holding no state or row: *layout gets the counts, and the file is read again for each rule.
-bool InspectOrvCounts(ByteSource* in, OrvLayout* layout, std::string* err);
+bool InspectOrvHoldingNothing(ByteSource* in, OrvLayout* layout, std::string* err);
 
 // The words read that are not the 0 the layout has there: byte 4 and the states' leading words. They
 // break no rule, as a build reads such a source all the same, so they are warnings, one text each.

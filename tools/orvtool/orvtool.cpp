@@ -103,7 +103,7 @@ int RunInfo(const Invocation& in) {
   if (!OpenOrvFile(in, path, &file)) return kExitUsage;
   OrvLayout layout;
   std::string fault;
-  const bool valid = InspectOrvCounts(&file, &layout, &fault);
+  const bool valid = InspectOrvHoldingNothing(&file, &layout, &fault);
   const SourceVerdict source = JudgeSourceOf(&file);
   FileTables tables(&file, layout);
   if (in.optionGiven())
