@@ -37,8 +37,7 @@ std::string FollowHeldEvent(const OrvFlow& flow, int row, std::int32_t eventId) 
   std::vector<bool> seen(static_cast<std::size_t>(flow.trailingRow()) + 1, false);
   const FlowEntry* last = nullptr;
   for (;;) {
-    // The leading row holds no bytes: the player passes it at once, where state 0 sends the event.
-    if (row == 0) row = flow.Next(0, eventId).row;
+    if (row == 0) row = flow.Start(eventId).row;
     std::string outcome;
     if (row == 0) {
       outcome = "the music goes back to the leading row, which the player then never leaves";
@@ -88,8 +87,7 @@ std::vector<std::string> RunOnWarnings(const OrvFlow& flow, const ScriptEntry* e
       const FlowStep step = flow.Next(row, eventId);
       if (step.byPair) starts.insert(step.row);
     }
-    // At the start, state 0 sends the event on from the leading row.
-    const int first = flow.Next(0, eventId).row;
+    const int first = flow.Start(eventId).row;
     if (OwnRow(flow, first, eventId)) starts.insert(first);
     if (starts.empty()) {
       warnings.push_back(who + "no state sends the music to it" + WhyTheMusicLeaves(entries, n, eventId));

@@ -47,6 +47,11 @@ class OrvFlow {
   // else the next row. The leading row is read by state 0 as every other row by its own.
   FlowStep Next(int row, std::int32_t eventId) const;
 
+  // Where the player goes from the leading row, at the start or when a pair sends the music back there:
+  // the row holds no bytes, so it is passed at once, where state 0 sends the event. Row 0 again when
+  // state 0 sends it back, and the player then never leaves it.
+  FlowStep Start(std::int32_t eventId) const { return Next(0, eventId); }
+
   // The place in state `state`'s pairs of the first one for the event, or -1; the player takes that one
   // and never a later one. Constant time for a few pairs, logarithmic for many.
   int FirstPair(std::size_t state, std::int32_t eventId) const;

@@ -34,11 +34,10 @@ std::string ChunkLine(const OrvFlow& flow, int row) {
   return line + ", " + to_string(flow.RowLength(row)) + " bytes\n";
 }
 
-// The leading row holds no bytes: the player passes it at once, by state 0, with the event that the next
-// chunk end will have. False when state 0 sends that event back to the leading row, which the player
-// would then never leave.
+// Passes the leading row with the event that the next chunk end will have, and says where to. False when
+// state 0 sends that event back to the leading row, which the player would then never leave.
 bool PassLeadingRow(const OrvFlow& flow, std::int32_t eventId, int* row, const TextSink& emit) {
-  const FlowStep step = flow.Next(0, eventId);
+  const FlowStep step = flow.Start(eventId);
   if (flow.EveryEventStartsAtRowOne())
     emit("start: the leading row sends every event to " + RowName(flow, 1) + "\n");
   else if (step.byPair)
