@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "byte_source.h"
 #include "info_json.h"
 #include "orv_examples.h"
@@ -52,6 +54,15 @@ TEST(OrvReport, NotesWhenABuildWouldTakeOtherBytesThanThePayloadArea) {
   MemorySource empty(EmptyBuild());
   EXPECT_EQ("build source: yes, payload 0 bytes from byte 56 to 56\n",
             FormatSourceVerdict(Layout(EmptyBuild()), JudgeSourceOf(&empty), true));
+
+  // No state count is taken for a built file's but the one a build writes, however far from it.
+  for (const std::int32_t states : {std::numeric_limits<std::int32_t>::min(), -1, 0, 2, 4}) {
+    Bytes odd = EmptyBuild();
+    SetWord(&odd, 8, states);
+    MemorySource oddSource(odd);
+    EXPECT_EQ("build source: no, stateCount is " + std::to_string(states) + ", not 1\n",
+              FormatSourceVerdict(Layout(odd), JudgeSourceOf(&oddSource), true));
+  }
 }
 
 // Pipelines read the JSON with any library; people read it too, laid out as a library would write it.

@@ -104,10 +104,10 @@ std::string FormatSourceVerdict(const OrvLayout& layout, const SourceVerdict& so
   if (!source.accepted()) {
     // A file with the state count a build writes for its pieces: refusing it is no fault of the file.
     const std::int32_t states = layout.stateCount;
-    const std::int32_t pieces = orv::EntryOfState(states);
-    if (layoutValid && layout.haveStateCount && pieces >= 1 && states == orv::StateCountFor(pieces))
-      return "build source: no, it is a built file of " + Plural(pieces, "piece", "pieces") + " (stateCount " +
-             to_string(states) + "); only single-state files are sources\n";
+    if (layoutValid && layout.haveStateCount && states >= orv::StateCountFor(1) &&
+        states == orv::StateCountFor(orv::EntryOfState(states)))
+      return "build source: no, it is a built file of " + Plural(orv::EntryOfState(states), "piece", "pieces") +
+             " (stateCount " + to_string(states) + "); only single-state files are sources\n";
     return "build source: no, " + SourceFaultReason(source) + "\n";
   }
   const std::int32_t start = orv::kSourcePayloadStart;
