@@ -5,7 +5,7 @@
 
 #include "build_failure.h"
 #include "build_tables.h"
-#include "file_io.h"
+#include "file_reading.h"
 #include "orv_writer.h"
 #include "script_reader.h"
 #include "source_check.h"
@@ -62,19 +62,16 @@ void Progress(const char* line) {
   std::fflush(stdout);
 }
 
-}  // namespace
-
-bool PlanBuild(BuildPlan* plan) {
+// The build up to the writing of "out.orv": scans the script, checks every source, cuts the chunks and
+// builds the states. Reads the sources' headers only and writes nothing.
+bool PlanBuild(BuildPlan* plan, OpenFailure* scriptFailure) {
   g_tables.Reset();
   int n = 0;
 
-  OpenFailure failure;
-  FilePtr script = OpenRegularFile(kScriptFileName, &failure);
-  // A script that cannot be opened, missing or unreadable, ends the build without a word: the dialog
-  // has just written it.
-  if (failure == OpenFailure::kMissing || failure == OpenFailure::kCannotOpen) return false;
+  FilePtr script = OpenRegularFile(kScriptFileName, scriptFailure);
+  if (*scriptFailure == OpenFailure::kMissing || *scriptFailure == OpenFailure::kCannotOpen) return false;
   Progress("Processing script\n");
-  if (failure == OpenFailure::kNotRegular) {
+  if (*scriptFailure == OpenFailure::kNotRegular) {
     ShowBuildFailure(NotAFileText());
     return false;
   }
@@ -97,30 +94,30 @@ bool PlanBuild(BuildPlan* plan) {
   return true;
 }
 
-namespace {
-
-bool Build(BuildPlan* plan) {
-  if (!PlanBuild(plan)) return false;
+// Adds the header length to the chunk offsets, as the writing needs them; only offsets in memory move,
+// but a file too large for them stops the build here.
+bool PlaceInFile(const BuildPlan& plan) {
   std::string err;
-  Progress("Building interactive ORV\n");
-  if (!plan->tables->PlaceInFile(&err)) {
-    ShowBuildFailure(err);
-    return false;
-  }
-  return WriteOrvFile(*plan->tables, plan->entries, plan->entryCount);
+  if (plan.tables->PlaceInFile(&err)) return true;
+  ShowBuildFailure(err);
+  return false;
 }
 
-}  // namespace
+bool Write(const BuildPlan& plan) {
+  Progress("Building interactive ORV\n");
+  return PlaceInFile(plan) && WriteOrvFile(*plan.tables, plan.entries, plan.entryCount);
+}
 
-BuildOutcome BuildWithOutcome() {
+bool CheckWriting(const BuildPlan& plan) { return PlaceInFile(plan) && CheckOutputReplaceable(); }
+
+// Plans the build, then finishes it with `finish`, and tells what they came to.
+BuildOutcome Run(BuildPlan* plan, bool (*finish)(const BuildPlan&)) {
   ForgetBuildFailure();
   BuildOutcome outcome;
-  BuildPlan plan;
-  outcome.written = Build(&plan);
-  if (outcome.written) {
-    outcome.fileSize = plan.tables->fileLength();
-    outcome.handlerCount = plan.entryCount / 2;
-    outcome.chunkCount = plan.tables->chunkCount();
+  if (PlanBuild(plan, &outcome.scriptFailure) && finish(*plan)) {
+    outcome.fileSize = plan->tables->fileLength();
+    outcome.handlerCount = plan->entryCount / 2;
+    outcome.chunkCount = plan->tables->chunkCount();
     return outcome;
   }
   outcome.failure = LastBuildFailure();
@@ -128,5 +125,16 @@ BuildOutcome BuildWithOutcome() {
   if (!outcome.failureShown) outcome.failure = ReadErrorText();
   return outcome;
 }
+
+}  // namespace
+
+BuildOutcome BuildWithOutcome() {
+  BuildPlan plan;
+  BuildOutcome outcome = Run(&plan, Write);
+  outcome.written = !outcome.failed();
+  return outcome;
+}
+
+BuildOutcome DryRunBuild(BuildPlan* plan) { return Run(plan, CheckWriting); }
 
 bool BuildFromScript() { return BuildWithOutcome().written; }

@@ -8,10 +8,15 @@
 static_assert(kMaxScriptEntries <= kMaxEntryRows, "entry rows must hold every script entry");
 
 namespace {
+
+// The smallest header a build writes: state 0's one pair, the leading and the trailing rows.
+constexpr std::int64_t kSmallestHeader = orv::HeaderLength(orv::StateWords(1), 2);
+
 std::string TooLarge(std::int64_t bytes) {
   return "Error, out.orv would be " + std::to_string(bytes) +
          " bytes long, more than its 32-bit offsets can address (" + std::to_string(INT32_MAX) + "), aborting.";
 }
+
 }  // namespace
 
 void BuildTables::Reset() {
@@ -25,8 +30,8 @@ void BuildTables::Reset() {
 bool BuildTables::CutChunks(const ScriptEntry* entries, int n, std::string* err) {
   std::int64_t payloads = 0;
   for (int e = 0; e < n; ++e) payloads += entries[e].payloadLength;
-  // Even the smallest header of 56 bytes must leave every offset within 32 bits.
-  if (payloads > INT32_MAX - 56) {
+  // Even the smallest header must leave every offset within 32 bits.
+  if (payloads > INT32_MAX - kSmallestHeader) {
     *err = "Error, the sources hold " + std::to_string(payloads) +
            " payload bytes, more than out.orv's 32-bit offsets can address (" + std::to_string(INT32_MAX) +
            "), aborting.";
@@ -42,7 +47,7 @@ bool BuildTables::CutChunks(const ScriptEntry* entries, int n, std::string* err)
     std::int32_t remaining = entries[e].payloadLength;
     while (remaining > 0) {
       const std::int32_t piece = remaining < orv::kMaxChunkLength ? remaining : orv::kMaxChunkLength;
-      const std::int32_t state = 2 * e + (piece == remaining ? 2 : 1);
+      const std::int32_t state = piece == remaining ? orv::EntryLastState(e) : orv::EntryState(e);
       chunks_[d] = {static_cast<std::int32_t>(total), state, orv::ScaledLength(piece)};
       remaining -= piece;
       total += piece;

@@ -40,7 +40,7 @@ class BuildTables {
   const ChunkRow& chunk(int i) const { return chunks_[i]; }
   std::int32_t stateWord(int i) const { return stateWords_[i]; }
   std::int64_t payloadTotal() const { return payloadTotal_; }
-  std::int64_t headerLength() const { return 16 + 4LL * stateWordCount_ + 12LL * chunkCount_; }
+  std::int64_t headerLength() const { return orv::HeaderLength(stateWordCount_, chunkCount_); }
   // The whole out.orv: its header, then every source's payload.
   std::int64_t fileLength() const { return headerLength() + payloadTotal(); }
 

@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "replacement_calls.h"
 #include "signal_guard.h"
+#include "temporary_name.h"
 
 namespace {
 
@@ -48,8 +50,7 @@ bool FileReplacement::Begin(const std::string& name) {
   if (old.exists && (!old.regular || !(oldFile = OpenFile(target_.c_str(), "r+b")))) return false;
 
   guard_ = std::make_unique<SignalGuard>(RemovePendingNow);
-  for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
-    const std::string candidate = target_ + "." + RandomNameSuffix() + ".tmp";
+  UseTemporaryName(target_, [&](const std::string& candidate) {
     guard_->Hold();
     file_ = CreateNewFile(candidate.c_str(), oldFile.get());
     const bool taken = !file_ && errno == EEXIST;
@@ -60,9 +61,8 @@ bool FileReplacement::Begin(const std::string& name) {
       g_pending = this;
     }
     guard_->Release();
-    // Only a name already taken is worth another try.
-    if (!file_ && !taken) break;
-  }
+    return file_ ? NameTry::kDone : taken ? NameTry::kNameTaken : NameTry::kFailed;
+  });
   if (!file_) guard_.reset();
   return file_ != nullptr;
 }

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "file_io.h"
+#include "file_ptr.h"
 
 class SignalGuard;
 

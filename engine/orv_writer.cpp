@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "build_failure.h"
-#include "file_io.h"
+#include "file_reading.h"
 #include "file_replacement.h"
 #include "orv_format.h"
 #include "source_check.h"
@@ -63,7 +63,7 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
   };
 
   std::FILE* out = output.file();
-  const std::vector<unsigned char> header = OrvHeaderBytes(tables, n);
+  const std::vector<unsigned char> header = OrvHeaderBytes(tables);
   if (std::fwrite(header.data(), 1, header.size(), out) != header.size()) return fail(kWriteError);
 
   for (int i = 0; i < n; ++i) {
@@ -97,23 +97,21 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
   return fail(kOpenError);
 }
 
-std::vector<unsigned char> OrvHeaderBytes(const BuildTables& tables, int n) {
+std::vector<unsigned char> OrvHeaderBytes(const BuildTables& tables) {
   std::vector<unsigned char> bytes(static_cast<std::size_t>(tables.headerLength()));
   unsigned char* at = bytes.data();
   auto put = [&at](std::int32_t value) {
     orv::PutWord(at, value);
-    at += 4;
+    at += orv::kWordBytes;
   };
   put(static_cast<std::int32_t>(orv::kMagic));
   put(0);
-  put(2 * n + 1);
+  put(orv::StateCountFor(tables.entryCount()));
   for (int i = 0; i < tables.stateWordCount(); ++i) put(tables.stateWord(i));
   put(tables.chunkCount());
   for (int i = 0; i < tables.chunkCount(); ++i) {
-    const ChunkRow& row = tables.chunk(i);
-    put(row.dataOffset);
-    put(row.stateIndex);
-    put(row.scaledLength);
+    orv::PutRow(at, tables.chunk(i));
+    at += orv::kRowBytes;
   }
   return bytes;
 }

@@ -17,8 +17,8 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n);
 // one that may not be written), with the same error box when it fails. Leaves nothing behind.
 bool CheckOutputReplaceable();
 
-// The bytes of "out.orv" ahead of the payloads, for tables placed in the file and n script entries:
-// what WriteOrvFile writes first, so a check of these bytes is a check of what a build writes.
-std::vector<unsigned char> OrvHeaderBytes(const BuildTables& tables, int n);
+// The bytes of "out.orv" ahead of the payloads, for tables placed in the file: what WriteOrvFile writes
+// first, so a check of these bytes is a check of what a build writes.
+std::vector<unsigned char> OrvHeaderBytes(const BuildTables& tables);
 
 #endif  // ORV_ENGINE_ORV_WRITER_H_

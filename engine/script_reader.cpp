@@ -5,16 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+#include "ascii_case.h"
 
-bool EqualsIgnoringCase(const char* a, const char* b) {
-  for (; *a && *b; ++a, ++b) {
-    const int ca = (*a >= 'A' && *a <= 'Z') ? *a - 'A' + 'a' : *a;
-    const int cb = (*b >= 'A' && *b <= 'Z') ? *b - 'A' + 'a' : *b;
-    if (ca != cb) return false;
-  }
-  return *a == *b;
-}
+namespace {
 
 // A whole token of optional sign and decimal digits that fits 32 bits.
 bool ParseEventId(const char* token, std::int32_t* value) {
@@ -117,7 +110,7 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
       return kError;
   }
 
-  entry->loop = EqualsIgnoringCase(typeWord, "loop");
+  entry->loop = EqualsIgnoringAsciiCase(typeWord, "loop");
   entry->payloadLength = 0;
   ++entriesRead_;
   return kEntry;

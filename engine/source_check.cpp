@@ -1,6 +1,6 @@
 #include "source_check.h"
 
-#include "file_io.h"
+#include "file_reading.h"
 #include "orv_format.h"
 
 namespace {
@@ -19,9 +19,11 @@ SourceVerdict JudgeSource(std::int64_t size, const WordReader& readWord) {
     return v;
   }
   std::int32_t magic = 0;
-  if (size < orv::kSourcePayloadEndOffset + 4 || !readWord(0, &magic) ||
-      static_cast<std::uint32_t>(magic) != orv::kMagic || !readWord(orv::kSourceStateCountOffset, &v.stateCount) ||
-      !readWord(orv::kSourcePayloadEndOffset, &v.payloadEnd)) {
+  if (size < orv::kSourcePayloadEndOffset + orv::kWordBytes) {
+    v.fault = SourceFault::kTooShort;
+  } else if (!readWord(orv::kMagicOffset, &magic) || static_cast<std::uint32_t>(magic) != orv::kMagic ||
+             !readWord(orv::kStateCountOffset, &v.stateCount) ||
+             !readWord(orv::kSourcePayloadEndOffset, &v.payloadEnd)) {
     v.fault = SourceFault::kNotOrv;
   } else if (v.stateCount != 1) {
     v.fault = SourceFault::kNotSingleState;
@@ -39,6 +41,7 @@ std::string SourceFaultText(const SourceVerdict& v, const char* path) {
       break;
     case SourceFault::kSizeUnknown:
       return "Error reading " + Quoted(path) + ", aborting.";
+    case SourceFault::kTooShort:
     case SourceFault::kNotOrv:
       return "Error, " + Quoted(path) + " is not an ORV.";
     case SourceFault::kNotSingleState:
@@ -49,6 +52,31 @@ std::string SourceFaultText(const SourceVerdict& v, const char* path) {
     case SourceFault::kShorterThanPayload:
       return "Error, " + Quoted(path) + " is " + std::to_string(v.size) + " bytes long, shorter than the " +
              std::to_string(v.payloadEnd) + " bytes its header gives, aborting.";
+  }
+  return std::string();
+}
+
+std::string SourceFaultReason(const SourceVerdict& v) {
+  using std::to_string;
+  switch (v.fault) {
+    case SourceFault::kNone:
+      break;
+    case SourceFault::kSizeUnknown:
+      return "its size cannot be told";
+    case SourceFault::kTooShort:
+      return "the file is " + to_string(v.size) + " bytes, too short to hold the words at bytes " +
+             to_string(orv::kMagicOffset) + ", " + to_string(orv::kStateCountOffset) + " and " +
+             to_string(orv::kSourcePayloadEndOffset);
+    case SourceFault::kNotOrv:
+      return "the magic is wrong";
+    case SourceFault::kNotSingleState:
+      return "stateCount is " + to_string(v.stateCount) + ", not 1";
+    case SourceFault::kPayloadBeforeStart:
+      return "the payload end " + to_string(v.payloadEnd) + " lies before the payload start " +
+             to_string(orv::kSourcePayloadStart);
+    case SourceFault::kShorterThanPayload:
+      return "the payload runs to byte " + to_string(v.payloadEnd) + ", past the end of the file at " +
+             to_string(v.size);
   }
   return std::string();
 }

@@ -1,6 +1,7 @@
-// Decides whether a file may be a build source (a single-state ORV) and how long its payload is.
-// The payload runs from byte 56 to the offset held in the word at byte 44. The build and orvtool info
-// both judge sources here, so they never disagree on a file.
+// Decides whether a file may be a build source (a single-state ORV) and how long its payload is, and
+// words each refusal: for the build's error box, and for a report on the file. The payload runs from
+// byte 56 to the offset held in the word at byte 44. The build and orvtool info both judge sources
+// here, so they never disagree on a file.
 #ifndef ORV_ENGINE_SOURCE_CHECK_H_
 #define ORV_ENGINE_SOURCE_CHECK_H_
 
@@ -12,7 +13,8 @@
 enum class SourceFault {
   kNone,
   kSizeUnknown,         // the file's size cannot be told
-  kNotOrv,              // too short for the words at bytes 0, 8 and 44, or the magic is wrong
+  kTooShort,            // too short for the words at bytes 0, 8 and 44, whatever it begins with
+  kNotOrv,              // the magic is wrong, or the words cannot be read
   kNotSingleState,      // stateCount is not 1
   kPayloadBeforeStart,  // the payload end lies before byte 56
   kShorterThanPayload,  // the file ends before the payload end
@@ -21,8 +23,8 @@ enum class SourceFault {
 struct SourceVerdict {
   SourceFault fault = SourceFault::kNone;
   std::int64_t size = 0;
-  std::int32_t stateCount = 0;  // read unless the file is no ORV
-  std::int32_t payloadEnd = 0;  // read unless the file is no ORV
+  std::int32_t stateCount = 0;  // read unless the file is too short or no ORV
+  std::int32_t payloadEnd = 0;  // read unless the file is too short or no ORV
   bool accepted() const { return fault == SourceFault::kNone; }
   std::int32_t payloadLength() const;
 };
@@ -30,15 +32,18 @@ struct SourceVerdict {
 // Reads the little-endian word at an absolute offset; false when the file does not hold it.
 using WordReader = std::function<bool(std::int64_t offset, std::int32_t* value)>;
 
-// Judges a file of `size` bytes (-1 when unknown) by the words it holds at bytes 0, 8 and 44. A file
-// too short for them all is no ORV, whatever it begins with.
+// Judges a file of `size` bytes (-1 when unknown) by the words it holds at bytes 0, 8 and 44.
 SourceVerdict JudgeSource(std::int64_t size, const WordReader& readWord);
 
 // The text a build shows for a source it cannot open, in its scan or when it copies the payload.
 std::string SourceOpenErrorText(const char* path);
 
-// The text a build shows for a refused source, naming it by `path`.
+// The text a build shows for a refused source, naming it by `path`: a file too short and one of the wrong
+// magic alike are "not an ORV".
 std::string SourceFaultText(const SourceVerdict& verdict, const char* path);
+
+// Why a refused source is refused, for a report that names the file already: "stateCount is 5, not 1".
+std::string SourceFaultReason(const SourceVerdict& verdict);
 
 // Checks the open source `file`, named `path` in messages. On success sets *payloadLength; otherwise
 // sets *err to the text to show. Reads nothing past the words it needs and the file's size.

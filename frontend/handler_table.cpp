@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "event_table.h"
-#include "file_io.h"
+#include "file_ptr.h"
 #include "script_path.h"
 #include "script_reader.h"
 

@@ -1,12 +1,11 @@
 #include "picked_path.h"
 
+#include "ascii_case.h"
 #include "script_path.h"
 
 namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameChar(char a, char b) { return LowerAscii(a) == LowerAscii(b) || (IsSeparator(a) && IsSeparator(b)); }
 

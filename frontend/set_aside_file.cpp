@@ -5,7 +5,7 @@
 #include <system_error>
 #include <utility>
 
-#include "file_io.h"
+#include "temporary_name.h"
 
 namespace fs = std::filesystem;
 
@@ -33,15 +33,13 @@ bool SetAsideFile::MoveAside() {
     default:
       break;
   }
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string candidate = name_ + "." + RandomNameSuffix() + ".tmp";
+  return UseTemporaryName(name_, [this](const std::string& candidate) {
     // Windows' rename never replaces a file; elsewhere a name is taken only if it is free just before.
-    if (TypeAt(candidate) != fs::file_type::not_found) continue;
-    if (std::rename(name_.c_str(), candidate.c_str()) != 0) return false;
+    if (TypeAt(candidate) != fs::file_type::not_found) return NameTry::kNameTaken;
+    if (std::rename(name_.c_str(), candidate.c_str()) != 0) return NameTry::kFailed;
     aside_ = candidate;
-    return true;
-  }
-  return false;
+    return NameTry::kDone;
+  });
 }
 
 bool SetAsideFile::PutBack() {

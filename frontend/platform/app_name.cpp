@@ -2,22 +2,17 @@
 
 #include <windows.h>
 
-#include <cctype>
 #include <vector>
+
+#include "ascii_case.h"
 
 std::string AppNameFromPath(const std::string& path) {
   const size_t slash = path.find_last_of("\\/");
   std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   static const char kExe[] = ".exe";
   const size_t ext = sizeof(kExe) - 1;
-  if (name.size() > ext) {
-    bool isExe = true;
-    for (size_t i = 0; i < ext; ++i) {
-      const unsigned char c = static_cast<unsigned char>(name[name.size() - ext + i]);
-      if (std::tolower(c) != kExe[i]) isExe = false;
-    }
-    if (isExe) name.resize(name.size() - ext);
-  }
+  if (name.size() > ext && EqualsIgnoringAsciiCase(name.c_str() + name.size() - ext, kExe))
+    name.resize(name.size() - ext);
   return name;
 }
 

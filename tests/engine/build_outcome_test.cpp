@@ -83,11 +83,55 @@ TEST_F(BuildTest, AFailedBuildTellsTheTextItShowedAndNoFigures) {
   EXPECT_TRUE(ShownErrors().empty());
   EXPECT_FALSE(outcome_.failureShown);
   EXPECT_EQ(outcome_.failure, ReadErrorText());
+  EXPECT_EQ(outcome_.scriptFailure, OpenFailure::kMissing);
 
   // Nor does one that succeeds.
   Script("-1");
   Build();
   ExpectFiguresOfOutput(outcome_, Output());
+  EXPECT_EQ(outcome_.scriptFailure, OpenFailure::kNone);
+}
+
+// The dry run is the build up to its writing: the same lines, figures and failures, and nothing written.
+TEST_F(BuildTest, ADryRunTellsWhatTheBuildWouldComeToAndWritesNothing) {
+  Source("b.orv", PayloadPattern(100, 1));
+  Source("l.orv", PayloadPattern(70000, 2));
+  Script("0 b.orv begin\n0 l.orv loop\n-1");
+  BuildPlan plan;
+  ::testing::internal::CaptureStdout();
+  const BuildOutcome dry = DryRunBuild(&plan);
+  const std::string printed = ::testing::internal::GetCapturedStdout();
+  EXPECT_FALSE(dry.failed());
+  EXPECT_FALSE(dry.written);
+  EXPECT_FALSE(std::filesystem::exists("out.orv"));
+  EXPECT_TRUE(NoTemporaryFiles());
+  ASSERT_EQ(plan.entryCount, 2);
+  EXPECT_EQ(plan.tables->chunk(0).dataOffset, plan.tables->headerLength()) << "placed in the file";
+
+  EXPECT_EQ(Build(), printed + "Building interactive ORV\n");
+  ExpectFiguresOfOutput(outcome_, Output());
+  EXPECT_EQ(dry.fileSize, outcome_.fileSize);
+  EXPECT_EQ(dry.handlerCount, outcome_.handlerCount);
+  EXPECT_EQ(dry.chunkCount, outcome_.chunkCount);
+
+  std::filesystem::remove("l.orv");
+  const BuildOutcome missingSource = DryRunBuild(&plan);
+  EXPECT_EQ(missingSource.failure, "Error opening \"l.orv\", aborting.");
+  EXPECT_TRUE(missingSource.failureShown);
+  Script("-1");
+  ClearShownErrors();
+  std::filesystem::remove("out.orv");
+  std::filesystem::create_directory("out.orv");
+  const BuildOutcome unwritable = DryRunBuild(&plan);
+  EXPECT_EQ(unwritable.failure, "Error opening out.orv, aborting.");
+  EXPECT_EQ(ShownErrors(), std::vector<std::string>{unwritable.failure});
+  std::filesystem::remove("script.txt");
+  const BuildOutcome noScript = DryRunBuild(&plan);
+  EXPECT_EQ(noScript.scriptFailure, OpenFailure::kMissing);
+  EXPECT_EQ(noScript.failure, ReadErrorText());
+  EXPECT_FALSE(noScript.failureShown);
+  EXPECT_TRUE(std::filesystem::is_directory("out.orv"));
+  EXPECT_TRUE(NoTemporaryFiles());
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "build_fixture.h"
-#include "file_io.h"
 #include "file_replacement.h"
 #include "reference_orv.h"
+#include "replacement_calls.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>

@@ -10,7 +10,7 @@
 
 #include "event_table.h"
 #include "fake_list.h"
-#include "file_io.h"
+#include "file_ptr.h"
 #include "file_size_limit.h"
 #include "handler_table.h"
 #include "orv_bytes.h"

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "byte_source.h"
+#include "info_json.h"
+#include "info_text.h"
+#include "layout.h"
+#include "layout_tables.h"
 #include "orv_format.h"
-#include "orv_json.h"
-#include "orv_layout.h"
-#include "orv_report.h"
-#include "orv_tables.h"
 
 namespace {
 
@@ -63,18 +63,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Every state and row held was read from the file: each takes at least 8 and 12 of its bytes.
   if (layout.states.size() * 8 + layout.rows.size() * 12 > size) std::abort();
 
-  std::int32_t payloadEnd = 0;
-  std::string why;
-  const bool source = CheckBuildSource(&bytes, &payloadEnd, &why);
-  if (source && (payloadEnd < 56 || static_cast<std::size_t>(payloadEnd) > size)) std::abort();
+  const SourceVerdict verdict = JudgeSourceOf(&bytes);
+  const bool source = verdict.accepted();
+  if (source && (verdict.payloadEnd < 56 || static_cast<std::size_t>(verdict.payloadEnd) > size)) std::abort();
   // The report is made of what was read: it must not trip on a half-read layout.
   const std::string held = FormatOrvLayout(layout) + FormatOrvJson("f", layout, err, source);
-  FormatSourceVerdict(layout, source, payloadEnd, why, valid);
+  FormatSourceVerdict(layout, verdict, valid);
 
   // The report that holds nothing reads the same rules and prints the same text.
   OrvLayout counts;
   std::string countsErr;
-  if (InspectOrvCounts(&bytes, &counts, &countsErr) != valid || countsErr != err) std::abort();
+  if (InspectOrvHoldingNothing(&bytes, &counts, &countsErr) != valid || countsErr != err) std::abort();
   std::string streamed;
   FileTables tables(&bytes, counts);
   const TextSink sink = [&streamed](const std::string& piece) { streamed += piece; };

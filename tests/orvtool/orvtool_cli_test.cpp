@@ -33,6 +33,13 @@ TEST(OrvtoolCommandLine, ExitsTwoWithUsageOnStderrForAWrongCommandLine) {
       {{"trace", "a.orv", "0", "15"}, "orvtool: trace: '15' is no event id; give one from 0 to 14, or ID*COUNT"},
       {{"trace", "a.orv", "Combat"}, "orvtool: trace: 'Combat' is no event id;"},
       {{"graph"}, "orvtool: graph: missing FILE\n"},
+      {{"trace"}, "orvtool: trace: missing FILE\n"},
+      {{"diff", "a.orv"}, "orvtool: diff: missing NEW\n"},
+      {{"diff", "--json", "a.orv", "b.orv", "c.orv"}, "orvtool: diff: unexpected argument 'c.orv'\n"},
+      // A flag given twice: the second is an operand, as any other word.
+      {{"info", "--json", "a.orv", "--json"}, "orvtool: info: unexpected argument '--json'\n"},
+      {{"check", "-C", "a", "now"}, "orvtool: check: unexpected argument 'now'\n"},
+      {{"--help", "build"}, "orvtool: unexpected argument 'build'\n"},
   };
   TempDir dir;
   for (const Case& c : cases) {
@@ -53,7 +60,7 @@ TEST(OrvtoolCommandLine, HelpAndVersionGoToStdout) {
   run = RunOrvtool({"--help"}, dir.Path());
   EXPECT_EQ(0, run.status);
   for (const char* synopsis : {"  build [-C DIR]        ", "  check [-C DIR]        ", "  info [--json] FILE    ",
-                               "  trace FILE EVENT...   ", "  graph FILE            "})
+                               "  trace FILE EVENT...   ", "  graph FILE            ", "  diff [--json] OLD NEW  "})
     EXPECT_TRUE(Has(run.out, synopsis)) << synopsis << "\n" << run.out;
   EXPECT_EQ("", run.err);
 }

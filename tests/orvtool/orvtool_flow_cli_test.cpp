@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "byte_source.h"
+#include "layout.h"
 #include "orv_examples.h"
-#include "orv_layout.h"
 #include "run_orvtool.h"
 #include "temp_dir.h"
 

@@ -3,13 +3,24 @@
 #include <cerrno>
 #include <cstring>
 
-#include "file_io.h"
+#include "file_reading.h"
 #include "orv_format.h"
 
 bool ByteSource::ReadWord(std::uint64_t offset, std::int32_t* value) {
-  unsigned char bytes[4];
+  unsigned char bytes[orv::kWordBytes];
   if (!Read(offset, sizeof bytes, bytes)) return false;
   *value = orv::GetWord(bytes);
+  return true;
+}
+
+bool ByteSource::ReadTwoWords(std::uint64_t offset, std::int32_t* first, std::int32_t* second) {
+  return ReadWord(offset, first) && ReadWord(offset + orv::kWordBytes, second);
+}
+
+bool ByteSource::ReadRow(std::uint64_t offset, ChunkRow* row) {
+  unsigned char bytes[orv::kRowBytes];
+  if (!Read(offset, sizeof bytes, bytes)) return false;
+  *row = orv::GetRow(bytes);
   return true;
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "orv_format.h"
+
 class ByteSource {
  public:
   virtual ~ByteSource() = default;
@@ -18,6 +20,9 @@ class ByteSource {
 
   // One little-endian word at offset.
   bool ReadWord(std::uint64_t offset, std::int32_t* value);
+  // A pair, or a state record's leading two words.
+  bool ReadTwoWords(std::uint64_t offset, std::int32_t* first, std::int32_t* second);
+  bool ReadRow(std::uint64_t offset, ChunkRow* row);
 };
 
 class MemorySource : public ByteSource {

@@ -1,16 +1,11 @@
 #include "diff_report.h"
 
-#include <nlohmann/json.hpp>
-
-#include "event_label.h"
 #include "event_table.h"
-#include "quoted_text.h"
-#include "report_words.h"
+#include "report_json.h"
 
 namespace {
 
 using std::to_string;
-using Json = nlohmann::ordered_json;
 
 const char* ChangeName(DiffChange change) {
   switch (change) {
@@ -40,7 +35,7 @@ std::string Tally(const char* one, const char* many, int changed, int added, int
 
 class TextReport : public DiffSink {
  public:
-  TextReport(std::FILE* out, const std::string& oldPath, const std::string& newPath) : out_(out) {
+  TextReport(const TextSink& out, const std::string& oldPath, const std::string& newPath) : out_(out) {
     Line("old: " + oldPath);
     Line("new: " + newPath);
     Line("pieces:");
@@ -91,11 +86,11 @@ class TextReport : public DiffSink {
 
  private:
   void Line(const std::string& text) {
-    std::fputs((text + "\n").c_str(), out_);
+    out_(text + "\n");
     ++lines_;
   }
 
-  std::FILE* out_;
+  TextSink out_;
   int lines_ = 0;  // since the heading of the section
 };
 
@@ -105,70 +100,64 @@ Json Side(const PieceSide& side) {
 }
 
 // Writes one object whose arrays are filled an element at a time: only the element in hand is ever a
-// tree in memory.
+// tree in memory, and each goes out whole, so a diff stopped by a payload it cannot read has given
+// every piece before it.
 class JsonReport : public DiffSink {
  public:
-  JsonReport(std::FILE* out, const std::string& oldPath, const std::string& newPath) : out_(out) {
-    std::fprintf(out_, "{\n  \"old\": %s,\n  \"new\": %s,\n  \"pieces\": [", QuotedText(oldPath).c_str(),
-                 QuotedText(newPath).c_str());
+  JsonReport(const TextSink& out, const std::string& oldPath, const std::string& newPath) : json_(out) {
+    json_.OpenObject();
+    json_.Key("old").Value(oldPath);
+    json_.Key("new").Value(newPath);
+    json_.Key("pieces").OpenArray();
   }
 
   void Piece(const PieceDiff& piece) override {
     const bool inBoth = piece.oldSide.present && piece.newSide.present;
-    Element({{"piece", piece.label},
-             {"event", piece.haveEvent ? Json(piece.eventId) : Json()},
-             {"eventName", piece.haveEvent && EventName(piece.eventId) ? Json(EventName(piece.eventId)) : Json()},
-             {"kind", piece.haveEvent ? Json(piece.loop ? "Loop" : "Begin") : Json()},
-             {"change", ChangeName(piece.change)},
-             {"old", Side(piece.oldSide)},
-             {"new", Side(piece.newSide)},
-             {"payload", inBoth ? Json(piece.payloadSame ? "same" : "changed") : Json()}});
+    json_.Value({{"piece", piece.label},
+                 {"event", piece.haveEvent ? Json(piece.eventId) : Json()},
+                 {"eventName", piece.haveEvent && EventName(piece.eventId) ? Json(EventName(piece.eventId)) : Json()},
+                 {"kind", piece.haveEvent ? Json(piece.loop ? "Loop" : "Begin") : Json()},
+                 {"change", ChangeName(piece.change)},
+                 {"old", Side(piece.oldSide)},
+                 {"new", Side(piece.newSide)},
+                 {"payload", inBoth ? Json(piece.payloadSame ? "same" : "changed") : Json()}});
+    json_.Flush();
   }
 
   void Transitions() override {
-    CloseArray();
-    std::fputs(",\n  \"transitions\": [", out_);
+    json_.Close();
+    json_.Key("transitions").OpenArray();
   }
 
   void Transition(const TransitionDiff& t) override {
     const char* name = t.anyOtherEvent ? nullptr : EventName(t.eventId);
     auto target = [](const std::string& text) { return text.empty() ? Json() : Json(text); };
-    Element({{"change", ChangeName(t.change)},
-             {"at", PlaceName(t)},
-             {"piece", t.piece.empty() ? Json() : Json(t.piece)},
-             {"event", t.anyOtherEvent ? Json() : Json(t.eventId)},
-             {"eventName", name != nullptr ? Json(name) : Json()},
-             {"anyOtherEvent", t.anyOtherEvent},
-             {"old", target(t.oldTarget)},
-             {"new", target(t.newTarget)}});
+    json_.Value({{"change", ChangeName(t.change)},
+                 {"at", PlaceName(t)},
+                 {"piece", t.piece.empty() ? Json() : Json(t.piece)},
+                 {"event", t.anyOtherEvent ? Json() : Json(t.eventId)},
+                 {"eventName", name != nullptr ? Json(name) : Json()},
+                 {"anyOtherEvent", t.anyOtherEvent},
+                 {"old", target(t.oldTarget)},
+                 {"new", target(t.newTarget)}});
+    json_.Flush();
   }
 
   void End(const DiffCounts& c) override {
-    CloseArray();
-    const Json counts = {{"piecesSame", c.piecesSame},
-                         {"piecesChanged", c.piecesChanged},
-                         {"piecesAdded", c.piecesAdded},
-                         {"piecesRemoved", c.piecesRemoved},
-                         {"transitionsChanged", c.transitionsChanged},
-                         {"transitionsAdded", c.transitionsAdded},
-                         {"transitionsRemoved", c.transitionsRemoved}};
-    std::fprintf(out_, ",\n  \"counts\": %s,\n  \"same\": %s\n}\n", OneLineJson(counts).c_str(),
-                 c.Same() ? "true" : "false");
+    json_.Close();
+    json_.Key("counts").Value({{"piecesSame", c.piecesSame},
+                               {"piecesChanged", c.piecesChanged},
+                               {"piecesAdded", c.piecesAdded},
+                               {"piecesRemoved", c.piecesRemoved},
+                               {"transitionsChanged", c.transitionsChanged},
+                               {"transitionsAdded", c.transitionsAdded},
+                               {"transitionsRemoved", c.transitionsRemoved}});
+    json_.Key("same").Value(c.Same());
+    json_.Close();
   }
 
  private:
-  void Element(const Json& value) {
-    std::fprintf(out_, "%s\n    %s", first_ ? "" : ",", OneLineJson(value).c_str());
-    first_ = false;
-  }
-
-  void CloseArray() {
-    std::fputs(first_ ? "]" : "\n  ]", out_);
-    first_ = true;
-  }
-
-  std::FILE* out_;
-  bool first_ = true;
+  JsonStream json_;
 };
 
 }  // namespace
@@ -185,10 +174,12 @@ std::string PlaceName(const TransitionDiff& transition) {
   return "";
 }
 
-std::unique_ptr<DiffSink> MakeTextDiffReport(std::FILE* out, const std::string& oldPath, const std::string& newPath) {
+std::unique_ptr<DiffSink> MakeTextDiffReport(const TextSink& out, const std::string& oldPath,
+                                             const std::string& newPath) {
   return std::make_unique<TextReport>(out, oldPath, newPath);
 }
 
-std::unique_ptr<DiffSink> MakeJsonDiffReport(std::FILE* out, const std::string& oldPath, const std::string& newPath) {
+std::unique_ptr<DiffSink> MakeJsonDiffReport(const TextSink& out, const std::string& oldPath,
+                                             const std::string& newPath) {
   return std::make_unique<JsonReport>(out, oldPath, newPath);
 }

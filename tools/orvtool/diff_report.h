@@ -3,14 +3,16 @@
 #ifndef ORVTOOL_DIFF_REPORT_H_
 #define ORVTOOL_DIFF_REPORT_H_
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
-#include "orv_diff.h"
+#include "diff.h"
+#include "report_words.h"
 
-std::unique_ptr<DiffSink> MakeTextDiffReport(std::FILE* out, const std::string& oldPath, const std::string& newPath);
-std::unique_ptr<DiffSink> MakeJsonDiffReport(std::FILE* out, const std::string& oldPath, const std::string& newPath);
+std::unique_ptr<DiffSink> MakeTextDiffReport(const TextSink& out, const std::string& oldPath,
+                                             const std::string& newPath);
+std::unique_ptr<DiffSink> MakeJsonDiffReport(const TextSink& out, const std::string& oldPath,
+                                             const std::string& newPath);
 
 // `"Cruising" Loop at its end`, `the start`: where the player looks an event up, as both reports name it.
 std::string PlaceName(const TransitionDiff& transition);

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include "event_table.h"
+#include "report_json.h"
+
 std::string Plural(std::int64_t n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
 }
@@ -11,3 +14,22 @@ std::string Hex(std::int32_t word) {
   std::snprintf(text, sizeof text, "0x%08x", static_cast<unsigned>(word));
   return text;
 }
+
+std::string EventLabel(std::int32_t eventId) {
+  const char* name = EventName(eventId);
+  std::string label = "event " + std::to_string(eventId);
+  if (name != nullptr) label += std::string(" \"") + name + "\"";
+  return label;
+}
+
+std::string EventShortName(std::int32_t eventId) {
+  const char* name = EventName(eventId);
+  return name != nullptr ? std::string(name) : "event " + std::to_string(eventId);
+}
+
+std::string EventQuotedName(std::int32_t eventId) {
+  const char* name = EventName(eventId);
+  return name != nullptr ? "\"" + std::string(name) + "\"" : "event " + std::to_string(eventId);
+}
+
+std::string QuotedText(const std::string& text) { return OneLineJson(Json(text)); }

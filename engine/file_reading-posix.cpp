@@ -1,0 +1,67 @@
+#include "file_reading.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+FilePtr OpenRegularFile(const char* path, OpenFailure* failure) {
+  // Without O_NONBLOCK, opening a pipe waits for a writer; the flag is dropped again once the file is
+  // known to be regular, where it means nothing anyway.
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    *failure = errno == ENOENT || errno == ENOTDIR ? OpenFailure::kMissing : OpenFailure::kCannotOpen;
+    return nullptr;
+  }
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    *failure = OpenFailure::kNotRegular;
+    return nullptr;
+  }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  FilePtr file(fdopen(fd, "rb"));
+  if (!file) {
+    close(fd);
+    *failure = OpenFailure::kCannotOpen;
+    return nullptr;
+  }
+  *failure = OpenFailure::kNone;
+  return file;
+}
+
+bool SeekTo(std::FILE* f, std::int64_t offset) { return fseeko(f, static_cast<off_t>(offset), SEEK_SET) == 0; }
+
+std::int64_t FileSize(std::FILE* f) {
+  if (fseeko(f, 0, SEEK_END) != 0) return -1;
+  return static_cast<std::int64_t>(ftello(f));
+}
+
+CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t length, std::FILE* out,
+                      std::int64_t* copied) {
+  *copied = 0;
+#ifdef __linux__
+  off_t from = static_cast<off_t>(offset);
+  while (*copied < length) {
+    const ssize_t n =
+        copy_file_range(fileno(source), &from, fileno(out), nullptr, static_cast<std::size_t>(length - *copied), 0);
+    if (n > 0) {
+      *copied += n;
+      continue;
+    }
+    if (n == 0) return CopyResult::kReadFailed;  // the source ends early
+    if (errno == EINTR) continue;
+    if (errno == ENOSPC || errno == EFBIG || errno == EDQUOT) return CopyResult::kWriteFailed;
+    if (errno == EIO) return CopyResult::kReadFailed;
+    return CopyResult::kCopyUnsupported;
+  }
+  return CopyResult::kCopied;
+#else
+  (void)source;
+  (void)offset;
+  (void)length;
+  (void)out;
+  return CopyResult::kCopyUnsupported;
+#endif
+}

@@ -1,0 +1,36 @@
+// Reading the script and the sources: opening without blocking on anything but a regular file, 64-bit
+// seeks and sizes, little-endian word reads, and copying a stretch of a file inside the kernel. The
+// system-specific halves live in file_reading-posix.cpp and file_reading-win32.cpp.
+#ifndef ORV_ENGINE_FILE_READING_H_
+#define ORV_ENGINE_FILE_READING_H_
+
+#include <cstdint>
+#include <cstdio>
+
+#include "file_ptr.h"
+
+enum class OpenFailure { kNone, kMissing, kCannotOpen, kNotRegular };
+
+// Opens an existing file for binary reading. A folder, pipe or device is refused (kNotRegular) without
+// waiting on it, as a read from a pipe no one writes to would wait for ever. kMissing when nothing has
+// the name; kCannotOpen when something does but may not be read.
+FilePtr OpenRegularFile(const char* path, OpenFailure* failure);
+
+// Seeks to an absolute offset; works past 2 GiB on every platform.
+bool SeekTo(std::FILE* f, std::int64_t offset);
+
+// The file's size in bytes, or -1 when it cannot be told. Leaves the position at the end.
+std::int64_t FileSize(std::FILE* f);
+
+// Reads the little-endian word at an absolute offset; false when the file does not hold it.
+bool ReadWordAt(std::FILE* f, std::int64_t offset, std::int32_t* value);
+
+enum class CopyResult { kCopied, kReadFailed, kWriteFailed, kCopyUnsupported };
+
+// Copies `length` bytes from `offset` in `source` to the end of what was written to `out`, inside the
+// kernel where the system offers it (one copy instead of two). On kCopyUnsupported *copied tells how
+// far it got, and the caller copies the rest itself. `out` must have been flushed.
+CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t length, std::FILE* out,
+                      std::int64_t* copied);
+
+#endif  // ORV_ENGINE_FILE_READING_H_

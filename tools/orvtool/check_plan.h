@@ -1,0 +1,22 @@
+// What `orvtool check` tells of a build that has been planned but not written: the layout out.orv would
+// have, and the events whose music would run on into another event's entry, or end.
+#ifndef ORVTOOL_CHECK_PLAN_H_
+#define ORVTOOL_CHECK_PLAN_H_
+
+#include <string>
+#include <vector>
+
+#include "build_engine.h"
+#include "flow.h"
+#include "layout.h"
+
+// The header out.orv would get: the bytes the build would write ahead of the payloads, read and
+// checked as info reads a file. False, with the rule broken in *err, should a build ever write a
+// header that breaks one. The plan's tables must be placed in the file.
+bool LayoutOfPlan(const BuildPlan& plan, OrvLayout* layout, std::string* err);
+
+// One text for each handled event that the player, with that event held, carries out of the event's
+// own entries: into another event's entry or to the end of the music. `entries` are the script's.
+std::vector<std::string> RunOnWarnings(const OrvFlow& flow, const ScriptEntry* entries, int n);
+
+#endif  // ORVTOOL_CHECK_PLAN_H_

@@ -1,0 +1,310 @@
+#include "diff.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "diff_bytes.h"
+
+namespace {
+
+using std::to_string;
+
+// What a piece is matched by: its event, its kind and its place among the file's pieces of that event
+// and kind; the entry's number when its event cannot be told; the row's number for a row of no entry.
+using PieceKey = std::tuple<int, std::int64_t, int, int>;
+enum KeyKind { kByEvent, kByEntry, kByRow, kLeadingRow, kTrailingRow };
+
+struct FilePiece {
+  PieceKey key;
+  std::string label;
+  bool haveEvent = false;
+  std::int32_t eventId = 0;
+  bool loop = false;
+  PieceSide side;
+};
+
+// A file's pieces in payload order, and the piece each row belongs to.
+class FilePieces {
+ public:
+  explicit FilePieces(const OrvFlow& flow) : flow_(flow), pieceOfRow_(flow.layout().rows.size(), -1) {
+    std::map<std::pair<std::int32_t, bool>, int> seen;
+    for (int row = 1; row < flow.trailingRow(); ++row) {
+      const FlowEntry* entry = flow.EntryOf(row);
+      if (entry != nullptr && entry->firstRow != row) {
+        pieceOfRow_[static_cast<std::size_t>(row)] = pieceOfRow_[static_cast<std::size_t>(row) - 1];
+        continue;
+      }
+      FilePiece piece;
+      if (entry == nullptr) {
+        piece.key = PieceKey(kByRow, row, 0, 0);
+        piece.label = "row " + to_string(row);
+        piece.side = {true, row, 1, flow.RowLength(row)};
+      } else {
+        piece.haveEvent = entry->haveEvent;
+        piece.eventId = entry->eventId;
+        piece.loop = entry->loop;
+        piece.label = EntryLabel(*entry);
+        if (entry->haveEvent) {
+          const int occurrence = ++seen[{entry->eventId, entry->loop}];
+          piece.key = PieceKey(kByEvent, entry->eventId, entry->loop ? 1 : 0, occurrence);
+          if (occurrence > 1) piece.label += " #" + to_string(occurrence);
+        } else {
+          piece.key = PieceKey(kByEntry, entry->scriptIndex, 0, 0);
+        }
+        piece.side = {true, entry->firstRow, entry->rowCount, entry->bytes};
+      }
+      pieceOfRow_[static_cast<std::size_t>(row)] = static_cast<int>(pieces_.size());
+      index_[piece.key] = static_cast<int>(pieces_.size());
+      pieces_.push_back(std::move(piece));
+    }
+  }
+
+  const OrvFlow& flow() const { return flow_; }
+  const std::vector<FilePiece>& pieces() const { return pieces_; }
+  // The piece's index, or -1 when the file has no such piece.
+  int Find(const PieceKey& key) const {
+    const auto found = index_.find(key);
+    return found == index_.end() ? -1 : found->second;
+  }
+
+  // Where a row leads, as a value equal in both files exactly when their Target texts are.
+  std::pair<PieceKey, int> TargetKey(int row) const {
+    if (row == 0) return {PieceKey(kLeadingRow, 0, 0, 0), 0};
+    if (row == flow_.trailingRow()) return {PieceKey(kTrailingRow, 0, 0, 0), 0};
+    const FilePiece& piece = pieces_[static_cast<std::size_t>(pieceOfRow_[static_cast<std::size_t>(row)])];
+    return {piece.key, row - piece.side.firstRow};
+  }
+
+  // Where a row leads, named by what is there, so the same place reads the same in both files.
+  std::string Target(int row) const {
+    if (row == 0) return "the leading row";
+    if (row == flow_.trailingRow()) return "the end";
+    const FilePiece& piece = pieces_[static_cast<std::size_t>(pieceOfRow_[static_cast<std::size_t>(row)])];
+    if (row == piece.side.firstRow) return piece.label;
+    return piece.label + ", chunk " + to_string(row - piece.side.firstRow + 1);
+  }
+
+ private:
+  const OrvFlow& flow_;
+  std::vector<FilePiece> pieces_;
+  std::vector<int> pieceOfRow_;
+  std::map<PieceKey, int> index_;
+};
+
+// The pieces of both files in one order: the new file's, with each piece the new file lost placed after
+// the last piece before it that both files hold. Indices into each file's pieces, -1 where it lacks one.
+std::vector<std::pair<int, int>> MergePieces(const FilePieces& oldFile, const FilePieces& newFile) {
+  const std::vector<FilePiece>& olds = oldFile.pieces();
+  const std::vector<FilePiece>& news = newFile.pieces();
+  // Removed pieces by the new piece they follow; -1 for those before any.
+  std::map<int, std::vector<int>> after;
+  int anchor = -1;
+  for (std::size_t i = 0; i < olds.size(); ++i) {
+    const int inNew = newFile.Find(olds[i].key);
+    if (inNew >= 0)
+      anchor = inNew;
+    else
+      after[anchor].push_back(static_cast<int>(i));
+  }
+  std::vector<std::pair<int, int>> merged;
+  auto appendRemoved = [&](int newIndex) {
+    const auto found = after.find(newIndex);
+    if (found == after.end()) return;
+    for (int oldIndex : found->second) merged.emplace_back(oldIndex, -1);
+  };
+  appendRemoved(-1);
+  for (std::size_t j = 0; j < news.size(); ++j) {
+    merged.emplace_back(oldFile.Find(news[j].key), static_cast<int>(j));
+    appendRemoved(static_cast<int>(j));
+  }
+  return merged;
+}
+
+// Whether two pieces are cut into chunks of the same lengths: the game looks an event up at the end of
+// each, so the same bytes cut otherwise play differently.
+bool SameChunks(const OrvFlow& oldFlow, const PieceSide& o, const OrvFlow& newFlow, const PieceSide& n) {
+  if (o.rowCount != n.rowCount) return false;
+  for (int k = 0; k < o.rowCount; ++k)
+    if (oldFlow.RowLength(o.firstRow + k) != newFlow.RowLength(n.firstRow + k)) return false;
+  return true;
+}
+
+bool ComparePiece(const DiffInput& oldFile, const FilePiece* oldPiece, const DiffInput& newFile,
+                  const FilePiece* newPiece, PieceDiff* diff, std::string* err) {
+  const FilePiece& any = newPiece != nullptr ? *newPiece : *oldPiece;
+  diff->label = any.label;
+  diff->haveEvent = any.haveEvent;
+  diff->eventId = any.eventId;
+  diff->loop = any.loop;
+  if (oldPiece != nullptr) diff->oldSide = oldPiece->side;
+  if (newPiece != nullptr) diff->newSide = newPiece->side;
+  if (oldPiece == nullptr || newPiece == nullptr) {
+    diff->change = oldPiece == nullptr ? DiffChange::kAdded : DiffChange::kRemoved;
+    return true;
+  }
+  const PieceSide& o = diff->oldSide;
+  const PieceSide& n = diff->newSide;
+  if (o.bytes == n.bytes) {
+    auto start = [](const DiffInput& file, const PieceSide& side) {
+      return static_cast<std::uint64_t>(file.flow.layout().rows[static_cast<std::size_t>(side.firstRow)].dataOffset);
+    };
+    if (!SameBytes({oldFile.bytes, start(oldFile, o), oldFile.name}, {newFile.bytes, start(newFile, n), newFile.name},
+                   static_cast<std::uint64_t>(o.bytes), &diff->payloadSame, err))
+      return false;
+  }
+  diff->change =
+      diff->payloadSame && SameChunks(oldFile.flow, o, newFile.flow, n) ? DiffChange::kSame : DiffChange::kChanged;
+  return true;
+}
+
+// The state a row looks events up in, or -1 for none (no row, or one whose index names no state).
+std::int32_t StateAt(const FilePieces& file, int row) { return row < 0 ? -1 : file.flow().StateOf(row); }
+
+struct EventDiff {
+  std::int32_t eventId;
+  std::string oldTarget, newTarget;  // empty where that state has no pair for the event
+};
+
+// The events two states send to different places, in the order of their ids. Places are named only
+// where they differ, so a large state costs no text.
+std::vector<EventDiff> CompareStates(const FilePieces& oldFile, std::int32_t oldState, const FilePieces& newFile,
+                                     std::int32_t newState) {
+  const std::vector<OrvPair> o = oldFile.flow().FirstPairsByEvent(oldState);
+  const std::vector<OrvPair> n = newFile.flow().FirstPairsByEvent(newState);
+  std::vector<EventDiff> diffs;
+  auto oi = o.begin();
+  auto ni = n.begin();
+  while (oi != o.end() || ni != n.end()) {
+    const bool takeOld = ni == n.end() || (oi != o.end() && oi->eventId <= ni->eventId);
+    const bool takeNew = oi == o.end() || (ni != n.end() && ni->eventId <= oi->eventId);
+    if (!takeOld || !takeNew || oldFile.TargetKey(oi->chunkIndex) != newFile.TargetKey(ni->chunkIndex))
+      diffs.push_back({takeOld ? oi->eventId : ni->eventId, takeOld ? oldFile.Target(oi->chunkIndex) : std::string(),
+                       takeNew ? newFile.Target(ni->chunkIndex) : std::string()});
+    if (takeOld) ++oi;
+    if (takeNew) ++ni;
+  }
+  return diffs;
+}
+
+class TransitionCompare {
+ public:
+  TransitionCompare(const FilePieces& oldFile, const FilePieces& newFile, DiffSink* sink, DiffCounts* counts)
+      : old_(oldFile), new_(newFile), sink_(sink), counts_(counts) {}
+
+  // Compares one place, given as the row each file looks the event up at (-1 where it has no such place).
+  void Place(int oldRow, int newRow, DiffPlace place, const std::string& piece) {
+    TransitionDiff diff;
+    diff.place = place;
+    diff.piece = piece;
+    for (const EventDiff& event : StateDiffs(StateAt(old_, oldRow), StateAt(new_, newRow))) {
+      diff.eventId = event.eventId;
+      Report(&diff, event.oldTarget, event.newTarget);
+    }
+    if (place == DiffPlace::kBetweenChunks) return;  // running on stays within the piece
+    diff.anyOtherEvent = true;
+    diff.eventId = 0;
+    Report(&diff, oldRow >= 0 ? old_.Target(oldRow + 1) : std::string(),
+           newRow >= 0 ? new_.Target(newRow + 1) : std::string());
+  }
+
+ private:
+  // Rows of a file not cut as a build cuts may share states, of any size: each pair of states is
+  // compared once, and its differences kept while they fit the budget (those of states found alike
+  // take no room), so no state is walked again for every row that uses it.
+  const std::vector<EventDiff>& StateDiffs(std::int32_t oldState, std::int32_t newState) {
+    const std::pair<std::int32_t, std::int32_t> key(oldState, newState);
+    const auto found = known_.find(key);
+    if (found != known_.end()) return found->second;
+    scratch_ = CompareStates(old_, oldState, new_, newState);
+    if (scratch_.size() > kKeptDiffs - kept_) return scratch_;
+    kept_ += scratch_.size();
+    return known_.emplace(key, std::move(scratch_)).first->second;
+  }
+
+  static constexpr std::size_t kKeptDiffs = 100000;
+  void Report(TransitionDiff* diff, const std::string& oldTarget, const std::string& newTarget) {
+    if (oldTarget == newTarget) return;
+    diff->oldTarget = oldTarget;
+    diff->newTarget = newTarget;
+    if (oldTarget.empty()) {
+      diff->change = DiffChange::kAdded;
+      ++counts_->transitionsAdded;
+    } else if (newTarget.empty()) {
+      diff->change = DiffChange::kRemoved;
+      ++counts_->transitionsRemoved;
+    } else {
+      diff->change = DiffChange::kChanged;
+      ++counts_->transitionsChanged;
+    }
+    sink_->Transition(*diff);
+  }
+
+  const FilePieces& old_;
+  const FilePieces& new_;
+  DiffSink* sink_;
+  DiffCounts* counts_;
+  std::map<std::pair<std::int32_t, std::int32_t>, std::vector<EventDiff>> known_;
+  std::size_t kept_ = 0;
+  std::vector<EventDiff> scratch_;
+};
+
+void Count(DiffChange change, DiffCounts* counts) {
+  switch (change) {
+    case DiffChange::kSame:
+      ++counts->piecesSame;
+      break;
+    case DiffChange::kAdded:
+      ++counts->piecesAdded;
+      break;
+    case DiffChange::kRemoved:
+      ++counts->piecesRemoved;
+      break;
+    case DiffChange::kChanged:
+      ++counts->piecesChanged;
+      break;
+  }
+}
+
+}  // namespace
+
+bool DiffOrv(const DiffInput& oldFile, const DiffInput& newFile, DiffSink* sink, DiffCounts* totals, std::string* err) {
+  const FilePieces olds(oldFile.flow);
+  const FilePieces news(newFile.flow);
+  const std::vector<std::pair<int, int>> merged = MergePieces(olds, news);
+  auto pieceIn = [](const FilePieces& file, int index) {
+    return index < 0 ? nullptr : &file.pieces()[static_cast<std::size_t>(index)];
+  };
+
+  DiffCounts counts;
+  for (const auto& [o, n] : merged) {
+    PieceDiff diff;
+    if (!ComparePiece(oldFile, pieceIn(olds, o), newFile, pieceIn(news, n), &diff, err)) return false;
+    Count(diff.change, &counts);
+    sink->Piece(diff);
+  }
+
+  sink->Transitions();
+  TransitionCompare compare(olds, news, sink, &counts);
+  compare.Place(0, 0, DiffPlace::kStart, std::string());
+  for (const auto& [o, n] : merged) {
+    const FilePiece* oldPiece = pieceIn(olds, o);
+    const FilePiece* newPiece = pieceIn(news, n);
+    const std::string& label = (newPiece != nullptr ? newPiece : oldPiece)->label;
+    // The chunks before a piece's last share one state, so its first chunk stands for them all.
+    auto betweenRow = [](const FilePiece* piece) {
+      return piece != nullptr && piece->side.rowCount > 1 ? piece->side.firstRow : -1;
+    };
+    auto endRow = [](const FilePiece* piece) {
+      return piece != nullptr ? piece->side.firstRow + piece->side.rowCount - 1 : -1;
+    };
+    if (betweenRow(oldPiece) >= 0 || betweenRow(newPiece) >= 0)
+      compare.Place(betweenRow(oldPiece), betweenRow(newPiece), DiffPlace::kBetweenChunks, label);
+    compare.Place(endRow(oldPiece), endRow(newPiece), DiffPlace::kAtEnd, label);
+  }
+  *totals = counts;
+  sink->End(counts);
+  return true;
+}

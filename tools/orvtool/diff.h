@@ -1,0 +1,81 @@
+// `orvtool diff`: what the game plays differently from one ORV file to another. Pieces (the Begin and
+// Loop parts a build cuts from its sources) are matched by event and kind, their payloads compared by
+// content; then each place where the player looks up an event is compared by where it leads.
+#ifndef ORVTOOL_DIFF_H_
+#define ORVTOOL_DIFF_H_
+
+#include <cstdint>
+#include <string>
+
+#include "byte_source.h"
+#include "flow.h"
+
+enum class DiffChange { kSame, kAdded, kRemoved, kChanged };
+
+// One piece as one of the files holds it.
+struct PieceSide {
+  bool present = false;
+  int firstRow = 0;
+  int rowCount = 0;
+  std::int64_t bytes = 0;
+};
+
+struct PieceDiff {
+  std::string label;  // `"Cruising" Loop`, `"Cruising" Loop #2` for a second one, `entry 3` or `row 5`
+  bool haveEvent = false;
+  std::int32_t eventId = 0;
+  bool loop = false;
+  PieceSide oldSide, newSide;
+  // kAdded or kRemoved for a piece in one file only; for one in both, kSame or kChanged by its payload's
+  // content and the lengths of its chunks.
+  DiffChange change = DiffChange::kSame;
+  bool payloadSame = false;  // in both files only
+};
+
+// Where the player looks up an event: the leading row, the chunks of a piece before its last, or a
+// piece's last chunk.
+enum class DiffPlace { kStart, kBetweenChunks, kAtEnd };
+
+struct TransitionDiff {
+  DiffChange change = DiffChange::kChanged;  // never kSame: only differences are reported
+  DiffPlace place = DiffPlace::kStart;
+  std::string piece;           // label of the piece, empty for the start
+  bool anyOtherEvent = false;  // the events the state has no pair for, which run on to the next row
+  std::int32_t eventId = 0;
+  // Where the music goes, empty where that file has no such transition.
+  std::string oldTarget, newTarget;
+};
+
+struct DiffCounts {
+  int piecesAdded = 0, piecesRemoved = 0, piecesChanged = 0, piecesSame = 0;
+  int transitionsAdded = 0, transitionsRemoved = 0, transitionsChanged = 0;
+  bool Same() const {
+    return piecesAdded + piecesRemoved + piecesChanged + transitionsAdded + transitionsRemoved + transitionsChanged ==
+           0;
+  }
+};
+
+// Receives the diff as it is made: every piece in order, then every transition that differs, then the
+// totals. Nothing is gathered first, so a report is written as it goes.
+class DiffSink {
+ public:
+  virtual ~DiffSink() = default;
+  virtual void Piece(const PieceDiff& piece) = 0;
+  virtual void Transitions() = 0;  // between the last piece and the first transition
+  virtual void Transition(const TransitionDiff& transition) = 0;
+  virtual void End(const DiffCounts& counts) = 0;
+};
+
+// One file to compare: its flow, the bytes its payloads are read from, and its name for messages.
+struct DiffInput {
+  const OrvFlow& flow;
+  ByteSource* bytes;
+  std::string name;
+};
+
+// The payloads are read a bounded block at a time. The totals, which the sink also gets at the end, go
+// to *counts. False, with *err, when a payload cannot be read; the sink may then have had part of the
+// report.
+bool DiffOrv(const DiffInput& oldFile, const DiffInput& newFile, DiffSink* sink, DiffCounts* counts, std::string* err);
+
+#endif  // ORVTOOL_DIFF_H_

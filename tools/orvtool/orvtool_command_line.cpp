@@ -1,0 +1,154 @@
+#include "orvtool_command_line.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "orv_version.h"
+
+namespace {
+
+int EditDistance(const std::string& a, const std::string& b) {
+  std::vector<int> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = static_cast<int>(j);
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    int diagonal = row[0];
+    row[0] = static_cast<int>(i);
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const int above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+// The closest of candidates to word, or "" when none is within a couple of typing slips.
+std::string SuggestClosest(const std::string& word, const std::vector<const char*>& candidates) {
+  std::string best;
+  int bestDistance = 3;  // more than two slips is a different word, not a typo
+  for (const char* candidate : candidates) {
+    const int distance = EditDistance(word, candidate);
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = candidate;
+    }
+  }
+  return best;
+}
+
+// `trace FILE EVENT...`, `build [-C DIR]`.
+std::string Synopsis(const Subtool& tool) {
+  std::string text = tool.name;
+  if (tool.option != nullptr)
+    text += std::string(" [") + tool.option + (tool.optionValue != nullptr ? std::string(" ") + tool.optionValue : "") +
+            "]";
+  for (std::size_t i = 0; i < tool.operands.size(); ++i) {
+    text += std::string(" ") + tool.operands[i];
+    if (tool.lastRepeats && i + 1 == tool.operands.size()) text += "...";
+  }
+  return text;
+}
+
+std::string UsageText(const std::vector<Subtool>& tools) {
+  std::string text = "usage: orvtool COMMAND [ARGS]\n\ncommands:\n";
+  for (const Subtool& tool : tools) {
+    std::string synopsis = Synopsis(tool);
+    synopsis.resize(std::max<std::size_t>(synopsis.size() + 2, 22), ' ');
+    text += "  " + synopsis + tool.description + "\n";
+  }
+  text +=
+      "\noptions:\n"
+      "  --help                show this text\n"
+      "  --version             show the version\n";
+  return text;
+}
+
+int UsageError(const std::vector<Subtool>& tools, const std::string& message) {
+  std::fprintf(stderr, "orvtool: %s\n\n%s", message.c_str(), UsageText(tools).c_str());
+  return kExitUsage;
+}
+
+std::string Unexpected(const std::string& arg) { return "unexpected argument '" + arg + "'"; }
+
+}  // namespace
+
+int Invocation::Read(const std::vector<std::string>& args) {
+  const std::size_t fixed = tool_.operands.size();
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (tool_.option != nullptr && arg == tool_.option) {
+      const bool takesValue = tool_.optionValue != nullptr;
+      if (optionGiven_ && takesValue) return UsageError(arg + " given more than once");
+      // A flag given again is an operand like any other word.
+      if (!optionGiven_) {
+        optionGiven_ = true;
+        if (takesValue && i + 1 == args.size()) return UsageError(arg + " needs " + tool_.optionMissing);
+        if (takesValue) optionValue_ = args[++i];
+        continue;
+      }
+    }
+    if (operands_.size() == fixed && !tool_.lastRepeats) return UsageError(Unexpected(arg));
+    operands_.push_back(arg);
+  }
+  if (operands_.size() >= fixed) return kExitOk;
+  // The operands missing by name; a repeated one only once those before it are there.
+  std::string missing;
+  for (std::size_t i = operands_.size(); i < fixed; ++i) {
+    if (tool_.lastRepeats && i + 1 == fixed && i > operands_.size()) break;
+    missing += (missing.empty() ? "missing " : " and ") + std::string(tool_.operands[i]);
+  }
+  return UsageError(missing);
+}
+
+void Invocation::Say(const std::string& text) const {
+  std::fflush(stdout);
+  std::fprintf(stderr, "orvtool %s: %s\n", tool_.name, text.c_str());
+}
+
+int Invocation::Fail(const std::string& text, int status) const {
+  Say(text);
+  return status;
+}
+
+int Invocation::UsageError(const std::string& text) const {
+  return ::UsageError(tools_, std::string(tool_.name) + ": " + text);
+}
+
+int Invocation::FinishReport(int status) const {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+  return Fail("cannot write the report", kExitUsage);
+}
+
+int RunCommandLine(int argc, char** argv, const std::vector<Subtool>& tools) {
+  if (argc < 2) return UsageError(tools, "no command given");
+  const std::string first = argv[1];
+  const std::vector<std::string> rest(argv + 2, argv + argc);
+
+  if (first == "--help" || first == "-h") {
+    if (!rest.empty()) return UsageError(tools, Unexpected(rest[0]));
+    std::fputs(UsageText(tools).c_str(), stdout);
+    return kExitOk;
+  }
+  if (first == "--version") {
+    if (!rest.empty()) return UsageError(tools, Unexpected(rest[0]));
+    std::printf("orvtool %s\n", ORV_VERSION_TEXT);
+    return kExitOk;
+  }
+
+  std::vector<const char*> names;
+  for (const Subtool& tool : tools) {
+    if (first == tool.name) {
+      Invocation command(tool, tools);
+      const int status = command.Read(rest);
+      return status != kExitOk ? status : tool.run(command);
+    }
+    names.push_back(tool.name);
+  }
+
+  static const std::vector<const char*> kOptions = {"--help", "--version"};
+  const bool isOption = first[0] == '-';
+  const std::string guess = SuggestClosest(first, isOption ? kOptions : names);
+  std::string message = (isOption ? "unknown option '" : "unknown command '") + first + "'";
+  if (!guess.empty()) message += ", did you mean '" + guess + "'?";
+  return UsageError(tools, message);
+}

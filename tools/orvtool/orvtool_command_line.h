@@ -1,0 +1,67 @@
+// orvtool's command line: the table of commands matched against it, each command's arguments read by
+// the command's own description, and the one voice every command speaks in on standard error:
+// "orvtool COMMAND: ..." for what went wrong, and "orvtool: COMMAND: ..." with the usage text after it for
+// a command line that cannot be used.
+#ifndef ORVTOOL_ORVTOOL_COMMAND_LINE_H_
+#define ORVTOOL_ORVTOOL_COMMAND_LINE_H_
+
+#include <string>
+#include <vector>
+
+enum ExitStatus {
+  kExitOk = 0,
+  kExitFailed = 1,  // the command ran and found the build or the file at fault; for diff, the files differ
+  kExitUsage = 2,   // the command line, or an input that it names, could not be used
+};
+
+class Invocation;
+
+// One command and the arguments it takes: an option, given once anywhere among them (a flag such as
+// --json, or one with a value such as -C DIR), and operands in order, the last perhaps repeated. --help
+// shows the same description.
+struct Subtool {
+  const char* name;
+  const char* option;         // or nullptr
+  const char* optionValue;    // "DIR", or nullptr for a flag
+  const char* optionMissing;  // what a message calls the value: "a directory"
+  std::vector<const char*> operands;
+  bool lastRepeats;  // "EVENT..."
+  const char* description;
+  int (*run)(const Invocation& command);
+};
+
+// What one command was given, and how it speaks.
+class Invocation {
+ public:
+  Invocation(const Subtool& tool, const std::vector<Subtool>& tools) : tool_(tool), tools_(tools) {}
+
+  // Reads the arguments after the command's name. kExitOk, or kExitUsage with the fault said.
+  int Read(const std::vector<std::string>& args);
+
+  bool optionGiven() const { return optionGiven_; }
+  const std::string& optionValue() const { return optionValue_; }
+  const std::vector<std::string>& operands() const { return operands_; }
+
+  // "orvtool COMMAND: text" on standard error, after what standard output holds so far.
+  void Say(const std::string& text) const;
+  // The same, returning status.
+  int Fail(const std::string& text, int status) const;
+  // "orvtool: COMMAND: text", then the usage text, on standard error; kExitUsage.
+  int UsageError(const std::string& text) const;
+  // Ends a command whose report goes to standard output: status, unless the report could not all be
+  // written (a full disk, a closed pipe on Windows), which is said and gives kExitUsage, so a pipeline
+  // never takes a cut report for a whole one.
+  int FinishReport(int status) const;
+
+ private:
+  const Subtool& tool_;
+  const std::vector<Subtool>& tools_;
+  bool optionGiven_ = false;
+  std::string optionValue_;
+  std::vector<std::string> operands_;
+};
+
+// Runs the command the command line names from `tools`, or --help, or --version.
+int RunCommandLine(int argc, char** argv, const std::vector<Subtool>& tools);
+
+#endif  // ORVTOOL_ORVTOOL_COMMAND_LINE_H_
