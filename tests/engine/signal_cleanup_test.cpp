@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "build_fixture.h"
+#include "child_process.h"
 #include "file_replacement.h"
 #include "signal_guard.h"
 
@@ -23,9 +24,7 @@ int InChild(const std::function<void()>& body) {
     body();
     _exit(0);
   }
-  int status = 0;
-  EXPECT_EQ(waitpid(pid, &status, 0), pid);
-  return status;
+  return WaitForChild(pid);
 }
 
 const char kMarker[] = "pending";

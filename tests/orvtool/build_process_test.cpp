@@ -20,6 +20,7 @@
 #include <regex>
 #include <vector>
 
+#include "child_process.h"
 #include "orv_examples.h"
 #include "other_user.h"
 #include "run_orvtool.h"
@@ -132,16 +133,10 @@ bool WaitForTemporaryFile(const TempDir& dir) {
   return found;
 }
 
-int WaitFor(pid_t pid) {
-  int status = 0;
-  EXPECT_EQ(waitpid(pid, &status, 0), pid);
-  return status;
-}
-
 TEST(OrvtoolBuildCutShort, SizeLimitIsReportedAsAWriteError) {
   TempDir dir;
   WriteFailingBuild(dir);
-  const int status = WaitFor(StartBuild(dir, {kFailingLimit, -1, {}}));
+  const int status = WaitForChild(StartBuild(dir, {kFailingLimit, -1, {}}));
   ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), 1);
   const Bytes err = dir.Read("stderr.txt");
@@ -163,7 +158,7 @@ TEST(OrvtoolBuildCutShort, EndingSignalsRemoveTheTemporaryFile) {
     err.CloseWriteEnd();
     const bool held = WaitForTemporaryFile(dir);
     kill(pid, held ? sig : SIGKILL);
-    const int status = WaitFor(pid);
+    const int status = WaitForChild(pid);
     ASSERT_TRUE(held) << "no temporary file came";
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << "status " << status;
     EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
@@ -181,7 +176,7 @@ TEST(OrvtoolBuildCutShort, ClosedPipeOnStandardErrorLeavesNoTemporaryFile) {
   close(ends[0]);
   const pid_t pid = StartBuild(dir, {kFailingLimit, ends[1], {}});
   close(ends[1]);
-  const int status = WaitFor(pid);
+  const int status = WaitForChild(pid);
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << "status " << status;
   EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
   EXPECT_EQ(dir.Read("out.orv"), (Bytes{'o', 'l', 'd'}));
@@ -193,7 +188,7 @@ TEST(OrvtoolBuildCutShort, SignalsTheCallerBlockedStayBlocked) {
   const std::string script = "-1";
   dir.Write("script.txt", Bytes(script.begin(), script.end()));
   dir.Write("out.orv", {'o', 'l', 'd'});
-  const int status = WaitFor(StartBuild(dir, {RLIM_INFINITY, -1, {SIGTERM, SIGINT}}));
+  const int status = WaitForChild(StartBuild(dir, {RLIM_INFINITY, -1, {SIGTERM, SIGINT}}));
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
   EXPECT_EQ(dir.Read("out.orv"), EmptyBuild());
   EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
