@@ -99,6 +99,12 @@ bool BuilderProcess::Launch(const std::string& exe, const std::string& workDir, 
 
 bool BuilderProcess::LaunchWithOutput(const std::string& exe, const std::string& workDir, HANDLE out,
                                       std::string* err) {
+  // A test may start the program again once the last run has ended.
+  if (process_.hProcess != nullptr) {
+    ::CloseHandle(process_.hThread);
+    ::CloseHandle(process_.hProcess);
+    process_ = {};
+  }
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES;

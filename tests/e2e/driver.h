@@ -25,6 +25,8 @@ enum ControlId {
   kBrowseBegin = 1007,
   kBrowseLoop = 1008,
   kStatus = 1009,
+  kOpen = 1010,
+  kSave = 1011,
 };
 
 constexpr DWORD kWaitMs = 20000;
