@@ -47,8 +47,8 @@ TEST_F(HandlerSets, SavedWithCtrlSOpenedNextRunWithCtrlOAndBuiltByOrvtoolAlike) 
   dir().CopyExamples();
   std::filesystem::create_directories(dir().Path("music"));
   std::filesystem::create_directories(dir().Path("sets"));
-  for (const char* name : {"cruising_begin.orv", "cruising_loop.orv", "combat_begin.orv", "combat_loop.orv",
-                           "failed_loop.orv"})
+  for (const char* name :
+       {"cruising_begin.orv", "cruising_loop.orv", "combat_begin.orv", "combat_loop.orv", "failed_loop.orv"})
     std::filesystem::rename(dir().Path(name), dir().Path(std::string("music\\") + name));
   ASSERT_NO_FATAL_FAILURE(Launch());
   Add(kCombat, "music\\combat_begin.orv", "music\\combat_loop.orv");
@@ -86,9 +86,8 @@ TEST_F(HandlerSets, SavedWithCtrlSOpenedNextRunWithCtrlOAndBuiltByOrvtoolAlike) 
   ExpectNoMessageBox();
   EXPECT_EQ(app().ListItems(kHandledList), (Strings{"Cruising", "Combat", "Mission Failed"}));
   EXPECT_TRUE(EndsWith(app().Text(kStatus), "  3 handlers opened from script.txt")) << app().Text(kStatus);
-  EXPECT_EQ(ShownPaths(),
-            (Strings{"music\\cruising_begin.orv | music\\cruising_loop.orv",
-                     "music\\combat_begin.orv | music\\combat_loop.orv", " | music\\failed_loop.orv"}));
+  EXPECT_EQ(ShownPaths(), (Strings{"music\\cruising_begin.orv | music\\cruising_loop.orv",
+                                   "music\\combat_begin.orv | music\\combat_loop.orv", " | music\\failed_loop.orv"}));
 
   Build();
   ExpectNoMessageBox();
