@@ -73,7 +73,9 @@ FileReplacement::Result FileReplacement::Commit() {
   tempFd_ = -1;
   if (std::fclose(file_.release()) != 0) return kWriteFailed;
   std::error_code ec;
-  std::filesystem::rename(tempName_, target_, ec);
+  // Names are UTF-8, as the C library's own calls take them here; a path made of a plain string would
+  // be read in another code page on Windows, and a name outside ASCII never found.
+  std::filesystem::rename(std::filesystem::u8path(tempName_), std::filesystem::u8path(target_), ec);
   if (ec) return kRenameFailed;
   Forget();
   // The data is on the disk already; this makes the new name stay too. A folder that cannot be flushed

@@ -38,7 +38,9 @@ ScriptReader::Token ScriptReader::ReadToken(char* out, int maxLength) {
   int c;
   do {
     c = std::fgetc(script_);
+    if (c == '\n') ++lineAtCursor_;
   } while (c != EOF && IsScriptSpace(c));
+  tokenLine_ = lineAtCursor_;
   if (c == EOF) return std::ferror(script_) ? kReadError : kEndOfFile;
 
   // The token is refused as soon as it is too long or holds a NUL, without reading the rest of it: a
@@ -49,35 +51,49 @@ ScriptReader::Token ScriptReader::ReadToken(char* out, int maxLength) {
     if (length == maxLength) return kTooLong;
     out[length++] = static_cast<char>(c);
   }
+  if (c == '\n') ++lineAtCursor_;
   out[length] = '\0';
   if (c == EOF && std::ferror(script_)) return kReadError;
   return kToken;
 }
 
-ScriptReader::Result ScriptReader::Fail(const std::string& what, std::string* err) const {
-  *err = "Error in \"" + std::string(kScriptFileName) + "\", entry " + std::to_string(entriesRead_ + 1) + ": " + what +
-         ", aborting.";
+ScriptReader::Result ScriptReader::Refuse(const std::string& what, const std::string& text, std::string* err) {
+  line_ = tokenLine_;
+  problem_ = what;
+  *err = text;
   return kError;
+}
+
+ScriptReader::Result ScriptReader::Fail(const std::string& what, std::string* err) {
+  return Refuse(what,
+                "Error in \"" + std::string(kScriptFileName) + "\", entry " + std::to_string(entriesRead_ + 1) + ": " +
+                    what + ", aborting.",
+                err);
 }
 
 ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
   // Long enough for any token we accept plus one byte, so an over-long one is noticed.
   char token[kMaxPathLength + 2];
+  const char kUnreadable[] = "it cannot be read";
 
   switch (ReadToken(token, kMaxPathLength + 1)) {
-    case kEndOfFile:
-      *err = "Error in \"" + std::string(kScriptFileName) + "\": it ends without the terminator -1, aborting.";
-      return kError;
+    case kEndOfFile: {
+      const std::string what = "it ends without the terminator -1";
+      return Refuse(what, "Error in \"" + std::string(kScriptFileName) + "\": " + what + ", aborting.", err);
+    }
     case kReadError:
-      *err = ReadErrorText();
-      return kError;
+      return Refuse(kUnreadable, ReadErrorText(), err);
     case kToken:
       if (ParseEventId(token, &entry->eventId)) break;
       [[fallthrough]];
     default:
       return Fail("the first token is not an event number", err);
   }
-  if (entry->eventId == -1) return kEnd;
+  const int entryLine = tokenLine_;
+  if (entry->eventId == -1) {
+    line_ = entryLine;
+    return kEnd;
+  }
   if (entriesRead_ == kMaxScriptEntries)
     return Fail("more than " + std::to_string(kMaxScriptEntries) + " entries", err);
 
@@ -91,8 +107,7 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
     case kNulByte:
       return Fail("the path holds a NUL character", err);
     case kReadError:
-      *err = ReadErrorText();
-      return kError;
+      return Refuse(kUnreadable, ReadErrorText(), err);
   }
 
   char typeWord[kMaxTypeWordLength + 1];
@@ -106,12 +121,12 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
     case kNulByte:
       return Fail("the type word holds a NUL character", err);
     case kReadError:
-      *err = ReadErrorText();
-      return kError;
+      return Refuse(kUnreadable, ReadErrorText(), err);
   }
 
   entry->loop = EqualsIgnoringAsciiCase(typeWord, "loop");
   entry->payloadLength = 0;
+  line_ = entryLine;
   ++entriesRead_;
   return kEntry;
 }

@@ -41,13 +41,26 @@ class ScriptReader {
   // byte past the longest token it accepts, however long the script.
   Result Next(ScriptEntry* entry, std::string* err);
 
+  // Where the last entry began, or after kError where the fault lies (the end of the script for a
+  // missing terminator): a line, counted from 1, for messages that point the user at it.
+  int line() const { return line_; }
+  // Why the last kError came, in words without the script's name: "the path is longer than 199 bytes".
+  const std::string& problem() const { return problem_; }
+
  private:
   enum Token { kToken, kEndOfFile, kTooLong, kNulByte, kReadError };
   Token ReadToken(char* out, int maxLength);
-  Result Fail(const std::string& what, std::string* err) const;
+
+  // Sets what line() and problem() tell, and *err to the text a build shows.
+  Result Refuse(const std::string& what, const std::string& text, std::string* err);
+  Result Fail(const std::string& what, std::string* err);
 
   std::FILE* script_;
   int entriesRead_ = 0;
+  int lineAtCursor_ = 1;  // line ends read so far, plus one
+  int tokenLine_ = 1;     // where the last token began, or where the script ended
+  int line_ = 1;
+  std::string problem_;
 };
 
 #endif  // ORV_ENGINE_SCRIPT_READER_H_

@@ -19,11 +19,20 @@ std::string ClockTime(const std::tm& at) {
 std::string FolderStatus(const std::string& folder) { return "out.orv will be written in " + folder; }
 
 std::string OutcomeStatus(const BuildOutcome& outcome, const std::tm& at) {
-  const std::string time = ClockTime(at) + "  ";
-  if (!outcome.written) return time + outcome.failure + " out.orv was left as it was.";
-  return time + "out.orv built: " + Counted(outcome.fileSize, "byte", "bytes") + ", " +
-         Counted(outcome.handlerCount, "handler", "handlers") + ", " + Counted(outcome.chunkCount, "chunk", "chunks");
+  if (!outcome.written) return TimedStatus(outcome.failure + " out.orv was left as it was.", at);
+  return TimedStatus("out.orv built: " + Counted(outcome.fileSize, "byte", "bytes") + ", " +
+                         Counted(outcome.handlerCount, "handler", "handlers") + ", " +
+                         Counted(outcome.chunkCount, "chunk", "chunks"),
+                     at);
 }
+
+std::string HandlerSetStatus(SetAction action, int handlerCount, const std::string& fileName, const std::tm& at) {
+  return TimedStatus(Counted(handlerCount, "handler", "handlers") +
+                         (action == SetAction::kOpened ? " opened from " : " saved to ") + fileName,
+                     at);
+}
+
+std::string TimedStatus(const std::string& text, const std::tm& at) { return ClockTime(at) + "  " + text; }
 
 std::string WithThousands(std::int64_t count) {
   std::string digits = std::to_string(count);

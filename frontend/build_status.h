@@ -1,5 +1,5 @@
-// The texts of the dialog's status line: where out.orv goes, a build under way, and what the last build
-// came to.
+// The texts of the dialog's status line: where out.orv goes, a build under way, what the last build came
+// to, and the handler sets opened and saved.
 #ifndef ORV_FRONTEND_BUILD_STATUS_H_
 #define ORV_FRONTEND_BUILD_STATUS_H_
 
@@ -17,6 +17,14 @@ std::string FolderStatus(const std::string& folder);
 // After a build, at the local time `at`: what it wrote ("14:03:12  out.orv built: 109,764 bytes,
 // 3 handlers, 8 chunks"), or the failure's own text and that out.orv was left as it was.
 std::string OutcomeStatus(const BuildOutcome& outcome, const std::tm& at);
+
+// After a set of handlers was opened from or saved to the file fileName, at `at`: "14:03:12  5 handlers
+// opened from music.txt".
+enum class SetAction { kOpened, kSaved };
+std::string HandlerSetStatus(SetAction action, int handlerCount, const std::string& fileName, const std::tm& at);
+
+// Any other text with its time, as the status line tells what happened: "14:03:12  Cannot open ...".
+std::string TimedStatus(const std::string& text, const std::tm& at);
 
 // The count with a comma between each group of three digits: "109,764".
 std::string WithThousands(std::int64_t count);

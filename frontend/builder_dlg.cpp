@@ -3,13 +3,18 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "build_engine.h"
 #include "build_status.h"
 #include "event_table.h"
+#include "file_reading.h"
 #include "handled_list_box.h"
+#include "handler_set.h"
 #include "platform/dropped_files.h"
 #include "platform/edit.h"
+#include "platform/file_dialog.h"
 #include "platform/file_names.h"
 #include "platform/icon.h"
 #include "platform/label_fit.h"
@@ -21,6 +26,7 @@
 #include "script_reader.h"
 #include "set_aside_file.h"
 #include "source_boxes.h"
+#include "windows_path.h"
 
 CHandlerTable* g_handlerTable = nullptr;
 
@@ -29,6 +35,10 @@ namespace {
 const char kOneHandlerPerEvent[] =
     "Only one handler per event. Remove the current handler if you want to add a new one of the same type.";
 const char kSaveError[] = "Error saving file";
+// Proposed by Save until a set has been opened or saved, in the current folder.
+const char kFirstSetName[] = "handlers.txt";
+const std::vector<std::pair<std::string, std::string>> kScriptFilters = {{"Scripts (*.txt)", "*.txt"},
+                                                                         {"All files (*.*)", "*.*"}};
 
 std::tm LocalTimeNow() {
   const std::time_t now = std::time(nullptr);
@@ -56,6 +66,8 @@ bool CBuilderDlg::OnInitDialog() {
   CListBox events(GetDlgItem(IDC_EVENT_LIST));
   for (int id = 0; id < kEventCount; ++id) events.AddString(EventName(id));
   events.SelectString(-1, EventName(0));
+  AddCtrlShortcut('O', IDC_OPEN);
+  AddCtrlShortcut('S', IDC_SAVE);
   return true;
 }
 
@@ -77,6 +89,14 @@ bool CBuilderDlg::OnCommand(int id, int code) {
     case IDC_BROWSE_LOOP:
       if (code != BN_CLICKED) return false;
       OnBrowse(id == IDC_BROWSE_LOOP ? SourceBox::kLoop : SourceBox::kBegin);
+      return true;
+    case IDC_OPEN:
+      if (code != BN_CLICKED) return false;
+      OnOpen();
+      return true;
+    case IDC_SAVE:
+      if (code != BN_CLICKED) return false;
+      OnSave();
       return true;
     case IDC_HANDLED_LIST:
       if (code != LBN_SELCHANGE) return false;
@@ -176,7 +196,77 @@ void CBuilderDlg::OnBrowse(SourceBox box) {
 
 void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) {
   if (building_) return;
-  FillFromDrop(*this, droppedOn, files.Paths());
+  const std::vector<std::string> paths = files.Paths();
+  if (IsHandlerSetDrop(paths) && !IsFolder(paths[0])) {
+    OpenHandlerSet(paths[0]);
+    return;
+  }
+  FillFromDrop(*this, droppedOn, paths);
+}
+
+void CBuilderDlg::OnOpen() {
+  if (building_) return;
+  const CFileDialog open(CFileDialog::kOpen, "Open handlers", kScriptFilters);
+  std::string file;
+  if (open.DoModal(*this, lastSetFile_.empty() ? std::string() : ExistingFolderOf(lastSetFile_), std::string(), &file))
+    OpenHandlerSet(file);
+}
+
+void CBuilderDlg::OpenHandlerSet(const std::string& file) {
+  const std::string name = FileNameOf(file);
+  std::vector<ScriptHandler> handlers;
+  std::string why = "It cannot be read.";
+  OpenFailure failure;
+  FilePtr script = OpenRegularFile(file.c_str(), &failure);
+  if (script && ReadHandlerSet(script.get(), {CurrentFolder(), FolderOfFile(file)}, &handlers, &why)) why.clear();
+  script.reset();
+  if (!why.empty()) {
+    Refuse("Cannot open " + name + ". " + why);
+    return;
+  }
+  // Handlers the author defined are never lost unasked.
+  const int inList = g_handlerTable->GetCount();
+  const int inFile = static_cast<int>(handlers.size());
+  if (inList > 0 && MessageBoxA(ReplaceQuestion(inList, inFile, name).c_str(), nullptr, MB_OKCANCEL) != IDOK) return;
+  if (!g_handlerTable->ReplaceAll(handlers)) {
+    Refuse("Cannot open " + name + ". The list cannot take its handlers.");
+    return;
+  }
+  lastSetFile_ = file;
+  // The boxes show the first handler's paths, not those of what was there before.
+  if (inFile > 0) {
+    CListBox(GetDlgItem(IDC_HANDLED_LIST)).SetCurSel(0);
+    OnSelchangeHandled();
+  }
+  SetStatus(HandlerSetStatus(SetAction::kOpened, inFile, name, LocalTimeNow()));
+}
+
+void CBuilderDlg::OnSave() {
+  if (building_) return;
+  const std::string current = CurrentFolder();
+  const std::string proposed = lastSetFile_.empty() ? FullPathFrom(current, kFirstSetName) : lastSetFile_;
+  const CFileDialog save(CFileDialog::kSave, "Save handlers", kScriptFilters, "txt");
+  std::string file;
+  if (!save.DoModal(*this, FolderOfFile(proposed), FileNameOf(proposed), &file)) return;
+
+  const std::string name = FileNameOf(file);
+  std::vector<ScriptHandler> handlers = g_handlerTable->Handlers();
+  std::string why;
+  if (!PathsForScript(&handlers, {current, FolderOfFile(file)}, &why)) {
+    Refuse("Cannot save " + name + ". " + why + " Nothing was written.");
+    return;
+  }
+  if (!WriteScriptFile(file, handlers)) {
+    Refuse("Error saving " + name + ": it could not be written. Any file of that name was left as it was.");
+    return;
+  }
+  lastSetFile_ = file;
+  SetStatus(HandlerSetStatus(SetAction::kSaved, static_cast<int>(handlers.size()), name, LocalTimeNow()));
+}
+
+void CBuilderDlg::Refuse(const std::string& text) {
+  SetStatus(TimedStatus(text, LocalTimeNow()));
+  MessageBoxA(text.c_str());
 }
 
 bool CBuilderDlg::OnPaint() {

@@ -33,6 +33,13 @@ class CBuilderDlg : public CDialog {
   void OnSelchangeHandled();
   void OnBuild();
   void OnBrowse(SourceBox box);
+  void OnOpen();
+  void OnSave();
+
+  // Opens the script file (a full path) as the list's handlers, asking first when the list holds some.
+  void OpenHandlerSet(const std::string& file);
+  // Says in the status line and in a box why nothing was opened or saved.
+  void Refuse(const std::string& text);
 
   // Tells the user where their script.txt is when it could not be put back.
   void SayIfNotPutBack(bool putBack, const SetAsideFile& usersScript);
@@ -43,6 +50,8 @@ class CBuilderDlg : public CDialog {
   HICON icon_;
   // While a build runs (its error boxes included) no handler may act on the table.
   bool building_ = false;
+  // The script file last opened or saved (a full path), which Save proposes again; empty before.
+  std::string lastSetFile_;
 };
 
 #endif  // ORV_FRONTEND_BUILDER_DLG_H_

@@ -7,6 +7,8 @@ const char kTooManyRefused[] = "Please drop one ORV file, or two: the first for 
 
 }  // namespace
 
+const char* SourceLabel(SourceBox box) { return box == SourceBox::kLoop ? "Loop ORV" : "Begin ORV"; }
+
 DropPlan PlanDrop(int fileCount, bool anyFolder, SourceBox droppedOn, SourceBox focused) {
   DropPlan plan;
   if (anyFolder) {
@@ -21,4 +23,12 @@ DropPlan PlanDrop(int fileCount, bool anyFolder, SourceBox droppedOn, SourceBox 
     plan.boxes = {box != SourceBox::kNone ? box : SourceBox::kBegin};
   }
   return plan;
+}
+
+bool IsHandlerSetDrop(const std::vector<std::string>& paths) {
+  if (paths.size() != 1 || paths[0].size() < 4) return false;
+  std::string extension = paths[0].substr(paths[0].size() - 4);
+  for (char& c : extension)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return extension == ".txt";
 }

@@ -1,5 +1,5 @@
-// Where the files of one drop on the dialog go: the source box each one fills, or why the drop is
-// refused as a whole.
+// Where the files of one drop on the dialog go: a script to open, or the source box each one fills, or
+// why the drop is refused as a whole.
 #ifndef ORV_FRONTEND_FILE_DROP_H_
 #define ORV_FRONTEND_FILE_DROP_H_
 
@@ -7,6 +7,9 @@
 #include <vector>
 
 enum class SourceBox { kNone, kBegin, kLoop };
+
+// The name the dialog gives the piece of a box in its messages ("Begin ORV").
+const char* SourceLabel(SourceBox box);
 
 struct DropPlan {
   std::vector<SourceBox> boxes;  // boxes[i]: the box the drop's i-th file fills
@@ -17,5 +20,8 @@ struct DropPlan {
 // has the keyboard focus, kNone when neither has. One file fills the box it was dropped on, else the
 // focused one, else Begin; two fill Begin, then Loop, in the drop's order.
 DropPlan PlanDrop(int fileCount, bool anyFolder, SourceBox droppedOn, SourceBox focused);
+
+// True for a drop of one file named *.txt, in any case: a set of handlers to open, not a source.
+bool IsHandlerSetDrop(const std::vector<std::string>& paths);
 
 #endif  // ORV_FRONTEND_FILE_DROP_H_

@@ -1,10 +1,8 @@
 #include "handler_table.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "event_table.h"
-#include "file_ptr.h"
 #include "script_path.h"
 #include "script_reader.h"
 
@@ -67,27 +65,33 @@ const char* CHandlerTable::GetLoopPath(int index) const {
   return index >= 0 && index < count_ ? records_[index].loopPath : "";
 }
 
-bool CHandlerTable::WriteScript() const {
-  // Text mode: the platform's own line ends, which the engine's reader takes either way.
-  FilePtr script = OpenFile(kScriptFileName, "w");
-  if (!script) return false;
-
+std::vector<ScriptHandler> CHandlerTable::Handlers() const {
+  std::vector<ScriptHandler> handlers;
   // Only events of the event table are ever added, so they are all the ids a script can need.
   for (int id = 0; id < kEventCount; ++id) {
-    const HandlerRecord* handler = nullptr;
     for (int i = 0; i < count_; ++i)
-      if (records_[i].eventId == id) handler = &records_[i];
-    if (handler == nullptr) continue;
-    // An empty path is written as null, so every line keeps its three tokens.
-    const char* begin = handler->beginPath[0] ? handler->beginPath : "null";
-    const char* loop = handler->loopPath[0] ? handler->loopPath : "null";
-    std::fprintf(script.get(), "%d %s begin\n%d %s loop\n", id, begin, id, loop);
+      if (records_[i].eventId == id) handlers.push_back({id, records_[i].beginPath, records_[i].loopPath});
   }
-  std::fputs("-1", script.get());
-
-  const bool written = std::fflush(script.get()) == 0 && !std::ferror(script.get());
-  if (std::fclose(script.release()) == 0 && written) return true;
-  // Half a script must not be left behind for a build, or anyone else, to read.
-  std::remove(kScriptFileName);
-  return false;
+  return handlers;
 }
+
+bool CHandlerTable::ReplaceAll(const std::vector<ScriptHandler>& handlers) {
+  // Everything is checked before anything goes: the table is replaced whole or not at all.
+  if (handlers.size() > static_cast<size_t>(kMaxHandlers)) return false;
+  for (size_t i = 0; i < handlers.size(); ++i) {
+    const ScriptHandler& h = handlers[i];
+    if (EventName(h.eventId) == nullptr ||
+        !IsScriptablePath(h.beginPath.data(), static_cast<int>(h.beginPath.size())) ||
+        !IsScriptablePath(h.loopPath.data(), static_cast<int>(h.loopPath.size())))
+      return false;
+    for (size_t j = 0; j < i; ++j)
+      if (handlers[j].eventId == h.eventId) return false;
+  }
+  while (count_ > 0) RemoveHandler(count_ - 1);
+  for (const ScriptHandler& h : handlers)
+    AddHandler(h.eventId, h.beginPath.data(), h.loopPath.data(), static_cast<int>(h.beginPath.size()),
+               static_cast<int>(h.loopPath.size()));
+  return true;
+}
+
+bool CHandlerTable::WriteScript() const { return WriteScriptFile(kScriptFileName, Handlers()); }

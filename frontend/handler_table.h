@@ -4,9 +4,11 @@
 #define ORV_FRONTEND_HANDLER_TABLE_H_
 
 #include <cstdint>
+#include <vector>
 
 #include "event_table.h"
 #include "list_control.h"
+#include "script_file.h"
 #include "script_reader.h"
 
 // One handler per event, so the table never needs a record more than there are events.
@@ -39,8 +41,15 @@ class CHandlerTable {
   const char* GetBeginPath(int index) const;
   const char* GetLoopPath(int index) const;
 
-  // Writes "script.txt" in the current directory; false, with no script left, when it could not be
-  // written whole.
+  // The handlers in ascending order of their events, as a script lists them.
+  std::vector<ScriptHandler> Handlers() const;
+
+  // Puts the handlers in place of all the table holds, in the order given. False, with nothing
+  // changed, when they could not all be added (see AddHandler), or name one event twice.
+  bool ReplaceAll(const std::vector<ScriptHandler>& handlers);
+
+  // Writes "script.txt" in the current directory; false, with no script of ours left, when it could
+  // not be written whole.
   bool WriteScript() const;
 
   int GetCount() const { return count_; }

@@ -6,17 +6,14 @@
 
 #include <string>
 
+#include "windows_path.h"
+
 // A file or folder as Windows names it, in UTF-8: its full path, and its short (8.3) form, empty where
 // the volume gives none.
 struct WindowsName {
   std::string full;
   std::string shortForm;
 };
-
-// path relative to folder when path lies in folder or under it, else path unchanged. Both are full
-// Windows paths: either slash separates, and Latin letters compare without regard to case, as the
-// file system does.
-std::string RelativeToFolder(const std::string& path, const std::string& folder);
 
 // What the box for the piece named by label ("Begin ORV") takes for file: .path, or, where no form of
 // the file's name fits the script, an empty .path and .problem in Add's words; the box then stays as

@@ -3,8 +3,8 @@
 #include "picked_path.h"
 #include "platform/dropped_files.h"
 #include "platform/edit.h"
+#include "platform/file_dialog.h"
 #include "platform/file_names.h"
-#include "platform/open_file_dialog.h"
 #include "resource.h"
 
 namespace {
@@ -34,8 +34,6 @@ bool BoxPathFor(const CWnd& dialog, SourceBox box, const std::string& file, std:
 
 }  // namespace
 
-const char* SourceLabel(SourceBox box) { return box == SourceBox::kLoop ? "Loop ORV" : "Begin ORV"; }
-
 std::string SourceBoxText(const CWnd& dialog, SourceBox box) {
   char text[500] = {};
   const int length = CEdit(dialog.GetDlgItem(EditId(box))).GetLine(0, text, 499);
@@ -49,11 +47,11 @@ void AcceptSourceDrops(const CWnd& dialog) {
 }
 
 void BrowseForSource(const CWnd& dialog, SourceBox box) {
-  const COpenFileDialog open(std::string(SourceLabel(box)) + " source",
-                             {{"ORV files (*.orv)", "*.orv"}, {"All files (*.*)", "*.*"}});
+  const CFileDialog open(CFileDialog::kOpen, std::string(SourceLabel(box)) + " source",
+                         {{"ORV files (*.orv)", "*.orv"}, {"All files (*.*)", "*.*"}});
   const std::string inBox = SourceBoxText(dialog, box);
   std::string file;
-  if (!open.DoModal(dialog, inBox.empty() ? std::string() : ExistingFolderOf(inBox), &file)) return;
+  if (!open.DoModal(dialog, inBox.empty() ? std::string() : ExistingFolderOf(inBox), std::string(), &file)) return;
   std::string path;
   if (BoxPathFor(dialog, box, file, &path)) dialog.GetDlgItem(EditId(box)).SetWindowTextA(path.c_str());
 }

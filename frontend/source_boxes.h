@@ -10,9 +10,6 @@
 #include "file_drop.h"
 #include "platform/wnd.h"
 
-// The name Add gives the piece of a box in its messages ("Begin ORV").
-const char* SourceLabel(SourceBox box);
-
 // The box's text as Add reads it: up to 499 bytes, so a longer text still comes back cut, and is then
 // refused as too long.
 std::string SourceBoxText(const CWnd& dialog, SourceBox box);

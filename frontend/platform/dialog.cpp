@@ -3,6 +3,15 @@
 #include "platform/dropped_files.h"
 #include "platform/win_app.h"
 
+namespace {
+
+// Names the CDialog of a dialog window, for the shortcut filter, which sees the window only.
+const wchar_t kDialogProperty[] = L"orv.dialog";
+
+bool KeyDown(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
+
+}  // namespace
+
 CDialog::CDialog(int templateId) : templateId_(templateId) {}
 
 CDialog::~CDialog() {
@@ -21,6 +30,40 @@ int CDialog::DoModal() {
 void CDialog::EndDialog(int result) {
   assert(::IsWindow(hwnd_));
   ::EndDialog(hwnd_, result);
+}
+
+void CDialog::AddCtrlShortcut(UINT key, int buttonId) {
+  assert(::IsWindow(hwnd_));
+  shortcuts_.emplace_back(key, buttonId);
+  // A dialog's loop, the system's own, hands every message to the thread's message filters before it
+  // lets the dialog's keyboard handling or the focused control have it.
+  if (shortcutHook_ == nullptr)
+    shortcutHook_ = ::SetWindowsHookExW(WH_MSGFILTER, &CDialog::ShortcutFilter, nullptr, ::GetCurrentThreadId());
+}
+
+LRESULT CALLBACK CDialog::ShortcutFilter(int code, WPARAM wparam, LPARAM lparam) {
+  if (code == MSGF_DIALOGBOX) {
+    const MSG& msg = *reinterpret_cast<const MSG*>(lparam);
+    const HWND root = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    auto* dialog = root != nullptr ? static_cast<CDialog*>(::GetPropW(root, kDialogProperty)) : nullptr;
+    if (dialog != nullptr && dialog->TakeShortcut(msg)) return TRUE;
+  }
+  return ::CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+bool CDialog::TakeShortcut(const MSG& msg) {
+  // Ctrl alone: Ctrl+Shift+S and AltGr (Ctrl+Alt) letters are other keys. A key held down repeats;
+  // only its first press counts.
+  if (msg.message != WM_KEYDOWN || !KeyDown(VK_CONTROL) || KeyDown(VK_SHIFT) || KeyDown(VK_MENU)) return false;
+  if ((msg.lParam & (1 << 30)) != 0) return false;
+  for (const auto& shortcut : shortcuts_) {
+    if (shortcut.first != msg.wParam) continue;
+    const HWND button = ::GetDlgItem(hwnd_, shortcut.second);
+    if (button == nullptr || !::IsWindowEnabled(button)) return true;
+    ::SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(shortcut.second, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return true;
+  }
+  return false;
 }
 
 bool CDialog::OnInitDialog() { return true; }
@@ -54,6 +97,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPA
 INT_PTR CDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
+      ::SetPropW(hwnd_, kDialogProperty, this);
       return OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND:
       return RouteCommand(LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
@@ -74,6 +118,10 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return TRUE;
     }
     case WM_NCDESTROY:
+      if (shortcutHook_ != nullptr) ::UnhookWindowsHookEx(shortcutHook_);
+      shortcutHook_ = nullptr;
+      shortcuts_.clear();
+      ::RemovePropW(hwnd_, kDialogProperty);
       ::SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
       hwnd_ = nullptr;
       return FALSE;

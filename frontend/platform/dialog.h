@@ -3,6 +3,9 @@
 #ifndef ORV_FRONTEND_PLATFORM_DIALOG_H_
 #define ORV_FRONTEND_PLATFORM_DIALOG_H_
 
+#include <utility>
+#include <vector>
+
 #include "platform/wnd.h"
 
 class CDroppedFiles;
@@ -22,6 +25,10 @@ class CDialog : public CWnd {
   int DoModal();
   // Ends the modal loop once the current message is handled; DoModal then returns result.
   void EndDialog(int result);
+  // Makes Ctrl+key (a virtual-key code: 'S') anywhere in the dialog, whichever control has the focus,
+  // click the button buttonId as a click with the mouse would, while the button is enabled; the key
+  // itself goes no further. For the dialog's run, from OnInitDialog on.
+  void AddCtrlShortcut(UINT key, int buttonId);
 
  protected:
   // --- hooks, called from the modal loop; the window is attached in each of them
@@ -48,10 +55,15 @@ class CDialog : public CWnd {
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  // Sees the keys of the thread's dialog loops before the dialog does; ours take their shortcuts.
+  static LRESULT CALLBACK ShortcutFilter(int code, WPARAM wparam, LPARAM lparam);
+  bool TakeShortcut(const MSG& msg);
   INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   bool RouteCommand(int id, int code);
 
   int templateId_;
+  std::vector<std::pair<UINT, int>> shortcuts_;  // (key, button id)
+  HHOOK shortcutHook_ = nullptr;
 };
 
 #endif  // ORV_FRONTEND_PLATFORM_DIALOG_H_

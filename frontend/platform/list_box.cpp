@@ -25,3 +25,5 @@ int CListBox::SelectString(int startAfter, const char* text) {
   return static_cast<int>(SendMessageA(LB_SELECTSTRING, static_cast<WPARAM>(startAfter),
                                        reinterpret_cast<LPARAM>(text != nullptr ? text : "")));
 }
+
+void CListBox::SetCurSel(int index) { SendMessageA(LB_SETCURSEL, static_cast<WPARAM>(index)); }

@@ -24,6 +24,8 @@ class CListBox : public CWnd {
   // --- selection
   // The selected index, or a negative value when nothing is selected.
   int GetCurSel() const;
+  // Selects the item at index, or nothing for -1, without telling the dialog.
+  void SetCurSel(int index);
   // Selects the first item after startAfter (-1: from the top) whose text begins with text, ignoring
   // case, and returns its index. When none matches it returns a negative value and the selection
   // stays as it was.

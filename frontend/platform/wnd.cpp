@@ -6,13 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/win_app.h"
 
-void CWnd::MessageBoxA(const char* text) const {
-  assert(::IsWindow(hwnd_));
-  // Without a registered application (the tests) the executable still names the box.
-  const CWinApp* app = CWinApp::Current();
-  const std::string caption = app != nullptr ? app->GetAppName() : ModuleAppName();
-  MessageBoxA(text, caption.c_str(), MB_OK);
-}
+void CWnd::MessageBoxA(const char* text) const { MessageBoxA(text, nullptr, MB_OK); }
 
 void CWnd::UpdateWindow() const {
   assert(::IsWindow(hwnd_));
@@ -29,7 +23,10 @@ int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) const {
   // Only a box that disabled its owner itself enables it before it goes, and only then does the system
   // give the owner the activation back; an owner still disabled would send it to some other program.
   if (!::IsWindowEnabled(hwnd_)) ::EnableWindow(hwnd_, TRUE);
-  return ShowMessageBox(hwnd_, text, caption, type);
+  if (caption != nullptr) return ShowMessageBox(hwnd_, text, caption, type);
+  // Without a registered application (the tests) the executable still names the box.
+  const CWinApp* app = CWinApp::Current();
+  return ShowMessageBox(hwnd_, text, (app != nullptr ? app->GetAppName() : ModuleAppName()).c_str(), type);
 }
 
 int CWnd::OwnerlessMessageBox(const char* text, const char* caption, UINT type) {

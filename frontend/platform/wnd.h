@@ -66,7 +66,8 @@ class CWnd {
   // A modal box owned by this window, captioned with the application's name, with no icon and one OK
   // button. Returns once the user has closed it.
   void MessageBoxA(const char* text) const;
-  // The same with a caption and MB_ flags of the caller's (icon, buttons); returns the button pressed.
+  // The same with a caption (the application's name for null) and MB_ flags of the caller's (icon,
+  // buttons); returns the button pressed.
   // The box disables this window while it is up and leaves it enabled, even if the caller had
   // disabled it, so that the system gives it back the activation. Keep it enabled afterwards: the
   // window manager hands it the keyboard a moment after the box has gone, and a disabled window

@@ -8,18 +8,12 @@
 #include <string>
 
 #include "builder_test.h"
+#include "file_dialog_input.h"
 #include "script_path.h"
 #include "x_display.h"
 
 namespace e2e {
 namespace {
-
-bool FocusIsIn(HWND window) {
-  GUITHREADINFO info = {};
-  info.cbSize = sizeof(info);
-  return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus != nullptr &&
-         ::IsChild(window, info.hwndFocus);
-}
 
 class Browse : public RealInputTest {
  protected:
@@ -29,26 +23,10 @@ class Browse : public RealInputTest {
     std::string err;
     EXPECT_TRUE(WaitForWindowManager(&err)) << err;
     EXPECT_TRUE(ClickAt(Centre(app().Control(browseId)), &err)) << err;
-    const HWND open = app().WaitForMessageBox(title);
-    EXPECT_NE(open, nullptr) << "no \"" << title << "\" Open dialog appeared";
-    if (open == nullptr) return nullptr;
-    // Keys reach it once the window manager has handed it the focus and its name box has it.
-    EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == open && FocusIsIn(open); }))
-        << "the Open dialog did not take the keyboard";
-    EXPECT_TRUE(WaitForWindowManager(&err)) << err;
-    return open;
+    return WaitForFileDialog(app(), title);
   }
 
-  // Types the name into the Open dialog and presses the key that ends it.
-  void Answer(HWND open, const std::string& name, const char* key) {
-    std::string err;
-    if (!name.empty()) {
-      EXPECT_TRUE(TypeText(name, &err)) << err;
-    }
-    EXPECT_TRUE(PressKeys(key, &err)) << err;
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(open); })) << key << " did not close the Open dialog";
-    app().Settle();
-  }
+  void Answer(HWND open, const std::string& name, const char* key) { AnswerFileDialog(app(), open, name, key); }
 
   // Once the Open dialog is gone, the window manager gives the keyboard back to the builder dialog, its
   // focus on the Browse button pressed, and a real Tab moves it to the next control.

@@ -64,6 +64,12 @@ bool BuilderProcess::Launch(const std::string& exe, const std::string& workDir, 
 
 bool BuilderProcess::LaunchWithOutput(const std::string& exe, const std::string& workDir, HANDLE out,
                                       std::string* err) {
+  // A test may start the program again once the last run has ended.
+  if (process_.hProcess != nullptr) {
+    ::CloseHandle(process_.hThread);
+    ::CloseHandle(process_.hProcess);
+    process_ = {};
+  }
   if (!StartProcess(Quote(exe), workDir, out, out, &process_, err)) return false;
   ::WaitForInputIdle(process_.hProcess, kWaitMs);
   bool shown = false;

@@ -29,6 +29,8 @@ enum ControlId {
   kBrowseBegin = IDC_BROWSE_BEGIN,
   kBrowseLoop = IDC_BROWSE_LOOP,
   kStatus = IDC_STATUS,
+  kOpen = IDC_OPEN,
+  kSave = IDC_SAVE,
 };
 
 class BuilderProcess {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "build_fixture.h"
+#include "file_ptr.h"
 #include "reference_orv.h"
 #include "script_reader.h"
 
@@ -112,6 +113,34 @@ TEST_F(BuildTest, AtMost200Entries) {
 TEST_F(BuildTest, NulCharacterInAPathIsRefused) {
   Script(std::string("0 a\0b begin\n-1", 15));
   ExpectRefused("Error in \"script.txt\", entry 1: the path holds a NUL character, aborting.");
+}
+
+// The reader tells where an entry began and where it went wrong, for messages that point at a line.
+TEST_F(BuildTest, TheReaderTellsTheLineOfEachEntryAndOfAFault) {
+  Script("\r\n0 a.orv begin\r\n\n  0\tb.orv\n  loop\n5 c.orv begin\n5 " + std::string(200, 'p') + " loop\n-1");
+  FilePtr script = OpenFile("script.txt", "rb");
+  ScriptReader reader(script.get());
+  ScriptEntry entry;
+  std::string err;
+  ASSERT_EQ(reader.Next(&entry, &err), ScriptReader::kEntry);
+  EXPECT_EQ(reader.line(), 2);
+  ASSERT_EQ(reader.Next(&entry, &err), ScriptReader::kEntry);
+  EXPECT_EQ(reader.line(), 4);
+  ASSERT_EQ(reader.Next(&entry, &err), ScriptReader::kEntry);
+  EXPECT_EQ(reader.line(), 6);
+  ASSERT_EQ(reader.Next(&entry, &err), ScriptReader::kError);
+  EXPECT_EQ(reader.line(), 7);
+  EXPECT_EQ(reader.problem(), "the path is longer than 199 bytes");
+  EXPECT_EQ(err, "Error in \"script.txt\", entry 4: the path is longer than 199 bytes, aborting.");
+
+  Script("0 a begin\n0 b loop\n\n");
+  script = OpenFile("script.txt", "rb");
+  ScriptReader unended(script.get());
+  ASSERT_EQ(unended.Next(&entry, &err), ScriptReader::kEntry);
+  ASSERT_EQ(unended.Next(&entry, &err), ScriptReader::kEntry);
+  ASSERT_EQ(unended.Next(&entry, &err), ScriptReader::kError);
+  EXPECT_EQ(unended.line(), 4);
+  EXPECT_EQ(unended.problem(), "it ends without the terminator -1");
 }
 
 }  // namespace

@@ -52,6 +52,13 @@ TEST(BuildStatus, AFailedBuildTellsItsTimeItsTextAndThatOutOrvStayed) {
             "09:41:07  Error opening \"missing.orv\", aborting. out.orv was left as it was.");
 }
 
+TEST(BuildStatus, ASetOpenedOrSavedIsToldWithItsCountAndFileName) {
+  EXPECT_EQ(HandlerSetStatus(SetAction::kOpened, 5, "music.txt", At(14, 3, 12)),
+            "14:03:12  5 handlers opened from music.txt");
+  EXPECT_EQ(HandlerSetStatus(SetAction::kSaved, 1, "one.txt", At(8, 0, 0)), "08:00:00  1 handler saved to one.txt");
+  EXPECT_EQ(HandlerSetStatus(SetAction::kSaved, 0, "none.txt", At(8, 0, 0)), "08:00:00  0 handlers saved to none.txt");
+}
+
 TEST(BuildStatus, AtStartTheFolderIsGivenWhole) {
   EXPECT_EQ(FolderStatus("C:\\Users\\author\\Music & Sound"),
             "out.orv will be written in C:\\Users\\author\\Music & Sound");

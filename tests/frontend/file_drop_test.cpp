@@ -35,4 +35,14 @@ TEST(PlanDrop, AFolderOrMoreThanTwoFilesChangesNothing) {
   EXPECT_TRUE(PlanDrop(0, false, kBegin, kNone).boxes.empty());
 }
 
+TEST(IsHandlerSetDrop, OneTextFileOpensAsASetAnythingElseGoesToTheBoxes) {
+  EXPECT_TRUE(IsHandlerSetDrop({"C:\\sets\\music.txt"}));
+  EXPECT_TRUE(IsHandlerSetDrop({"C:\\sets\\MUSIC.TXT"}));
+  EXPECT_FALSE(IsHandlerSetDrop({"C:\\music\\a.orv"}));
+  EXPECT_FALSE(IsHandlerSetDrop({"C:\\music\\a.txt.orv"}));
+  EXPECT_FALSE(IsHandlerSetDrop({"C:\\sets\\a.txt", "C:\\sets\\b.txt"}));
+  EXPECT_FALSE(IsHandlerSetDrop({"txt"}));
+  EXPECT_FALSE(IsHandlerSetDrop({}));
+}
+
 }  // namespace

@@ -167,8 +167,32 @@ TEST_F(HandlerTableTest, HalfWrittenScriptIsNotLeftBehind) {
     EXPECT_FALSE(table.WriteScript());
   }
   EXPECT_FALSE(FileExists("script.txt"));
+  EXPECT_EQ(TemporaryFileCount("."), 0);
+
+  // A file there before stays as it was.
+  ::WriteText("script.txt", "7 old.orv begin\n7 old.orv loop\n-1");
+  {
+    FileSizeLimit fullDisk(1000, FileSizeLimit::kIgnoreSignal);
+    EXPECT_FALSE(table.WriteScript());
+  }
+  EXPECT_EQ(ReadText("script.txt"), "7 old.orv begin\n7 old.orv loop\n-1");
 }
 #endif
+
+TEST_F(HandlerTableTest, ReplaceAllPutsAWholeSetInPlaceOrChangesNothing) {
+  Add(2, "b2", "l2");
+  Add(0, "b0", "l0");
+  // An event twice, outside the table, or a path no script holds: refused before anything goes.
+  EXPECT_FALSE(table.ReplaceAll({{1, "a", "b"}, {1, "c", "d"}}));
+  EXPECT_FALSE(table.ReplaceAll({{1, "a", "b"}, {kEventCount, "c", "d"}}));
+  EXPECT_FALSE(table.ReplaceAll({{1, "a", "b"}, {3, "c d", ""}}));
+  ExpectHolds({{2, "b2", "l2"}, {0, "b0", "l0"}});
+
+  EXPECT_TRUE(table.ReplaceAll({{0, "", "x.orv"}, {4, "y.orv", "z.orv"}, {5, "", ""}}));
+  ExpectHolds({{0, "", "x.orv"}, {4, "y.orv", "z.orv"}, {5, "", ""}});
+  EXPECT_TRUE(table.ReplaceAll({}));
+  ExpectHolds({});
+}
 
 // Whatever handlers the author defines, the engine reads back exactly those entries.
 TEST_F(HandlerTableTest, EveryScriptReadsBackAsTheSameEntries) {

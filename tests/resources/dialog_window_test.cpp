@@ -118,9 +118,10 @@ TEST_F(BuilderDialog, ChildrenInTableOrderWithClassTextStyleAndPlace) {
 }
 
 TEST_F(BuilderDialog, TabCyclesThroughVisibleControlsInTableOrder) {
-  // Each Browse... right after its box.
+  // Each Browse... right after its box; Open... and Save... after all that was there before them.
   const std::vector<int> want = {IDOK,          IDC_HANDLED_LIST, IDC_EVENT_LIST, IDC_BEGIN_EDIT, IDC_BROWSE_BEGIN,
-                                 IDC_LOOP_EDIT, IDC_BROWSE_LOOP,  IDC_ADD,        IDC_REMOVE,     IDC_BUILD};
+                                 IDC_LOOP_EDIT, IDC_BROWSE_LOOP,  IDC_ADD,        IDC_REMOVE,     IDC_BUILD,
+                                 IDC_OPEN,      IDC_SAVE};
   std::vector<int> got;
   HWND first = GetNextDlgTabItem(dlg_, nullptr, FALSE);
   HWND item = first;

@@ -43,6 +43,8 @@ const ExpectedControl kControls[] = {
     {IDC_ADD, "Button", "#128", "Add", 183, 100, 50, 14, kButton},
     {IDC_REMOVE, "Button", "#128", "Remove", 41, 100, 50, 14, kButton},
     {IDC_BUILD, "Button", "#128", "Build ORV", 69, 137, 50, 14, kButton},
+    {IDC_OPEN, "Button", "#128", "Open...", 14, 137, 50, 14, kButton},
+    {IDC_SAVE, "Button", "#128", "Save...", 222, 137, 50, 14, kButton},
     {IDC_STATIC, "Static", "#130", "Handled events", 26, 17, 51, 8, kLabel},
     {IDC_STATIC, "Static", "#130", "Event", 153, 28, 20, 8, kLabel},
     {IDC_STATIC, "Static", "#130", "Begin ORV", 144, 52, 34, 8, kLabel},

@@ -1,14 +1,21 @@
-#include "platform/open_file_dialog.h"
+#include "platform/file_dialog.h"
 
 #include <commdlg.h>
+
+#include <algorithm>
 
 #include "platform/file_names.h"
 #include "platform/wide_text.h"
 
-COpenFileDialog::COpenFileDialog(std::string title, std::vector<std::pair<std::string, std::string>> filters)
-    : title_(std::move(title)), filters_(std::move(filters)) {}
+CFileDialog::CFileDialog(Kind kind, std::string title, std::vector<std::pair<std::string, std::string>> filters,
+                         std::string defaultExtension)
+    : kind_(kind),
+      title_(std::move(title)),
+      filters_(std::move(filters)),
+      defaultExtension_(std::move(defaultExtension)) {}
 
-bool COpenFileDialog::DoModal(const CWnd& owner, const std::string& folder, std::string* chosen) const {
+bool CFileDialog::DoModal(const CWnd& owner, const std::string& folder, const std::string& fileName,
+                          std::string* chosen) const {
   const std::wstring title = WideFromUtf8(title_);
   // Each name and its patterns NUL-terminated, the list closed by one more NUL.
   std::wstring filter;
@@ -18,8 +25,11 @@ bool COpenFileDialog::DoModal(const CWnd& owner, const std::string& folder, std:
   }
   filter += L'\0';
   const std::wstring initialFolder = WideFromUtf8(folder.empty() ? CurrentFolder() : folder);
+  const std::wstring defaultExtension = WideFromUtf8(defaultExtension_);
   // Room for the longest path Windows has.
   std::wstring file(32768, L'\0');
+  const std::wstring proposed = WideFromUtf8(fileName);
+  proposed.copy(&file[0], std::min(proposed.size(), file.size() - 1));
 
   OPENFILENAMEW ofn = {};
   ofn.lStructSize = sizeof(ofn);
@@ -30,10 +40,11 @@ bool COpenFileDialog::DoModal(const CWnd& owner, const std::string& folder, std:
   ofn.nMaxFile = static_cast<DWORD>(file.size());
   ofn.lpstrInitialDir = initialFolder.c_str();
   ofn.lpstrTitle = title.c_str();
+  ofn.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
   // The current folder must not follow the user's browsing: relative paths and out.orv hang on it.
-  ofn.Flags =
-      OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_DONTADDTORECENT;
-  if (!::GetOpenFileNameW(&ofn)) return false;
+  ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_DONTADDTORECENT;
+  ofn.Flags |= kind_ == kOpen ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT;
+  if (!(kind_ == kOpen ? ::GetOpenFileNameW(&ofn) : ::GetSaveFileNameW(&ofn))) return false;
   file.resize(file.find(L'\0'));
   *chosen = Utf8FromWide(file);
   return true;

@@ -1,0 +1,163 @@
+#include "handler_set.h"
+
+#include <algorithm>
+
+#include "build_status.h"
+#include "event_table.h"
+#include "file_drop.h"
+#include "file_reading.h"
+#include "script_path.h"
+#include "script_reader.h"
+#include "windows_path.h"
+
+namespace {
+
+// Why a path cannot stand in a script, as the end of a sentence; empty when it can.
+std::string Unfit(const std::string& path) {
+  if (path.size() > static_cast<size_t>(kMaxPathLength))
+    return "is longer than " + std::to_string(kMaxPathLength) + " bytes";
+  if (!IsScriptablePath(path.data(), static_cast<int>(path.size()))) return "contains a space or other white space";
+  return std::string();
+}
+
+// "event 1 (\"Combat\")"
+std::string EventWords(int eventId) {
+  const char* name = EventName(eventId);
+  return "event " + std::to_string(eventId) + (name != nullptr ? std::string(" (\"") + name + "\")" : std::string());
+}
+
+// A byte no text holds: the control characters other than the white space that separates tokens.
+bool IsControlByte(int c) { return (c < 0x20 && !IsScriptSpace(c)) || c == 0x7F; }
+
+// Reads the whole file, which is no longer than kMaxSetFileBytes; false with *why at its first byte
+// that no text holds.
+bool CheckText(std::FILE* script, std::string* why) {
+  int line = 1;
+  for (int c = std::fgetc(script); c != EOF; c = std::fgetc(script)) {
+    if (c == '\n') ++line;
+    if (IsControlByte(c)) {
+      char hex[16];
+      std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(c));
+      *why = "Line " + std::to_string(line) + ": it holds the byte " + hex + ", which no text has: it is not a script.";
+      return false;
+    }
+  }
+  if (std::ferror(script)) {
+    *why = "It cannot be read.";
+    return false;
+  }
+  return true;
+}
+
+// The path of an entry as the source box shows it; false with *why when the box cannot hold it.
+bool BoxPathOf(const ScriptEntry& entry, const SetFolders& folders, const std::string& at, std::string* path,
+               std::string* why) {
+  if (IsNullPath(entry.path)) {
+    path->clear();
+    return true;
+  }
+  *path = RelativeToFolder(FullPathFrom(folders.script, entry.path), folders.current);
+  const std::string unfit = Unfit(*path);
+  if (unfit.empty()) return true;
+  *why = at + "the " + SourceLabel(entry.loop ? SourceBox::kLoop : SourceBox::kBegin) +
+         " path, seen from the current folder, is " + *path + ", which " + unfit + ": Add would refuse it.";
+  return false;
+}
+
+}  // namespace
+
+bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
+                    std::string* why) {
+  const std::int64_t size = FileSize(script);
+  if (size < 0 || !SeekTo(script, 0)) {
+    *why = "It cannot be read.";
+    return false;
+  }
+  // A file of gigabytes is never read through: no script the dialog can hold comes near the limit.
+  if (size > kMaxSetFileBytes) {
+    *why = "It is " + WithThousands(size) + " bytes long, far longer than a script of " + std::to_string(kEventCount) +
+           " handlers.";
+    return false;
+  }
+  if (!CheckText(script, why)) return false;
+  if (!SeekTo(script, 0)) {
+    *why = "It cannot be read.";
+    return false;
+  }
+
+  ScriptReader reader(script);
+  std::vector<ScriptHandler> read;
+  int handlerLine[kEventCount] = {};                        // the line of each event's Begin, 0 while it has none
+  ScriptHandler pending{-1, std::string(), std::string()};  // a Begin waiting for its Loop
+  for (;;) {
+    ScriptEntry entry;
+    std::string err;
+    const ScriptReader::Result result = reader.Next(&entry, &err);
+    const std::string at = "Line " + std::to_string(reader.line()) + ": ";
+    if (result == ScriptReader::kError) {
+      *why = at + reader.problem() + ".";
+      return false;
+    }
+    if (result == ScriptReader::kEntry && EventName(entry.eventId) == nullptr) {
+      *why = at + "event " + std::to_string(entry.eventId) + " is not one of the dialog's events, 0 to " +
+             std::to_string(kEventCount - 1) + ".";
+      return false;
+    }
+    const bool loopOfPending = result == ScriptReader::kEntry && entry.loop && entry.eventId == pending.eventId;
+    if (pending.eventId >= 0 && !loopOfPending) {
+      *why = at + "the Begin of " + EventWords(pending.eventId) + " on line " +
+             std::to_string(handlerLine[pending.eventId]) + " is not followed by its Loop.";
+      return false;
+    }
+    if (result == ScriptReader::kEnd) break;
+
+    const int id = entry.eventId;
+    if (!loopOfPending && handlerLine[id] != 0) {
+      *why = at + EventWords(id) + " has a handler already, on line " + std::to_string(handlerLine[id]) + ".";
+      return false;
+    }
+    if (entry.loop && !loopOfPending) {
+      *why = at + "the Loop of " + EventWords(id) + " does not follow its Begin.";
+      return false;
+    }
+    std::string path;
+    if (!BoxPathOf(entry, folders, at, &path, why)) return false;
+    if (entry.loop) {
+      pending.loopPath = path;
+      read.push_back(pending);
+      pending = {-1, std::string(), std::string()};
+    } else {
+      pending = {id, path, std::string()};
+      handlerLine[id] = reader.line();
+    }
+  }
+  std::stable_sort(read.begin(), read.end(),
+                   [](const ScriptHandler& a, const ScriptHandler& b) { return a.eventId < b.eventId; });
+  *handlers = read;
+  return true;
+}
+
+bool PathsForScript(std::vector<ScriptHandler>* handlers, const SetFolders& folders, std::string* why) {
+  std::vector<ScriptHandler> rewritten = *handlers;
+  for (ScriptHandler& h : rewritten) {
+    for (SourceBox box : {SourceBox::kBegin, SourceBox::kLoop}) {
+      std::string& path = box == SourceBox::kLoop ? h.loopPath : h.beginPath;
+      if (path.empty()) continue;
+      path = RelativePathFrom(folders.script, FullPathFrom(folders.current, path));
+      const std::string unfit = Unfit(path);
+      if (!unfit.empty()) {
+        *why = std::string("The ") + SourceLabel(box) + " path of " + EventWords(h.eventId) +
+               ", seen from the script's folder, is " + path + ", which " + unfit + ": a script cannot hold it.";
+        return false;
+      }
+    }
+  }
+  *handlers = rewritten;
+  return true;
+}
+
+std::string ReplaceQuestion(int inList, int inFile, const std::string& fileName) {
+  const std::string list = "the " + std::to_string(inList) + (inList == 1 ? " handler" : " handlers") + " in the list";
+  if (inFile == 0) return "Remove " + list + "? " + fileName + " holds no handlers.";
+  return "Replace " + list + " with the " + std::to_string(inFile) + " of " + fileName + "?";
+}

@@ -1,0 +1,113 @@
+// A set of handlers kept in a file, with real keys under the window manager: Ctrl+S saves it through the
+// Save dialog with its paths relative to the file's own folder; the next run opens it with Ctrl+O and
+// shows the same handlers and paths; and the file builds with orvtool as the dialog builds it.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "builder_test.h"
+#include "file_dialog_input.h"
+#include "run_orvtool.h"
+#include "x_display.h"
+
+namespace e2e {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+class HandlerSets : public RealInputTest {
+ protected:
+  // Real keys for the dialog, whatever has the focus in it; returns the file dialog they opened.
+  HWND PressForFileDialog(const char* keys, const char* title) {
+    std::string err;
+    EXPECT_TRUE(WaitForWindowManager(&err)) << err;
+    std::string why;
+    EXPECT_TRUE(WaitUntil([&] { return ActiveForWindowManager(app().dialog(), &why); }, 5000)) << why;
+    EXPECT_TRUE(PressKeys(keys, &err)) << err;
+    return WaitForFileDialog(app(), title);
+  }
+
+  // Selects each handled event in turn: the Begin and Loop paths it shows.
+  Strings ShownPaths() {
+    Strings paths;
+    for (int i = 0; i < static_cast<int>(app().ListItems(kHandledList).size()); ++i) {
+      app().SelectListItem(kHandledList, i);
+      paths.push_back(app().Text(kBeginEdit) + " | " + app().Text(kLoopEdit));
+    }
+    return paths;
+  }
+};
+
+// The README's example: the sources in music\, the set saved as sets\script.txt.
+TEST_F(HandlerSets, SavedWithCtrlSOpenedNextRunWithCtrlOAndBuiltByOrvtoolAlike) {
+  dir().CopyExamples();
+  std::filesystem::create_directories(dir().Path("music"));
+  std::filesystem::create_directories(dir().Path("sets"));
+  for (const char* name :
+       {"cruising_begin.orv", "cruising_loop.orv", "combat_begin.orv", "combat_loop.orv", "failed_loop.orv"})
+    std::filesystem::rename(dir().Path(name), dir().Path(std::string("music\\") + name));
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  Add(kCombat, "music\\combat_begin.orv", "music\\combat_loop.orv");
+  Add(kFailed, "", "music\\failed_loop.orv");
+  Add(kCruising, "music\\cruising_begin.orv", "music\\cruising_loop.orv");
+  ASSERT_EQ(app().ListItems(kHandledList), (Strings{"Combat", "Mission Failed", "Cruising"}));
+
+  // Ctrl+S with the focus in a source box, which takes Ctrl and a letter for itself otherwise.
+  std::string err;
+  EXPECT_TRUE(ClickAt(Centre(app().Control(kBeginEdit)), &err)) << err;
+  ASSERT_TRUE(WaitUntil([&] { return app().Focus() == app().Control(kBeginEdit); }));
+  const HWND save = PressForFileDialog("ctrl+s", "Save handlers");
+  ASSERT_NE(save, nullptr);
+  EXPECT_EQ(WindowText(app().Focus()), "handlers.txt") << "the name first proposed";
+  AnswerFileDialog(app(), save, "sets\\script.txt", "Return");
+  ExpectNoMessageBox();
+  const Bytes saved = dir().Read("sets\\script.txt");
+  EXPECT_EQ(std::string(saved.begin(), saved.end()),
+            "0 ..\\music\\cruising_begin.orv begin\r\n"
+            "0 ..\\music\\cruising_loop.orv loop\r\n"
+            "1 ..\\music\\combat_begin.orv begin\r\n"
+            "1 ..\\music\\combat_loop.orv loop\r\n"
+            "5 null begin\r\n"
+            "5 ..\\music\\failed_loop.orv loop\r\n"
+            "-1");
+  EXPECT_TRUE(EndsWith(app().Text(kStatus), "  3 handlers saved to script.txt")) << app().Text(kStatus);
+  Exit();
+
+  // The next run starts empty, the focus on Exit; Ctrl+O opens the set in the order of its events.
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  ASSERT_TRUE(app().ListItems(kHandledList).empty());
+  const HWND open = PressForFileDialog("ctrl+o", "Open handlers");
+  ASSERT_NE(open, nullptr);
+  AnswerFileDialog(app(), open, "sets\\script.txt", "Return");
+  ExpectNoMessageBox();
+  EXPECT_EQ(app().ListItems(kHandledList), (Strings{"Cruising", "Combat", "Mission Failed"}));
+  EXPECT_TRUE(EndsWith(app().Text(kStatus), "  3 handlers opened from script.txt")) << app().Text(kStatus);
+  EXPECT_EQ(ShownPaths(), (Strings{"music\\cruising_begin.orv | music\\cruising_loop.orv",
+                                   "music\\combat_begin.orv | music\\combat_loop.orv", " | music\\failed_loop.orv"}));
+
+  Build();
+  ExpectNoMessageBox();
+  const Bytes built = dir().Read("out.orv");
+  EXPECT_EQ(built.size(), 109764u) << "not the examples' own build";
+  const ToolRun run = RunOrvtool({"build", "-C", "sets"}, dir().path());
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(dir().Read("sets\\out.orv"), built) << "orvtool built the saved set otherwise than the dialog";
+  EXPECT_EQ(dir().Read("sets\\script.txt"), saved);
+
+  // Save proposes the file opened last; Escape leaves it alone.
+  const std::string status = app().Text(kStatus);
+  const HWND again = PressForFileDialog("ctrl+s", "Save handlers");
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(WindowText(app().Focus()), "script.txt");
+  AnswerFileDialog(app(), again, std::string(), "Escape");
+  EXPECT_EQ(dir().Read("sets\\script.txt"), saved);
+  EXPECT_EQ(app().Text(kStatus), status);
+  Exit();
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,182 @@
+// Handler sets in script files: paths rewritten between the current folder and the script's folder
+// (climbing with "..", on another drive left full), a script read for the dialog by the build's reader
+// with the first line it cannot take named, and the question asked before the list is replaced.
+#include "handler_set.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "file_ptr.h"
+#include "temp_dir.h"
+#include "windows_path.h"
+
+namespace {
+
+TEST(WindowsPath, FullPathsTakeRelativeOnesFromTheFolderAndResolveDots) {
+  EXPECT_EQ(FullPathFrom("C:\\work", "a.orv"), "C:\\work\\a.orv");
+  EXPECT_EQ(FullPathFrom("C:\\work\\sets", "..\\music\\a.orv"), "C:\\work\\music\\a.orv");
+  EXPECT_EQ(FullPathFrom("C:\\work\\", "./music/../b.orv"), "C:\\work\\b.orv");
+  // No higher than the root, as Windows has it.
+  EXPECT_EQ(FullPathFrom("C:\\work", "..\\..\\..\\a.orv"), "C:\\a.orv");
+  // Full paths stand alone; one from the root takes the folder's drive; a drive's own relative path
+  // takes the folder only on that drive.
+  EXPECT_EQ(FullPathFrom("C:\\work", "D:\\audio\\a.orv"), "D:\\audio\\a.orv");
+  EXPECT_EQ(FullPathFrom("C:\\work", "\\audio\\a.orv"), "C:\\audio\\a.orv");
+  EXPECT_EQ(FullPathFrom("C:\\work", "c:a.orv"), "c:\\work\\a.orv");
+  EXPECT_EQ(FullPathFrom("C:\\work", "D:a.orv"), "D:\\a.orv");
+  EXPECT_EQ(FullPathFrom("\\\\server\\share\\sets", "..\\a.orv"), "\\\\server\\share\\a.orv");
+  EXPECT_EQ(FullPathFrom("C:\\work", "\\\\server\\share\\a.orv"), "\\\\server\\share\\a.orv");
+}
+
+TEST(WindowsPath, TheWayFromAFolderClimbsWhereItMustAndIsFullOnlyAcrossDrives) {
+  // Under, beside, above.
+  EXPECT_EQ(RelativePathFrom("C:\\work", "C:\\work\\music\\a.orv"), "music\\a.orv");
+  EXPECT_EQ(RelativePathFrom("C:\\work\\sets", "C:\\work\\music\\combat_loop.orv"), "..\\music\\combat_loop.orv");
+  EXPECT_EQ(RelativePathFrom("C:\\work\\a\\b", "C:\\x.orv"), "..\\..\\..\\x.orv");
+  EXPECT_EQ(RelativePathFrom("C:\\", "C:\\work\\a.orv"), "work\\a.orv");
+  // Names compare without regard to case; only whole names are shared ("work" is not in "workshop").
+  EXPECT_EQ(RelativePathFrom("c:\\WORK\\Sets", "C:\\work\\sets\\a.orv"), "a.orv");
+  EXPECT_EQ(RelativePathFrom("C:\\work", "C:\\workshop\\a.orv"), "..\\workshop\\a.orv");
+  // No way between drives or shares: the path stays full.
+  EXPECT_EQ(RelativePathFrom("C:\\work", "D:\\audio\\a.orv"), "D:\\audio\\a.orv");
+  EXPECT_EQ(RelativePathFrom("C:\\work", "\\\\server\\share\\a.orv"), "\\\\server\\share\\a.orv");
+  EXPECT_EQ(RelativePathFrom("\\\\server\\share\\sets", "\\\\SERVER\\share\\a.orv"), "..\\a.orv");
+  EXPECT_EQ(RelativePathFrom("\\\\server\\one", "\\\\server\\two\\a.orv"), "\\\\server\\two\\a.orv");
+}
+
+TEST(WindowsPath, AFilesFolderAndName) {
+  EXPECT_EQ(FolderOfFile("C:\\work\\sets\\music.txt"), "C:\\work\\sets");
+  EXPECT_EQ(FolderOfFile("C:\\music.txt"), "C:\\");
+  EXPECT_EQ(FileNameOf("C:\\work\\sets\\music.txt"), "music.txt");
+  EXPECT_EQ(FileNameOf("C:music.txt"), "music.txt");
+}
+
+std::vector<ScriptHandler> Saved(std::vector<ScriptHandler> handlers, const SetFolders& folders, std::string* why) {
+  why->clear();
+  if (!PathsForScript(&handlers, folders, why)) return {};
+  return handlers;
+}
+
+TEST(PathsForScript, SourcesAreNamedFromTheScriptsFolder) {
+  const SetFolders sets{"C:\\work", "C:\\work\\sets"};
+  std::string why;
+  const std::vector<ScriptHandler> boxes = {
+      {0, "cruising_begin.orv", "music\\cruising_loop.orv"}, {1, "", "D:\\audio\\combat.orv"}, {3, "..\\x.orv", ""}};
+  const std::vector<ScriptHandler> want = {{0, "..\\cruising_begin.orv", "..\\music\\cruising_loop.orv"},
+                                           {1, "", "D:\\audio\\combat.orv"},
+                                           {3, "..\\..\\x.orv", ""}};
+  const std::vector<ScriptHandler> got = Saved(boxes, sets, &why);
+  ASSERT_EQ(got.size(), want.size()) << why;
+  for (size_t i = 0; i < want.size(); ++i) {
+    EXPECT_EQ(got[i].eventId, want[i].eventId);
+    EXPECT_EQ(got[i].beginPath, want[i].beginPath);
+    EXPECT_EQ(got[i].loopPath, want[i].loopPath);
+  }
+  // Saved beside the sources, the paths stay as they are.
+  EXPECT_EQ(Saved(boxes, {"C:\\work", "C:\\work"}, &why)[0].loopPath, "music\\cruising_loop.orv");
+}
+
+TEST(PathsForScript, APathThatWouldNotFitIsRefusedNamingItsHandler) {
+  std::string why;
+  // Climbing out through a folder whose name holds a space.
+  EXPECT_TRUE(Saved({{0, "a.orv", "b.orv"}, {4, "c.orv", "d.orv"}}, {"C:\\my music\\work", "C:\\sets"}, &why).empty());
+  EXPECT_EQ(
+      why,
+      "The Begin ORV path of event 0 (\"Cruising\"), seen from the script's folder, is ..\\my music\\work\\a.orv, "
+      "which contains a space or other white space: a script cannot hold it.");
+  const std::string deep = std::string(190, 'd') + "\\a.orv";
+  EXPECT_TRUE(Saved({{2, "", deep}}, {"C:\\w", "C:\\sets"}, &why).empty());
+  EXPECT_EQ(why, "The Loop ORV path of event 2 (\"Combat / Dmg\"), seen from the script's folder, is ..\\w\\" + deep +
+                     ", which is longer than 199 bytes: a script cannot hold it.");
+}
+
+class ReadHandlerSetTest : public ::testing::Test {
+ protected:
+  // Reads text as a script in C:\work\sets, the current folder C:\work; *why empty when it was read.
+  std::vector<ScriptHandler> Read(const std::string& text, std::string* why,
+                                  const SetFolders& folders = {"C:\\work", "C:\\work\\sets"}) {
+    WriteText(dir_.Path("set.txt"), text);
+    FilePtr script = OpenFile(dir_.Path("set.txt").c_str(), "rb");
+    std::vector<ScriptHandler> handlers = {{4, "untouched", ""}};
+    why->clear();
+    const bool read = ReadHandlerSet(script.get(), folders, &handlers, why);
+    EXPECT_EQ(read, why->empty());
+    if (!read) {
+      EXPECT_EQ(handlers.size(), 1u) << "a refused script changed the handlers";
+    }
+    return read ? handlers : std::vector<ScriptHandler>();
+  }
+  std::string Refusal(const std::string& text) {
+    std::string why;
+    Read(text, &why);
+    return why;
+  }
+
+  TempDir dir_{"handler-set"};
+};
+
+TEST_F(ReadHandlerSetTest, HandlersComeInEventOrderWithPathsFromTheCurrentFolder) {
+  std::string why;
+  const std::vector<ScriptHandler> got = Read(
+      "5 ..\\combat_begin.orv begin\r\n5 ..\\failed_loop.orv LOOP\r\n"
+      "1 null begin\r\n1 ..\\music\\combat_loop.orv loop\r\n"
+      "0 D:\\audio\\a.orv begin\n0 loop.orv loop\n-1",
+      &why);
+  ASSERT_EQ(got.size(), 3u) << why;
+  EXPECT_EQ(got[0].eventId, 0);
+  EXPECT_EQ(got[0].beginPath, "D:\\audio\\a.orv");
+  EXPECT_EQ(got[0].loopPath, "sets\\loop.orv");
+  EXPECT_EQ(got[1].eventId, 1);
+  EXPECT_EQ(got[1].beginPath, "");
+  EXPECT_EQ(got[1].loopPath, "music\\combat_loop.orv");
+  EXPECT_EQ(got[2].eventId, 5);
+  EXPECT_EQ(got[2].beginPath, "combat_begin.orv");
+  // Outside the current folder a path is shown full.
+  const std::vector<ScriptHandler> elsewhere =
+      Read("2 a.orv begin 2 ..\\b.orv loop -1 anything after", &why, {"C:\\work", "C:\\other\\sets"});
+  ASSERT_EQ(elsewhere.size(), 1u) << why;
+  EXPECT_EQ(elsewhere[0].beginPath, "C:\\other\\sets\\a.orv");
+  EXPECT_EQ(elsewhere[0].loopPath, "C:\\other\\b.orv");
+  EXPECT_TRUE(Read("-1", &why).empty());
+  EXPECT_EQ(why, "");
+}
+
+// The dialog's own refusals, each kind by Open and by drop, are in handler_set_dialog_test.cpp; here the
+// cases around them: a negative event, a Loop of a handled event, Begin after Begin, a Begin last.
+TEST_F(ReadHandlerSetTest, TheFirstLineTheDialogCannotTakeIsNamed) {
+  EXPECT_EQ(Refusal("\r\n-2 a begin\r\n-2 b loop\r\n-1"),
+            "Line 2: event -2 is not one of the dialog's events, 0 to 5.");
+  EXPECT_EQ(Refusal("0 a begin\n0 b loop\n0 c loop\n-1"),
+            "Line 3: event 0 (\"Cruising\") has a handler already, on line 1.");
+  EXPECT_EQ(Refusal("0 a begin\n0 b begin\n-1"),
+            "Line 2: the Begin of event 0 (\"Cruising\") on line 1 is not followed by its Loop.");
+  EXPECT_EQ(Refusal("1 a begin 1 b loop\n3 a begin\n-1"),
+            "Line 3: the Begin of event 3 (\"caps alive, fght dead\") on line 2 is not followed by its Loop.");
+}
+
+TEST_F(ReadHandlerSetTest, APathASourceBoxCannotHoldIsRefused) {
+  std::string why;
+  // Fits the script, but shown full from a current folder elsewhere it is too long for a box.
+  const std::string deep(190, 'd');
+  Read("0 null begin\n0 " + deep + "\\b.orv loop\n-1", &why, {"C:\\work", "C:\\other"});
+  EXPECT_EQ(why, "Line 2: the Loop ORV path, seen from the current folder, is C:\\other\\" + deep +
+                     "\\b.orv, which is longer than 199 bytes: Add would refuse it.");
+}
+
+TEST_F(ReadHandlerSetTest, AFileOfControlBytesOrOverTheLimitIsNotRead) {
+  EXPECT_EQ(Refusal("0 a begin\n0 b loop\n-1\x01"),
+            "Line 3: it holds the byte 0x01, which no text has: it is not a script.");
+  // A valid script at its head changes nothing: the whole file is too long to be one.
+  EXPECT_EQ(Refusal("0 a begin\n0 b loop\n-1\n" + std::string(kMaxSetFileBytes, ' ')),
+            "It is 1,048,598 bytes long, far longer than a script of 6 handlers.");
+}
+
+TEST(ReplaceQuestion, CountsAreSaidRightInBothNumbers) {
+  EXPECT_EQ(ReplaceQuestion(3, 5, "music.txt"), "Replace the 3 handlers in the list with the 5 of music.txt?");
+  EXPECT_EQ(ReplaceQuestion(1, 1, "one.txt"), "Replace the 1 handler in the list with the 1 of one.txt?");
+  EXPECT_EQ(ReplaceQuestion(2, 0, "empty.txt"), "Remove the 2 handlers in the list? empty.txt holds no handlers.");
+}
+
+}  // namespace
