@@ -20,7 +20,8 @@ std::string FolderStatus(const std::string& folder) { return "out.orv will be wr
 
 std::string OutcomeStatus(const BuildOutcome& outcome, const std::tm& at) {
   const std::string time = ClockTime(at) + "  ";
-  if (!outcome.written) return time + outcome.failure + " out.orv was left as it was.";
+  // The outcome first: a long failure is cut at its end, never the words that out.orv stayed.
+  if (!outcome.written) return time + "out.orv was left as it was. " + outcome.failure;
   return time + "out.orv built: " + Counted(outcome.fileSize, "byte", "bytes") + ", " +
          Counted(outcome.handlerCount, "handler", "handlers") + ", " + Counted(outcome.chunkCount, "chunk", "chunks");
 }

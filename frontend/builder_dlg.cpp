@@ -59,6 +59,12 @@ bool CBuilderDlg::OnInitDialog() {
   return true;
 }
 
+void ShowBuildFailureStatus(const CWnd& dialog, const std::string& failure) {
+  BuildOutcome failed;
+  failed.failure = failure;
+  dialog.GetDlgItem(IDC_STATUS).SetWindowTextA(OutcomeStatus(failed, LocalTimeNow()).c_str());
+}
+
 bool CBuilderDlg::OnCommand(int id, int code) {
   switch (id) {
     case IDC_ADD:
@@ -147,7 +153,8 @@ void CBuilderDlg::OnBuild() {
   const BuildOutcome outcome = BuildWithOutcome();
   std::remove(kScriptFileName);
   const bool putBack = usersScript.PutBack();
-  SetStatus(OutcomeStatus(outcome, LocalTimeNow()));
+  // A failure shown in a box was in the status line while the box was up, with the time it came.
+  if (!outcome.failureShown) SetStatus(OutcomeStatus(outcome, LocalTimeNow()));
   // Clicks and keys given meanwhile were queued, not refused: carried out now, a click on Build ORV
   // would build again and one on Exit would quit. Dropped while the dialog is still disabled.
   DiscardPendingInput();
