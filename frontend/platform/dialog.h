@@ -22,6 +22,9 @@ class CDialog : public CWnd {
   int DoModal();
   // Ends the modal loop once the current message is handled; DoModal then returns result.
   void EndDialog(int result);
+  // The smallest size the window takes, frame included, however the user or a window manager sizes
+  // it; none (zero) until set.
+  void SetMinimumSize(SIZE size) { minimum_ = size; }
 
  protected:
   // --- hooks, called from the modal loop; the window is attached in each of them
@@ -45,13 +48,18 @@ class CDialog : public CWnd {
   // void OnDropFiles(droppedOn, files): files dropped on the dialog (droppedOn is the dialog) or on a
   // control that takes drops for it (AcceptDroppedFilesForParent; droppedOn is that control).
   virtual void OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files);
+  // void OnSize(int type, int width, int height): the client area has a new size (type SIZE_RESTORED,
+  // SIZE_MAXIMIZED, SIZE_MINIMIZED, ...).
+  virtual void OnSize(int type, int width, int height);
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   bool RouteCommand(int id, int code);
+  void HoldMinimumSize();
 
   int templateId_;
+  SIZE minimum_ = {0, 0};
 };
 
 #endif  // ORV_FRONTEND_PLATFORM_DIALOG_H_
