@@ -56,6 +56,8 @@ bool CBuilderDlg::OnInitDialog() {
   CListBox events(GetDlgItem(IDC_EVENT_LIST));
   for (int id = 0; id < kEventCount; ++id) events.AddString(EventName(id));
   events.SelectString(-1, EventName(0));
+  layout_.Start(*this);
+  SetMinimumSize(layout_.MinimumSize());
   return true;
 }
 
@@ -184,6 +186,10 @@ void CBuilderDlg::OnBrowse(SourceBox box) {
 void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) {
   if (building_) return;
   FillFromDrop(*this, droppedOn, files.Paths());
+}
+
+void CBuilderDlg::OnSize(int type, int, int) {
+  if (type != SIZE_MINIMIZED) layout_.Follow(*this);
 }
 
 bool CBuilderDlg::OnPaint() {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "builder_layout.h"
 #include "file_drop.h"
 #include "handler_table.h"
 #include "platform/dialog.h"
@@ -29,6 +30,7 @@ class CBuilderDlg : public CDialog {
   bool OnPaint() override;
   HICON OnQueryDragIcon() override;
   void OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) override;
+  void OnSize(int type, int width, int height) override;
 
  private:
   // --- handlers, one per control action
@@ -45,6 +47,7 @@ class CBuilderDlg : public CDialog {
   void SetStatus(const std::string& text, bool paintNow = false);
 
   HICON icon_;
+  BuilderLayout layout_;
   // While a build runs (its error boxes included) no handler may act on the table.
   bool building_ = false;
 };

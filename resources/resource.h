@@ -16,6 +16,8 @@
 #define IDC_BROWSE_BEGIN 1007
 #define IDC_BROWSE_LOOP 1008
 #define IDC_STATUS 1009
+#define IDC_OPEN 1010
+#define IDC_SAVE 1011
 
 // MFC's afxres.h defines this too, with the same value.
 #ifndef IDC_STATIC
