@@ -8,6 +8,7 @@
 #include "build_status.h"
 #include "event_table.h"
 #include "handled_list_box.h"
+#include "platform/accessible_names.h"
 #include "platform/dropped_files.h"
 #include "platform/edit.h"
 #include "platform/file_names.h"
@@ -43,6 +44,7 @@ CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), icon_(LoadAppIcon(IDI_
 bool CBuilderDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   FitLabelsToText(*this);
+  NameListsAfterLabels(*this);
   // Given after the labels are fitted, so the status line keeps its width whatever its text.
   SetStatus(FolderStatus(CurrentFolder()));
   AcceptSourceDrops(*this);
