@@ -17,6 +17,7 @@
 #include "platform/list_box.h"
 #include "platform/paint_dc.h"
 #include "platform/pending_input.h"
+#include "platform/work_area.h"
 #include "resource.h"
 #include "script_path.h"
 #include "script_reader.h"
@@ -60,6 +61,8 @@ bool CBuilderDlg::OnInitDialog() {
   events.SelectString(-1, EventName(0));
   layout_.Start(*this);
   SetMinimumSize(layout_.MinimumSize());
+  // Placed before it is shown: the window manager takes the place with the window.
+  CentreOnWorkArea(*this);
   return true;
 }
 

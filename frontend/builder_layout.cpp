@@ -1,6 +1,5 @@
 #include "builder_layout.h"
 
-#include "platform/work_area.h"
 #include "resource.h"
 
 namespace {
@@ -51,7 +50,6 @@ void BuilderLayout::Start(const CWnd& dialog) {
       layout_->Add(BoxOf(child.place), AnchorsOf(child.id), Rows{child.frameHeight, child.rowHeight});
   }
   Follow(dialog);
-  CentreOnWorkArea(dialog);
   RECT frame;
   dialog.GetWindowRect(&frame);
   minimum_ = {frame.right - frame.left, frame.bottom - frame.top};

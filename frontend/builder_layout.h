@@ -13,9 +13,8 @@
 
 class BuilderLayout {
  public:
-  // Takes the dialog's controls where they stand now as its starting layout, lays them out once (the
-  // lists to whole rows), and centres the dialog on its work area. Call it at the end of the
-  // dialog's initialisation.
+  // Takes the dialog's controls where they stand now as its starting layout and lays them out once
+  // (the lists to whole rows). Call it at the end of the dialog's initialisation.
   void Start(const CWnd& dialog);
   // Lays the controls out for the dialog's present size.
   void Follow(const CWnd& dialog) const;

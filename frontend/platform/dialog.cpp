@@ -92,7 +92,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       // The default handling holds the window to its smallest size. A window manager that was not
       // told of it may show the window smaller all the same, so the size is given it again.
       const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(lparam);
-      if (!(pos->flags & SWP_NOSIZE) && (pos->cx < minimum_.cx || pos->cy < minimum_.cy))
+      if (!(pos->flags & SWP_NOSIZE) && !::IsIconic(hwnd_) && (pos->cx < minimum_.cx || pos->cy < minimum_.cy))
         ::PostMessageA(hwnd_, kHoldMinimumSize, 0, 0);
       return FALSE;
     }
@@ -111,6 +111,8 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 void CDialog::HoldMinimumSize() {
   // Sized again to what it is, a window is not moved at all: first a pixel wider, then back. Each
   // size goes to the window manager as a program's own request, which it follows.
+  // Minimized meanwhile, it has the size of its icon, which is none of the dialog's business.
+  if (::IsIconic(hwnd_)) return;
   RECT frame;
   ::GetWindowRect(hwnd_, &frame);
   const int width = frame.right - frame.left;

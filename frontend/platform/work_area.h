@@ -5,9 +5,8 @@
 
 #include "platform/wnd.h"
 
-// Moves the window, frame and all, to the middle of its monitor's work area. Done before the window
-// is shown, it is where the window first appears: the position travels to the window manager with the
-// window, which a window manager keeps, where it may place a window left at the screen's corner anew.
+// Moves the window, frame and all, to the middle of its monitor's work area. Call it before the window
+// is shown: it then appears there, as the window manager takes a program's own place for a new window.
 void CentreOnWorkArea(const CWnd& window);
 
 #endif  // ORV_FRONTEND_PLATFORM_WORK_AREA_H_
