@@ -15,7 +15,7 @@ constexpr char kBuildingStatus[] = "Building out.orv...";
 std::string FolderStatus(const std::string& folder);
 
 // After a build, at the local time `at`: what it wrote ("14:03:12  out.orv built: 109,764 bytes,
-// 3 handlers, 8 chunks"), or the failure's own text and that out.orv was left as it was.
+// 3 handlers, 8 chunks"), or that out.orv was left as it was and the failure's own text.
 std::string OutcomeStatus(const BuildOutcome& outcome, const std::tm& at);
 
 // After a set of handlers was opened from or saved to the file fileName, at `at`: "14:03:12  5 handlers

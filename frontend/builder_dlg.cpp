@@ -12,6 +12,7 @@
 #include "file_reading.h"
 #include "handled_list_box.h"
 #include "handler_set.h"
+#include "platform/accessible_names.h"
 #include "platform/dropped_files.h"
 #include "platform/edit.h"
 #include "platform/file_dialog.h"
@@ -21,6 +22,7 @@
 #include "platform/list_box.h"
 #include "platform/paint_dc.h"
 #include "platform/pending_input.h"
+#include "platform/work_area.h"
 #include "resource.h"
 #include "script_path.h"
 #include "script_reader.h"
@@ -53,6 +55,7 @@ CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), icon_(LoadAppIcon(IDI_
 bool CBuilderDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   FitLabelsToText(*this);
+  NameListsAfterLabels(*this);
   // Given after the labels are fitted, so the status line keeps its width whatever its text.
   SetStatus(FolderStatus(CurrentFolder()));
   AcceptSourceDrops(*this);
@@ -68,7 +71,17 @@ bool CBuilderDlg::OnInitDialog() {
   events.SelectString(-1, EventName(0));
   AddCtrlShortcut('O', IDC_OPEN);
   AddCtrlShortcut('S', IDC_SAVE);
+  layout_.Start(*this);
+  SetMinimumSize(layout_.MinimumSize());
+  // Placed before it is shown: the window manager takes the place with the window.
+  CentreOnWorkArea(*this);
   return true;
+}
+
+void ShowBuildFailureStatus(const CWnd& dialog, const std::string& failure) {
+  BuildOutcome failed;
+  failed.failure = failure;
+  dialog.GetDlgItem(IDC_STATUS).SetWindowTextA(OutcomeStatus(failed, LocalTimeNow()).c_str());
 }
 
 bool CBuilderDlg::OnCommand(int id, int code) {
@@ -167,7 +180,8 @@ void CBuilderDlg::OnBuild() {
   const BuildOutcome outcome = BuildWithOutcome();
   std::remove(kScriptFileName);
   const bool putBack = usersScript.PutBack();
-  SetStatus(OutcomeStatus(outcome, LocalTimeNow()));
+  // A failure shown in a box was in the status line while the box was up, with the time it came.
+  if (!outcome.failureShown) SetStatus(OutcomeStatus(outcome, LocalTimeNow()));
   // Clicks and keys given meanwhile were queued, not refused: carried out now, a click on Build ORV
   // would build again and one on Exit would quit. Dropped while the dialog is still disabled.
   DiscardPendingInput();
@@ -267,6 +281,10 @@ void CBuilderDlg::OnSave() {
 void CBuilderDlg::Refuse(const std::string& text) {
   SetStatus(TimedStatus(text, LocalTimeNow()));
   MessageBoxA(text.c_str());
+}
+
+void CBuilderDlg::OnSize(int type, int, int) {
+  if (type != SIZE_MINIMIZED) layout_.Follow(*this);
 }
 
 bool CBuilderDlg::OnPaint() {

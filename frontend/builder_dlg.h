@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "builder_layout.h"
 #include "file_drop.h"
 #include "handler_table.h"
 #include "platform/dialog.h"
@@ -12,6 +13,10 @@
 
 // The one handler table of the process: made by the dialog's initialisation, never deleted.
 extern CHandlerTable* g_handlerTable;
+
+// Says in the dialog's status line what a build that failed with this text came to. The build's error
+// box calls it before it shows, so the line no longer says the build is running while the box is up.
+void ShowBuildFailureStatus(const CWnd& dialog, const std::string& failure);
 
 class CBuilderDlg : public CDialog {
  public:
@@ -25,6 +30,7 @@ class CBuilderDlg : public CDialog {
   bool OnPaint() override;
   HICON OnQueryDragIcon() override;
   void OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) override;
+  void OnSize(int type, int width, int height) override;
 
  private:
   // --- handlers, one per control action
@@ -48,6 +54,7 @@ class CBuilderDlg : public CDialog {
   void SetStatus(const std::string& text, bool paintNow = false);
 
   HICON icon_;
+  BuilderLayout layout_;
   // While a build runs (its error boxes included) no handler may act on the table.
   bool building_ = false;
   // The script file last opened or saved (a full path), which Save proposes again; empty before.

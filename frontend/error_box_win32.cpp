@@ -6,6 +6,7 @@
 // input, which looks like a hung program.
 #include <cstdio>
 
+#include "builder_dlg.h"
 #include "error_box.h"
 #include "platform/pending_input.h"
 #include "platform/win_app.h"
@@ -26,5 +27,7 @@ void ShowErrorBox(const std::string& text) {
   // hands the dialog the keyboard only once the box has gone, some time later, and a dialog disabled
   // again by then refuses it: it would look active to Windows while no window had the keyboard. What
   // remains of the build takes no input either way: nothing reads it before the build drops it.
-  CWnd(mainWindow->GetSafeHwnd()).MessageBoxA(text.c_str(), "Error", MB_OK | MB_ICONSTOP);
+  const CWnd dialog(mainWindow->GetSafeHwnd());
+  ShowBuildFailureStatus(dialog, text);
+  dialog.MessageBoxA(text.c_str(), "Error", MB_OK | MB_ICONSTOP);
 }

@@ -10,6 +10,9 @@ const wchar_t kDialogProperty[] = L"orv.dialog";
 
 bool KeyDown(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
 
+// Posted to the dialog itself when the system has held it to its smallest size.
+const UINT kHoldMinimumSize = WM_APP + 0x4D;
+
 }  // namespace
 
 CDialog::CDialog(int templateId) : templateId_(templateId) {}
@@ -80,6 +83,8 @@ HICON CDialog::OnQueryDragIcon() { return nullptr; }
 
 void CDialog::OnDropFiles(const CWnd&, const CDroppedFiles&) {}
 
+void CDialog::OnSize(int, int, int) {}
+
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   CDialog* dialog = nullptr;
   if (message == WM_INITDIALOG) {
@@ -117,6 +122,23 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnDropFiles(child != nullptr && ::IsChild(hwnd_, child) ? CWnd(child) : CWnd(hwnd_), files);
       return TRUE;
     }
+    case WM_SIZE:
+      OnSize(static_cast<int>(wparam), LOWORD(lparam), HIWORD(lparam));
+      return FALSE;
+    case WM_GETMINMAXINFO:
+      if (minimum_.cx > 0) reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize = {minimum_.cx, minimum_.cy};
+      return TRUE;
+    case WM_WINDOWPOSCHANGING: {
+      // The default handling holds the window to its smallest size. A window manager that was not
+      // told of it may show the window smaller all the same, so the size is given it again.
+      const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(lparam);
+      if (!(pos->flags & SWP_NOSIZE) && !::IsIconic(hwnd_) && (pos->cx < minimum_.cx || pos->cy < minimum_.cy))
+        ::PostMessageA(hwnd_, kHoldMinimumSize, 0, 0);
+      return FALSE;
+    }
+    case kHoldMinimumSize:
+      HoldMinimumSize();
+      return TRUE;
     case WM_NCDESTROY:
       if (shortcutHook_ != nullptr) ::UnhookWindowsHookEx(shortcutHook_);
       shortcutHook_ = nullptr;
@@ -128,6 +150,27 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     default:
       return FALSE;
   }
+}
+
+void CDialog::HoldMinimumSize() {
+  // Sized again to what it is, a window is not moved at all: first a pixel wider, then back. Each
+  // size goes to the window manager as a program's own request, which it follows.
+  // Minimized meanwhile, it has the size of its icon, which is none of the dialog's business.
+  if (::IsIconic(hwnd_)) return;
+  RECT frame;
+  ::GetWindowRect(hwnd_, &frame);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  // Where the screen is too small for it, the window manager's limit is the one that holds; asked
+  // again, it would only say so again, for ever.
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (!::GetMonitorInfoW(::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor) ||
+      width > monitor.rcWork.right - monitor.rcWork.left || height > monitor.rcWork.bottom - monitor.rcWork.top)
+    return;
+  const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, width + 1, height, flags);
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, flags);
 }
 
 bool CDialog::RouteCommand(int id, int code) {

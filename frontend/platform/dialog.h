@@ -29,6 +29,9 @@ class CDialog : public CWnd {
   // click the button buttonId as a click with the mouse would, while the button is enabled; the key
   // itself goes no further. For the dialog's run, from OnInitDialog on.
   void AddCtrlShortcut(UINT key, int buttonId);
+  // The smallest size the window takes, frame included, however the user or a window manager sizes
+  // it; none (zero) until set.
+  void SetMinimumSize(SIZE size) { minimum_ = size; }
 
  protected:
   // --- hooks, called from the modal loop; the window is attached in each of them
@@ -52,6 +55,9 @@ class CDialog : public CWnd {
   // void OnDropFiles(droppedOn, files): files dropped on the dialog (droppedOn is the dialog) or on a
   // control that takes drops for it (AcceptDroppedFilesForParent; droppedOn is that control).
   virtual void OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files);
+  // void OnSize(int type, int width, int height): the client area has a new size (type SIZE_RESTORED,
+  // SIZE_MAXIMIZED, SIZE_MINIMIZED, ...).
+  virtual void OnSize(int type, int width, int height);
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -60,10 +66,12 @@ class CDialog : public CWnd {
   bool TakeShortcut(const MSG& msg);
   INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   bool RouteCommand(int id, int code);
+  void HoldMinimumSize();
 
   int templateId_;
   std::vector<std::pair<UINT, int>> shortcuts_;  // (key, button id)
   HHOOK shortcutHook_ = nullptr;
+  SIZE minimum_ = {0, 0};
 };
 
 #endif  // ORV_FRONTEND_PLATFORM_DIALOG_H_

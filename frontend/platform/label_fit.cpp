@@ -3,44 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/child_place.h"
+#include "platform/dialog_children.h"
 #include "platform/text_extent.h"
 
 namespace {
-
-struct Child {
-  HWND hwnd;
-  RECT place;  // in the dialog's client coordinates
-  enum Kind { kLabel, kGroupBox, kOther } kind;
-};
-
-bool ClassIs(HWND hwnd, const wchar_t* name) {
-  wchar_t cls[32] = {};
-  ::GetClassNameW(hwnd, cls, 32);
-  return ::CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, cls, -1, name, -1) == CSTR_EQUAL;
-}
-
-Child::Kind KindOf(HWND hwnd) {
-  const LONG style = ::GetWindowLongW(hwnd, GWL_STYLE);
-  if (ClassIs(hwnd, L"Button")) return (style & BS_TYPEMASK) == BS_GROUPBOX ? Child::kGroupBox : Child::kOther;
-  if (!ClassIs(hwnd, L"Static")) return Child::kOther;
-  // Only texts that start at the left edge stay where they are when the control grows to the right.
-  switch (style & SS_TYPEMASK) {
-    case SS_LEFT:
-    case SS_LEFTNOWORDWRAP:
-    case SS_SIMPLE:
-      return Child::kLabel;
-    default:
-      return Child::kOther;
-  }
-}
-
-std::vector<Child> ChildrenOf(HWND dialog) {
-  std::vector<Child> children;
-  for (HWND c = ::GetWindow(dialog, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT))
-    children.push_back({c, PlaceIn(dialog, c), KindOf(c)});
-  return children;
-}
 
 // The width the label draws its text at, the way the static control draws it; 0 for a label meant to
 // wrap (taller than one line).
@@ -59,14 +25,14 @@ bool Inside(const RECT& inner, const RECT& outer) {
 
 // How far right the label may reach: the nearest control beside it, the frame of a group box holding
 // it, the dialog's edge.
-LONG RightLimit(const Child& label, const std::vector<Child>& children, LONG clientRight) {
+LONG RightLimit(const DialogChild& label, const std::vector<DialogChild>& children, LONG clientRight) {
   // A group box's etched frame is an edge wide; the text keeps as much again clear of it.
   const LONG frame = 2 * ::GetSystemMetrics(SM_CXEDGE);
   LONG limit = clientRight;
-  for (const Child& other : children) {
+  for (const DialogChild& other : children) {
     if (other.hwnd == label.hwnd) continue;
     const RECT& o = other.place;
-    if (other.kind == Child::kGroupBox && Inside(label.place, o)) {
+    if (other.kind == DialogChild::kGroupBox && Inside(label.place, o)) {
       limit = std::min(limit, o.right - frame);
       continue;
     }
@@ -84,9 +50,9 @@ void FitLabelsToText(const CWnd& dialog) {
   assert(::IsWindow(hwnd));
   RECT client;
   ::GetClientRect(hwnd, &client);
-  std::vector<Child> children = ChildrenOf(hwnd);
-  for (Child& label : children) {
-    if (label.kind != Child::kLabel) continue;
+  std::vector<DialogChild> children = DialogChildren(dialog);
+  for (DialogChild& label : children) {
+    if (label.kind != DialogChild::kLabel) continue;
     const LONG need = OneLineTextWidth(label.hwnd);
     RECT inner;
     ::GetClientRect(label.hwnd, &inner);

@@ -31,6 +31,11 @@ class CWnd {
     assert(::IsWindow(hwnd_));
     ::GetClientRect(hwnd_, rect);
   }
+  // The window's frame, caption included, in screen coordinates.
+  void GetWindowRect(RECT* rect) const {
+    assert(::IsWindow(hwnd_));
+    ::GetWindowRect(hwnd_, rect);
+  }
   // A disabled window takes no mouse or keyboard input.
   void EnableWindow(bool enable) {
     assert(::IsWindow(hwnd_));

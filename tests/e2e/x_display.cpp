@@ -129,6 +129,57 @@ bool TypeText(const std::string& text, std::string* err) {
 
 bool PressKeys(const std::string& keys, std::string* err) { return RunTool("xdotool key " + keys, err); }
 
+bool DragFrom(POINT from, POINT to, std::string* err) {
+  std::string command =
+      "xdotool mousemove " + std::to_string(from.x) + " " + std::to_string(from.y) + " sleep 0.2 mousedown 1 sleep 0.2";
+  const int steps = 4;
+  for (int i = 1; i <= steps; ++i) {
+    const long x = from.x + (to.x - from.x) * i / steps;
+    const long y = from.y + (to.y - from.y) * i / steps;
+    command += " mousemove " + std::to_string(x) + " " + std::to_string(y) + " sleep 0.1";
+  }
+  return RunTool(command + " mouseup 1", err);
+}
+
+bool PlaceOnScreen(HWND hwnd, RECT* client, RECT* frame, std::string* why) {
+  const unsigned long id = XWindowOf(hwnd);
+  if (id == 0) {
+    *why = "the window has no X window of its own";
+    return false;
+  }
+  // "x y width height" of the client area, then "_NET_FRAME_EXTENTS = left, right, top, bottom".
+  const std::string window = std::to_string(id);
+  std::string listed;
+  if (RunHost("xwininfo -id " + window +
+                  " | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} "
+                  "/Height:/{h=$2} END{print x, y, w, h}'; xprop -id " +
+                  window + " -notype _NET_FRAME_EXTENTS",
+              &listed) != 0) {
+    *why = "the window's place is not to be read: " + listed;
+    return false;
+  }
+  long x = 0, y = 0, width = 0, height = 0, left = 0, right = 0, top = 0, bottom = 0;
+  const size_t equals = listed.find('=');
+  if (std::sscanf(listed.c_str(), "%ld %ld %ld %ld", &x, &y, &width, &height) != 4 || equals == std::string::npos ||
+      std::sscanf(listed.c_str() + equals + 1, "%ld, %ld, %ld, %ld", &left, &right, &top, &bottom) != 4) {
+    *why = "the window's place is not to be read: " + listed;
+    return false;
+  }
+  *client = RECT{x, y, x + width, y + height};
+  *frame = RECT{x - left, y - top, x + width + right, y + height + bottom};
+  return true;
+}
+
+bool RequestClientSize(HWND hwnd, int width, int height, std::string* err) {
+  const unsigned long id = XWindowOf(hwnd);
+  if (id == 0) {
+    *err = "the window has no X window of its own";
+    return false;
+  }
+  return RunTool(
+      "xdotool windowsize " + std::to_string(id) + " " + std::to_string(width) + " " + std::to_string(height), err);
+}
+
 bool WaitForWindowManager(std::string* err) {
   // Debian's own Python, which has the X library; another one first on the PATH may lack it.
   return RunTool("/usr/bin/python3 '" ORV_WM_BARRIER "'", err);

@@ -26,6 +26,17 @@ bool TypeText(const std::string& text, std::string* err);
 // Presses and releases keys by their X names, e.g. "Return" or "alt+F4".
 bool PressKeys(const std::string& keys, std::string* err);
 
+// Presses the left button at one point, moves to the other in a few steps and lets go there, as a
+// hand drags.
+bool DragFrom(POINT from, POINT to, std::string* err);
+
+// Where a top-level window is shown, in screen coordinates: its client area as the X server has it,
+// and the frame the window manager draws around that (_NET_FRAME_EXTENTS).
+bool PlaceOnScreen(HWND hwnd, RECT* client, RECT* frame, std::string* why);
+
+// Asks the window manager, as another X client may, to give the window's client area this size.
+bool RequestClientSize(HWND hwnd, int width, int height, std::string* err);
+
 // Returns once the window manager has acted on all the input given before, so whatever it does with
 // it (a key it takes for itself, a click on a frame) has reached the program's X connection; false,
 // with why in *err, when the window manager does not answer.

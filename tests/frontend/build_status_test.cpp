@@ -43,13 +43,13 @@ TEST(BuildStatus, AWrittenBuildTellsItsTimeAndFigures) {
   EXPECT_EQ(OutcomeStatus(built, At(23, 59, 59)), "23:59:59  out.orv built: 56 bytes, 0 handlers, 2 chunks");
 }
 
-TEST(BuildStatus, AFailedBuildTellsItsTimeItsTextAndThatOutOrvStayed) {
+TEST(BuildStatus, AFailedBuildTellsItsTimeThatOutOrvStayedAndThenItsText) {
   BuildOutcome failed;
   failed.failure = "Error opening \"missing.orv\", aborting.";
   failed.failureShown = true;
   failed.fileSize = 109764;  // a failed build's figures are not told, whatever they hold
   EXPECT_EQ(OutcomeStatus(failed, At(9, 41, 7)),
-            "09:41:07  Error opening \"missing.orv\", aborting. out.orv was left as it was.");
+            "09:41:07  out.orv was left as it was. Error opening \"missing.orv\", aborting.");
 }
 
 TEST(BuildStatus, ASetOpenedOrSavedIsToldWithItsCountAndFileName) {

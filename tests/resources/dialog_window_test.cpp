@@ -60,9 +60,9 @@ TEST_F(BuilderDialog, FrameCaptionAndClientSize) {
   EXPECT_EQ(WindowText(dlg_), expected::kCaption);
 
   const DWORD style = static_cast<DWORD>(GetWindowLongA(dlg_, GWL_STYLE));
-  const DWORD wanted = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  const DWORD wanted = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_THICKFRAME;
   EXPECT_EQ(style & wanted, wanted) << std::hex << style;
-  EXPECT_EQ(style & (WS_CHILD | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0u) << std::hex << style;
+  EXPECT_EQ(style & (WS_CHILD | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u) << std::hex << style;
   const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(dlg_, GWL_EXSTYLE));
   EXPECT_TRUE(exStyle & WS_EX_APPWINDOW) << std::hex << exStyle;
   EXPECT_TRUE(exStyle & WS_EX_DLGMODALFRAME) << std::hex << exStyle;  // what DS_MODALFRAME turns into
@@ -109,8 +109,8 @@ TEST_F(BuilderDialog, ChildrenInTableOrderWithClassTextStyleAndPlace) {
     EXPECT_EQ((style & WS_BORDER) || (exStyle & WS_EX_CLIENTEDGE), (want.style & WS_BORDER) != 0);
     EXPECT_EQ(exStyle & ~static_cast<DWORD>(WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY), 0u) << std::hex << exStyle;
     EXPECT_EQ(IsWindowVisible(child) != FALSE, (want.style & WS_VISIBLE) != 0);
-    // The event list is shorter than a whole number of items; without LBS_NOINTEGRALHEIGHT the
-    // list box would shrink itself and this comparison would fail.
+    // The lists are not a whole number of items high (the dialog trims them itself); without
+    // LBS_NOINTEGRALHEIGHT a list box would shrink itself and this comparison would fail.
     const RECT got = PlaceIn(dlg_, child);
     const RECT place = ToPixels(want.x, want.y, want.cx, want.cy);
     EXPECT_TRUE(EqualRect(&got, &place)) << "got " << Describe(got) << ", want " << Describe(place);
@@ -118,7 +118,8 @@ TEST_F(BuilderDialog, ChildrenInTableOrderWithClassTextStyleAndPlace) {
 }
 
 TEST_F(BuilderDialog, TabCyclesThroughVisibleControlsInTableOrder) {
-  // Each Browse... right after its box; Open... and Save... after all that was there before them.
+  // Each Browse... right after its box, Open... and Save... after all that was there before them; the
+  // labels between them are no tab stops.
   const std::vector<int> want = {IDOK,          IDC_HANDLED_LIST, IDC_EVENT_LIST, IDC_BEGIN_EDIT, IDC_BROWSE_BEGIN,
                                  IDC_LOOP_EDIT, IDC_BROWSE_LOOP,  IDC_ADD,        IDC_REMOVE,     IDC_BUILD,
                                  IDC_OPEN,      IDC_SAVE};

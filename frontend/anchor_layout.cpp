@@ -1,0 +1,53 @@
+#include "anchor_layout.h"
+
+#include <algorithm>
+
+namespace {
+
+bool Inside(const Box& inner, const Box& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+// Rows are cut from the bottom, so the first row stays where it was.
+int WholeRowsHeight(int height, Rows rows) {
+  if (rows.height <= 0) return height;
+  const int count = std::max(1, (height - rows.frame) / rows.height);
+  return rows.frame + count * rows.height;
+}
+
+}  // namespace
+
+void AnchorLayout::Add(const Box& start, Anchors anchors, Rows rows) {
+  items_.push_back({start, anchors, rows, false});
+}
+
+void AnchorLayout::AddFrame(const Box& start) { items_.push_back({start, kStays, Rows(), true}); }
+
+Anchors AnchorLayout::FrameAnchors(const Box& frame) const {
+  Anchors follows = kStays;
+  for (const Item& item : items_) {
+    if (item.frame || !Inside(item.start, frame)) continue;
+    follows.right = follows.right || item.anchors.right;
+    follows.bottom = follows.bottom || item.anchors.bottom;
+  }
+  return follows;
+}
+
+std::vector<Box> AnchorLayout::PlacesAt(Extent client) const {
+  const int dx = std::max(0, client.width - start_.width);
+  const int dy = std::max(0, client.height - start_.height);
+  std::vector<Box> places;
+  places.reserve(items_.size());
+  for (const Item& item : items_) {
+    const Anchors a = item.frame ? FrameAnchors(item.start) : item.anchors;
+    Box b = item.start;
+    if (a.left) b.left += dx;
+    if (a.right) b.right += dx;
+    if (a.top) b.top += dy;
+    if (a.bottom) b.bottom += dy;
+    b.bottom = b.top + WholeRowsHeight(b.bottom - b.top, item.rows);
+    places.push_back(b);
+  }
+  return places;
+}

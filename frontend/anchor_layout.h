@@ -1,0 +1,63 @@
+// Where the controls of a dialog go when the user makes it larger: each edge of a control either stays
+// where the starting size put it or keeps its distance to the dialog's far edge (right, bottom). A
+// frame (a group box) follows what it holds, and a list can be held to whole rows.
+#ifndef ORV_FRONTEND_ANCHOR_LAYOUT_H_
+#define ORV_FRONTEND_ANCHOR_LAYOUT_H_
+
+#include <cstddef>
+#include <vector>
+
+struct Box {
+  int left, top, right, bottom;
+};
+
+struct Extent {
+  int width, height;
+};
+
+// Which edges move with the dialog's far edges as it grows.
+struct Anchors {
+  bool left, top, right, bottom;
+};
+
+constexpr Anchors kStays = {false, false, false, false};
+constexpr Anchors kWidens = {false, false, true, false};
+constexpr Anchors kKeepsRight = {true, false, true, false};
+constexpr Anchors kKeepsDown = {false, true, false, true};
+constexpr Anchors kKeepsDownRight = {true, true, true, true};
+constexpr Anchors kWidensAtFoot = {false, true, true, true};
+constexpr Anchors kGrowsDown = {false, false, false, true};
+
+// A list whose height is its frame (borders) and a whole number of rows, at least one.
+struct Rows {
+  int frame = 0;
+  int height = 0;  // of one row; 0 for a control that is not held to rows
+};
+
+class AnchorLayout {
+ public:
+  // The dialog's client size at start: the smallest it lays out for.
+  explicit AnchorLayout(Extent start) : start_(start) {}
+
+  // Controls and frames, as placed at the starting size; the places come back in this order.
+  void Add(const Box& start, Anchors anchors, Rows rows = Rows());
+  // A frame's right and bottom edges follow those of the controls that lie wholly inside it.
+  void AddFrame(const Box& start);
+
+  // Every place at this client size; a size smaller than the start lays out as the start.
+  std::vector<Box> PlacesAt(Extent client) const;
+
+ private:
+  struct Item {
+    Box start;
+    Anchors anchors;
+    Rows rows;
+    bool frame;
+  };
+  Anchors FrameAnchors(const Box& frame) const;
+
+  Extent start_;
+  std::vector<Item> items_;
+};
+
+#endif  // ORV_FRONTEND_ANCHOR_LAYOUT_H_

@@ -1,0 +1,30 @@
+// The builder dialog's layout as the user resizes it: the source boxes and the Event list widen, the
+// Browse... buttons keep to the right edge, the Handled events list grows down, the buttons below
+// the lists keep to the foot and those of the last row to its corners, and the status line widens
+// along the foot. Both lists show whole rows. Never smaller than the starting size.
+#ifndef ORV_FRONTEND_BUILDER_LAYOUT_H_
+#define ORV_FRONTEND_BUILDER_LAYOUT_H_
+
+#include <memory>
+#include <vector>
+
+#include "anchor_layout.h"
+#include "platform/dialog_children.h"
+
+class BuilderLayout {
+ public:
+  // Takes the dialog's controls where they stand now as its starting layout and lays them out once
+  // (the lists to whole rows). Call it at the end of the dialog's initialisation.
+  void Start(const CWnd& dialog);
+  // Lays the controls out for the dialog's present size.
+  void Follow(const CWnd& dialog) const;
+  // The dialog's smallest size, frame included; zero before Start.
+  SIZE MinimumSize() const { return minimum_; }
+
+ private:
+  std::vector<DialogChild> children_;
+  std::unique_ptr<AnchorLayout> layout_;
+  SIZE minimum_ = {0, 0};
+};
+
+#endif  // ORV_FRONTEND_BUILDER_LAYOUT_H_
