@@ -189,6 +189,11 @@ std::vector<EventDiff> CompareStates(const FilePieces& oldFile, std::int32_t old
   return diffs;
 }
 
+// A merged piece as one file has it, or nullptr where it has none.
+const FilePiece* PieceIn(const FilePieces& file, int index) {
+  return index < 0 ? nullptr : &file.pieces()[static_cast<std::size_t>(index)];
+}
+
 // Where the player looks events up, as each file has it: the row whose state it reads, -1 where the
 // file has no such place.
 struct LookUp {
@@ -203,8 +208,8 @@ std::vector<LookUp> LookUps(const FilePieces& olds, const FilePieces& news,
   std::vector<LookUp> lookUps;
   lookUps.push_back({0, 0, DiffPlace::kStart, nullptr});
   for (const auto& [o, n] : merged) {
-    const FilePiece* oldPiece = o < 0 ? nullptr : &olds.pieces()[static_cast<std::size_t>(o)];
-    const FilePiece* newPiece = n < 0 ? nullptr : &news.pieces()[static_cast<std::size_t>(n)];
+    const FilePiece* oldPiece = PieceIn(olds, o);
+    const FilePiece* newPiece = PieceIn(news, n);
     const std::string* label = &(newPiece != nullptr ? newPiece : oldPiece)->label;
     // The chunks before a piece's last share one state, so its first chunk stands for them all.
     auto betweenRow = [](const FilePiece* piece) {
@@ -364,14 +369,10 @@ bool DiffOrv(const DiffInput& oldFile, const DiffInput& newFile, DiffSink* sink,
   const FilePieces olds(oldFile.flow);
   const FilePieces news(newFile.flow);
   const std::vector<std::pair<int, int>> merged = MergePieces(olds, news);
-  auto pieceIn = [](const FilePieces& file, int index) {
-    return index < 0 ? nullptr : &file.pieces()[static_cast<std::size_t>(index)];
-  };
-
   DiffCounts counts;
   for (const auto& [o, n] : merged) {
     PieceDiff diff;
-    if (!ComparePiece(oldFile, pieceIn(olds, o), newFile, pieceIn(news, n), &diff, err)) return false;
+    if (!ComparePiece(oldFile, PieceIn(olds, o), newFile, PieceIn(news, n), &diff, err)) return false;
     Count(diff.change, &counts);
     sink->Piece(diff);
   }
