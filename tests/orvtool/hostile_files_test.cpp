@@ -83,8 +83,9 @@ TEST(OrvtoolHostileFiles, AMillionStatesAndRows) {
 }
 
 // Rows of no entry that all look events up in one state of many pairs: what graph and diff say grows
-// with the pairs times the rows only where each row must show them. Graph's edges once took 87 MiB
-// here (and a file four times the size ended in an uncaught bad_alloc); diff printed 600 MB.
+// with the pairs times the rows only where each row must show them. Graph's edges once took 96 MiB
+// here (and, under 512 MiB, a file under three times the size ended in an uncaught bad_alloc); diff
+// printed 618 MB.
 TEST(OrvtoolHostileFiles, OneStateSharedByThousandsOfRows) {
   const std::int32_t pairs = 3200, rows = 3200;
   TempDir dir;
