@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Benchmark: time and peak resident memory (GNU time's %M) of orvtool's info, info --json, trace and
-# graph on files near the layout's limits that no build writes: one state of 1,000,000 pairs, 100,000
-# states and rows, and 1,000,000 states and rows. Standard output goes to /dev/null.
+# Benchmark: time, peak resident memory (GNU time's %M) and output size of orvtool's insight commands
+# on files near the layout's limits that no build writes: one state of 1,000,000 pairs, 100,000 states
+# and rows, 1,000,000 states and rows (info, info --json, trace, graph), and rows of no entry that all
+# share one state of as many pairs, 3,200 and 12,900 of each (graph, and diff and diff --json against
+# the same file with every pair sent elsewhere). Standard output is counted, then thrown away.
 # Usage: bench/insight_commands.sh [ORVTOOL...]   (default: this tree's native build; give two to compare)
 # A run is stopped after ORV_BENCH_LIMIT seconds (default 120) and shown as ">120 s".
 set -euo pipefail
@@ -15,27 +17,36 @@ if [[ ${#tools[@]} -eq 0 ]]; then
 fi
 
 make_work_folder "${TMPDIR:-/tmp}/orvtool-bench.XXXXXX"
-python3 "$root/bench/make_hostile_orv.py" pairs 1000000 "$work/pairs-1m.orv"
-python3 "$root/bench/make_hostile_orv.py" rows 100000 "$work/rows-100k.orv"
-python3 "$root/bench/make_hostile_orv.py" rows 1000000 "$work/rows-1m.orv"
+make() { python3 "$root/bench/make_hostile_orv.py" "$@"; }
+make pairs 1000000 "$work/pairs-1m.orv"
+make rows 100000 "$work/rows-100k.orv"
+make rows 1000000 "$work/rows-1m.orv"
+for n in 3200 12900; do
+  make shared "$n" "$n" "$work/shared-$n.orv"
+  make shared "$n" "$n" "$work/shared-$n-moved.orv" $((n + 1))
+done
 
-# Each command as a user runs it; trace takes a million chunk ends of an event the big state lists last.
-commands=("info" "info --json" "trace @ 14*1000000 1" "graph")
-printf '%-20s %-12s' file command
-for tool in "${tools[@]}"; do printf ' | %22s' "$(basename "$tool")"; done
+# Each command as a user runs it, @ standing for the file; trace takes a million chunk ends of an event
+# the big state lists last.
+table_commands=("info @" "info --json @" "trace @ 14*1000000 1" "graph @")
+shared_commands=("graph @" "diff @ @-moved" "diff --json @ @-moved")
+printf '%-22s %-12s' file command
+for tool in "${tools[@]}"; do printf ' | %36s' "$(basename "$tool")"; done
 printf '\n'
-for file in pairs-1m rows-100k rows-1m; do
+for file in pairs-1m rows-100k rows-1m shared-3200 shared-12900; do
   size=$(stat -c %s "$work/$file.orv")
+  commands=("${table_commands[@]}")
+  [[ $file == shared-* ]] && commands=("${shared_commands[@]}")
   for command in "${commands[@]}"; do
-    read -r -a words <<<"${command/@/$work/$file.orv}"
-    [[ $command == *@* ]] || words+=("$work/$file.orv")
-    printf '%-20s %-12s' "$file ($((size / 1024)) KB)" "${command%% @*}"
+    read -r -a words <<<"${command//@/$work/$file}"
+    for i in "${!words[@]}"; do [[ ${words[$i]} == "$work"/* ]] && words[$i]+=.orv; done
+    label=${command%% @*}
+    printf '%-22s %-12s' "$file ($((size / 1024)) KB)" "$label"
     for tool in "${tools[@]}"; do
-      status=0
-      /usr/bin/time -o "$work/time" -f '%e %M' timeout "$limit" "$tool" "${words[@]}" >/dev/null 2>&1 || status=$?
+      bytes=$( (/usr/bin/time -o "$work/time" -f '%e %M' timeout "$limit" "$tool" "${words[@]}" 2>/dev/null || true) | wc -c)
       read -r seconds kb < <(tail -1 "$work/time")
-      [[ $status -eq 124 ]] && seconds=">$limit"
-      printf ' | %9s s %8s KB' "$seconds" "$kb"
+      grep -q '^Command exited with non-zero status 124' "$work/time" && seconds=">$limit"
+      printf ' | %8s s %8s KB %12s B' "$seconds" "$kb" "$bytes"
     done
     printf '\n'
   done

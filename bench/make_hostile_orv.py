@@ -4,8 +4,12 @@
   make_hostile_orv.py pairs N FILE   one state of N pairs (distinct events, the highest first),
                                      governing one chunk
   make_hostile_orv.py rows N FILE    N states and N chunk rows, each row its own state of one pair
+  make_hostile_orv.py shared P R FILE [TO]
+                                     R one-byte chunk rows of no entry, all under one state of P pairs
+                                     (events 0 to P - 1), each sending its event to chunk TO (default 1;
+                                     R + 1 is the trailing row), so two such files differ in every pair
 
-Both files are sound: `orvtool info` calls their layout ok.
+All are sound: `orvtool info` calls their layout ok.
 """
 import struct
 import sys
@@ -54,7 +58,29 @@ def rows_file(n, path):
         f.write(b"\x5a" * chunks)
 
 
+def shared_file(p, r, path, to):
+    # State 0 without pairs leads every event to chunk 1; rows 1 to r all look events up in state 1.
+    h = 16 + 4 * (2 + 2 + 2 * p) + 12 * (r + 2)
+    with open(path, "wb") as f:
+        f.write(struct.pack("<iii", MAGIC, 0, 2))
+        f.write(struct.pack("<iiii", 0, 0, 0, p))
+        for start in range(0, p, STEP):
+            f.write(b"".join(struct.pack("<ii", k, to) for k in range(start, min(p, start + STEP))))
+        f.write(struct.pack("<iiii", r + 2, h, 0, 0))
+        for start in range(0, r, STEP):
+            f.write(b"".join(struct.pack("<iii", h + k, 1, 0) for k in range(start, min(r, start + STEP))))
+        f.write(struct.pack("<iii", h + r, 0, 0))
+        f.write(b"\x5a" * r)
+
+
 def main():
+    if len(sys.argv) in (5, 6) and sys.argv[1] == "shared":
+        p, r = int(sys.argv[2]), int(sys.argv[3])
+        to = int(sys.argv[5]) if len(sys.argv) == 6 else 1
+        if p < 0 or r < 1 or not 0 <= to <= r + 1:
+            sys.exit("shared: P must be at least 0, R at least 1, TO from 0 to R + 1")
+        shared_file(p, r, sys.argv[4], to)
+        return
     if len(sys.argv) != 4 or sys.argv[1] not in ("pairs", "rows"):
         sys.exit(__doc__)
     kind, n, path = sys.argv[1], int(sys.argv[2]), sys.argv[3]

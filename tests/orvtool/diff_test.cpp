@@ -14,15 +14,22 @@ namespace {
 
 struct Recorded : DiffSink {
   std::vector<PieceDiff> pieces;
-  std::vector<std::string> transitions;  // "change: place, event: old -> new"
+  // "change: place, event: old -> new", "shared 0: place; place" and "change: shared 0, event: ..."
+  std::vector<std::string> transitions;
   DiffCounts counts;
   void Piece(const PieceDiff& piece) override { pieces.push_back(piece); }
   void Transitions() override {}
+  void Shared(const SharedState& state) override {
+    std::string line = "shared " + std::to_string(state.index) + ":";
+    for (const SharedState::Place& place : state.places) line += " " + PlaceName(place.place, place.piece) + ";";
+    transitions.push_back(line);
+  }
   void Transition(const TransitionDiff& t) override {
     const char* change = t.change == DiffChange::kAdded     ? "added"
                          : t.change == DiffChange::kRemoved ? "removed"
                                                             : "changed";
-    transitions.push_back(std::string(change) + ": " + PlaceName(t) + ", " +
+    const std::string at = t.sharedState >= 0 ? "shared " + std::to_string(t.sharedState) : PlaceName(t);
+    transitions.push_back(std::string(change) + ": " + at + ", " +
                           (t.anyOtherEvent ? "other" : std::to_string(t.eventId)) + ": " + t.oldTarget + " -> " +
                           t.newTarget);
   }
@@ -116,19 +123,59 @@ TEST(OrvDiff, ComparesTheStartAndTheChunkingOfEqualBytes) {
       TextPieces(BeginLoopBuild(payload), otherCut));
 }
 
-// Rows of no entry that share a state: each row is its own piece, and a change in the state they share
-// shows at every one of them.
-TEST(OrvDiff, RowsSharingAStateEachShowItsChange) {
-  auto rowsOfOneState = [](std::int32_t target) {
-    return MakeOrv(2, {0, 1, 0, 1, 0, 1, 0, target}, {96, 0, 0, 96, 1, 0, 106, 1, 0, 116, 0, 0}, 20);
-  };
-  const Recorded same = Diff(rowsOfOneState(1), rowsOfOneState(1));
-  EXPECT_TRUE(same.counts.Same());
-  ASSERT_EQ(2u, same.pieces.size());
-  EXPECT_EQ("row 2", same.pieces[1].label);
-  EXPECT_EQ((std::vector<std::string>{"changed: row 1 at its end, 0: row 1 -> row 2",
-                                      "changed: row 2 at its end, 0: row 1 -> row 2"}),
-            Diff(rowsOfOneState(1), rowsOfOneState(2)).transitions);
+// Rows of no entry, each under `states`' row state, state 1 on: one byte each. The states are given
+// as their words from state 0.
+Bytes RowsUnder(std::int32_t stateCount, const std::vector<std::int32_t>& states, const std::vector<int>& rowStates) {
+  const std::int32_t rows = static_cast<std::int32_t>(rowStates.size());
+  const std::int32_t h = 16 + 4 * static_cast<std::int32_t>(states.size()) + 12 * (rows + 2);
+  std::vector<std::int32_t> table = {h, 0, 0};
+  for (std::int32_t r = 0; r < rows; ++r) table.insert(table.end(), {h + r, rowStates[static_cast<std::size_t>(r)], 0});
+  table.insert(table.end(), {h + rows, 0, 0});
+  return MakeOrv(stateCount, states, table, static_cast<std::size_t>(rows));
+}
+
+// Rows of no entry are pieces of their own. Places that read one state in each file differ alike: the
+// pairs the first two rows' state changed are told once for both, under the state they share, and
+// counted at each; the third row, under a state of its own in the new file, tells its change itself,
+// and the fourth, alike in both, nothing. Rows under odd states followed by no even one are no entry's.
+TEST(OrvDiff, AStateSharedByRowsIsToldOnceForThem) {
+  const Bytes old = RowsUnder(4, {0, 0, 0, 1, 0, 1, 0, 0, 0, 1, 7, 5}, {1, 1, 1, 3});
+  const Bytes now = RowsUnder(6, {0, 0, 0, 2, 0, 2, 9, 1, 0, 0, 0, 1, 0, 3, 0, 0, 0, 1, 7, 5}, {1, 1, 3, 5});
+  const Recorded diff = Diff(old, now);
+  EXPECT_EQ(
+      (std::vector<std::string>{"shared 0: row 1 at its end; row 2 at its end;", "changed: shared 0, 0: row 1 -> row 2",
+                                "added: shared 0, 9:  -> row 1", "changed: row 3 at its end, 0: row 1 -> row 3"}),
+      diff.transitions);
+  EXPECT_EQ(3, diff.counts.transitionsChanged);
+  EXPECT_EQ(2, diff.counts.transitionsAdded);
+
+  std::string text;
+  Compare(old, now, MakeTextDiffReport([&text](const std::string& piece) { text += piece; }, "old", "new").get());
+  EXPECT_EQ(
+      "transitions:\n"
+      "  a state shared by 2 places (row 1 at its end; row 2 at its end):\n"
+      "    changed: event 0 \"Cruising\": row 1 -> row 2\n"
+      "    added: event 9: (none) -> row 1\n"
+      "  changed: row 3 at its end, event 0 \"Cruising\": row 1 -> row 3\n"
+      "different for the game: 3 transitions changed, 2 added\n",
+      text.substr(text.find("transitions:\n")));
+
+  std::string json;
+  Compare(old, now, MakeJsonDiffReport([&json](const std::string& piece) { json += piece; }, "old", "new").get());
+  EXPECT_EQ(
+      "  \"transitions\": [\n"
+      "    {\"change\":\"changed\",\"at\":null,\"piece\":null,\"sharedState\":0,\"event\":0,"
+      "\"eventName\":\"Cruising\",\"anyOtherEvent\":false,\"old\":\"row 1\",\"new\":\"row 2\"},\n"
+      "    {\"change\":\"added\",\"at\":null,\"piece\":null,\"sharedState\":0,\"event\":9,"
+      "\"eventName\":null,\"anyOtherEvent\":false,\"old\":null,\"new\":\"row 1\"},\n"
+      "    {\"change\":\"changed\",\"at\":\"row 3 at its end\",\"piece\":\"row 3\",\"event\":0,"
+      "\"eventName\":\"Cruising\",\"anyOtherEvent\":false,\"old\":\"row 1\",\"new\":\"row 3\"}\n  ],\n"
+      "  \"sharedStates\": [\n"
+      "    {\"places\":[{\"at\":\"row 1 at its end\",\"piece\":\"row 1\"},"
+      "{\"at\":\"row 2 at its end\",\"piece\":\"row 2\"}]}\n  ],\n"
+      "  \"counts\": {\"piecesSame\":4,\"piecesChanged\":0,\"piecesAdded\":0,\"piecesRemoved\":0,"
+      "\"transitionsChanged\":3,\"transitionsAdded\":2,\"transitionsRemoved\":0},\n  \"same\": false\n}\n",
+      json.substr(json.find("  \"transitions\"")));
 }
 
 // Each piece and transition is one line of JSON in an object laid out as a JSON library indents it.

@@ -21,6 +21,8 @@ constexpr bool kLimitable = true;
 
 }  // namespace
 
+bool MemoryIsLimited() { return kLimitable; }
+
 LimitedRun RunLimited(const std::vector<std::string>& args, rlim_t limitBytes) {
   TempDir capture;
   const std::string errPath = capture.Path("stderr.txt");

@@ -21,6 +21,9 @@ struct LimitedRun {
 // which reserves a vast shadow space up front, the child runs without the limit.
 LimitedRun RunLimited(const std::vector<std::string>& args, rlim_t limitBytes);
 
+// False under the address sanitizer, whose children run without the limit.
+bool MemoryIsLimited();
+
 constexpr rlim_t kMiB = 1024 * 1024;
 
 #endif  // ORVTOOL_TESTS_LIMITED_RUN_H_

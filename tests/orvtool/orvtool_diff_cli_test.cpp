@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "hostile_orv.h"
 #include "orv_examples.h"
 #include "run_orvtool.h"
 #include "temp_dir.h"
@@ -145,27 +146,49 @@ std::string TextFromJson(const json& report) {
   }
   text += "transitions:\n";
   auto target = [](const json& t) { return t.is_null() ? std::string("(none)") : t.get<std::string>(); };
+  int sharedTold = 0;
   for (const json& t : report["transitions"]) {
     std::string event = "any other event";
     if (!t["anyOtherEvent"].get<bool>()) {
       event = "event " + to_string(t["event"].get<int>());
       if (!t["eventName"].is_null()) event += " \"" + t["eventName"].get<std::string>() + "\"";
     }
-    text += "  " + t["change"].get<std::string>() + ": " + t["at"].get<std::string>() + ", " + event + ": " +
-            target(t["old"]) + " -> " + target(t["new"]) + "\n";
+    const std::string change = t["change"].get<std::string>() + ": ";
+    if (!t.contains("sharedState")) {
+      text += "  " + change + t["at"].get<std::string>() + ", " + event + ": " + target(t["old"]) + " -> " +
+              target(t["new"]) + "\n";
+      continue;
+    }
+    // A shared state's places head its first transition.
+    const int shared = t["sharedState"].get<int>();
+    if (shared == sharedTold) {
+      const json& places = report["sharedStates"][static_cast<std::size_t>(sharedTold++)]["places"];
+      text += "  a state shared by " + to_string(places.size()) + " places (";
+      for (std::size_t i = 0; i < places.size(); ++i) text += (i ? "; " : "") + places[i]["at"].get<std::string>();
+      text += "):\n";
+    }
+    text += "    " + change + event + ": " + target(t["old"]) + " -> " + target(t["new"]) + "\n";
   }
   if (report["transitions"].empty()) text += "  (none changed)\n";
   return text;
 }
 
+// The example before and after a change, and rows that share one state, against a build and each
+// other: the places a shared state's transitions stand for count them as often.
 TEST(OrvtoolDiff, JsonHoldsWhatTheTextSays) {
   TempDir project;
   BuildExample(project, "old.orv");
   BuildExample(project, "new.orv", kHandlerSwapped);
-  for (const char* second : {"old.orv", "new.orv"}) {
-    SCOPED_TRACE(second);
-    const ToolRun text = RunOrvtool({"diff", "old.orv", second}, project.Path());
-    const ToolRun run = RunOrvtool({"diff", "--json", "old.orv", second}, project.Path());
+  project.Write("shared.orv", OneStateSharedByRows(20, 6, 1));
+  project.Write("shared-to-end.orv", OneStateSharedByRows(30, 6, 7));
+  for (const auto& [first, second] :
+       std::vector<std::pair<const char*, const char*>>{{"old.orv", "old.orv"},
+                                                        {"old.orv", "new.orv"},
+                                                        {"shared.orv", "shared-to-end.orv"},
+                                                        {"shared-to-end.orv", "old.orv"}}) {
+    SCOPED_TRACE(std::string(first) + " " + second);
+    const ToolRun text = RunOrvtool({"diff", first, second}, project.Path());
+    const ToolRun run = RunOrvtool({"diff", "--json", first, second}, project.Path());
     EXPECT_EQ(text.status, run.status);
     const json report = json::parse(run.out, nullptr, false);
     ASSERT_FALSE(report.is_discarded()) << run.out;
@@ -175,9 +198,13 @@ TEST(OrvtoolDiff, JsonHoldsWhatTheTextSays) {
     EXPECT_EQ(report["pieces"].size(),
               counts["piecesSame"].get<std::size_t>() + counts["piecesChanged"].get<std::size_t>() +
                   counts["piecesAdded"].get<std::size_t>() + counts["piecesRemoved"].get<std::size_t>());
-    EXPECT_EQ(report["transitions"].size(), counts["transitionsChanged"].get<std::size_t>() +
-                                                counts["transitionsAdded"].get<std::size_t>() +
-                                                counts["transitionsRemoved"].get<std::size_t>());
+    std::size_t transitions = 0;
+    for (const json& t : report["transitions"])
+      transitions +=
+          t.contains("sharedState") ? report["sharedStates"][t["sharedState"].get<std::size_t>()]["places"].size() : 1;
+    EXPECT_EQ(transitions, counts["transitionsChanged"].get<std::size_t>() +
+                               counts["transitionsAdded"].get<std::size_t>() +
+                               counts["transitionsRemoved"].get<std::size_t>());
   }
 }
 

@@ -189,66 +189,161 @@ std::vector<EventDiff> CompareStates(const FilePieces& oldFile, std::int32_t old
   return diffs;
 }
 
+// A merged piece as one file has it, or nullptr where it has none.
+const FilePiece* PieceIn(const FilePieces& file, int index) {
+  return index < 0 ? nullptr : &file.pieces()[static_cast<std::size_t>(index)];
+}
+
+// Where the player looks events up, as each file has it: the row whose state it reads, -1 where the
+// file has no such place.
+struct LookUp {
+  int oldRow = -1, newRow = -1;
+  DiffPlace place = DiffPlace::kStart;
+  const std::string* piece = nullptr;  // the piece's label; none for the start
+};
+
+// The start, then each piece between its chunks (where either file cuts it into several) and at its end.
+std::vector<LookUp> LookUps(const FilePieces& olds, const FilePieces& news,
+                            const std::vector<std::pair<int, int>>& merged) {
+  std::vector<LookUp> lookUps;
+  lookUps.push_back({0, 0, DiffPlace::kStart, nullptr});
+  for (const auto& [o, n] : merged) {
+    const FilePiece* oldPiece = PieceIn(olds, o);
+    const FilePiece* newPiece = PieceIn(news, n);
+    const std::string* label = &(newPiece != nullptr ? newPiece : oldPiece)->label;
+    // The chunks before a piece's last share one state, so its first chunk stands for them all.
+    auto betweenRow = [](const FilePiece* piece) {
+      return piece != nullptr && piece->side.rowCount > 1 ? piece->side.firstRow : -1;
+    };
+    auto endRow = [](const FilePiece* piece) {
+      return piece != nullptr ? piece->side.firstRow + piece->side.rowCount - 1 : -1;
+    };
+    if (betweenRow(oldPiece) >= 0 || betweenRow(newPiece) >= 0)
+      lookUps.push_back({betweenRow(oldPiece), betweenRow(newPiece), DiffPlace::kBetweenChunks, label});
+    lookUps.push_back({endRow(oldPiece), endRow(newPiece), DiffPlace::kAtEnd, label});
+  }
+  return lookUps;
+}
+
 class TransitionCompare {
  public:
-  TransitionCompare(const FilePieces& oldFile, const FilePieces& newFile, DiffSink* sink, DiffCounts* counts)
-      : old_(oldFile), new_(newFile), sink_(sink), counts_(counts) {}
+  TransitionCompare(const FilePieces& oldFile, const FilePieces& newFile, std::vector<LookUp> lookUps, DiffSink* sink,
+                    DiffCounts* counts)
+      : old_(oldFile), new_(newFile), lookUps_(std::move(lookUps)), sink_(sink), counts_(counts) {
+    ShareStates();
+  }
 
-  // Compares one place, given as the row each file looks the event up at (-1 where it has no such place).
-  void Place(int oldRow, int newRow, DiffPlace place, const std::string& piece) {
-    TransitionDiff diff;
-    diff.place = place;
-    diff.piece = piece;
-    for (const EventDiff& event : StateDiffs(StateAt(old_, oldRow), StateAt(new_, newRow))) {
-      diff.eventId = event.eventId;
-      Report(&diff, event.oldTarget, event.newTarget);
-    }
-    if (place == DiffPlace::kBetweenChunks) return;  // running on stays within the piece
-    diff.anyOtherEvent = true;
-    diff.eventId = 0;
-    Report(&diff, oldRow >= 0 ? old_.Target(oldRow + 1) : std::string(),
-           newRow >= 0 ? new_.Target(newRow + 1) : std::string());
+  void Run() {
+    for (std::size_t i = 0; i < lookUps_.size(); ++i) Place(i);
   }
 
  private:
-  // Rows of a file not cut as a build cuts may share states, of any size: each pair of states is
-  // compared once, and its differences kept while they fit the budget (those of states found alike
-  // take no room), so no state is walked again for every row that uses it.
-  const std::vector<EventDiff>& StateDiffs(std::int32_t oldState, std::int32_t newState) {
-    const std::pair<std::int32_t, std::int32_t> key(oldState, newState);
-    const auto found = known_.find(key);
-    if (found != known_.end()) return found->second;
-    scratch_ = CompareStates(old_, oldState, new_, newState);
-    if (scratch_.size() > kKeptDiffs - kept_) return scratch_;
-    kept_ += scratch_.size();
-    return known_.emplace(key, std::move(scratch_)).first->second;
+  std::pair<std::int32_t, std::int32_t> States(const LookUp& at) const {
+    return {StateAt(old_, at.oldRow), StateAt(new_, at.newRow)};
   }
 
-  static constexpr std::size_t kKeptDiffs = 100000;
-  void Report(TransitionDiff* diff, const std::string& oldTarget, const std::string& newTarget) {
+  // Rows of a file not cut as a build cuts may share states, of any size: places that read the same
+  // state in each file, where an event differs, become one shared state, whose differences are told
+  // once, so the report grows with the pairs and the places, not with their product; where none
+  // differs, the states are not walked again for each place. Each pair of states is compared once here
+  // and once more when told.
+  void ShareStates() {
+    std::vector<std::pair<std::pair<std::int32_t, std::int32_t>, std::size_t>> byStates;
+    byStates.reserve(lookUps_.size());
+    for (std::size_t i = 0; i < lookUps_.size(); ++i) byStates.emplace_back(States(lookUps_[i]), i);
+    std::sort(byStates.begin(), byStates.end());
+    sharedOf_.assign(lookUps_.size(), kOwnStates);
+    for (std::size_t from = 0, to = 0; from < byStates.size(); from = to) {
+      while (to < byStates.size() && byStates[to].first == byStates[from].first) ++to;
+      if (to - from < 2) continue;
+      const auto [oldState, newState] = byStates[from].first;
+      const bool alike = CompareStates(old_, oldState, new_, newState).empty();
+      if (!alike) shared_.emplace_back();
+      for (std::size_t k = from; k < to; ++k) {
+        if (alike)
+          sharedOf_[byStates[k].second] = kAlike;
+        else
+          shared_.back().push_back(byStates[k].second);
+      }
+    }
+    // Numbered in the order the report meets them; each one's places are in that order already.
+    std::sort(shared_.begin(), shared_.end());
+    for (std::size_t s = 0; s < shared_.size(); ++s)
+      for (std::size_t i : shared_[s]) sharedOf_[i] = static_cast<int>(s);
+  }
+
+  void Place(std::size_t i) {
+    const LookUp& at = lookUps_[i];
+    TransitionDiff diff;
+    diff.place = at.place;
+    if (at.piece != nullptr) diff.piece = *at.piece;
+    const int shared = sharedOf_[i];
+    // A shared state is told at its first place; each place still has its own way on.
+    if (shared == kAlike || (shared >= 0 && shared_[static_cast<std::size_t>(shared)].front() != i)) {
+      AnyOtherEvent(at, &diff);
+      return;
+    }
+    std::int64_t places = 1;
+    if (shared >= 0) {
+      TellShared(shared);
+      diff.sharedState = shared;
+      places = static_cast<std::int64_t>(shared_[static_cast<std::size_t>(shared)].size());
+    }
+    const auto [oldState, newState] = States(at);
+    for (const EventDiff& event : CompareStates(old_, oldState, new_, newState)) {
+      diff.eventId = event.eventId;
+      Report(&diff, event.oldTarget, event.newTarget, places);
+    }
+    diff.sharedState = -1;
+    AnyOtherEvent(at, &diff);
+  }
+
+  void TellShared(int shared) {
+    SharedState state;
+    state.index = shared;
+    const std::vector<std::size_t>& places = shared_[static_cast<std::size_t>(shared)];
+    state.places.reserve(places.size());
+    for (std::size_t k : places)
+      state.places.push_back({lookUps_[k].place, lookUps_[k].piece != nullptr ? *lookUps_[k].piece : ""});
+    sink_->Shared(state);
+  }
+
+  // The events the state has no pair for run on to the next row; within a piece that stays in it.
+  void AnyOtherEvent(const LookUp& at, TransitionDiff* diff) {
+    if (at.place == DiffPlace::kBetweenChunks) return;
+    diff->anyOtherEvent = true;
+    diff->eventId = 0;
+    Report(diff, at.oldRow >= 0 ? old_.Target(at.oldRow + 1) : std::string(),
+           at.newRow >= 0 ? new_.Target(at.newRow + 1) : std::string(), 1);
+  }
+
+  void Report(TransitionDiff* diff, const std::string& oldTarget, const std::string& newTarget, std::int64_t places) {
     if (oldTarget == newTarget) return;
     diff->oldTarget = oldTarget;
     diff->newTarget = newTarget;
     if (oldTarget.empty()) {
       diff->change = DiffChange::kAdded;
-      ++counts_->transitionsAdded;
+      counts_->transitionsAdded += places;
     } else if (newTarget.empty()) {
       diff->change = DiffChange::kRemoved;
-      ++counts_->transitionsRemoved;
+      counts_->transitionsRemoved += places;
     } else {
       diff->change = DiffChange::kChanged;
-      ++counts_->transitionsChanged;
+      counts_->transitionsChanged += places;
     }
     sink_->Transition(*diff);
   }
 
   const FilePieces& old_;
   const FilePieces& new_;
+  const std::vector<LookUp> lookUps_;
   DiffSink* sink_;
   DiffCounts* counts_;
-  std::map<std::pair<std::int32_t, std::int32_t>, std::vector<EventDiff>> known_;
-  std::size_t kept_ = 0;
-  std::vector<EventDiff> scratch_;
+  // For each look-up, its shared state, or one of these.
+  static constexpr int kOwnStates = -1;  // the only place to read its two states
+  static constexpr int kAlike = -2;      // its states differ in no event, as at other places
+  std::vector<int> sharedOf_;
+  std::vector<std::vector<std::size_t>> shared_;  // each shared state's places
 };
 
 void Count(DiffChange change, DiffCounts* counts) {
@@ -274,36 +369,16 @@ bool DiffOrv(const DiffInput& oldFile, const DiffInput& newFile, DiffSink* sink,
   const FilePieces olds(oldFile.flow);
   const FilePieces news(newFile.flow);
   const std::vector<std::pair<int, int>> merged = MergePieces(olds, news);
-  auto pieceIn = [](const FilePieces& file, int index) {
-    return index < 0 ? nullptr : &file.pieces()[static_cast<std::size_t>(index)];
-  };
-
   DiffCounts counts;
   for (const auto& [o, n] : merged) {
     PieceDiff diff;
-    if (!ComparePiece(oldFile, pieceIn(olds, o), newFile, pieceIn(news, n), &diff, err)) return false;
+    if (!ComparePiece(oldFile, PieceIn(olds, o), newFile, PieceIn(news, n), &diff, err)) return false;
     Count(diff.change, &counts);
     sink->Piece(diff);
   }
 
   sink->Transitions();
-  TransitionCompare compare(olds, news, sink, &counts);
-  compare.Place(0, 0, DiffPlace::kStart, std::string());
-  for (const auto& [o, n] : merged) {
-    const FilePiece* oldPiece = pieceIn(olds, o);
-    const FilePiece* newPiece = pieceIn(news, n);
-    const std::string& label = (newPiece != nullptr ? newPiece : oldPiece)->label;
-    // The chunks before a piece's last share one state, so its first chunk stands for them all.
-    auto betweenRow = [](const FilePiece* piece) {
-      return piece != nullptr && piece->side.rowCount > 1 ? piece->side.firstRow : -1;
-    };
-    auto endRow = [](const FilePiece* piece) {
-      return piece != nullptr ? piece->side.firstRow + piece->side.rowCount - 1 : -1;
-    };
-    if (betweenRow(oldPiece) >= 0 || betweenRow(newPiece) >= 0)
-      compare.Place(betweenRow(oldPiece), betweenRow(newPiece), DiffPlace::kBetweenChunks, label);
-    compare.Place(endRow(oldPiece), endRow(newPiece), DiffPlace::kAtEnd, label);
-  }
+  TransitionCompare(olds, news, LookUps(olds, news, merged), sink, &counts).Run();
   *totals = counts;
   sink->End(counts);
   return true;

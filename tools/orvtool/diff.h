@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "byte_source.h"
 #include "flow.h"
@@ -40,15 +41,28 @@ struct TransitionDiff {
   DiffChange change = DiffChange::kChanged;  // never kSame: only differences are reported
   DiffPlace place = DiffPlace::kStart;
   std::string piece;           // label of the piece, empty for the start
+  int sharedState = -1;        // 0 and up: told once for every place of that shared state, not at `place`
   bool anyOtherEvent = false;  // the events the state has no pair for, which run on to the next row
   std::int32_t eventId = 0;
   // Where the music goes, empty where that file has no such transition.
   std::string oldTarget, newTarget;
 };
 
+// Places that look events up in one state of the old file and one of the new, the same at each: every
+// event they differ in differs at each of these places, so it is told once for them all.
+struct SharedState {
+  struct Place {
+    DiffPlace place;
+    std::string piece;
+  };
+  int index = 0;  // in the order the report meets them, from 0
+  std::vector<Place> places;
+};
+
+// Transitions are counted at every place they differ at, a shared state's as often as it has places.
 struct DiffCounts {
   int piecesAdded = 0, piecesRemoved = 0, piecesChanged = 0, piecesSame = 0;
-  int transitionsAdded = 0, transitionsRemoved = 0, transitionsChanged = 0;
+  std::int64_t transitionsAdded = 0, transitionsRemoved = 0, transitionsChanged = 0;
   bool Same() const {
     return piecesAdded + piecesRemoved + piecesChanged + transitionsAdded + transitionsRemoved + transitionsChanged ==
            0;
@@ -56,12 +70,14 @@ struct DiffCounts {
 };
 
 // Receives the diff as it is made: every piece in order, then every transition that differs, then the
-// totals. Nothing is gathered first, so a report is written as it goes.
+// totals. Nothing is gathered first, so a report is written as it goes; a shared state comes at its
+// first place, just before its transitions.
 class DiffSink {
  public:
   virtual ~DiffSink() = default;
   virtual void Piece(const PieceDiff& piece) = 0;
   virtual void Transitions() = 0;  // between the last piece and the first transition
+  virtual void Shared(const SharedState& state) = 0;
   virtual void Transition(const TransitionDiff& transition) = 0;
   virtual void End(const DiffCounts& counts) = 0;
 };

@@ -1,5 +1,9 @@
 #include "diff_report.h"
 
+#include <cstdint>
+#include <utility>
+#include <vector>
+
 #include "event_table.h"
 #include "report_json.h"
 
@@ -22,8 +26,8 @@ const char* ChangeName(DiffChange change) {
 }
 
 // `2 pieces changed, 1 added` and the like, leaving out what did not happen.
-std::string Tally(const char* one, const char* many, int changed, int added, int removed) {
-  const std::pair<int, const char*> parts[] = {{changed, "changed"}, {added, "added"}, {removed, "removed"}};
+std::string Tally(const char* one, const char* many, std::int64_t changed, std::int64_t added, std::int64_t removed) {
+  const std::pair<std::int64_t, const char*> parts[] = {{changed, "changed"}, {added, "added"}, {removed, "removed"}};
   std::string out;
   for (const auto& [n, what] : parts) {
     if (n == 0) continue;
@@ -64,11 +68,23 @@ class TextReport : public DiffSink {
     lines_ = 0;
   }
 
+  // `a state shared by 2 places (row 1 at its end; row 2 at its end):`, its transitions indented below.
+  // Piece labels may hold commas, so the places are parted by semicolons.
+  void Shared(const SharedState& state) override {
+    std::string line =
+        "  a state shared by " + Plural(static_cast<std::int64_t>(state.places.size()), "place", "places") + " (";
+    for (std::size_t i = 0; i < state.places.size(); ++i)
+      line += (i == 0 ? "" : "; ") + PlaceName(state.places[i].place, state.places[i].piece);
+    Line(line + "):");
+  }
+
   void Transition(const TransitionDiff& t) override {
     const std::string event = t.anyOtherEvent ? "any other event" : EventLabel(t.eventId);
     auto target = [](const std::string& text) { return text.empty() ? std::string("(none)") : text; };
-    Line("  " + std::string(ChangeName(t.change)) + ": " + PlaceName(t) + ", " + event + ": " + target(t.oldTarget) +
-         " -> " + target(t.newTarget));
+    // A shared state's lines stand under it, its places named there.
+    const std::string lead = t.sharedState >= 0 ? "    " + std::string(ChangeName(t.change)) + ": "
+                                                : "  " + std::string(ChangeName(t.change)) + ": " + PlaceName(t) + ", ";
+    Line(lead + event + ": " + target(t.oldTarget) + " -> " + target(t.newTarget));
   }
 
   void End(const DiffCounts& c) override {
@@ -129,22 +145,41 @@ class JsonReport : public DiffSink {
     json_.Key("transitions").OpenArray();
   }
 
+  // Kept for the end, where they follow the transitions that name them.
+  void Shared(const SharedState& state) override { shared_.push_back(state); }
+
   void Transition(const TransitionDiff& t) override {
     const char* name = t.anyOtherEvent ? nullptr : EventName(t.eventId);
     auto target = [](const std::string& text) { return text.empty() ? Json() : Json(text); };
-    json_.Value({{"change", ChangeName(t.change)},
-                 {"at", PlaceName(t)},
-                 {"piece", t.piece.empty() ? Json() : Json(t.piece)},
-                 {"event", t.anyOtherEvent ? Json() : Json(t.eventId)},
-                 {"eventName", name != nullptr ? Json(name) : Json()},
-                 {"anyOtherEvent", t.anyOtherEvent},
-                 {"old", target(t.oldTarget)},
-                 {"new", target(t.newTarget)}});
+    const bool shared = t.sharedState >= 0;
+    Json element = {{"change", ChangeName(t.change)},
+                    {"at", shared ? Json() : Json(PlaceName(t))},
+                    {"piece", shared || t.piece.empty() ? Json() : Json(t.piece)}};
+    // Only where a state is shared, so every other report keeps its keys.
+    if (shared) element["sharedState"] = t.sharedState;
+    element["event"] = t.anyOtherEvent ? Json() : Json(t.eventId);
+    element["eventName"] = name != nullptr ? Json(name) : Json();
+    element["anyOtherEvent"] = t.anyOtherEvent;
+    element["old"] = target(t.oldTarget);
+    element["new"] = target(t.newTarget);
+    json_.Value(element);
     json_.Flush();
   }
 
   void End(const DiffCounts& c) override {
     json_.Close();
+    if (!shared_.empty()) {
+      json_.Key("sharedStates").OpenArray();
+      for (const SharedState& state : shared_) {
+        Json places = Json::array();
+        for (const SharedState::Place& place : state.places)
+          places.push_back({{"at", PlaceName(place.place, place.piece)},
+                            {"piece", place.piece.empty() ? Json() : Json(place.piece)}});
+        json_.Value({{"places", std::move(places)}});
+        json_.Flush();
+      }
+      json_.Close();
+    }
     json_.Key("counts").Value({{"piecesSame", c.piecesSame},
                                {"piecesChanged", c.piecesChanged},
                                {"piecesAdded", c.piecesAdded},
@@ -158,21 +193,24 @@ class JsonReport : public DiffSink {
 
  private:
   JsonStream json_;
+  std::vector<SharedState> shared_;
 };
 
 }  // namespace
 
-std::string PlaceName(const TransitionDiff& transition) {
-  switch (transition.place) {
+std::string PlaceName(DiffPlace place, const std::string& piece) {
+  switch (place) {
     case DiffPlace::kStart:
       return "the start";
     case DiffPlace::kBetweenChunks:
-      return transition.piece + " between its chunks";
+      return piece + " between its chunks";
     case DiffPlace::kAtEnd:
-      return transition.piece + " at its end";
+      return piece + " at its end";
   }
   return "";
 }
+
+std::string PlaceName(const TransitionDiff& transition) { return PlaceName(transition.place, transition.piece); }
 
 std::unique_ptr<DiffSink> MakeTextDiffReport(const TextSink& out, const std::string& oldPath,
                                              const std::string& newPath) {

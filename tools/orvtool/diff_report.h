@@ -15,6 +15,7 @@ std::unique_ptr<DiffSink> MakeJsonDiffReport(const TextSink& out, const std::str
                                              const std::string& newPath);
 
 // `"Cruising" Loop at its end`, `the start`: where the player looks an event up, as both reports name it.
+std::string PlaceName(DiffPlace place, const std::string& piece);
 std::string PlaceName(const TransitionDiff& transition);
 
 #endif  // ORVTOOL_DIFF_REPORT_H_

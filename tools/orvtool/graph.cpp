@@ -68,7 +68,7 @@ struct Label {
   }
 };
 
-// Edges between two nodes, in the order first met, each with the labels of what takes it, each once.
+// The edges out of one node, in the order first met, each with the labels of what takes it, each once.
 class Edges {
  public:
   void Add(std::int64_t from, std::int64_t to, const Label& label, bool fallThrough) {
@@ -85,7 +85,8 @@ class Edges {
     edge.fallThroughOnly = edge.fallThroughOnly && fallThrough;
   }
 
-  void Write(const OrvFlow& flow, const TextSink& out) const {
+  // Writes the edges met so far and forgets them.
+  void Flush(const OrvFlow& flow, const TextSink& out) {
     for (const Edge& edge : edges_) {
       std::string label;
       for (const Label& part : FirstOfEach(edge.labels)) label += (label.empty() ? "" : "\n") + part.Text();
@@ -94,6 +95,8 @@ class Edges {
       if (edge.fallThroughOnly) line += ", style=dashed";
       out(line + "];\n");
     }
+    edges_.clear();
+    index_.clear();
   }
 
  private:
@@ -154,9 +157,11 @@ void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& o
     out("  r" + to_string(row) + " [label=" + QuotedText(label) + "];\n");
   }
 
-  Edges edges;
   // The rows of one node come one after another, under a state or two (an entry's last row has its
-  // own): each state's pairs are walked once for the node, not once a row.
+  // own): each state's pairs are walked once for the node, not once a row. Its edges are whole once
+  // the walk leaves it, so they are written then: held for the whole table, the edges of many rows that
+  // share one state of many pairs took memory as their product.
+  Edges edges;
   std::int64_t node = kEnd;
   std::vector<std::int32_t> walked;
   for (int row = 0; row < flow.trailingRow(); ++row) {
@@ -167,6 +172,7 @@ void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& o
       continue;
     }
     if (from != node) {
+      edges.Flush(flow, out);
       node = from;
       walked.clear();
     }
@@ -179,7 +185,7 @@ void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& o
     // Within an entry the music simply goes on; only at its end does running on lead elsewhere.
     if (NodeOf(flow, row + 1) != from) edges.Add(from, NodeOf(flow, row + 1), Label{0, Label::kAnyOther}, true);
   }
-  edges.Write(flow, out);
+  edges.Flush(flow, out);
   out("}\n");
 }
 

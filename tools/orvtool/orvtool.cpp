@@ -2,7 +2,10 @@
 // what the game plays from it. Here are the table of its commands and each command's run, which reads
 // what the command was given, asks the engine or the inspection library, and prints.
 #include <cstdio>
+#include <cstring>
+#include <exception>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -219,6 +222,31 @@ const std::vector<Subtool>& Commands() {
   return table;
 }
 
+// A command that runs out of memory, or meets any other fault it has no answer for, still ends in the
+// one voice with the status of trouble, never by a signal a caller would take for a crash. Nothing here
+// allocates, as memory may be what ran out.
+int EndByFault(int argc, char** argv, const char* text, const char* detail = "") {
+  std::fflush(stdout);
+  const char* command = nullptr;
+  for (const Subtool& tool : Commands())
+    if (argc > 1 && std::strcmp(argv[1], tool.name) == 0) command = tool.name;
+  if (command != nullptr)
+    std::fprintf(stderr, "orvtool %s: %s%s\n", command, text, detail);
+  else
+    std::fprintf(stderr, "orvtool: %s%s\n", text, detail);
+  return kExitUsage;
+}
+
 }  // namespace
 
-int main(int argc, char** argv) { return RunCommandLine(argc, argv, Commands()); }
+int main(int argc, char** argv) {
+  try {
+    return RunCommandLine(argc, argv, Commands());
+  } catch (const std::bad_alloc&) {
+    return EndByFault(argc, argv, "out of memory");
+  } catch (const std::exception& fault) {
+    return EndByFault(argc, argv, "stopped by an unforeseen fault: ", fault.what());
+  } catch (...) {
+    return EndByFault(argc, argv, "stopped by an unforeseen fault");
+  }
+}
