@@ -10,6 +10,8 @@
 #include "platform/dialog.h"
 #include "set_aside_file.h"
 
+class OutputLock;
+
 // The one handler table of the process: made by the dialog's initialisation, never deleted.
 extern CHandlerTable* g_handlerTable;
 
@@ -33,6 +35,13 @@ class CBuilderDlg : public CDialog {
   void OnSelchangeHandled();
   void OnBuild();
   void OnBrowse(SourceBox box);
+
+  // Waits, painting, until no other build of out.orv holds its lock, then takes it.
+  void WaitForTurn(OutputLock* turn);
+  // While a build runs, or waits for its turn: the dialog disabled, the status painted now. EndBusy
+  // drops the input given meanwhile and gives the focus back.
+  CWnd BeginBusy(const char* status);
+  void EndBusy(const CWnd& focus);
 
   // Tells the user where their script.txt is when it could not be put back.
   void SayIfNotPutBack(bool putBack, const SetAsideFile& usersScript);
