@@ -2,7 +2,8 @@
 // payloads into chunks, builds the state table and writes "out.orv". Progress goes to standard output.
 // A script that cannot be opened, missing or unreadable, stops the build without a word: the dialog has
 // just written it, and a caller that has not says so from the outcome. Every other failure is shown
-// through ShowErrorBox. No failure touches "out.orv".
+// through ShowErrorBox. No failure touches "out.orv". Builds of one "out.orv" take turns through its
+// OutputLock, which the caller holds: for the build, and for whatever else of the folder it uses with it.
 #ifndef ORV_ENGINE_BUILD_ENGINE_H_
 #define ORV_ENGINE_BUILD_ENGINE_H_
 

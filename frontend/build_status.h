@@ -1,5 +1,5 @@
-// The texts of the dialog's status line: where out.orv goes, a build under way, what the last build came
-// to, and the handler sets opened and saved.
+// The texts of the dialog's status line: where out.orv goes, a build under way or waiting for another's
+// to end, what the last build came to, and the handler sets opened and saved.
 #ifndef ORV_FRONTEND_BUILD_STATUS_H_
 #define ORV_FRONTEND_BUILD_STATUS_H_
 
@@ -10,6 +10,7 @@
 #include "build_engine.h"
 
 constexpr char kBuildingStatus[] = "Building out.orv...";
+constexpr char kWaitingStatus[] = "Waiting for another build of out.orv to end...";
 
 // Before the first build: the folder, given in full, that out.orv will be written in.
 std::string FolderStatus(const std::string& folder);

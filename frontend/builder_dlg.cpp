@@ -12,6 +12,8 @@
 #include "file_reading.h"
 #include "handled_list_box.h"
 #include "handler_set.h"
+#include "orv_writer.h"
+#include "output_lock.h"
 #include "platform/accessible_names.h"
 #include "platform/dropped_files.h"
 #include "platform/edit.h"
@@ -41,6 +43,8 @@ const char kSaveError[] = "Error saving file";
 const char kFirstSetName[] = "handlers.txt";
 const std::vector<std::pair<std::string, std::string>> kScriptFilters = {{"Scripts (*.txt)", "*.txt"},
                                                                          {"All files (*.*)", "*.*"}};
+// How often a build waiting for its turn looks again; the system tells no one when a lock is let go.
+constexpr unsigned kTurnPollMs = 50;
 
 std::tm LocalTimeNow() {
   const std::time_t now = std::time(nullptr);
@@ -161,6 +165,11 @@ void CBuilderDlg::OnSelchangeHandled() {
 
 void CBuilderDlg::OnBuild() {
   if (building_) return;
+  // Builds of out.orv take turns, other dialogs' and orvtool's alike: this one's from setting the user's
+  // script.txt aside until it is back, so no other build takes the hand-over script for the user's, and
+  // none holds out.orv open while this one renames its new file over it.
+  OutputLock turn;
+  if (turn.TryTake(kOutputFileName) == OutputLock::kBusy) WaitForTurn(&turn);
   // A script.txt of the user's own would be written over by the hand-over script and then deleted: it
   // makes way for the build and comes back after it, whatever the build's outcome.
   SetAsideFile usersScript(kScriptFileName);
@@ -170,25 +179,42 @@ void CBuilderDlg::OnBuild() {
     SayIfNotPutBack(usersScript.PutBack(), usersScript);
     return;
   }
-  // Disabled for the length of the build, error boxes included: no second build, Add or Remove can
-  // start inside the first.
-  building_ = true;
-  const CWnd focus = CWnd::GetFocus();
-  // Painted now: the thread reads no messages until the build is over.
-  SetStatus(kBuildingStatus, true);
-  EnableWindow(false);
+  // The thread reads no messages until the build is over.
+  const CWnd focus = BeginBusy(kBuildingStatus);
   const BuildOutcome outcome = BuildWithOutcome();
   std::remove(kScriptFileName);
   const bool putBack = usersScript.PutBack();
   // A failure shown in a box was in the status line while the box was up, with the time it came.
   if (!outcome.failureShown) SetStatus(OutcomeStatus(outcome, LocalTimeNow()));
+  EndBusy(focus);
+  SayIfNotPutBack(putBack, usersScript);
+}
+
+void CBuilderDlg::WaitForTurn(OutputLock* turn) {
+  // The other build may wait on an Error box for as long as its user leaves it up; this dialog keeps
+  // painting meanwhile, and says why it does nothing.
+  const CWnd focus = BeginBusy(kWaitingStatus);
+  do HandleAllButInput(kTurnPollMs);
+  while (turn->TryTake(kOutputFileName) == OutputLock::kBusy);
+  EndBusy(focus);
+}
+
+CWnd CBuilderDlg::BeginBusy(const char* status) {
+  // Disabled, error boxes included: no second build, Add or Remove can start inside the first.
+  building_ = true;
+  const CWnd focus = CWnd::GetFocus();
+  SetStatus(status, true);
+  EnableWindow(false);
+  return focus;
+}
+
+void CBuilderDlg::EndBusy(const CWnd& focus) {
   // Clicks and keys given meanwhile were queued, not refused: carried out now, a click on Build ORV
   // would build again and one on Exit would quit. Dropped while the dialog is still disabled.
   DiscardPendingInput();
   EnableWindow(true);
   if (focus.GetSafeHwnd() != nullptr) focus.SetFocus();
   building_ = false;
-  SayIfNotPutBack(putBack, usersScript);
 }
 
 void CBuilderDlg::SayIfNotPutBack(bool putBack, const SetAsideFile& usersScript) {

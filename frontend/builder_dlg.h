@@ -11,6 +11,8 @@
 #include "platform/dialog.h"
 #include "set_aside_file.h"
 
+class OutputLock;
+
 // The one handler table of the process: made by the dialog's initialisation, never deleted.
 extern CHandlerTable* g_handlerTable;
 
@@ -46,6 +48,13 @@ class CBuilderDlg : public CDialog {
   void OpenHandlerSet(const std::string& file);
   // Says in the status line and in a box why nothing was opened or saved.
   void Refuse(const std::string& text);
+
+  // Waits, painting, until no other build of out.orv holds its lock, then takes it.
+  void WaitForTurn(OutputLock* turn);
+  // While a build runs, or waits for its turn: the dialog disabled, the status painted now. EndBusy
+  // drops the input given meanwhile and gives the focus back.
+  CWnd BeginBusy(const char* status);
+  void EndBusy(const CWnd& focus);
 
   // Tells the user where their script.txt is when it could not be put back.
   void SayIfNotPutBack(bool putBack, const SetAsideFile& usersScript);

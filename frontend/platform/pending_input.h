@@ -8,4 +8,9 @@
 // so the system takes the clicks for clicks on disabled windows.
 void DiscardPendingInput();
 
+// Lets the thread's windows paint while it waits for something the system does not signal: waits up to
+// waitMs for a message, then handles every message waiting but mouse and keyboard input, which it
+// discards as DiscardPendingInput does. A request to quit is left for the message loop.
+void HandleAllButInput(unsigned waitMs);
+
 #endif  // ORV_FRONTEND_PLATFORM_PENDING_INPUT_H_

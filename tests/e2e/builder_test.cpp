@@ -45,11 +45,21 @@ void BuilderTest::LaunchWithOutput(HANDLE out) {
   ASSERT_TRUE(app_.LaunchWithOutput(g_exe, dir_->path(), out, &err)) << err;
 }
 
-void BuilderTest::Add(int event, const std::string& begin, const std::string& loop) {
-  app_.SelectListItem(kEventList, event);
-  app_.SetText(kBeginEdit, begin);
-  app_.SetText(kLoopEdit, loop);
-  app_.Click(kAdd);
+void BuilderTest::LaunchAnother(BuilderProcess* other, const std::string& stdoutName) {
+  std::string err;
+  ASSERT_TRUE(other->Launch(g_exe, dir_->path(), dir_->StdoutPath(stdoutName), &err)) << err;
+}
+
+void BuilderTest::LaunchAnotherWithOutput(BuilderProcess* other, HANDLE out) {
+  std::string err;
+  ASSERT_TRUE(other->LaunchWithOutput(g_exe, dir_->path(), out, &err)) << err;
+}
+
+void BuilderTest::Add(BuilderProcess& app, int event, const std::string& begin, const std::string& loop) {
+  app.SelectListItem(kEventList, event);
+  app.SetText(kBeginEdit, begin);
+  app.SetText(kLoopEdit, loop);
+  app.Click(kAdd);
 }
 
 void BuilderTest::Build() { app_.Click(kBuild); }
@@ -59,9 +69,9 @@ void BuilderTest::Exit() {
   EXPECT_TRUE(app_.WaitForExit()) << "the program did not end after Exit";
 }
 
-void BuilderTest::ExpectNoMessageBox() {
+void BuilderTest::ExpectNoMessageBox(const BuilderProcess& app) {
   for (const char* caption : {kProgramCaption, kErrorCaption})
-    for (HWND box : app_.MessageBoxes(caption))
+    for (HWND box : app.MessageBoxes(caption))
       ADD_FAILURE() << "unexpected \"" << caption << "\" box: " << ReadMessageBox(box).text;
 }
 

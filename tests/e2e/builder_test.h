@@ -29,18 +29,24 @@ class BuilderTest : public ::testing::Test {
   void Launch(bool redirectStdout = true);
   // The same with standard output going to an inheritable handle that the test keeps.
   void LaunchWithOutput(HANDLE out);
+  // Starts another copy of the program in the same folder, its standard output going to the file
+  // `stdoutName` beside the first's, or to the handle `out`.
+  void LaunchAnother(BuilderProcess* other, const std::string& stdoutName);
+  void LaunchAnotherWithOutput(BuilderProcess* other, HANDLE out);
 
   WorkDir& dir() { return *dir_; }
   BuilderProcess& app() { return app_; }
 
   // Picks the event, types both paths and clicks Add; returns when the program has handled it.
-  void Add(int event, const std::string& begin, const std::string& loop);
+  void Add(int event, const std::string& begin, const std::string& loop) { Add(app_, event, begin, loop); }
+  static void Add(BuilderProcess& app, int event, const std::string& begin, const std::string& loop);
   // Clicks Build ORV; returns when the build is over or has opened a box.
   void Build();
   // Closes the dialog with Exit and waits for the program to end.
   void Exit();
   // Fails the test if the program shows a message box of either kind.
-  void ExpectNoMessageBox();
+  void ExpectNoMessageBox() { ExpectNoMessageBox(app_); }
+  static void ExpectNoMessageBox(const BuilderProcess& app);
   // The box that the last click opened, owned by the dialog: its exact text, an OK button only
   // and no icon. It is dismissed, and the dialog must take input again afterwards.
   void ExpectProgramBox(const std::string& text);

@@ -27,6 +27,6 @@ Bytes WorkDir::Read(const std::string& name) const { return ReadBytes(Path(name)
 
 bool WorkDir::Exists(const std::string& name) const { return FileExists(Path(name)); }
 
-std::string WorkDir::ReadStdout() const { return ReadText(StdoutPath()); }
+std::string WorkDir::ReadStdout(const std::string& name) const { return ReadText(StdoutPath(name)); }
 
 }  // namespace e2e

@@ -18,7 +18,8 @@ class WorkDir {
   // The program's current directory, and a file in it.
   std::string path() const { return work_.string(); }
   std::string Path(const std::string& name) const { return (work_ / name).string(); }
-  std::string StdoutPath() const { return root_.Path("stdout.txt"); }
+  // Where a program's standard output goes: beside the working directory, one file a program.
+  std::string StdoutPath(const std::string& name = "stdout.txt") const { return root_.Path(name); }
 
   // Copies the example sources (*.orv) into the working directory.
   void CopyExamples() const;
@@ -26,7 +27,7 @@ class WorkDir {
   void WriteText(const std::string& name, const std::string& text) const;
   Bytes Read(const std::string& name) const;
   bool Exists(const std::string& name) const;
-  std::string ReadStdout() const;
+  std::string ReadStdout(const std::string& name = "stdout.txt") const;
 
  private:
   TempDir root_;

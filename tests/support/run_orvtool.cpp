@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "child_process.h"
-#include "temp_dir.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -30,61 +32,79 @@ std::string AbsoluteToolPath() {
 }
 const std::string g_tool = AbsoluteToolPath();
 
+}  // namespace
+
 #ifdef _WIN32
+namespace {
 // A tool run that takes longer than this has hung.
 constexpr DWORD kToolRunMs = 60000;
+}  // namespace
 
 // Started straight, not through cmd, so the command line reaches the program as UTF-16 whatever the
 // code page of this process.
-int Run(const std::vector<std::string>& args, const std::string& workDir, const std::string& runner,
-        const std::string& outPath, const std::string& errPath) {
+OrvtoolProcess::OrvtoolProcess(const std::vector<std::string>& args, const std::string& workDir,
+                               const std::string& runner) {
   EXPECT_EQ(runner, "") << "a runner is a POSIX shell's";
   std::string commandLine = Quote(g_tool);
   for (const std::string& arg : args) commandLine += " " + Quote(arg);
-  const HANDLE out = CreateOutputFile(outPath);
-  const HANDLE err = CreateOutputFile(errPath);
-  PROCESS_INFORMATION process;
+  const HANDLE out = CreateOutputFile(capture_.Path("stdout.txt"));
+  const HANDLE err = CreateOutputFile(capture_.Path("stderr.txt"));
   std::string why;
-  const bool started = out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE &&
-                       StartProcess(commandLine, workDir, out, err, &process, &why);
+  started_ = out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE &&
+             StartProcess(commandLine, workDir, out, err, &process_, &why);
   if (out != INVALID_HANDLE_VALUE) ::CloseHandle(out);
   if (err != INVALID_HANDLE_VALUE) ::CloseHandle(err);
-  if (!started) {
-    ADD_FAILURE() << "orvtool did not start: " << why;
-    return -1;
-  }
-  int status = -1;
+  if (!started_) ADD_FAILURE() << "orvtool did not start: " << why;
+}
+
+ToolRun OrvtoolProcess::Finish() {
+  ToolRun run;
+  if (!started_) return run;
+  started_ = false;
   DWORD code = 0;
-  if (::WaitForSingleObject(process.hProcess, kToolRunMs) != WAIT_OBJECT_0) {
+  if (::WaitForSingleObject(process_.hProcess, kToolRunMs) != WAIT_OBJECT_0) {
     ADD_FAILURE() << "orvtool did not end in time";
-    ::TerminateProcess(process.hProcess, 1);
-    ::WaitForSingleObject(process.hProcess, kToolRunMs);
-  } else if (::GetExitCodeProcess(process.hProcess, &code)) {
-    status = static_cast<int>(code);
+    ::TerminateProcess(process_.hProcess, 1);
+    ::WaitForSingleObject(process_.hProcess, kToolRunMs);
+  } else if (::GetExitCodeProcess(process_.hProcess, &code)) {
+    run.status = static_cast<int>(code);
   }
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  return status;
+  ::CloseHandle(process_.hThread);
+  ::CloseHandle(process_.hProcess);
+  run.out = ReadWithLfLineEnds(capture_.Path("stdout.txt"));
+  run.err = ReadWithLfLineEnds(capture_.Path("stderr.txt"));
+  return run;
 }
 #else
-int Run(const std::vector<std::string>& args, const std::string& workDir, const std::string& runner,
-        const std::string& outPath, const std::string& errPath) {
-  std::string command = "cd " + Quote(workDir) + " && " + runner + Quote(g_tool);
+OrvtoolProcess::OrvtoolProcess(const std::vector<std::string>& args, const std::string& workDir,
+                               const std::string& runner) {
+  std::string command = "cd " + Quote(workDir) + " && exec " + runner + Quote(g_tool);
   for (const std::string& arg : args) command += " " + Quote(arg);
-  command += " >" + Quote(outPath) + " 2>" + Quote(errPath);
-  return ExitStatus(std::system(command.c_str()));
+  command += " >" + Quote(capture_.Path("stdout.txt")) + " 2>" + Quote(capture_.Path("stderr.txt"));
+  pid_ = fork();
+  if (pid_ == 0) {
+    execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  started_ = pid_ > 0;
+  if (!started_) ADD_FAILURE() << "orvtool did not start";
+}
+
+ToolRun OrvtoolProcess::Finish() {
+  ToolRun run;
+  if (!started_) return run;
+  started_ = false;
+  run.status = ExitStatus(WaitForChild(pid_));
+  run.out = ReadWithLfLineEnds(capture_.Path("stdout.txt"));
+  run.err = ReadWithLfLineEnds(capture_.Path("stderr.txt"));
+  return run;
 }
 #endif
 
-}  // namespace
+OrvtoolProcess::~OrvtoolProcess() {
+  if (started_) Finish();
+}
 
 ToolRun RunOrvtool(const std::vector<std::string>& args, const std::string& workDir, const std::string& runner) {
-  TempDir capture;
-  const std::string outPath = capture.Path("stdout.txt");
-  const std::string errPath = capture.Path("stderr.txt");
-  ToolRun run;
-  run.status = Run(args, workDir, runner, outPath, errPath);
-  run.out = ReadWithLfLineEnds(outPath);
-  run.err = ReadWithLfLineEnds(errPath);
-  return run;
+  return OrvtoolProcess(args, workDir, runner).Finish();
 }

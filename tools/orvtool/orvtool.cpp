@@ -22,7 +22,9 @@
 #include "info_text.h"
 #include "layout.h"
 #include "layout_tables.h"
+#include "orv_writer.h"
 #include "orvtool_command_line.h"
+#include "output_lock.h"
 #include "script_reader.h"
 #include "trace.h"
 
@@ -51,9 +53,19 @@ int BuildFailed(const Invocation& in, const BuildOutcome& outcome) {
   return kExitFailed;
 }
 
+// Builds of one out.orv take turns, the dialog's among them, whose hand-over script.txt stands in the
+// user's place only for its turn; so check takes its turn too, and reads the user's script. Where no lock
+// can be made (a folder that may not be written) the command goes on without one.
+void TakeTurn(const Invocation& in, OutputLock* turn) {
+  turn->Take(kOutputFileName,
+             [&in] { in.Say(std::string("waiting for another build of ") + kOutputFileName + " to end"); });
+}
+
 int RunBuild(const Invocation& in) {
   const int status = EnterBuildFolder(in);
   if (status != kExitOk) return status;
+  OutputLock turn;
+  TakeTurn(in, &turn);
   const BuildOutcome outcome = BuildWithOutcome();
   std::fflush(stdout);
   return outcome.written ? kExitOk : BuildFailed(in, outcome);
@@ -62,6 +74,8 @@ int RunBuild(const Invocation& in) {
 int RunCheck(const Invocation& in) {
   const int status = EnterBuildFolder(in);
   if (status != kExitOk) return status;
+  OutputLock turn;
+  TakeTurn(in, &turn);
   BuildPlan plan;
   const BuildOutcome outcome = DryRunBuild(&plan);
   std::fflush(stdout);

@@ -1,0 +1,44 @@
+// Builds that write one output take turns: each holds the output's lock, a file "<output>.lock" beside
+// it, for as long as it may touch what another build reads or writes there (the dialog from setting the
+// user's script.txt aside until it is back, orvtool for its whole build). The system frees the lock
+// with its holder, even one that crashed. The system-specific halves live in output_lock-posix.cpp and
+// output_lock-win32.cpp.
+#ifndef ORV_ENGINE_OUTPUT_LOCK_H_
+#define ORV_ENGINE_OUTPUT_LOCK_H_
+
+#include <functional>
+#include <string>
+
+class OutputLock {
+ public:
+  enum Result {
+    kTaken,        // held until Release
+    kBusy,         // another build holds it
+    kUnavailable,  // no lock file can be made there (a folder that may not be written): build without
+  };
+
+  OutputLock() = default;
+  // Releases it.
+  ~OutputLock();
+  OutputLock(const OutputLock&) = delete;
+  OutputLock& operator=(const OutputLock&) = delete;
+
+  // Takes the lock of `output` if no other build holds it; never waits.
+  Result TryTake(const std::string& output);
+  // Takes it, waiting as long as another build holds it; `waiting` runs once, before the first wait.
+  // kTaken or kUnavailable.
+  Result Take(const std::string& output, const std::function<void()>& waiting);
+  // Removes the lock file and lets the next build have its turn; nothing when not held.
+  void Release();
+
+  bool held() const { return fd_ >= 0; }
+
+ private:
+  // One attempt, waiting for the holder to let go where `wait` says so.
+  Result Lock(bool wait);
+
+  std::string path_;
+  int fd_ = -1;
+};
+
+#endif  // ORV_ENGINE_OUTPUT_LOCK_H_
