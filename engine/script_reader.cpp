@@ -28,10 +28,10 @@ bool IsScriptSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\
 
 bool IsNullPath(const char* path) { return std::strcmp(path, "null") == 0; }
 
-std::string ReadErrorText() { return "Error reading \"" + std::string(kScriptFileName) + "\", aborting."; }
+std::string ReadErrorText(const std::string& script) { return "Error reading \"" + script + "\", aborting."; }
 
-std::string NotAFileText() {
-  return "Error reading \"" + std::string(kScriptFileName) + "\": it is not a regular file, aborting.";
+std::string NotAFileText(const std::string& script) {
+  return "Error reading \"" + script + "\": it is not a regular file, aborting.";
 }
 
 ScriptReader::Token ScriptReader::ReadToken(char* out, int maxLength) {
@@ -55,8 +55,7 @@ ScriptReader::Token ScriptReader::ReadToken(char* out, int maxLength) {
 }
 
 ScriptReader::Result ScriptReader::Fail(const std::string& what, std::string* err) const {
-  *err = "Error in \"" + std::string(kScriptFileName) + "\", entry " + std::to_string(entriesRead_ + 1) + ": " + what +
-         ", aborting.";
+  *err = "Error in \"" + name_ + "\", entry " + std::to_string(entriesRead_ + 1) + ": " + what + ", aborting.";
   return kError;
 }
 
@@ -66,10 +65,10 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
 
   switch (ReadToken(token, kMaxPathLength + 1)) {
     case kEndOfFile:
-      *err = "Error in \"" + std::string(kScriptFileName) + "\": it ends without the terminator -1, aborting.";
+      *err = "Error in \"" + name_ + "\": it ends without the terminator -1, aborting.";
       return kError;
     case kReadError:
-      *err = ReadErrorText();
+      *err = ReadErrorText(name_);
       return kError;
     case kToken:
       if (ParseEventId(token, &entry->eventId)) break;
@@ -91,7 +90,7 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
     case kNulByte:
       return Fail("the path holds a NUL character", err);
     case kReadError:
-      *err = ReadErrorText();
+      *err = ReadErrorText(name_);
       return kError;
   }
 
@@ -106,7 +105,7 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
     case kNulByte:
       return Fail("the type word holds a NUL character", err);
     case kReadError:
-      *err = ReadErrorText();
+      *err = ReadErrorText(name_);
       return kError;
   }
 
