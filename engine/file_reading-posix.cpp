@@ -31,6 +31,16 @@ FilePtr OpenRegularFile(const char* path, OpenFailure* failure) {
   return file;
 }
 
+bool StampOf(std::FILE* f, FileStamp* stamp) {
+  struct stat st;
+  if (fstat(fileno(f), &st) != 0) return false;
+  stamp->device = static_cast<std::uint64_t>(st.st_dev);
+  stamp->file = static_cast<std::uint64_t>(st.st_ino);
+  stamp->size = static_cast<std::int64_t>(st.st_size);
+  stamp->modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  return true;
+}
+
 bool SeekTo(std::FILE* f, std::int64_t offset) { return fseeko(f, static_cast<off_t>(offset), SEEK_SET) == 0; }
 
 std::int64_t FileSize(std::FILE* f) {

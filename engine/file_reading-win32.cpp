@@ -28,6 +28,16 @@ FilePtr OpenRegularFile(const char* path, OpenFailure* failure) {
   return file;
 }
 
+bool StampOf(std::FILE* f, FileStamp* stamp) {
+  struct _stat64 st;
+  if (_fstat64(_fileno(f), &st) != 0) return false;
+  // st_dev names no volume here (the C runtime may give the descriptor), so it tells nothing.
+  stamp->size = st.st_size;
+  stamp->modified = st.st_mtime;
+  stamp->created = st.st_ctime;  // on Windows, when the file was made
+  return true;
+}
+
 bool SeekTo(std::FILE* f, std::int64_t offset) { return _fseeki64(f, offset, SEEK_SET) == 0; }
 
 std::int64_t FileSize(std::FILE* f) {

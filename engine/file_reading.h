@@ -25,6 +25,27 @@ std::int64_t FileSize(std::FILE* f);
 // Reads the little-endian word at an absolute offset; false when the file does not hold it.
 bool ReadWordAt(std::FILE* f, std::int64_t offset, std::int32_t* value);
 
+// What tells one file, or one state of a file, from another: the file itself where the system numbers
+// it, its size, and its last change. Two stamps differ when another file has taken the name, or the file
+// was written, between them. Where the C runtime numbers no file and tells times in whole seconds
+// (Windows), the time the file was made stands in for its number.
+struct FileStamp {
+  std::uint64_t device = 0;
+  std::uint64_t file = 0;
+  std::int64_t size = 0;
+  std::int64_t modified = 0;  // nanoseconds where the system tells them
+  std::int64_t created = 0;   // Windows only
+
+  bool operator==(const FileStamp& other) const {
+    return device == other.device && file == other.file && size == other.size && modified == other.modified &&
+           created == other.created;
+  }
+  bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+
+// The open file's stamp; false when the system cannot tell it.
+bool StampOf(std::FILE* f, FileStamp* stamp);
+
 enum class CopyResult { kCopied, kReadFailed, kWriteFailed, kCopyUnsupported };
 
 // Copies `length` bytes from `offset` in `source` to the end of what was written to `out`, inside the

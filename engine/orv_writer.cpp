@@ -32,27 +32,29 @@ CopyResult CopyPayload(std::FILE* source, std::int32_t length, std::FILE* out) {
   return CopyResult::kCopied;
 }
 
-const char kOpenError[] = "Error opening out.orv, aborting.";
-const char kWriteError[] = "Error writing out.orv, aborting.";
+std::string OpenErrorText(const std::string& output) { return "Error opening " + output + ", aborting."; }
+std::string WriteErrorText(const std::string& output) { return "Error writing " + output + ", aborting."; }
 
-bool BeginOutput(FileReplacement* output) {
-  if (output->Begin(kOutputFileName)) return true;
-  ShowBuildFailure(kOpenError);
+bool BeginOutput(FileReplacement* replacement, const std::string& output) {
+  if (replacement->Begin(output)) return true;
+  ShowBuildFailure(OpenErrorText(output));
   return false;
 }
 
 }  // namespace
 
-bool CheckOutputReplaceable() {
-  FileReplacement output;
-  if (!BeginOutput(&output)) return false;
-  output.Discard();
+bool CheckOutputReplaceable(const std::string& output) {
+  FileReplacement replacement;
+  if (!BeginOutput(&replacement, output)) return false;
+  replacement.Discard();
   return true;
 }
 
-bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) {
+bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, const CheckedSource* sources, int n,
+                  const std::string& outputName) {
   FileReplacement output;
-  if (!BeginOutput(&output)) return false;
+  if (!BeginOutput(&output, outputName)) return false;
+  const std::string writeError = WriteErrorText(outputName);
   FilePtr source;
   // The box comes first; the files are closed and the partial output removed once it is dismissed.
   auto fail = [&](const std::string& text) {
@@ -64,13 +66,18 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
 
   std::FILE* out = output.file();
   const std::vector<unsigned char> header = OrvHeaderBytes(tables);
-  if (std::fwrite(header.data(), 1, header.size(), out) != header.size()) return fail(kWriteError);
+  if (std::fwrite(header.data(), 1, header.size(), out) != header.size()) return fail(writeError);
 
   for (int i = 0; i < n; ++i) {
     if (entries[i].payloadLength == 0) continue;
     OpenFailure failure;
-    source = OpenRegularFile(entries[i].path, &failure);
+    source = OpenRegularFile(sources[i].path.c_str(), &failure);
     if (!source) return fail(SourceOpenErrorText(entries[i].path));
+    // Another file under the name, or one written since the scan, would put bytes the tables were not
+    // cut for into the output: the row would keep the old length and take the new file's bytes. Looked
+    // at again after the copy, for a file written meanwhile.
+    if (!IsCheckedSource(source.get(), sources[i], entries[i].payloadLength))
+      return fail(SourceChangedText(entries[i].path));
     switch (CopyPayload(source.get(), entries[i].payloadLength, out)) {
       case CopyResult::kCopied:
         break;
@@ -79,22 +86,24 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n) 
                     "\", it is shorter than when the build began, aborting.");
       case CopyResult::kWriteFailed:
       case CopyResult::kCopyUnsupported:
-        return fail(kWriteError);
+        return fail(writeError);
     }
+    if (!IsCheckedSource(source.get(), sources[i], entries[i].payloadLength))
+      return fail(SourceChangedText(entries[i].path));
     source.reset();
   }
 
   // Buffered bytes may only fail to reach the disk here.
-  if (std::ferror(out)) return fail(kWriteError);
+  if (std::ferror(out)) return fail(writeError);
   switch (output.Commit()) {
     case FileReplacement::kReplaced:
       return true;
     case FileReplacement::kWriteFailed:
-      return fail(kWriteError);
+      return fail(writeError);
     case FileReplacement::kRenameFailed:
       break;
   }
-  return fail(kOpenError);
+  return fail(OpenErrorText(outputName));
 }
 
 std::vector<unsigned char> OrvHeaderBytes(const BuildTables& tables) {

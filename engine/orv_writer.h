@@ -1,23 +1,29 @@
-// Writes the built tables and the sources' payloads as "out.orv", through a FileReplacement: a failed
-// or interrupted build leaves the previous "out.orv" exactly as it was.
+// Writes the built tables and the sources' payloads as the build's output, "out.orv" unless the caller
+// names another, through a FileReplacement: a failed or interrupted build leaves the previous file
+// exactly as it was.
 #ifndef ORV_ENGINE_ORV_WRITER_H_
 #define ORV_ENGINE_ORV_WRITER_H_
 
+#include <string>
 #include <vector>
 
 #include "build_tables.h"
 #include "script_reader.h"
+#include "source_check.h"
 
 constexpr const char kOutputFileName[] = "out.orv";
 
-// Shows its own failures in error boxes; true when "out.orv" was replaced.
-bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, int n);
+// Writes `output`, copying each entry's payload from its source as the scan checked it (`sources`, one
+// for each of the n entries); a source that is no longer that file fails the build. Shows its own
+// failures in error boxes, naming the output by `output`; true when the output was replaced.
+bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, const CheckedSource* sources, int n,
+                  const std::string& output = kOutputFileName);
 
-// Whether WriteOrvFile could begin: the same test of "out.orv" and its folder (a folder in its place,
+// Whether WriteOrvFile could begin: the same test of the output and its folder (a folder in its place,
 // one that may not be written), with the same error box when it fails. Leaves nothing behind.
-bool CheckOutputReplaceable();
+bool CheckOutputReplaceable(const std::string& output = kOutputFileName);
 
-// The bytes of "out.orv" ahead of the payloads, for tables placed in the file: what WriteOrvFile writes
+// The bytes of the output ahead of the payloads, for tables placed in the file: what WriteOrvFile writes
 // first, so a check of these bytes is a check of what a build writes.
 std::vector<unsigned char> OrvHeaderBytes(const BuildTables& tables);
 

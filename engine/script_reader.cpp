@@ -28,10 +28,10 @@ bool IsScriptSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\
 
 bool IsNullPath(const char* path) { return std::strcmp(path, "null") == 0; }
 
-std::string ReadErrorText() { return "Error reading \"" + std::string(kScriptFileName) + "\", aborting."; }
+std::string ReadErrorText(const std::string& script) { return "Error reading \"" + script + "\", aborting."; }
 
-std::string NotAFileText() {
-  return "Error reading \"" + std::string(kScriptFileName) + "\": it is not a regular file, aborting.";
+std::string NotAFileText(const std::string& script) {
+  return "Error reading \"" + script + "\": it is not a regular file, aborting.";
 }
 
 ScriptReader::Token ScriptReader::ReadToken(char* out, int maxLength) {
@@ -65,10 +65,8 @@ ScriptReader::Result ScriptReader::Refuse(const std::string& what, const std::st
 }
 
 ScriptReader::Result ScriptReader::Fail(const std::string& what, std::string* err) {
-  return Refuse(what,
-                "Error in \"" + std::string(kScriptFileName) + "\", entry " + std::to_string(entriesRead_ + 1) + ": " +
-                    what + ", aborting.",
-                err);
+  return Refuse(
+      what, "Error in \"" + name_ + "\", entry " + std::to_string(entriesRead_ + 1) + ": " + what + ", aborting.", err);
 }
 
 ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
@@ -79,10 +77,10 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
   switch (ReadToken(token, kMaxPathLength + 1)) {
     case kEndOfFile: {
       const std::string what = "it ends without the terminator -1";
-      return Refuse(what, "Error in \"" + std::string(kScriptFileName) + "\": " + what + ", aborting.", err);
+      return Refuse(what, "Error in \"" + name_ + "\": " + what + ", aborting.", err);
     }
     case kReadError:
-      return Refuse(kUnreadable, ReadErrorText(), err);
+      return Refuse(kUnreadable, ReadErrorText(name_), err);
     case kToken:
       if (ParseEventId(token, &entry->eventId)) break;
       [[fallthrough]];
@@ -107,7 +105,7 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
     case kNulByte:
       return Fail("the path holds a NUL character", err);
     case kReadError:
-      return Refuse(kUnreadable, ReadErrorText(), err);
+      return Refuse(kUnreadable, ReadErrorText(name_), err);
   }
 
   char typeWord[kMaxTypeWordLength + 1];
@@ -121,7 +119,7 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
     case kNulByte:
       return Fail("the type word holds a NUL character", err);
     case kReadError:
-      return Refuse(kUnreadable, ReadErrorText(), err);
+      return Refuse(kUnreadable, ReadErrorText(name_), err);
   }
 
   entry->loop = EqualsIgnoringAsciiCase(typeWord, "loop");

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 constexpr int kMaxScriptEntries = 200;
 constexpr int kMaxPathLength = 199;
@@ -26,15 +27,18 @@ bool IsScriptSpace(int c);
 // True for the path that names no source. Only the lower-case word counts.
 bool IsNullPath(const char* path);
 
-// The texts for a script that cannot be read, and for one that is a folder, pipe or device.
-std::string ReadErrorText();
-std::string NotAFileText();
+// The texts for a script that cannot be read, and for one that is a folder, pipe or device, named by
+// `script` as the build was given it.
+std::string ReadErrorText(const std::string& script = kScriptFileName);
+std::string NotAFileText(const std::string& script = kScriptFileName);
 
 class ScriptReader {
  public:
   enum Result { kEntry, kEnd, kError };
 
-  explicit ScriptReader(std::FILE* script) : script_(script) {}
+  // `name` is the script's in messages.
+  explicit ScriptReader(std::FILE* script, std::string name = kScriptFileName)
+      : script_(script), name_(std::move(name)) {}
 
   // Scans the next entry into *entry. kEnd at the terminator; kError with *err set when the script
   // is malformed, cannot be read, or would hold more than kMaxScriptEntries entries. Reads at most one
@@ -56,6 +60,7 @@ class ScriptReader {
   Result Fail(const std::string& what, std::string* err);
 
   std::FILE* script_;
+  std::string name_;
   int entriesRead_ = 0;
   int lineAtCursor_ = 1;  // line ends read so far, plus one
   int tokenLine_ = 1;     // where the last token began, or where the script ended

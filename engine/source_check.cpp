@@ -9,6 +9,17 @@ std::string Quoted(const char* path) { return "\"" + std::string(path) + "\""; }
 
 std::string SourceOpenErrorText(const char* path) { return "Error opening " + Quoted(path) + ", aborting."; }
 
+std::string SourceChangedText(const char* path) {
+  return "Error, " + Quoted(path) + " changed while the build was reading it, aborting.";
+}
+
+bool IsCheckedSource(std::FILE* file, const CheckedSource& checked, std::int32_t payloadLength) {
+  FileStamp now;
+  std::int32_t payloadEnd = 0;
+  return StampOf(file, &now) && now == checked.stamp && ReadWordAt(file, orv::kSourcePayloadEndOffset, &payloadEnd) &&
+         payloadEnd == orv::kSourcePayloadStart + payloadLength;
+}
+
 std::int32_t SourceVerdict::payloadLength() const { return payloadEnd - orv::kSourcePayloadStart; }
 
 SourceVerdict JudgeSource(std::int64_t size, const WordReader& readWord) {

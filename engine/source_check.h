@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+#include "file_reading.h"
+
 enum class SourceFault {
   kNone,
   kSizeUnknown,         // the file's size cannot be told
@@ -44,6 +46,21 @@ std::string SourceFaultText(const SourceVerdict& verdict, const char* path);
 
 // Why a refused source is refused, for a report that names the file already: "stateCount is 5, not 1".
 std::string SourceFaultReason(const SourceVerdict& verdict);
+
+// A source as the build's scan checked it: the path it was opened by (see SourceOpenPath), and its stamp
+// then. The build opens the source again by that path to copy its payload, and copies only from the
+// file it checked.
+struct CheckedSource {
+  std::string path;
+  FileStamp stamp;
+};
+
+// The text a build shows for a source that is no longer the file its scan checked, named by `path`.
+std::string SourceChangedText(const char* path);
+
+// Whether the open file is still the one checked, of `payloadLength` bytes of payload: the same stamp,
+// and the same payload end in its header.
+bool IsCheckedSource(std::FILE* file, const CheckedSource& checked, std::int32_t payloadLength);
 
 // Checks the open source `file`, named `path` in messages. On success sets *payloadLength; otherwise
 // sets *err to the text to show. Reads nothing past the words it needs and the file's size.

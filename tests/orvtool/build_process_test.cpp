@@ -17,6 +17,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <regex>
 #include <vector>
 
@@ -297,6 +298,56 @@ TEST(OrvtoolBuildOnDisk, NewFileReachesTheDiskBeforeAndAfterTheRename) {
   }
   EXPECT_EQ(steps, "flush-file rename flush-folder ");
   EXPECT_EQ(dir.Read("out.orv").size(), 56u);
+}
+
+// A source replaced by rename again and again while builds run, as pipelines write sources: each build
+// either writes out.orv whole from one version of it, or fails naming the source and keeps out.orv as it
+// was; none writes one version's length with the other's bytes.
+TEST(OrvtoolBuildWhileASourceChanges, EachBuildIsOneVersionOrFailsNamingTheSource) {
+  TempDir dir;
+  dir.Write("begin.orv", SourceFile(PayloadPattern(2000, 1)));
+  dir.Write("v1.orv", SourceFile(PayloadPattern(30000, 2)));
+  dir.Write("v2.orv", SourceFile(PayloadPattern(45000, 3)));
+  const std::string script = "0 begin.orv begin\n0 loop.orv loop\n-1";
+  dir.Write("script.txt", Bytes(script.begin(), script.end()));
+  Bytes versions[2];
+  for (int v = 0; v < 2; ++v) {
+    fs::copy_file(dir.Path(v == 0 ? "v1.orv" : "v2.orv"), dir.Path("loop.orv"), fs::copy_options::overwrite_existing);
+    ASSERT_EQ(0, RunOrvtool({"build"}, dir.Path()).status);
+    versions[v] = dir.Read("out.orv");
+  }
+
+  // Each version in turn put under the name in one step, a link to it renamed over the name.
+  const pid_t renamer = fork();
+  if (renamer == 0) {
+    const std::string link = dir.Path("loop.orv.next"), name = dir.Path("loop.orv");
+    for (unsigned turn = 0;; ++turn) {
+      unlink(link.c_str());
+      if (::link(dir.Path(turn % 2 == 0 ? "v1.orv" : "v2.orv").c_str(), link.c_str()) != 0 ||
+          rename(link.c_str(), name.c_str()) != 0)
+        _exit(1);
+    }
+  }
+  int built = 0, refused = 0;
+  for (int round = 0; round < 200; ++round) {
+    const Bytes before = dir.Read("out.orv");
+    const ToolRun run = RunOrvtool({"build"}, dir.Path());
+    const Bytes after = dir.Read("out.orv");
+    if (run.status == 0) {
+      ++built;
+      EXPECT_TRUE(after == versions[0] || after == versions[1]) << "round " << round << ": out.orv is neither version";
+    } else {
+      ++refused;
+      EXPECT_EQ(1, run.status) << run.err;
+      EXPECT_EQ("Error, \"loop.orv\" changed while the build was reading it, aborting.\n", run.err);
+      EXPECT_EQ(before, after) << "round " << round << ": a failed build changed out.orv";
+    }
+    if (HasFailure()) break;
+  }
+  kill(renamer, SIGKILL);
+  WaitForChild(renamer);
+  std::cout << built << " builds wrote one version whole, " << refused << " were refused\n";
+  EXPECT_EQ(0, TemporaryFileCount(dir.path()));
 }
 
 }  // namespace

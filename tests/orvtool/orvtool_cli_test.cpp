@@ -26,7 +26,15 @@ TEST(OrvtoolCommandLine, ExitsTwoWithUsageOnStderrForAWrongCommandLine) {
       {{"info"}, "orvtool: info: missing FILE\n"},
       {{"info", "a.orv", "b.orv"}, "orvtool: info: unexpected argument 'b.orv'\n"},
       {{"build", "-C"}, "orvtool: build: -C needs a directory\n"},
-      {{"build", "now"}, "orvtool: build: unexpected argument 'now'\n"},
+      {{"build", "a.txt", "b.txt"}, "orvtool: build: unexpected argument 'b.txt'\n"},
+      {{"build", "-o"}, "orvtool: build: -o needs a file\n"},
+      {{"build", "-o", ""}, "orvtool: build: -o needs a file\n"},
+      {{"build", "--depfile"}, "orvtool: build: --depfile needs a file\n"},
+      {{"build", "--depflie", "d"}, "orvtool: build: unknown option '--depflie', did you mean '--depfile'?\n"},
+      {{"check", "--depfile", "d"}, "orvtool: check: unknown option '--depfile'\n"},
+      {{"build", "-o", "a.orv", "-o", "b.orv"}, "orvtool: build: -o given more than once\n"},
+      {{"build", "-o", "a\nb.orv", "--depfile", "d"},
+       "orvtool: build: a depfile cannot name 'a\nb.orv', which holds a line end\n"},
       {{"check", "-C", "a", "-C", "b"}, "orvtool: check: -C given more than once\n"},
       {{"info", "--json"}, "orvtool: info: missing FILE\n"},
       {{"trace", "a.orv"}, "orvtool: trace: missing EVENT\n"},
@@ -38,7 +46,7 @@ TEST(OrvtoolCommandLine, ExitsTwoWithUsageOnStderrForAWrongCommandLine) {
       {{"diff", "--json", "a.orv", "b.orv", "c.orv"}, "orvtool: diff: unexpected argument 'c.orv'\n"},
       // A flag given twice: the second is an operand, as any other word.
       {{"info", "--json", "a.orv", "--json"}, "orvtool: info: unexpected argument '--json'\n"},
-      {{"check", "-C", "a", "now"}, "orvtool: check: unexpected argument 'now'\n"},
+      {{"check", "-C", "a", "s.txt", "now"}, "orvtool: check: unexpected argument 'now'\n"},
       {{"--help", "build"}, "orvtool: unexpected argument 'build'\n"},
   };
   TempDir dir;
@@ -59,7 +67,8 @@ TEST(OrvtoolCommandLine, HelpAndVersionGoToStdout) {
   EXPECT_EQ("orvtool 1.0.0.1\n", run.out);
   run = RunOrvtool({"--help"}, dir.Path());
   EXPECT_EQ(0, run.status);
-  for (const char* synopsis : {"  build [-C DIR]        ", "  check [-C DIR]        ", "  info [--json] FILE    ",
+  for (const char* synopsis : {"  build [-C DIR] [-o OUT] [--depfile FILE] [SCRIPT]  ",
+                               "  check [-C DIR] [-o OUT] [SCRIPT]  ", "  info [--json] FILE    ",
                                "  trace FILE EVENT...   ", "  graph FILE            ", "  diff [--json] OLD NEW  "})
     EXPECT_TRUE(Has(run.out, synopsis)) << synopsis << "\n" << run.out;
   EXPECT_EQ("", run.err);

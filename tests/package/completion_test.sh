@@ -67,11 +67,20 @@ expect "a.orv|b.orv|kept.orv|sub dir" diff --json a.orv ""
 expect "--json" diff a.orv b.orv ""
 expect "" diff --json a.orv b.orv ""
 
-# -C: the option, then folders only.
-expect "-C" build ""
+# build and check: a SCRIPT (a .txt file, or a folder to look into), their options after a dash; folders
+# only after -C, .orv files after -o, any file after --depfile.
+expect "kept.orv|notes.txt|script.txt|sub dir" build ""
+expect "script.txt" check sc
+expect "--depfile|-C|-o" build -
+expect "-C|-o" check -
+expect "--depfile|-C" build -o out.orv -
+expect "--depfile|-C|-o" build script.txt ""
 expect "kept.orv|sub dir" check -C ""
 expect "sub dir" build -C s
-expect "" build -C music ""
+expect "kept.orv|notes.txt|script.txt|sub dir" build -C music ""
+expect "a.orv|b.orv|kept.orv|sub dir" build -o ""
+expect "notes.txt" build --depfile n
+expect "-C" check -o out.orv script.txt ""
 
 if ((failures)); then
   echo "$failures failures"

@@ -1,9 +1,10 @@
-// orvtool: builds out.orv from script.txt without the dialog, and shows what is inside an ORV file and
+// orvtool: builds an ORV file from a script without the dialog, and shows what is inside an ORV file and
 // what the game plays from it. Here are the table of its commands and each command's run, which reads
 // what the command was given, asks the engine or the inspection library, and prints.
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <new>
 #include <string>
@@ -12,6 +13,7 @@
 #include "build_engine.h"
 #include "change_directory.h"
 #include "check_plan.h"
+#include "depfile.h"
 #include "diff.h"
 #include "diff_report.h"
 #include "error_box.h"
@@ -25,6 +27,7 @@
 #include "orv_writer.h"
 #include "orvtool_command_line.h"
 #include "output_lock.h"
+#include "script_folder.h"
 #include "script_reader.h"
 #include "trace.h"
 
@@ -32,60 +35,86 @@ namespace {
 
 void ToStandardOutput(const std::string& text) { std::fputs(text.c_str(), stdout); }
 
-// --- build and check: the engine's build in the folder -C names
+// --- build and check: the engine's build of SCRIPT into OUT, in the folder -C names
 
 // kExitOk once in the folder, or the status with the reason said.
 int EnterBuildFolder(const Invocation& in) {
   std::string err;
-  if (in.optionValue().empty() || ChangeDirectory(in.optionValue(), &err)) return kExitOk;
-  return in.Fail("cannot enter directory '" + in.optionValue() + "': " + err, kExitUsage);
+  if (!in.Given("-C") || ChangeDirectory(in.Value("-C"), &err)) return kExitOk;
+  return in.Fail("cannot enter directory '" + in.Value("-C") + "': " + err, kExitUsage);
+}
+
+// SCRIPT as given, or script.txt; OUT as given, or out.orv beside SCRIPT. Both as the current folder
+// reaches them, after -C.
+BuildFiles FilesOf(const Invocation& in) {
+  BuildFiles files;
+  if (!in.operands().empty()) files.script = in.operands()[0];
+  files.output = in.Given("-o") ? in.Value("-o") : BesideScript(files.script, kOutputFileName);
+  return files;
 }
 
 // The engine passes over a script it cannot open in silence, as the dialog always writes one; here it is
 // the user's to supply, so that is said: a missing script is a usage error, one that is there but may
 // not be read fails as a read error would. Every other failure the engine has shown already.
-int BuildFailed(const Invocation& in, const BuildOutcome& outcome) {
-  if (outcome.scriptFailure == OpenFailure::kMissing)
-    return in.Fail(std::string("no ") + kScriptFileName + " in " +
-                       (in.optionValue().empty() ? "the current directory" : "'" + in.optionValue() + "'"),
-                   kExitUsage);
+int BuildFailed(const Invocation& in, const BuildFiles& files, const BuildOutcome& outcome) {
+  if (outcome.scriptFailure == OpenFailure::kMissing) {
+    const std::string where = !in.Given("-C") ? "the current directory" : "'" + in.Value("-C") + "'";
+    const bool absolute = std::filesystem::u8path(files.script).is_absolute();
+    return in.Fail("no " + files.script + (absolute ? "" : " in " + where), kExitUsage);
+  }
   if (!outcome.failureShown) ShowErrorBox(outcome.failure);
   return kExitFailed;
 }
 
-// Builds of one out.orv take turns, the dialog's among them, whose hand-over script.txt stands in the
+// Builds of one output take turns, the dialog's among them, whose hand-over script.txt stands in the
 // user's place only for its turn; so check takes its turn too, and reads the user's script. Where no lock
 // can be made (a folder that may not be written) the command goes on without one.
-void TakeTurn(const Invocation& in, OutputLock* turn) {
-  turn->Take(kOutputFileName,
-             [&in] { in.Say(std::string("waiting for another build of ") + kOutputFileName + " to end"); });
+void TakeTurn(const Invocation& in, const BuildFiles& files, OutputLock* turn) {
+  turn->Take(files.output, [&] { in.Say("waiting for another build of " + files.output + " to end"); });
+}
+
+// Written only after OUT was: a depfile that claims a build the build system never got would hide the
+// failure from it. A depfile that cannot be written fails the command, so the build system runs it again.
+int WriteDepfile(const Invocation& in, const BuildFiles& files, const BuildOutcome& outcome) {
+  std::vector<std::string> read = {files.script};
+  read.insert(read.end(), outcome.sources.begin(), outcome.sources.end());
+  const std::string& depfile = in.Value("--depfile");
+  if (ReplaceFileWith(depfile, DepfileRule(files.output, read))) return kExitOk;
+  return in.Fail("cannot write the depfile '" + depfile + "'", kExitFailed);
 }
 
 int RunBuild(const Invocation& in) {
   const int status = EnterBuildFolder(in);
   if (status != kExitOk) return status;
+  const BuildFiles files = FilesOf(in);
+  // A path with a line end is a command line no depfile can answer; said before anything is built.
+  if (in.Given("--depfile"))
+    for (const std::string& path : {files.output, files.script})
+      if (!DepfileCanName(path)) return in.UsageError("a depfile cannot name '" + path + "', which holds a line end");
   OutputLock turn;
-  TakeTurn(in, &turn);
-  const BuildOutcome outcome = BuildWithOutcome();
+  TakeTurn(in, files, &turn);
+  const BuildOutcome outcome = BuildWithOutcome(files);
   std::fflush(stdout);
-  return outcome.written ? kExitOk : BuildFailed(in, outcome);
+  if (!outcome.written) return BuildFailed(in, files, outcome);
+  return in.Given("--depfile") ? WriteDepfile(in, files, outcome) : kExitOk;
 }
 
 int RunCheck(const Invocation& in) {
   const int status = EnterBuildFolder(in);
   if (status != kExitOk) return status;
+  const BuildFiles files = FilesOf(in);
   OutputLock turn;
-  TakeTurn(in, &turn);
+  TakeTurn(in, files, &turn);
   BuildPlan plan;
-  const BuildOutcome outcome = DryRunBuild(&plan);
+  const BuildOutcome outcome = DryRunBuild(&plan, files);
   std::fflush(stdout);
-  if (outcome.failed()) return BuildFailed(in, outcome);
+  if (outcome.failed()) return BuildFailed(in, files, outcome);
 
   OrvLayout layout;
   std::string err;
   if (!LayoutOfPlan(plan, &layout, &err))
     return in.Fail("the header a build would write breaks the layout: " + err, kExitFailed);
-  std::printf("out.orv would be %llu bytes: stateCount %d, chunkCount %d\n",
+  std::printf("%s would be %llu bytes: stateCount %d, chunkCount %d\n", files.output.c_str(),
               static_cast<unsigned long long>(layout.fileSize), static_cast<int>(layout.stateCount),
               static_cast<int>(layout.chunkCount));
   for (const std::string& warning : RunOnWarnings(OrvFlow(layout), plan.entries, plan.entryCount))
@@ -123,7 +152,7 @@ int RunInfo(const Invocation& in) {
   const bool valid = InspectOrvHoldingNothing(&file, &layout, &fault);
   const SourceVerdict source = JudgeSourceOf(&file);
   FileTables tables(&file, layout);
-  if (in.optionGiven())
+  if (in.Given("--json"))
     WriteOrvJson(&tables, path, valid ? std::string() : fault, source.accepted(), ToStandardOutput);
   else
     WriteInfoText(&tables, path, source, valid, ToStandardOutput);
@@ -171,8 +200,8 @@ int RunDiff(const Invocation& in) {
       ReadSoundOrv(in, newPath, &newFile, &newLayout) != kExitOk)
     return kExitUsage;
   const OrvFlow oldFlow(oldLayout), newFlow(newLayout);
-  const std::unique_ptr<DiffSink> report = in.optionGiven() ? MakeJsonDiffReport(ToStandardOutput, oldPath, newPath)
-                                                            : MakeTextDiffReport(ToStandardOutput, oldPath, newPath);
+  const std::unique_ptr<DiffSink> report = in.Given("--json") ? MakeJsonDiffReport(ToStandardOutput, oldPath, newPath)
+                                                              : MakeTextDiffReport(ToStandardOutput, oldPath, newPath);
   DiffCounts counts;
   std::string err;
   const bool compared =
@@ -183,53 +212,44 @@ int RunDiff(const Invocation& in) {
 
 // In the order --help lists them.
 const std::vector<Subtool>& Commands() {
+  static const SubtoolOption kDir = {"-C", "DIR", "a directory"};
+  static const SubtoolOption kOut = {"-o", "OUT", "a file"};
+  static const SubtoolOption kJson = {"--json", nullptr, nullptr};
   static const std::vector<Subtool> table = {
       {"build",
-       "-C",
-       "DIR",
-       "a directory",
-       {},
-       false,
-       "build out.orv from script.txt in the current directory, or in DIR",
+       {kDir, kOut, {"--depfile", "FILE", "a file"}},
+       {"SCRIPT"},
+       LastOperand::kOptional,
+       "build OUT from SCRIPT (out.orv beside script.txt), and a depfile FILE of what it read",
        RunBuild},
       {"check",
-       "-C",
-       "DIR",
-       "a directory",
-       {},
-       false,
-       "run a build up to writing out.orv: its errors, the file's figures, music that runs on",
+       {kDir, kOut},
+       {"SCRIPT"},
+       LastOperand::kOptional,
+       "run a build up to writing OUT: its errors, the file's figures, music that runs on",
        RunCheck},
       {"info",
-       "--json",
-       nullptr,
-       nullptr,
+       {kJson},
        {"FILE"},
-       false,
+       LastOperand::kOnce,
        "show an ORV file's header, states and chunks, and check its layout",
        RunInfo},
       {"trace",
-       nullptr,
-       nullptr,
-       nullptr,
+       {},
        {"FILE", "EVENT"},
-       true,
+       LastOperand::kRepeated,
        "play the file's chunks as the game would for events (ID, or ID*COUNT)",
        RunTrace},
       {"graph",
-       nullptr,
-       nullptr,
-       nullptr,
+       {},
        {"FILE"},
-       false,
+       LastOperand::kOnce,
        "write the file's flow between Begin and Loop pieces as Graphviz DOT",
        RunGraph},
       {"diff",
-       "--json",
-       nullptr,
-       nullptr,
+       {kJson},
        {"OLD", "NEW"},
-       false,
+       LastOperand::kOnce,
        "show what the game plays differently from OLD to NEW: pieces, payloads, transitions",
        RunDiff},
   };

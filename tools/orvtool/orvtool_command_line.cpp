@@ -1,6 +1,7 @@
 #include "orvtool_command_line.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "orv_version.h"
@@ -36,17 +37,30 @@ std::string SuggestClosest(const std::string& word, const std::vector<const char
   return best;
 }
 
-// `trace FILE EVENT...`, `build [-C DIR]`.
+// `trace FILE EVENT...`, `build [-C DIR] [-o OUT] [--depfile FILE] [SCRIPT]`.
 std::string Synopsis(const Subtool& tool) {
   std::string text = tool.name;
-  if (tool.option != nullptr)
-    text += std::string(" [") + tool.option + (tool.optionValue != nullptr ? std::string(" ") + tool.optionValue : "") +
-            "]";
+  for (const SubtoolOption& option : tool.options)
+    text += std::string(" [") + option.name + (option.value != nullptr ? std::string(" ") + option.value : "") + "]";
   for (std::size_t i = 0; i < tool.operands.size(); ++i) {
-    text += std::string(" ") + tool.operands[i];
-    if (tool.lastRepeats && i + 1 == tool.operands.size()) text += "...";
+    const bool last = i + 1 == tool.operands.size();
+    if (last && tool.last == LastOperand::kOptional)
+      text += std::string(" [") + tool.operands[i] + "]";
+    else
+      text += std::string(" ") + tool.operands[i] + (last && tool.last == LastOperand::kRepeated ? "..." : "");
   }
   return text;
+}
+
+const SubtoolOption* FindOption(const Subtool& tool, const std::string& name) {
+  for (const SubtoolOption& option : tool.options)
+    if (name == option.name) return &option;
+  return nullptr;
+}
+
+// A word that reads as an option, "-x" or "--word"; "-" alone and "-1" are operands.
+bool LooksLikeOption(const std::string& word) {
+  return word.size() > 1 && word[0] == '-' && (word[1] == '-' || std::isalpha(static_cast<unsigned char>(word[1])));
 }
 
 std::string UsageText(const std::vector<Subtool>& tools) {
@@ -76,28 +90,48 @@ int Invocation::Read(const std::vector<std::string>& args) {
   const std::size_t fixed = tool_.operands.size();
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (tool_.option != nullptr && arg == tool_.option) {
-      const bool takesValue = tool_.optionValue != nullptr;
-      if (optionGiven_ && takesValue) return UsageError(arg + " given more than once");
+    const SubtoolOption* option = FindOption(tool_, arg);
+    if (option != nullptr) {
+      const bool takesValue = option->value != nullptr;
+      if (Given(arg) && takesValue) return UsageError(arg + " given more than once");
       // A flag given again is an operand like any other word.
-      if (!optionGiven_) {
-        optionGiven_ = true;
-        if (takesValue && i + 1 == args.size()) return UsageError(arg + " needs " + tool_.optionMissing);
-        if (takesValue) optionValue_ = args[++i];
+      if (!Given(arg)) {
+        if (takesValue && (i + 1 == args.size() || args[i + 1].empty()))
+          return UsageError(arg + " needs " + option->missing);
+        given_.emplace_back(arg, takesValue ? args[++i] : std::string());
         continue;
       }
+    } else if (LooksLikeOption(arg)) {
+      std::vector<const char*> names;
+      for (const SubtoolOption& known : tool_.options) names.push_back(known.name);
+      const std::string guess = SuggestClosest(arg, names);
+      return UsageError("unknown option '" + arg + "'" + (guess.empty() ? "" : ", did you mean '" + guess + "'?"));
     }
-    if (operands_.size() == fixed && !tool_.lastRepeats) return UsageError(Unexpected(arg));
+    if (operands_.size() == fixed && tool_.last != LastOperand::kRepeated) return UsageError(Unexpected(arg));
     operands_.push_back(arg);
   }
-  if (operands_.size() >= fixed) return kExitOk;
+  const std::size_t required = tool_.last == LastOperand::kOptional ? fixed - 1 : fixed;
+  if (operands_.size() >= required) return kExitOk;
   // The operands missing by name; a repeated one only once those before it are there.
   std::string missing;
-  for (std::size_t i = operands_.size(); i < fixed; ++i) {
-    if (tool_.lastRepeats && i + 1 == fixed && i > operands_.size()) break;
+  for (std::size_t i = operands_.size(); i < required; ++i) {
+    if (tool_.last == LastOperand::kRepeated && i + 1 == fixed && i > operands_.size()) break;
     missing += (missing.empty() ? "missing " : " and ") + std::string(tool_.operands[i]);
   }
   return UsageError(missing);
+}
+
+bool Invocation::Given(const std::string& option) const {
+  for (const auto& given : given_)
+    if (given.first == option) return true;
+  return false;
+}
+
+const std::string& Invocation::Value(const std::string& option) const {
+  static const std::string kNone;
+  for (const auto& given : given_)
+    if (given.first == option) return given.second;
+  return kNone;
 }
 
 void Invocation::Say(const std::string& text) const {

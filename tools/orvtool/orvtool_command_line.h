@@ -6,6 +6,7 @@
 #define ORVTOOL_ORVTOOL_COMMAND_LINE_H_
 
 #include <string>
+#include <utility>
 #include <vector>
 
 enum ExitStatus {
@@ -16,16 +17,24 @@ enum ExitStatus {
 
 class Invocation;
 
-// One command and the arguments it takes: an option, given once anywhere among them (a flag such as
-// --json, or one with a value such as -C DIR), and operands in order, the last perhaps repeated. --help
-// shows the same description.
+// An option of a command, given once anywhere among its arguments: a flag such as --json, or one with a
+// value such as -C DIR.
+struct SubtoolOption {
+  const char* name;
+  const char* value;    // "DIR", or nullptr for a flag
+  const char* missing;  // what a message calls the value: "a directory"
+};
+
+// How a command's last operand may be given.
+enum class LastOperand { kOnce, kRepeated, kOptional };  // FILE, EVENT..., [SCRIPT]
+
+// One command and the arguments it takes: its options, and operands in order. --help shows the same
+// description.
 struct Subtool {
   const char* name;
-  const char* option;         // or nullptr
-  const char* optionValue;    // "DIR", or nullptr for a flag
-  const char* optionMissing;  // what a message calls the value: "a directory"
+  std::vector<SubtoolOption> options;
   std::vector<const char*> operands;
-  bool lastRepeats;  // "EVENT..."
+  LastOperand last;
   const char* description;
   int (*run)(const Invocation& command);
 };
@@ -38,8 +47,9 @@ class Invocation {
   // Reads the arguments after the command's name. kExitOk, or kExitUsage with the fault said.
   int Read(const std::vector<std::string>& args);
 
-  bool optionGiven() const { return optionGiven_; }
-  const std::string& optionValue() const { return optionValue_; }
+  // Whether the option was given, and its value ("" for a flag, or one not given).
+  bool Given(const std::string& option) const;
+  const std::string& Value(const std::string& option) const;
   const std::vector<std::string>& operands() const { return operands_; }
 
   // "orvtool COMMAND: text" on standard error, after what standard output holds so far.
@@ -56,8 +66,8 @@ class Invocation {
  private:
   const Subtool& tool_;
   const std::vector<Subtool>& tools_;
-  bool optionGiven_ = false;
-  std::string optionValue_;
+  // Each option given, with its value.
+  std::vector<std::pair<std::string, std::string>> given_;
   std::vector<std::string> operands_;
 };
 

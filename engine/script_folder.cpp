@@ -1,0 +1,31 @@
+#include "script_folder.h"
+
+namespace {
+
+#ifdef _WIN32
+// Windows takes either slash, and a drive's letter ("C:") ends a folder part too.
+constexpr char kFolderEnds[] = "/\\:";
+
+bool HasRoot(const std::string& path) {
+  return (!path.empty() && (path[0] == '/' || path[0] == '\\')) || (path.size() >= 2 && path[1] == ':');
+}
+#else
+constexpr char kFolderEnds[] = "/";
+
+bool HasRoot(const std::string& path) { return !path.empty() && path[0] == '/'; }
+#endif
+
+// The script's path up to and with its last separator: "" for a script in the current folder.
+std::string FolderPart(const std::string& script) {
+  const std::size_t end = script.find_last_of(kFolderEnds);
+  return end == std::string::npos ? std::string() : script.substr(0, end + 1);
+}
+
+}  // namespace
+
+std::string SourceOpenPath(const std::string& script, const std::string& path) {
+  // A path with a root, "C:" alone included, does not lie in the script's folder.
+  return HasRoot(path) ? path : FolderPart(script) + path;
+}
+
+std::string BesideScript(const std::string& script, const std::string& name) { return FolderPart(script) + name; }

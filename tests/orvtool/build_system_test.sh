@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# orvtool build as build systems run it, on a copy of examples/game/music:
+# - its depfile read back by ninja itself, in a rule of `deps = gcc`, for the set in a folder named
+#   `boss #2 $final` that takes a source from a sibling folder: ninja records the script and every source,
+#   builds nothing more when nothing changed, and builds again when the script or any source did;
+# - what it reads, traced by strace (skipped where STRACE is "", as under a sanitizer, whose run-time
+#   reads files and the environment of its own): the script and the sources it names, which the depfile
+#   lists exactly, and nothing else; it writes only beside OUT; and it reads no environment, building the
+#   same bytes in an empty one and in a hostile one.
+# Usage: build_system_test.sh ORVTOOL GAME_DIR NINJA STRACE
+set -euo pipefail
+orvtool=$1 game=$2 ninja=$3 strace=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -r "$game/music" "$work/music"
+mkdir "$work/out"
+cd "$work"
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# --- ninja reads the depfile
+# Ninja's own escapes in the build line: '$ ' a blank, '$$' a dollar.
+cat >build.ninja <<NINJA
+rule music
+  command = '$orvtool' build -o \$out --depfile \$out.d \$in
+  deps = gcc
+  depfile = \$out.d
+build boss.orv: music music/boss\$ #2\$ \$\$final/script.txt
+NINJA
+
+set=$'music/boss #2 $final'
+"$ninja" >log 2>&1 || fail "the first build fails: $(cat log)"
+[[ -f boss.orv && ! -e boss.orv.d ]] || fail "no boss.orv, or ninja left the depfile it reads and removes"
+# Ninja keeps what it read, its paths made canonical.
+deps=$("$ninja" -t deps boss.orv | tail -n +2 | sed 's/^ *//' | sed '/^$/d' | sort)
+expected=$(printf '%s\n' "$set/script.txt" "$set/boss_begin.orv" "$set/boss_loop.orv" music/shared/failed_loop.orv | sort)
+[[ $deps == "$expected" ]] || fail "ninja recorded [$deps], expected [$expected]"
+
+"$ninja" >log 2>&1
+grep -q "no work to do" log || fail "ninja had work to do with nothing changed: $(cat log)"
+
+# Each file the build read, changed after the product was made, builds it again; then nothing is left to do.
+for input in "$set/script.txt" "$set/boss_loop.orv" music/shared/failed_loop.orv; do
+  sleep 0.01
+  touch "$input"
+  "$ninja" >log 2>&1 || fail "the build after $input changed fails: $(cat log)"
+  grep -q '^\[1/1\]' log || fail "a change of $input built nothing: $(cat log)"
+  "$ninja" >log 2>&1
+  grep -q "no work to do" log || fail "ninja had work to do after building for $input: $(cat log)"
+done
+# A file the build did not read changes nothing.
+touch music/shared/calm_loop.orv
+"$ninja" >log 2>&1
+grep -q "no work to do" log || fail "a file the set does not use built it: $(cat log)"
+
+# --- what the build reads and writes
+if [[ -n $strace ]]; then
+  env -i "$strace" -f -qq -e trace=%file -o trace.txt "$orvtool" build -o out/convoy.orv --depfile out/convoy.d \
+    music/convoy/script.txt >/dev/null || fail "the traced build fails"
+  # Every path the program named to the system, but the loader's and the C library's.
+  paths=$(grep -oE '^[0-9]+ +[a-z0-9_]+\((AT_FDCWD, )?"[^"]*"' trace.txt | grep -v '^[0-9]* *execve' |
+    sed -E 's/^[^"]*"//; s/"$//' | grep -vE '^(/etc/ld\.so\.|/lib/|/lib64/|/usr/lib/)' | sort -u)
+  # Opened for reading, a file: what the build read.
+  read=$(grep -E 'openat\(AT_FDCWD, "[^"]*", O_RDONLY' trace.txt | grep -v O_DIRECTORY | grep -v O_CREAT |
+    sed -E 's/^[^"]*"//; s/".*//' | grep -vE '^(/etc/ld\.so\.|/lib/|/lib64/|/usr/lib/)' | sort -u)
+  # The depfile's inputs, one a line after the rule's target.
+  listed=$(sed -E 's/^[^:]*: //; s/ \\$//; s/^  //' out/convoy.d | sort -u)
+  [[ $read == "$listed" ]] || fail "the build read [$(echo $read)], the depfile lists [$(echo $listed)]"
+  expected=$(printf '%s\n' music/convoy/script.txt music/convoy/convoy_begin.orv music/convoy/../shared/calm_loop.orv \
+    music/convoy/attack_loop.orv music/convoy/../shared/failed_loop.orv | sort)
+  [[ $listed == "$expected" ]] || fail "the depfile lists [$(echo $listed)], expected [$(echo $expected)]"
+  # Anything else is OUT's and the depfile's, in their folder.
+  others=$(comm -23 <(echo "$paths") <(echo "$read") | grep -vE '^out(/|$)' || true)
+  [[ -z $others ]] || fail "the build touched [$(echo $others)] beyond what it read and its own outputs"
+
+  # No variable of the environment changes what is built; the program asks for none.
+  cp out/convoy.orv clean.orv
+  env -i LC_ALL=tr_TR.UTF-8 LANG=xx TMPDIR=/nonexistent HOME=/nonexistent TZ=Pacific/Kiritimati \
+    SOURCE_DATE_EPOCH=1 "$orvtool" build -o out/convoy.orv music/convoy/script.txt >/dev/null ||
+    fail "the build in a hostile environment fails"
+  cmp -s clean.orv out/convoy.orv || fail "the environment changed the bytes built"
+  if nm -D --undefined-only "$orvtool" 2>/dev/null | grep -qwE 'getenv|secure_getenv'; then
+    fail "orvtool calls getenv"
+  fi
+fi
+
+if ((failures)); then
+  echo "$failures failures"
+  exit 1
+fi
+echo "ninja read the depfile of a set in '$set' and rebuilt on each input, and on nothing else;" \
+  "${strace:+the traced build read only the script and the sources its depfile names, in any environment}"
