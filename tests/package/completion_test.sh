@@ -5,8 +5,7 @@
 # Usage: completion_test.sh ORVTOOL COMPLETION_FILE
 set -euo pipefail
 orvtool=$(realpath "$1") completion=$(realpath "$2")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/test_frame.sh"
 mkdir -p "$work/music/sub dir" "$work/music/kept.orv"
 touch "$work/music/a.orv" "$work/music/b.orv" "$work/music/notes.txt" "$work/music/sub dir/c.orv" \
   "$work/music/script.txt"
@@ -28,15 +27,13 @@ offers() {
   )
 }
 
-failures=0
 # expect OFFERS WORD...: completing the command line "orvtool WORD..." offers exactly OFFERS, joined by |.
 expect() {
   local want=$1 got
   shift
   got=$(offers "$@" | paste -sd'|') || got="(the completion failed: $got)"
   if [[ $got != "$want" ]]; then
-    echo "FAIL: 'orvtool $*<Tab>' offers [$got], expected [$want]"
-    failures=$((failures + 1))
+    fail "'orvtool $*<Tab>' offers [$got], expected [$want]"
   fi
 }
 

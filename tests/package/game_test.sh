@@ -3,20 +3,13 @@
 # scratch prefix, found by a project with no language, under Ninja and under Unix Makefiles. Each music set
 # comes out as `orvtool build -C <its folder>` makes it; a build with nothing changed does nothing; a changed
 # source or script rebuilds its sets and no other; a missing source fails with the engine's message and
-# keeps the set's old product whole. Exits 77 (skipped) while orvtool build takes no -o and --depfile yet,
-# after checking all that does not need them: the package, its version, the function's argument checks and
-# the build graphs Ninja and Make are given.
+# keeps the set's old product whole. First the package itself: its version, the function's argument checks
+# and the build graphs Ninja and Make are given.
 # Usage: game_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$1 source=$2 version=$3
 finder=$(cd "$(dirname "$0")" && pwd)/find_orvtool
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/test_frame.sh"
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || {
@@ -124,24 +117,6 @@ for generator in "${generators[@]}"; do
     [[ $got == "$expected" ]] || fail "$generator: $set is built in and with [$(echo $got)], expected [$(echo $expected)]"
   done
 done
-
-# --- everything below needs orvtool build's -o and --depfile.
-probe=$work/probe
-mkdir "$probe"
-printf -- '-1' >"$probe/list.txt"
-if ! (cd "$probe" && "$orvtool" build -o made.orv --depfile made.d list.txt) >"$probe/log" 2>&1 ||
-  [[ ! -f $probe/made.orv || ! -f $probe/made.d ]]; then
-  if "$orvtool" --help | grep -qE '^ +build .*-o'; then
-    fail "orvtool --help lists -o for build, but 'build -o made.orv --depfile made.d list.txt' fails: $(cat "$probe/log")"
-  fi
-  if ((failures)); then
-    echo "$failures failures"
-    exit 1
-  fi
-  echo "SKIP: orvtool build takes no -o and --depfile yet ($(head -n 1 "$probe/log")); checked the package," \
-    "its version, orvtool_add_music's argument checks and the game's build graph under Ninja and Make"
-  exit 77
-fi
 
 # The engine's own build of each set, in a copy of its folder, is what the game's build must make.
 reference() {

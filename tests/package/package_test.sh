@@ -9,13 +9,7 @@ build=$1 source=$2 version=$3
 page=$source/tools/orvtool/orvtool.1
 completion=$source/tools/orvtool/orvtool-completion.bash
 finder=$(cd "$(dirname "$0")" && pwd)/find_orvtool
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/test_frame.sh"
 # same FILE EXPECTED WHAT: FILE exists and has EXPECTED's bytes.
 same() { cmp -s "$1" "$2" || fail "$3 is missing or differs from $2"; }
 runs() {

@@ -6,8 +6,7 @@
 set -euo pipefail
 build=$1 tool=$2 version=$3
 finder=$(cd "$(dirname "$0")" && pwd)/find_orvtool
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/test_frame.sh"
 zip=$work/zip
 cmake --install "$build" --prefix "$zip" >"$work/install.log" 2>&1 || {
   cat "$work/install.log"
