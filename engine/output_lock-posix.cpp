@@ -9,8 +9,11 @@
 
 namespace {
 
-// So many lock files gone from under the name before they could be held is no race between builds.
+// A lock file gone from under the name once it was held means another build held it meanwhile. A build
+// that only tries says it is busy after so many; one that waits goes on, pausing between passes after
+// so many, so a build that lets go and takes the lock again at once cannot keep the others out.
 constexpr int kPasses = 100;
+constexpr useconds_t kPauseUs = 1000;
 
 // Whether the name still holds the open file, not one made after it was removed.
 bool NamesFile(const std::string& path, int fd) {
@@ -22,7 +25,11 @@ bool NamesFile(const std::string& path, int fd) {
 }  // namespace
 
 OutputLock::Result OutputLock::Lock(bool wait) {
-  for (int pass = 0; pass < kPasses; ++pass) {
+  for (int pass = 0;; ++pass) {
+    if (pass >= kPasses) {
+      if (!wait) return kBusy;
+      usleep(kPauseUs);
+    }
     // Read-only is enough for flock, and lets another user's build in a shared folder open it too. A link
     // planted under the name is never followed.
     const int fd = open(path_.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0644);
@@ -46,7 +53,6 @@ OutputLock::Result OutputLock::Lock(bool wait) {
     }
     close(fd);
   }
-  return kUnavailable;
 }
 
 void OutputLock::Release() {

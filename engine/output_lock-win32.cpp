@@ -15,8 +15,11 @@ namespace {
 // How often a waiting build tries again: the system tells no one when a file is let go.
 constexpr auto kRetryEvery = std::chrono::milliseconds(20);
 
-// A lock file that vanished between a refused open and the look at it was let go just then.
-constexpr int kVanishedTries = 3;
+// A lock file that vanished between a refused open and the look at it was let go just then, and
+// another build may take it first again; only a name that keeps refusing and keeps being gone is a
+// folder where no file can be made.
+constexpr int kVanishedTries = 50;
+constexpr auto kVanishedPause = std::chrono::milliseconds(1);
 
 enum class Refusal { kHeld, kVanished, kOther };
 
@@ -49,7 +52,10 @@ OutputLock::Result OutputLock::Lock(bool wait) {
         std::this_thread::sleep_for(kRetryEvery);
         continue;
       case Refusal::kVanished:
-        if (++vanished < kVanishedTries) continue;
+        if (++vanished < kVanishedTries) {
+          std::this_thread::sleep_for(kVanishedPause);
+          continue;
+        }
         return kUnavailable;
       case Refusal::kOther:
         return kUnavailable;
