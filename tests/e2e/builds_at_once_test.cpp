@@ -193,7 +193,7 @@ TEST_F(BuildsAtOnce, ADialogWaitsWhileTheOtherShowsItsErrorBox) {
 
   ASSERT_TRUE(app().DismissMessageBox(box));
   ASSERT_TRUE(WaitUntil([&] { return BuildOver(app().Text(kStatus)) && BuildOver(second_.Text(kStatus)); }));
-  EXPECT_EQ(Outcome(app().Text(kStatus)), "Error opening \"missing.orv\", aborting. out.orv was left as it was.");
+  EXPECT_EQ(Outcome(app().Text(kStatus)), "out.orv was left as it was. Error opening \"missing.orv\", aborting.");
   EXPECT_EQ(Outcome(second_.Text(kStatus)), kSecondOutcome);
   EXPECT_EQ(dir().Read("out.orv"), EngineBuild(kSecondScript, dir()));
   ExpectNoMessageBox(second_);
