@@ -15,6 +15,8 @@ namespace {
 // The text control of a box, as MessageBox makes it.
 constexpr int kMessageTextId = 0xFFFF;
 const wchar_t kOriginalProc[] = L"ORVBuilder.BoxProc";
+// Where the box was fitted, as a RECT of the program's own, until the box goes.
+const wchar_t kFittedFrame[] = L"ORVBuilder.BoxFrame";
 
 // The box a call is showing: the first dialog made on this thread while the call's hook is in place.
 struct Fitting {
@@ -103,9 +105,27 @@ void FitToWorkArea(HWND box) {
   left = std::max(work.left, std::min(left, work.right - width));
   top = std::max(work.top, std::min(top, work.bottom - height));
   ::SetWindowPos(box, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetPropW(box, kFittedFrame, new RECT{left, top, left + width, top + height});
+}
+
+// Now and then, as the box is first shown, the window system hands it back the frame it had before it
+// was fitted (seen under Wine with a window manager: a box wider than the screen). Nothing else resizes
+// a box, which has no sizing border, so a new size is always that stale one: the fitted frame stands.
+// Moves alone, as when the user drags the box by its caption, go through.
+void KeepFittedFrame(HWND box, WINDOWPOS* pos) {
+  const RECT* fitted = static_cast<const RECT*>(::GetPropW(box, kFittedFrame));
+  if (fitted == nullptr || (pos->flags & SWP_NOSIZE) != 0) return;
+  if (pos->cx == fitted->right - fitted->left && pos->cy == fitted->bottom - fitted->top) return;
+  pos->x = fitted->left;
+  pos->y = fitted->top;
+  pos->cx = fitted->right - fitted->left;
+  pos->cy = fitted->bottom - fitted->top;
+  pos->flags &= ~static_cast<UINT>(SWP_NOMOVE);
 }
 
 LRESULT CALLBACK BoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_WINDOWPOSCHANGING) KeepFittedFrame(hwnd, reinterpret_cast<WINDOWPOS*>(lparam));
+  if (message == WM_NCDESTROY) delete static_cast<RECT*>(::RemovePropW(hwnd, kFittedFrame));
   const LRESULT result = CallOwnProc(hwnd, kOriginalProc, message, wparam, lparam);
   // The system has laid the box out for its text by now, and shows it only afterwards.
   if (message == WM_INITDIALOG) FitToWorkArea(hwnd);
