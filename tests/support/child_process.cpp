@@ -29,11 +29,19 @@ bool StartProcess(const std::string& commandLine, const std::string& workDir, HA
   std::wstring line = WideFromUtf8(commandLine);
   const std::wstring folder = WideFromUtf8(workDir);
   const bool inherit = out != nullptr || err != nullptr;
-  *process = {};
-  if (::CreateProcessW(nullptr, &line[0], nullptr, nullptr, inherit ? TRUE : FALSE, 0, nullptr,
-                       folder.empty() ? nullptr : folder.c_str(), &startup, process))
-    return true;
-  *why = "CreateProcess(" + commandLine + ") failed with error " + std::to_string(::GetLastError());
+  // Wine, when the machine is busy, now and then fails to start a process with ERROR_INTERNAL_ERROR
+  // before the program runs a line of its own; a second try starts it.
+  DWORD error = 0;
+  for (int tries = 3; tries > 0; --tries) {
+    *process = {};
+    if (::CreateProcessW(nullptr, &line[0], nullptr, nullptr, inherit ? TRUE : FALSE, 0, nullptr,
+                         folder.empty() ? nullptr : folder.c_str(), &startup, process))
+      return true;
+    error = ::GetLastError();
+    if (error != ERROR_INTERNAL_ERROR) break;
+    ::Sleep(200);
+  }
+  *why = "CreateProcess(" + commandLine + ") failed with error " + std::to_string(error);
   *process = {};
   return false;
 }
