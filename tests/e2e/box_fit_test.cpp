@@ -47,6 +47,16 @@ void ExpectFittedBox(BuilderProcess& app, const char* caption, const std::string
     EXPECT_TRUE(Contains(client, button)) << "the button \"" << WindowText(c) << "\" lies partly outside the box";
     EXPECT_FALSE(::IntersectRect(&overlap, &button, &textPlace)) << "the button covers the text";
   }
+
+  // Handed back a frame as wide as before it was fitted, as the window system now and then does while
+  // the box is first shown, it keeps the fitted one.
+  ::SetWindowPos(box, nullptr, frame.left - 500, frame.top, frame.right - frame.left + 1000, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  DWORD_PTR ignored = 0;
+  ::SendMessageTimeoutW(box, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+  RECT after;
+  ::GetWindowRect(box, &after);
+  EXPECT_TRUE(::EqualRect(&after, &frame)) << "the box took a stale frame";
   ASSERT_TRUE(app.DismissMessageBox(box));
 }
 
