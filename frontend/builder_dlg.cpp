@@ -237,11 +237,12 @@ void CBuilderDlg::OnBrowse(SourceBox box) {
 void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) {
   if (building_) return;
   const std::vector<std::string> paths = files.Paths();
-  if (IsHandlerSetDrop(paths) && !IsFolder(paths[0])) {
+  const bool anyFolder = AnyFolder(paths);
+  if (IsHandlerSetDrop(paths, anyFolder)) {
     OpenHandlerSet(paths[0]);
     return;
   }
-  FillFromDrop(*this, droppedOn, paths);
+  FillFromDrop(*this, droppedOn, paths, anyFolder);
 }
 
 void CBuilderDlg::OnOpen() {
