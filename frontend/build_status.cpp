@@ -4,10 +4,6 @@
 
 namespace {
 
-std::string Counted(std::int64_t count, const char* one, const char* many) {
-  return WithThousands(count) + " " + (count == 1 ? one : many);
-}
-
 std::string ClockTime(const std::tm& at) {
   char text[16];
   std::snprintf(text, sizeof text, "%02d:%02d:%02d", at.tm_hour, at.tm_min, at.tm_sec);
@@ -40,4 +36,8 @@ std::string WithThousands(std::int64_t count) {
   const std::size_t first = digits[0] == '-' ? 1 : 0;
   for (std::size_t at = digits.size(); at > first + 3; at -= 3) digits.insert(at - 3, ",");
   return digits;
+}
+
+std::string Counted(std::int64_t count, const char* one, const char* many) {
+  return WithThousands(count) + " " + (count == 1 ? one : many);
 }

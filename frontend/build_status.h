@@ -30,4 +30,7 @@ std::string TimedStatus(const std::string& text, const std::tm& at);
 // The count with a comma between each group of three digits: "109,764".
 std::string WithThousands(std::int64_t count);
 
+// The count so written and the word that fits it, `one` for 1 and `many` otherwise: "3 handlers".
+std::string Counted(std::int64_t count, const char* one, const char* many);
+
 #endif  // ORV_FRONTEND_BUILD_STATUS_H_

@@ -157,7 +157,7 @@ bool PathsForScript(std::vector<ScriptHandler>* handlers, const SetFolders& fold
 }
 
 std::string ReplaceQuestion(int inList, int inFile, const std::string& fileName) {
-  const std::string list = "the " + std::to_string(inList) + (inList == 1 ? " handler" : " handlers") + " in the list";
+  const std::string list = "the " + Counted(inList, "handler", "handlers") + " in the list";
   if (inFile == 0) return "Remove " + list + "? " + fileName + " holds no handlers.";
   return "Replace " + list + " with the " + std::to_string(inFile) + " of " + fileName + "?";
 }
