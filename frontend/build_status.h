@@ -19,6 +19,9 @@ std::string FolderStatus(const std::string& folder);
 // 3 handlers, 8 chunks"), or that out.orv was left as it was and the failure's own text.
 std::string OutcomeStatus(const BuildOutcome& outcome, const std::tm& at);
 
+// After a build that failed with this text, at `at`: that out.orv was left as it was, then the text.
+std::string FailureStatus(const std::string& failure, const std::tm& at);
+
 // After a set of handlers was opened from or saved to the file fileName, at `at`: "14:03:12  5 handlers
 // opened from music.txt".
 enum class SetAction { kOpened, kSaved };

@@ -83,9 +83,7 @@ bool CBuilderDlg::OnInitDialog() {
 }
 
 void ShowBuildFailureStatus(const CWnd& dialog, const std::string& failure) {
-  BuildOutcome failed;
-  failed.failure = failure;
-  dialog.GetDlgItem(IDC_STATUS).SetWindowTextA(OutcomeStatus(failed, LocalTimeNow()).c_str());
+  dialog.GetDlgItem(IDC_STATUS).SetWindowTextA(FailureStatus(failure, LocalTimeNow()).c_str());
 }
 
 bool CBuilderDlg::OnCommand(int id, int code) {
