@@ -26,7 +26,6 @@
 #include "platform/pending_input.h"
 #include "platform/work_area.h"
 #include "resource.h"
-#include "script_path.h"
 #include "script_reader.h"
 #include "set_aside_file.h"
 #include "source_boxes.h"
@@ -36,8 +35,6 @@ CHandlerTable* g_handlerTable = nullptr;
 
 namespace {
 
-const char kOneHandlerPerEvent[] =
-    "Only one handler per event. Remove the current handler if you want to add a new one of the same type.";
 const char kSaveError[] = "Error saving file";
 // Proposed by Save until a set has been opened or saved, in the current folder.
 const char kFirstSetName[] = "handlers.txt";
@@ -128,22 +125,10 @@ void CBuilderDlg::OnAdd() {
 
   const std::string begin = SourceBoxText(*this, SourceBox::kBegin);
   const std::string loop = SourceBoxText(*this, SourceBox::kLoop);
-  const int beginLength = static_cast<int>(begin.size());
-  const int loopLength = static_cast<int>(loop.size());
-
-  // The event's own refusal comes first: its paths do not matter while it has a handler already.
-  if (g_handlerTable->IsHandled(eventId)) {
-    MessageBoxA(kOneHandlerPerEvent);
-    return;
-  }
-  std::string problem = PathProblem(SourceLabel(SourceBox::kBegin), begin.c_str(), beginLength);
-  if (problem.empty()) problem = PathProblem(SourceLabel(SourceBox::kLoop), loop.c_str(), loopLength);
-  if (!problem.empty()) {
-    MessageBoxA(problem.c_str());
-    return;
-  }
-  if (!g_handlerTable->AddHandler(eventId, begin.c_str(), loop.c_str(), beginLength, loopLength))
-    MessageBoxA(kOneHandlerPerEvent);
+  std::string why;
+  if (!g_handlerTable->AddHandler(eventId, begin.c_str(), loop.c_str(), static_cast<int>(begin.size()),
+                                  static_cast<int>(loop.size()), &why))
+    MessageBoxA(why.c_str());
 }
 
 void CBuilderDlg::OnRemove() {
