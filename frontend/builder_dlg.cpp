@@ -9,7 +9,6 @@
 #include "build_engine.h"
 #include "build_status.h"
 #include "event_table.h"
-#include "file_reading.h"
 #include "handled_list_box.h"
 #include "handler_set.h"
 #include "orv_writer.h"
@@ -239,12 +238,8 @@ void CBuilderDlg::OnOpen() {
 void CBuilderDlg::OpenHandlerSet(const std::string& file) {
   const std::string name = FileNameOf(file);
   std::vector<ScriptHandler> handlers;
-  std::string why = "It cannot be read.";
-  OpenFailure failure;
-  FilePtr script = OpenRegularFile(file.c_str(), &failure);
-  if (script && ReadHandlerSet(script.get(), {CurrentFolder(), FolderOfFile(file)}, &handlers, &why)) why.clear();
-  script.reset();
-  if (!why.empty()) {
+  std::string why;
+  if (!ReadHandlerSetFile(file, {CurrentFolder(), FolderOfFile(file)}, &handlers, &why)) {
     Refuse("Cannot open " + name + ". " + why);
     return;
   }

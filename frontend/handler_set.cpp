@@ -137,6 +137,17 @@ bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<Sc
   return true;
 }
 
+bool ReadHandlerSetFile(const std::string& file, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
+                        std::string* why) {
+  OpenFailure failure;
+  const FilePtr script = OpenRegularFile(file.c_str(), &failure);
+  if (!script) {
+    *why = "It cannot be read.";
+    return false;
+  }
+  return ReadHandlerSet(script.get(), folders, handlers, why);
+}
+
 bool PathsForScript(std::vector<ScriptHandler>* handlers, const SetFolders& folders, std::string* why) {
   std::vector<ScriptHandler> rewritten = *handlers;
   for (ScriptHandler& h : rewritten) {
