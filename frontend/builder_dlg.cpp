@@ -118,7 +118,7 @@ bool CBuilderDlg::OnCommand(int id, int code) {
 }
 
 void CBuilderDlg::OnAdd() {
-  if (building_) return;
+  if (busy_) return;
   const int eventId = CListBox(GetDlgItem(IDC_EVENT_LIST)).GetCurSel();
   if (eventId < 0) return;
 
@@ -131,7 +131,7 @@ void CBuilderDlg::OnAdd() {
 }
 
 void CBuilderDlg::OnRemove() {
-  if (building_) return;
+  if (busy_) return;
   const int index = CListBox(GetDlgItem(IDC_HANDLED_LIST)).GetCurSel();
   if (index >= 0) g_handlerTable->RemoveHandler(index);
 }
@@ -146,7 +146,7 @@ void CBuilderDlg::OnSelchangeHandled() {
 }
 
 void CBuilderDlg::OnBuild() {
-  if (building_) return;
+  if (busy_) return;
   // Builds of out.orv take turns, other dialogs' and orvtool's alike: this one's from setting the user's
   // script.txt aside until it is back, so no other build takes the hand-over script for the user's, and
   // none holds out.orv open while this one renames its new file over it.
@@ -182,8 +182,8 @@ void CBuilderDlg::WaitForTurn(OutputLock* turn) {
 }
 
 CWnd CBuilderDlg::BeginBusy(const char* status) {
-  // Disabled, error boxes included: no second build, Add or Remove can start inside the first.
-  building_ = true;
+  // Disabled, error boxes included: no second build, Add, Remove, Open or Save can start inside it.
+  busy_ = true;
   const CWnd focus = CWnd::GetFocus();
   SetStatus(status, true);
   EnableWindow(false);
@@ -196,7 +196,7 @@ void CBuilderDlg::EndBusy(const CWnd& focus) {
   DiscardPendingInput();
   EnableWindow(true);
   if (focus.GetSafeHwnd() != nullptr) focus.SetFocus();
-  building_ = false;
+  busy_ = false;
 }
 
 void CBuilderDlg::SayIfNotPutBack(bool putBack, const SetAsideFile& usersScript) {
@@ -212,12 +212,12 @@ void CBuilderDlg::SetStatus(const std::string& text, bool paintNow) {
 }
 
 void CBuilderDlg::OnBrowse(SourceBox box) {
-  if (building_) return;
+  if (busy_) return;
   BrowseForSource(*this, box);
 }
 
 void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) {
-  if (building_) return;
+  if (busy_) return;
   const std::vector<std::string> paths = files.Paths();
   const bool anyFolder = AnyFolder(paths);
   if (IsHandlerSetDrop(paths, anyFolder)) {
@@ -228,7 +228,7 @@ void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files)
 }
 
 void CBuilderDlg::OnOpen() {
-  if (building_) return;
+  if (busy_) return;
   const CFileDialog open(CFileDialog::kOpen, "Open handlers", kScriptFilters);
   std::string file;
   if (open.DoModal(*this, lastSetFile_.empty() ? std::string() : ExistingFolderOf(lastSetFile_), std::string(), &file))
@@ -261,7 +261,7 @@ void CBuilderDlg::OpenHandlerSet(const std::string& file) {
 }
 
 void CBuilderDlg::OnSave() {
-  if (building_) return;
+  if (busy_) return;
   const std::string current = CurrentFolder();
   const std::string proposed = lastSetFile_.empty() ? FullPathFrom(current, kFirstSetName) : lastSetFile_;
   const CFileDialog save(CFileDialog::kSave, "Save handlers", kScriptFilters, "txt");
