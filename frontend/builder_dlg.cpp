@@ -231,8 +231,7 @@ void CBuilderDlg::OnOpen() {
   if (busy_) return;
   const CFileDialog open(CFileDialog::kOpen, "Open handlers", kScriptFilters);
   std::string file;
-  if (open.DoModal(*this, lastSetFile_.empty() ? std::string() : ExistingFolderOf(lastSetFile_), std::string(), &file))
-    OpenHandlerSet(file);
+  if (open.DoModal(*this, ExistingFolderOf(lastSetFile_), std::string(), &file)) OpenHandlerSet(file);
 }
 
 void CBuilderDlg::OpenHandlerSet(const std::string& file) {

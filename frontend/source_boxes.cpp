@@ -51,7 +51,7 @@ void BrowseForSource(const CWnd& dialog, SourceBox box) {
                          {{"ORV files (*.orv)", "*.orv"}, {"All files (*.*)", "*.*"}});
   const std::string inBox = SourceBoxText(dialog, box);
   std::string file;
-  if (!open.DoModal(dialog, inBox.empty() ? std::string() : ExistingFolderOf(inBox), std::string(), &file)) return;
+  if (!open.DoModal(dialog, ExistingFolderOf(inBox), std::string(), &file)) return;
   std::string path;
   if (BoxPathFor(dialog, box, file, &path)) dialog.GetDlgItem(EditId(box)).SetWindowTextA(path.c_str());
 }
