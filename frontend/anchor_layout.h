@@ -4,7 +4,6 @@
 #ifndef ORV_FRONTEND_ANCHOR_LAYOUT_H_
 #define ORV_FRONTEND_ANCHOR_LAYOUT_H_
 
-#include <cstddef>
 #include <vector>
 
 struct Box {

@@ -4,10 +4,6 @@
 
 namespace {
 
-std::string Counted(std::int64_t count, const char* one, const char* many) {
-  return WithThousands(count) + " " + (count == 1 ? one : many);
-}
-
 std::string ClockTime(const std::tm& at) {
   char text[16];
   std::snprintf(text, sizeof text, "%02d:%02d:%02d", at.tm_hour, at.tm_min, at.tm_sec);
@@ -19,12 +15,16 @@ std::string ClockTime(const std::tm& at) {
 std::string FolderStatus(const std::string& folder) { return "out.orv will be written in " + folder; }
 
 std::string OutcomeStatus(const BuildOutcome& outcome, const std::tm& at) {
-  // The outcome first: a long failure is cut at its end, never the words that out.orv stayed.
-  if (!outcome.written) return TimedStatus("out.orv was left as it was. " + outcome.failure, at);
+  if (!outcome.written) return FailureStatus(outcome.failure, at);
   return TimedStatus("out.orv built: " + Counted(outcome.fileSize, "byte", "bytes") + ", " +
                          Counted(outcome.handlerCount, "handler", "handlers") + ", " +
                          Counted(outcome.chunkCount, "chunk", "chunks"),
                      at);
+}
+
+std::string FailureStatus(const std::string& failure, const std::tm& at) {
+  // The outcome first: a long failure is cut at its end, never the words that out.orv stayed.
+  return TimedStatus("out.orv was left as it was. " + failure, at);
 }
 
 std::string HandlerSetStatus(SetAction action, int handlerCount, const std::string& fileName, const std::tm& at) {
@@ -40,4 +40,8 @@ std::string WithThousands(std::int64_t count) {
   const std::size_t first = digits[0] == '-' ? 1 : 0;
   for (std::size_t at = digits.size(); at > first + 3; at -= 3) digits.insert(at - 3, ",");
   return digits;
+}
+
+std::string Counted(std::int64_t count, const char* one, const char* many) {
+  return WithThousands(count) + " " + (count == 1 ? one : many);
 }

@@ -19,6 +19,9 @@ std::string FolderStatus(const std::string& folder);
 // 3 handlers, 8 chunks"), or that out.orv was left as it was and the failure's own text.
 std::string OutcomeStatus(const BuildOutcome& outcome, const std::tm& at);
 
+// After a build that failed with this text, at `at`: that out.orv was left as it was, then the text.
+std::string FailureStatus(const std::string& failure, const std::tm& at);
+
 // After a set of handlers was opened from or saved to the file fileName, at `at`: "14:03:12  5 handlers
 // opened from music.txt".
 enum class SetAction { kOpened, kSaved };
@@ -29,5 +32,8 @@ std::string TimedStatus(const std::string& text, const std::tm& at);
 
 // The count with a comma between each group of three digits: "109,764".
 std::string WithThousands(std::int64_t count);
+
+// The count so written and the word that fits it, `one` for 1 and `many` otherwise: "3 handlers".
+std::string Counted(std::int64_t count, const char* one, const char* many);
 
 #endif  // ORV_FRONTEND_BUILD_STATUS_H_

@@ -9,7 +9,6 @@
 #include "build_engine.h"
 #include "build_status.h"
 #include "event_table.h"
-#include "file_reading.h"
 #include "handled_list_box.h"
 #include "handler_set.h"
 #include "orv_writer.h"
@@ -26,7 +25,6 @@
 #include "platform/pending_input.h"
 #include "platform/work_area.h"
 #include "resource.h"
-#include "script_path.h"
 #include "script_reader.h"
 #include "set_aside_file.h"
 #include "source_boxes.h"
@@ -36,8 +34,6 @@ CHandlerTable* g_handlerTable = nullptr;
 
 namespace {
 
-const char kOneHandlerPerEvent[] =
-    "Only one handler per event. Remove the current handler if you want to add a new one of the same type.";
 const char kSaveError[] = "Error saving file";
 // Proposed by Save until a set has been opened or saved, in the current folder.
 const char kFirstSetName[] = "handlers.txt";
@@ -83,9 +79,7 @@ bool CBuilderDlg::OnInitDialog() {
 }
 
 void ShowBuildFailureStatus(const CWnd& dialog, const std::string& failure) {
-  BuildOutcome failed;
-  failed.failure = failure;
-  dialog.GetDlgItem(IDC_STATUS).SetWindowTextA(OutcomeStatus(failed, LocalTimeNow()).c_str());
+  dialog.GetDlgItem(IDC_STATUS).SetWindowTextA(FailureStatus(failure, LocalTimeNow()).c_str());
 }
 
 bool CBuilderDlg::OnCommand(int id, int code) {
@@ -124,32 +118,20 @@ bool CBuilderDlg::OnCommand(int id, int code) {
 }
 
 void CBuilderDlg::OnAdd() {
-  if (building_) return;
+  if (busy_) return;
   const int eventId = CListBox(GetDlgItem(IDC_EVENT_LIST)).GetCurSel();
   if (eventId < 0) return;
 
   const std::string begin = SourceBoxText(*this, SourceBox::kBegin);
   const std::string loop = SourceBoxText(*this, SourceBox::kLoop);
-  const int beginLength = static_cast<int>(begin.size());
-  const int loopLength = static_cast<int>(loop.size());
-
-  // The event's own refusal comes first: its paths do not matter while it has a handler already.
-  if (g_handlerTable->IsHandled(eventId)) {
-    MessageBoxA(kOneHandlerPerEvent);
-    return;
-  }
-  std::string problem = PathProblem(SourceLabel(SourceBox::kBegin), begin.c_str(), beginLength);
-  if (problem.empty()) problem = PathProblem(SourceLabel(SourceBox::kLoop), loop.c_str(), loopLength);
-  if (!problem.empty()) {
-    MessageBoxA(problem.c_str());
-    return;
-  }
-  if (!g_handlerTable->AddHandler(eventId, begin.c_str(), loop.c_str(), beginLength, loopLength))
-    MessageBoxA(kOneHandlerPerEvent);
+  std::string why;
+  if (!g_handlerTable->AddHandler(eventId, begin.c_str(), loop.c_str(), static_cast<int>(begin.size()),
+                                  static_cast<int>(loop.size()), &why))
+    MessageBoxA(why.c_str());
 }
 
 void CBuilderDlg::OnRemove() {
-  if (building_) return;
+  if (busy_) return;
   const int index = CListBox(GetDlgItem(IDC_HANDLED_LIST)).GetCurSel();
   if (index >= 0) g_handlerTable->RemoveHandler(index);
 }
@@ -164,7 +146,7 @@ void CBuilderDlg::OnSelchangeHandled() {
 }
 
 void CBuilderDlg::OnBuild() {
-  if (building_) return;
+  if (busy_) return;
   // Builds of out.orv take turns, other dialogs' and orvtool's alike: this one's from setting the user's
   // script.txt aside until it is back, so no other build takes the hand-over script for the user's, and
   // none holds out.orv open while this one renames its new file over it.
@@ -200,8 +182,8 @@ void CBuilderDlg::WaitForTurn(OutputLock* turn) {
 }
 
 CWnd CBuilderDlg::BeginBusy(const char* status) {
-  // Disabled, error boxes included: no second build, Add or Remove can start inside the first.
-  building_ = true;
+  // Disabled, error boxes included: no second build, Add, Remove, Open or Save can start inside it.
+  busy_ = true;
   const CWnd focus = CWnd::GetFocus();
   SetStatus(status, true);
   EnableWindow(false);
@@ -214,7 +196,7 @@ void CBuilderDlg::EndBusy(const CWnd& focus) {
   DiscardPendingInput();
   EnableWindow(true);
   if (focus.GetSafeHwnd() != nullptr) focus.SetFocus();
-  building_ = false;
+  busy_ = false;
 }
 
 void CBuilderDlg::SayIfNotPutBack(bool putBack, const SetAsideFile& usersScript) {
@@ -230,37 +212,33 @@ void CBuilderDlg::SetStatus(const std::string& text, bool paintNow) {
 }
 
 void CBuilderDlg::OnBrowse(SourceBox box) {
-  if (building_) return;
+  if (busy_) return;
   BrowseForSource(*this, box);
 }
 
 void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) {
-  if (building_) return;
+  if (busy_) return;
   const std::vector<std::string> paths = files.Paths();
-  if (IsHandlerSetDrop(paths) && !IsFolder(paths[0])) {
+  const bool anyFolder = AnyFolder(paths);
+  if (IsHandlerSetDrop(paths, anyFolder)) {
     OpenHandlerSet(paths[0]);
     return;
   }
-  FillFromDrop(*this, droppedOn, paths);
+  FillFromDrop(*this, droppedOn, paths, anyFolder);
 }
 
 void CBuilderDlg::OnOpen() {
-  if (building_) return;
+  if (busy_) return;
   const CFileDialog open(CFileDialog::kOpen, "Open handlers", kScriptFilters);
   std::string file;
-  if (open.DoModal(*this, lastSetFile_.empty() ? std::string() : ExistingFolderOf(lastSetFile_), std::string(), &file))
-    OpenHandlerSet(file);
+  if (open.DoModal(*this, ExistingFolderOf(lastSetFile_), std::string(), &file)) OpenHandlerSet(file);
 }
 
 void CBuilderDlg::OpenHandlerSet(const std::string& file) {
   const std::string name = FileNameOf(file);
   std::vector<ScriptHandler> handlers;
-  std::string why = "It cannot be read.";
-  OpenFailure failure;
-  FilePtr script = OpenRegularFile(file.c_str(), &failure);
-  if (script && ReadHandlerSet(script.get(), {CurrentFolder(), FolderOfFile(file)}, &handlers, &why)) why.clear();
-  script.reset();
-  if (!why.empty()) {
+  std::string why;
+  if (!ReadHandlerSetFile(file, {CurrentFolder(), FolderOfFile(file)}, &handlers, &why)) {
     Refuse("Cannot open " + name + ". " + why);
     return;
   }
@@ -282,7 +260,7 @@ void CBuilderDlg::OpenHandlerSet(const std::string& file) {
 }
 
 void CBuilderDlg::OnSave() {
-  if (building_) return;
+  if (busy_) return;
   const std::string current = CurrentFolder();
   const std::string proposed = lastSetFile_.empty() ? FullPathFrom(current, kFirstSetName) : lastSetFile_;
   const CFileDialog save(CFileDialog::kSave, "Save handlers", kScriptFilters, "txt");

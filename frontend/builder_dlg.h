@@ -64,8 +64,9 @@ class CBuilderDlg : public CDialog {
 
   HICON icon_;
   BuilderLayout layout_;
-  // While a build runs (its error boxes included) no handler may act on the table.
-  bool building_ = false;
+  // While a build runs or waits for its turn, its error boxes included, no handler acts: no Add,
+  // Remove, Browse, drop, Open or Save.
+  bool busy_ = false;
   // The script file last opened or saved (a full path), which Save proposes again; empty before.
   std::string lastSetFile_;
 };

@@ -1,5 +1,7 @@
 #include "file_drop.h"
 
+#include "ascii_case.h"
+
 namespace {
 
 const char kFolderRefused[] = "A folder cannot be a source. Please drop one or two ORV files.";
@@ -25,10 +27,7 @@ DropPlan PlanDrop(int fileCount, bool anyFolder, SourceBox droppedOn, SourceBox 
   return plan;
 }
 
-bool IsHandlerSetDrop(const std::vector<std::string>& paths) {
-  if (paths.size() != 1 || paths[0].size() < 4) return false;
-  std::string extension = paths[0].substr(paths[0].size() - 4);
-  for (char& c : extension)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return extension == ".txt";
+bool IsHandlerSetDrop(const std::vector<std::string>& paths, bool anyFolder) {
+  return paths.size() == 1 && !anyFolder && paths[0].size() >= 4 &&
+         EqualsIgnoringAsciiCase(paths[0].c_str() + paths[0].size() - 4, ".txt");
 }

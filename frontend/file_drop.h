@@ -21,7 +21,8 @@ struct DropPlan {
 // focused one, else Begin; two fill Begin, then Loop, in the drop's order.
 DropPlan PlanDrop(int fileCount, bool anyFolder, SourceBox droppedOn, SourceBox focused);
 
-// True for a drop of one file named *.txt, in any case: a set of handlers to open, not a source.
-bool IsHandlerSetDrop(const std::vector<std::string>& paths);
+// True for a drop of one file named *.txt, in any case, that is no folder (anyFolder as for PlanDrop): a
+// set of handlers to open, not a source.
+bool IsHandlerSetDrop(const std::vector<std::string>& paths, bool anyFolder);
 
 #endif  // ORV_FRONTEND_FILE_DROP_H_

@@ -137,6 +137,17 @@ bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<Sc
   return true;
 }
 
+bool ReadHandlerSetFile(const std::string& file, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
+                        std::string* why) {
+  OpenFailure failure;
+  const FilePtr script = OpenRegularFile(file.c_str(), &failure);
+  if (!script) {
+    *why = "It cannot be read.";
+    return false;
+  }
+  return ReadHandlerSet(script.get(), folders, handlers, why);
+}
+
 bool PathsForScript(std::vector<ScriptHandler>* handlers, const SetFolders& folders, std::string* why) {
   std::vector<ScriptHandler> rewritten = *handlers;
   for (ScriptHandler& h : rewritten) {
@@ -157,7 +168,7 @@ bool PathsForScript(std::vector<ScriptHandler>* handlers, const SetFolders& fold
 }
 
 std::string ReplaceQuestion(int inList, int inFile, const std::string& fileName) {
-  const std::string list = "the " + std::to_string(inList) + (inList == 1 ? " handler" : " handlers") + " in the list";
+  const std::string list = "the " + Counted(inList, "handler", "handlers") + " in the list";
   if (inFile == 0) return "Remove " + list + "? " + fileName + " holds no handlers.";
   return "Replace " + list + " with the " + std::to_string(inFile) + " of " + fileName + "?";
 }

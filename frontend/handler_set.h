@@ -30,6 +30,10 @@ constexpr std::int64_t kMaxSetFileBytes = 1 << 20;
 // that Begin, and a path a source box cannot hold.
 bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
                     std::string* why);
+// The same for the script file at path `file`, closed again before this returns; a file that cannot be
+// opened, or is no regular file, "cannot be read".
+bool ReadHandlerSetFile(const std::string& file, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
+                        std::string* why);
 
 // Rewrites the handlers' paths, given as the source boxes hold them, as the script in folders.script
 // names them: relative to its folder, climbing with ".." where needed, and full only where no relative

@@ -3,10 +3,14 @@
 #include <cstring>
 
 #include "event_table.h"
+#include "file_drop.h"
 #include "script_path.h"
 #include "script_reader.h"
 
 namespace {
+
+const char kOneHandlerPerEvent[] =
+    "Only one handler per event. Remove the current handler if you want to add a new one of the same type.";
 
 void CopyText(char* field, const char* text, int length) {
   std::memcpy(field, text, static_cast<std::size_t>(length));
@@ -25,19 +29,37 @@ CHandlerTable::CHandlerTable(ListControl& handledList) : handledList_(handledLis
 
 CHandlerTable::~CHandlerTable() = default;
 
-bool CHandlerTable::AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength,
-                               int loopLength) {
-  if (count_ == kMaxHandlers || IsHandled(eventId)) return false;
-  const char* name = EventName(eventId);
-  if (name == nullptr || !IsScriptablePath(beginText, beginLength) || !IsScriptablePath(loopText, loopLength))
+bool MayListHandler(int eventId, bool taken, const char* beginText, const char* loopText, int beginLength,
+                    int loopLength, std::string* why) {
+  if (EventName(eventId) == nullptr) {
+    *why = "Event " + std::to_string(eventId) + " is not one of the dialog's events.";
     return false;
+  }
+  if (taken) {
+    *why = kOneHandlerPerEvent;
+    return false;
+  }
+  *why = PathProblem(SourceLabel(SourceBox::kBegin), beginText, beginLength);
+  if (why->empty()) *why = PathProblem(SourceLabel(SourceBox::kLoop), loopText, loopLength);
+  return why->empty();
+}
+
+bool CHandlerTable::AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength,
+                               int loopLength, std::string* why) {
+  std::string refusal;
+  // A full table has every event's handler, so it refuses as a taken event does.
+  const bool taken = count_ == kMaxHandlers || IsHandled(eventId);
+  if (!MayListHandler(eventId, taken, beginText, loopText, beginLength, loopLength, &refusal)) {
+    if (why != nullptr) *why = refusal;
+    return false;
+  }
 
   HandlerRecord& r = records_[count_];
   r.eventId = eventId;
   CopyText(r.beginPath, beginText, beginLength);
   CopyText(r.loopPath, loopText, loopLength);
   ++count_;
-  handledList_.AddString(name);
+  handledList_.AddString(EventName(eventId));
   return true;
 }
 
@@ -80,12 +102,12 @@ bool CHandlerTable::ReplaceAll(const std::vector<ScriptHandler>& handlers) {
   if (handlers.size() > static_cast<size_t>(kMaxHandlers)) return false;
   for (size_t i = 0; i < handlers.size(); ++i) {
     const ScriptHandler& h = handlers[i];
-    if (EventName(h.eventId) == nullptr ||
-        !IsScriptablePath(h.beginPath.data(), static_cast<int>(h.beginPath.size())) ||
-        !IsScriptablePath(h.loopPath.data(), static_cast<int>(h.loopPath.size())))
+    bool taken = false;
+    for (size_t j = 0; j < i; ++j) taken = taken || handlers[j].eventId == h.eventId;
+    std::string why;
+    if (!MayListHandler(h.eventId, taken, h.beginPath.data(), h.loopPath.data(), static_cast<int>(h.beginPath.size()),
+                        static_cast<int>(h.loopPath.size()), &why))
       return false;
-    for (size_t j = 0; j < i; ++j)
-      if (handlers[j].eventId == h.eventId) return false;
   }
   while (count_ > 0) RemoveHandler(count_ - 1);
   for (const ScriptHandler& h : handlers)

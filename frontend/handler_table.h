@@ -4,6 +4,7 @@
 #define ORV_FRONTEND_HANDLER_TABLE_H_
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "event_table.h"
@@ -20,15 +21,23 @@ struct HandlerRecord {
   char loopPath[kMaxPathLength + 1];
 };
 
+// Whether a handler may go into the list, where `taken` says its event has one there already. False,
+// with *why in the words the dialog shows the author, for an event outside the event table or taken,
+// or a path that cannot stand in the script (see PathProblem). The event's refusal comes first: its
+// paths do not matter while it can take no handler.
+bool MayListHandler(int eventId, bool taken, const char* beginText, const char* loopText, int beginLength,
+                    int loopLength, std::string* why);
+
 class CHandlerTable {
  public:
   explicit CHandlerTable(ListControl& handledList);
   virtual ~CHandlerTable();
 
   // Adds a handler for an event of the event table and appends its name to the list. The texts need
-  // not be NUL-terminated. False, with nothing changed, when the event already has a handler or is not
-  // in the event table, or a text cannot stand in the script (see IsScriptablePath).
-  bool AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength, int loopLength);
+  // not be NUL-terminated. False, with nothing changed and *why (where given) saying why, when the
+  // handler may not go in (see MayListHandler).
+  bool AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength, int loopLength,
+                  std::string* why = nullptr);
 
   // True when a handler for the event is in the table.
   bool IsHandled(int eventId) const;
@@ -45,7 +54,7 @@ class CHandlerTable {
   std::vector<ScriptHandler> Handlers() const;
 
   // Puts the handlers in place of all the table holds, in the order given. False, with nothing
-  // changed, when they could not all be added (see AddHandler), or name one event twice.
+  // changed, when they could not all be added (see MayListHandler), or name one event twice.
   bool ReplaceAll(const std::vector<ScriptHandler>& handlers);
 
   // Writes "script.txt" in the current directory; false, with no script of ours left, when it could

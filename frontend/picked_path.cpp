@@ -1,6 +1,7 @@
 #include "picked_path.h"
 
 #include "script_path.h"
+#include "windows_path.h"
 
 namespace {
 

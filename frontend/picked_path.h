@@ -6,8 +6,6 @@
 
 #include <string>
 
-#include "windows_path.h"
-
 // A file or folder as Windows names it, in UTF-8: its full path, and its short (8.3) form, empty where
 // the volume gives none.
 struct WindowsName {

@@ -51,14 +51,12 @@ void BrowseForSource(const CWnd& dialog, SourceBox box) {
                          {{"ORV files (*.orv)", "*.orv"}, {"All files (*.*)", "*.*"}});
   const std::string inBox = SourceBoxText(dialog, box);
   std::string file;
-  if (!open.DoModal(dialog, inBox.empty() ? std::string() : ExistingFolderOf(inBox), std::string(), &file)) return;
+  if (!open.DoModal(dialog, ExistingFolderOf(inBox), std::string(), &file)) return;
   std::string path;
   if (BoxPathFor(dialog, box, file, &path)) dialog.GetDlgItem(EditId(box)).SetWindowTextA(path.c_str());
 }
 
-void FillFromDrop(const CWnd& dialog, const CWnd& droppedOn, const std::vector<std::string>& paths) {
-  bool anyFolder = false;
-  for (const std::string& path : paths) anyFolder = anyFolder || IsFolder(path);
+void FillFromDrop(const CWnd& dialog, const CWnd& droppedOn, const std::vector<std::string>& paths, bool anyFolder) {
   const DropPlan plan =
       PlanDrop(static_cast<int>(paths.size()), anyFolder, BoxOf(dialog, droppedOn), BoxOf(dialog, CWnd::GetFocus()));
   if (!plan.refusal.empty()) {
@@ -71,4 +69,10 @@ void FillFromDrop(const CWnd& dialog, const CWnd& droppedOn, const std::vector<s
     if (!BoxPathFor(dialog, plan.boxes[i], paths[i], &texts[i])) return;
   for (size_t i = 0; i < plan.boxes.size(); ++i)
     dialog.GetDlgItem(EditId(plan.boxes[i])).SetWindowTextA(texts[i].c_str());
+}
+
+bool AnyFolder(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths)
+    if (IsFolder(path)) return true;
+  return false;
 }

@@ -21,7 +21,11 @@ void AcceptSourceDrops(const CWnd& dialog);
 // and puts the chosen file in the box. Cancel leaves it as it was.
 void BrowseForSource(const CWnd& dialog, SourceBox box);
 
-// Fills the boxes from files dropped on droppedOn (a box, or the dialog itself), in the drop's order.
-void FillFromDrop(const CWnd& dialog, const CWnd& droppedOn, const std::vector<std::string>& paths);
+// Fills the boxes from files dropped on droppedOn (a box, or the dialog itself), in the drop's order;
+// anyFolder: whether one of them is a folder, which refuses the drop.
+void FillFromDrop(const CWnd& dialog, const CWnd& droppedOn, const std::vector<std::string>& paths, bool anyFolder);
+
+// Whether one of the paths names an existing folder.
+bool AnyFolder(const std::vector<std::string>& paths);
 
 #endif  // ORV_FRONTEND_SOURCE_BOXES_H_

@@ -17,15 +17,15 @@ bool SameName(const std::string& a, const std::string& b) {
   return true;
 }
 
-// A path cut into its root ("C:", "\\server\share", or none) and its names, "." left out.
+// A path cut into its root ("C:", "\\server\share", or none) and its names, "." and empty ones left out.
 struct PathParts {
   std::string root;
   bool fromRoot = false;  // the names start at a root: "C:\a", "\a", "\\server\share\a"
   std::vector<std::string> names;
 };
 
+// Adds one of a PathParts' names, ".." climbing back a name.
 void AddName(std::vector<std::string>* names, const std::string& name) {
-  if (name.empty() || name == ".") return;
   // Windows climbs no higher than the root, and neither does this.
   if (name == "..") {
     if (!names->empty()) names->pop_back();

@@ -2,6 +2,7 @@
 
 #include "platform/dropped_files.h"
 #include "platform/win_app.h"
+#include "platform/work_area.h"
 
 namespace {
 
@@ -163,11 +164,8 @@ void CDialog::HoldMinimumSize() {
   const int height = frame.bottom - frame.top;
   // Where the screen is too small for it, the window manager's limit is the one that holds; asked
   // again, it would only say so again, for ever.
-  MONITORINFO monitor = {};
-  monitor.cbSize = sizeof monitor;
-  if (!::GetMonitorInfoW(::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor) ||
-      width > monitor.rcWork.right - monitor.rcWork.left || height > monitor.rcWork.bottom - monitor.rcWork.top)
-    return;
+  const RECT work = WorkAreaOf(hwnd_);
+  if (width > work.right - work.left || height > work.bottom - work.top) return;
   const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
   ::SetWindowPos(hwnd_, nullptr, 0, 0, width + 1, height, flags);
   ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, flags);

@@ -13,7 +13,7 @@ std::string FullPathName(const std::string& path);
 // gives the name back unchanged.
 std::string ShortPathName(const std::string& path);
 bool IsFolder(const std::string& path);
-// The folder that holds path, when it exists; else empty.
+// The folder that holds path, when it exists; else, an empty path's included, empty.
 std::string ExistingFolderOf(const std::string& path);
 
 #endif  // ORV_FRONTEND_PLATFORM_FILE_NAMES_H_

@@ -9,6 +9,7 @@
 #include "platform/child_place.h"
 #include "platform/text_extent.h"
 #include "platform/window_subclass.h"
+#include "platform/work_area.h"
 
 namespace {
 
@@ -25,15 +26,6 @@ struct Fitting {
 };
 // One thread shows boxes; a box shown from inside another's loop takes the pointer and gives it back.
 Fitting* g_fitting = nullptr;
-
-RECT WorkAreaOf(HWND hwnd) {
-  MONITORINFO info = {};
-  info.cbSize = sizeof(info);
-  if (::GetMonitorInfoW(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &info)) return info.rcWork;
-  RECT work = {};
-  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  return work;
-}
 
 // Narrows the text to the width the box may have, lets it break long words and grows it downwards as
 // far as the lines need. What stands below the text (the buttons) moves down by as much, and keeps

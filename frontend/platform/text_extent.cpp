@@ -1,12 +1,15 @@
 #include "platform/text_extent.h"
 
-#include <algorithm>
-#include <string>
-
-TextExtent MeasureControlText(HWND control, UINT format, LONG width) {
-  const int length = std::max(::GetWindowTextLengthW(control), 0);
+std::wstring ControlText(HWND control) {
+  const int length = ::GetWindowTextLengthW(control);
+  if (length <= 0) return std::wstring();
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   text.resize(static_cast<size_t>(::GetWindowTextW(control, &text[0], length + 1)));
+  return text;
+}
+
+TextExtent MeasureControlText(HWND control, UINT format, LONG width) {
+  const std::wstring text = ControlText(control);
 
   TextExtent extent = {{0, 0}, 0};
   HDC dc = ::GetDC(control);

@@ -1,12 +1,18 @@
 #include "platform/work_area.h"
 
+RECT WorkAreaOf(HWND hwnd) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof(info);
+  if (::GetMonitorInfoW(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &info)) return info.rcWork;
+  RECT work = {};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  return work;
+}
+
 void CentreOnWorkArea(const CWnd& window) {
   const HWND hwnd = window.GetSafeHwnd();
   assert(::IsWindow(hwnd));
-  MONITORINFO monitor = {};
-  monitor.cbSize = sizeof monitor;
-  if (!::GetMonitorInfoW(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
+  const RECT work = WorkAreaOf(hwnd);
   RECT frame;
   ::GetWindowRect(hwnd, &frame);
   const int width = frame.right - frame.left;

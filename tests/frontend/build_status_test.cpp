@@ -50,6 +50,8 @@ TEST(BuildStatus, AFailedBuildTellsItsTimeThatOutOrvStayedAndThenItsText) {
   failed.fileSize = 109764;  // a failed build's figures are not told, whatever they hold
   EXPECT_EQ(OutcomeStatus(failed, At(9, 41, 7)),
             "09:41:07  out.orv was left as it was. Error opening \"missing.orv\", aborting.");
+  // The error box says so with the failure alone, before the build has an outcome.
+  EXPECT_EQ(FailureStatus(failed.failure, At(9, 41, 7)), OutcomeStatus(failed, At(9, 41, 7)));
 }
 
 TEST(BuildStatus, ASetOpenedOrSavedIsToldWithItsCountAndFileName) {

@@ -36,13 +36,15 @@ TEST(PlanDrop, AFolderOrMoreThanTwoFilesChangesNothing) {
 }
 
 TEST(IsHandlerSetDrop, OneTextFileOpensAsASetAnythingElseGoesToTheBoxes) {
-  EXPECT_TRUE(IsHandlerSetDrop({"C:\\sets\\music.txt"}));
-  EXPECT_TRUE(IsHandlerSetDrop({"C:\\sets\\MUSIC.TXT"}));
-  EXPECT_FALSE(IsHandlerSetDrop({"C:\\music\\a.orv"}));
-  EXPECT_FALSE(IsHandlerSetDrop({"C:\\music\\a.txt.orv"}));
-  EXPECT_FALSE(IsHandlerSetDrop({"C:\\sets\\a.txt", "C:\\sets\\b.txt"}));
-  EXPECT_FALSE(IsHandlerSetDrop({"txt"}));
-  EXPECT_FALSE(IsHandlerSetDrop({}));
+  EXPECT_TRUE(IsHandlerSetDrop({"C:\\sets\\music.txt"}, false));
+  EXPECT_TRUE(IsHandlerSetDrop({"C:\\sets\\MUSIC.TXT"}, false));
+  EXPECT_FALSE(IsHandlerSetDrop({"C:\\music\\a.orv"}, false));
+  EXPECT_FALSE(IsHandlerSetDrop({"C:\\music\\a.txt.orv"}, false));
+  EXPECT_FALSE(IsHandlerSetDrop({"C:\\sets\\a.txt", "C:\\sets\\b.txt"}, false));
+  EXPECT_FALSE(IsHandlerSetDrop({"txt"}, false));
+  EXPECT_FALSE(IsHandlerSetDrop({}, false));
+  // A folder named like a script is refused as a source, not opened.
+  EXPECT_FALSE(IsHandlerSetDrop({"C:\\sets\\old.txt"}, true));
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "file_ptr.h"
 #include "temp_dir.h"
 #include "windows_path.h"
 
@@ -92,16 +91,21 @@ TEST(PathsForScript, APathThatWouldNotFitIsRefusedNamingItsHandler) {
                      ", which is longer than 199 bytes: a script cannot hold it.");
 }
 
+// A script in C:\work\sets, the current folder C:\work.
+const SetFolders kWorkSets = {"C:\\work", "C:\\work\\sets"};
+
 class ReadHandlerSetTest : public ::testing::Test {
  protected:
-  // Reads text as a script in C:\work\sets, the current folder C:\work; *why empty when it was read.
-  std::vector<ScriptHandler> Read(const std::string& text, std::string* why,
-                                  const SetFolders& folders = {"C:\\work", "C:\\work\\sets"}) {
+  // Reads text as a script; *why empty when it was read.
+  std::vector<ScriptHandler> Read(const std::string& text, std::string* why, const SetFolders& folders = kWorkSets) {
     WriteText(dir_.Path("set.txt"), text);
-    FilePtr script = OpenFile(dir_.Path("set.txt").c_str(), "rb");
+    return ReadFile(dir_.Path("set.txt"), why, folders);
+  }
+  std::vector<ScriptHandler> ReadFile(const std::string& file, std::string* why,
+                                      const SetFolders& folders = kWorkSets) {
     std::vector<ScriptHandler> handlers = {{4, "untouched", ""}};
     why->clear();
-    const bool read = ReadHandlerSet(script.get(), folders, &handlers, why);
+    const bool read = ReadHandlerSetFile(file, folders, &handlers, why);
     EXPECT_EQ(read, why->empty());
     if (!read) {
       EXPECT_EQ(handlers.size(), 1u) << "a refused script changed the handlers";
@@ -145,6 +149,14 @@ TEST_F(ReadHandlerSetTest, HandlersComeInEventOrderWithPathsFromTheCurrentFolder
 
 // The dialog's own refusals, each kind by Open and by drop, are in handler_set_dialog_test.cpp; here the
 // cases around them: a negative event, a Loop of a handled event, Begin after Begin, a Begin last.
+TEST_F(ReadHandlerSetTest, AFileThatCannotBeOpenedOrIsAFolderCannotBeRead) {
+  std::string why;
+  EXPECT_TRUE(ReadFile(dir_.Path("missing.txt"), &why).empty());
+  EXPECT_EQ(why, "It cannot be read.");
+  EXPECT_TRUE(ReadFile(dir_.Path(), &why).empty());
+  EXPECT_EQ(why, "It cannot be read.");
+}
+
 TEST_F(ReadHandlerSetTest, TheFirstLineTheDialogCannotTakeIsNamed) {
   EXPECT_EQ(Refusal("\r\n-2 a begin\r\n-2 b loop\r\n-1"),
             "Line 2: event -2 is not one of the dialog's events, 0 to 5.");

@@ -92,6 +92,19 @@ TEST_F(HandlerTableTest, RefusesWhatTheScriptCannotCarry) {
   ExpectHolds({{0, longest, longest}});
 }
 
+TEST_F(HandlerTableTest, SaysWhyAHandlerIsRefusedTheEventBeforeItsPaths) {
+  ASSERT_TRUE(Add(1, "b", "l"));
+  std::string why;
+  EXPECT_FALSE(table.AddHandler(1, "a b", "l", 3, 1, &why));
+  EXPECT_EQ(why,
+            "Only one handler per event. Remove the current handler if you want to add a new one of the same type.");
+  EXPECT_FALSE(table.AddHandler(2, "b", "l m", 1, 3, &why));
+  EXPECT_EQ(why.rfind("The Loop ORV path contains a space", 0), 0u) << why;
+  EXPECT_FALSE(table.AddHandler(kEventCount, "a b", "l", 3, 1, &why));
+  EXPECT_EQ(why, "Event " + std::to_string(kEventCount) + " is not one of the dialog's events.");
+  ExpectHolds({{1, "b", "l"}});
+}
+
 TEST_F(HandlerTableTest, RemovingKeepsListAndRecordsInStep) {
   for (int removed : {0, 1, 2}) {
     SCOPED_TRACE(removed);

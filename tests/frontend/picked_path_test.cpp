@@ -6,6 +6,7 @@
 
 #include "picked_path.h"
 #include "script_path.h"
+#include "windows_path.h"
 
 namespace {
 
