@@ -8,23 +8,13 @@
 # Usage: game_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$1 source=$2 version=$3
-finder=$(cd "$(dirname "$0")" && pwd)/find_orvtool
-source "$(dirname "$0")/test_frame.sh"
+source "$(dirname "$0")/package_steps.sh"
 
 prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || {
-  cat "$work/install.log"
-  echo "FAIL: cmake --install failed"
-  exit 1
-}
+install_to "$prefix"
 orvtool=$prefix/bin/orvtool
 
 # --- find_package: the version file's verdicts, the program's place, wherever the prefix is moved.
-# finds PREFIX VERSION [EXACT]: what the finder project says, with its status.
-finds() {
-  rm -rf "$work/find"
-  cmake -S "$finder" -B "$work/find" -DCMAKE_PREFIX_PATH="$1" -DWANTED="$2" ${3:+-DEXACT=ON} 2>&1
-}
 for wanted in 1.0 1 "$version EXACT"; do
   # shellcheck disable=SC2086
   out=$(finds "$prefix" $wanted) || true

@@ -5,21 +5,16 @@
 # Usage: zip_config_test.sh BUILD_DIR ORVTOOL_EXE VERSION
 set -euo pipefail
 build=$1 tool=$2 version=$3
-finder=$(cd "$(dirname "$0")" && pwd)/find_orvtool
-source "$(dirname "$0")/test_frame.sh"
+source "$(dirname "$0")/package_steps.sh"
 zip=$work/zip
-cmake --install "$build" --prefix "$zip" >"$work/install.log" 2>&1 || {
-  cat "$work/install.log"
-  echo "FAIL: cmake --install failed"
-  exit 1
-}
+install_to "$zip"
 [[ -f $zip/lib/cmake/orvtool/orvtoolConfig.cmake && -f $zip/lib/cmake/orvtool/orvtoolConfigVersion.cmake ]] || {
   echo "FAIL: the zip holds no lib/cmake/orvtool/orvtoolConfig.cmake and its version file"
   exit 1
 }
 cmp -s "$zip/orvtool.exe" "$tool" || { echo "FAIL: the zip's orvtool.exe is not the one built"; exit 1; }
 
-out=$(cmake -S "$finder" -B "$work/find" -DCMAKE_PREFIX_PATH="$zip" -DWANTED=1.0 2>&1) || true
+out=$(finds "$zip" 1.0) || true
 [[ $out == *"found orvtool $version at $zip/orvtool.exe"$'\n'* ]] || {
   echo "FAIL: find_package(orvtool 1.0) over the zip says: $out"
   exit 1
