@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The CMake package in the Windows zip: the cross build installed into a scratch folder as the zip holds
 # it, then found from a project with no language, which must get the zip's own orvtool.exe; and the zip's
-# example game configured against it, its music built by that orvtool.exe.
+# example game configured against it, whose harbour set ninja would build with that orvtool.exe (the
+# command is read; nothing is built).
 # Usage: zip_config_test.sh BUILD_DIR ORVTOOL_EXE VERSION
 set -euo pipefail
 build=$1 tool=$2 version=$3
@@ -31,4 +32,4 @@ command=$(ninja -C "$work/game" -t commands harbour | tail -n 1)
   echo "FAIL: the zip's game builds harbour with: $command"
   exit 1
 }
-echo "the zip's package finds its orvtool.exe $version, and its example game builds its music with it"
+echo "the zip's package finds its orvtool.exe $version, and its example game's harbour set would be built with it"
