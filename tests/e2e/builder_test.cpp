@@ -61,11 +61,6 @@ void BuilderTest::LaunchAnother(BuilderProcess* other, const std::string& stdout
   ASSERT_TRUE(other->Launch(g_exe, dir_->path(), dir_->StdoutPath(stdoutName), &err)) << err;
 }
 
-void BuilderTest::LaunchAnotherWithOutput(BuilderProcess* other, HANDLE out) {
-  std::string err;
-  ASSERT_TRUE(other->LaunchWithOutput(g_exe, dir_->path(), out, &err)) << err;
-}
-
 void BuilderTest::Add(BuilderProcess& app, int event, const std::string& begin, const std::string& loop) {
   app.SelectListItem(kEventList, event);
   app.SetText(kBeginEdit, begin);

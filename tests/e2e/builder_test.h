@@ -35,9 +35,8 @@ class BuilderTest : public ::testing::Test {
   // The same with standard output going to an inheritable handle that the test keeps.
   void LaunchWithOutput(HANDLE out);
   // Starts another copy of the program in the same folder, its standard output going to the file
-  // `stdoutName` beside the first's, or to the handle `out`.
+  // `stdoutName` beside the first's.
   void LaunchAnother(BuilderProcess* other, const std::string& stdoutName);
-  void LaunchAnotherWithOutput(BuilderProcess* other, HANDLE out);
 
   WorkDir& dir() { return *dir_; }
   BuilderProcess& app() { return app_; }
