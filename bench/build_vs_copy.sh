@@ -34,7 +34,6 @@ echo "Sources: ${#sources[@]} of $mib MiB payload each, $((8 * mib)) MiB in all,
 # Warm the page cache so both sides read from memory alike.
 cat "${sources[@]}" > /dev/null
 
-now() { date +%s.%N; }
 builds=()
 copies=()
 flushed=()
@@ -80,7 +79,6 @@ actual=$(stat -c %s out.orv)
 
 sorted() { printf '%s\n' "$@" | sort -g; }
 best() { sorted "$@" | head -n 1; }
-median() { sorted "$@" | sed -n "$(((rounds + 1) / 2))p"; }
 ratio() { echo "$1 / $2" | bc -l; }
 best_build=$(best "${builds[@]}") median_build=$(median "${builds[@]}")
 best_copy=$(best "${copies[@]}") median_copy=$(median "${copies[@]}")

@@ -19,15 +19,6 @@ python3 "$root/bench/make_music_sets.py" "$count" "$work/game"
 sets=("$work"/game/sets/*)
 echo "$count music sets of four sources each in $work/game; orvtool from $prefix"
 
-# The ninja builds need orvtool build's -o and --depfile, which orvtool_add_music gives it.
-mkdir "$work/probe"
-printf -- '-1' >"$work/probe/list.txt"
-options=yes
-(cd "$work/probe" && "$orvtool" build -o made.orv --depfile made.d list.txt) >/dev/null 2>&1 || options=no
-[[ $options == yes ]] ||
-  echo "this orvtool build takes no -o and --depfile yet: only the figures that do not need them follow"
-
-now() { date +%s.%N; }
 # Runs a command and prints the seconds it took; a command that fails stops the benchmark.
 seconds() {
   local t0 t1
@@ -36,7 +27,6 @@ seconds() {
   t1=$(now)
   awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.3f\n", b - a }'
 }
-median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 # report WHAT SECONDS...: the median of the rounds, and what that makes for each set.
 report() {
   local what=$1 m
@@ -69,10 +59,6 @@ rm -f "$work"/game/sets/*/out.orv
 
 configure=$(seconds cmake -S "$work/game" -B "$work/game/build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix")
 report "cmake configure, $count orvtool_add_music calls" "$configure"
-if [[ $options == no ]]; then
-  echo "stopped: the ninja builds wait for orvtool build's -o and --depfile"
-  exit 1
-fi
 
 ninja_build() { ninja -C "$work/game/build" -j2; }
 full=() noop=() one=()

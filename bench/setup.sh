@@ -1,4 +1,4 @@
-# Sourced by the benchmarks: sets $root, and gives the native orvtool and a scratch folder.
+# Sourced by the benchmarks: sets $root, and gives the native orvtool, a scratch folder and timing helpers.
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -14,3 +14,7 @@ make_work_folder() {
   work=$(mktemp -d "$1")
   trap 'rm -rf "$work"' EXIT
 }
+
+now() { date +%s.%N; }
+# The median of the numbers given (the lower middle one of an even count).
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }

@@ -33,7 +33,7 @@ TEST_F(BuildOrv, OutOrvIsTheEnginesForTheHandlersAndTheUsersScriptComesBack) {
   // No handlers yet: the smallest file. The user's own script.txt made way for the build's.
   Build();
   ExpectNoMessageBox();
-  EXPECT_EQ(dir().Read("script.txt"), Bytes(users.begin(), users.end())) << "the user's script.txt was not put back";
+  ExpectUsersScript(users, "after a build");
   EXPECT_EQ(dir().Read("out.orv"), EngineBuild("-1", dir()));
   std::filesystem::remove(dir().Path("script.txt"));
 

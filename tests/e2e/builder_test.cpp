@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <filesystem>
+#include <regex>
 #include <vector>
 
 #include "message_box_view.h"
@@ -26,6 +27,16 @@ std::string FolderName() {
 
 }  // namespace
 
+std::string WithoutTime(const std::string& status, int* secondOfDay) {
+  std::smatch time;
+  if (!std::regex_search(status, time, std::regex("^(\\d\\d):(\\d\\d):(\\d\\d)  "))) {
+    ADD_FAILURE() << "no time at the start of the status: " << status;
+    return status;
+  }
+  if (secondOfDay != nullptr) *secondOfDay = (std::stoi(time[1]) * 60 + std::stoi(time[2])) * 60 + std::stoi(time[3]);
+  return time.suffix();
+}
+
 void BuilderTest::SetUp() { dir_ = std::make_unique<WorkDir>(FolderName()); }
 
 void RealInputTest::SetUp() {
@@ -48,11 +59,6 @@ void BuilderTest::LaunchWithOutput(HANDLE out) {
 void BuilderTest::LaunchAnother(BuilderProcess* other, const std::string& stdoutName) {
   std::string err;
   ASSERT_TRUE(other->Launch(g_exe, dir_->path(), dir_->StdoutPath(stdoutName), &err)) << err;
-}
-
-void BuilderTest::LaunchAnotherWithOutput(BuilderProcess* other, HANDLE out) {
-  std::string err;
-  ASSERT_TRUE(other->LaunchWithOutput(g_exe, dir_->path(), out, &err)) << err;
 }
 
 void BuilderTest::Add(BuilderProcess& app, int event, const std::string& begin, const std::string& loop) {
@@ -87,6 +93,11 @@ void BuilderTest::ExpectProgramBox(const std::string& text) {
   EXPECT_TRUE(app_.MessageBoxes(kErrorCaption).empty());
   ASSERT_TRUE(app_.DismissMessageBox(box));
   EXPECT_TRUE(WaitUntil([&] { return app_.DialogEnabled(); })) << "the dialog stays disabled";
+}
+
+void BuilderTest::ExpectUsersScript(const std::string& users, const std::string& when) {
+  EXPECT_EQ(dir_->Read("script.txt"), Bytes(users.begin(), users.end()))
+      << "the user's script.txt was not put back as it was " << when;
 }
 
 }  // namespace e2e

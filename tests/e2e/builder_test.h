@@ -20,6 +20,11 @@ enum Event { kCruising = 0, kCombat = 1, kCombatDmg = 2, kCapsAlive = 3, kAccomp
 constexpr char kProgramCaption[] = "ORVBuilder";
 constexpr char kErrorCaption[] = "Error";
 
+// What the status line a build came to, "14:03:12  out.orv built: ...", says after its time; the time
+// of day it tells, in seconds from midnight, in *secondOfDay where given. A status with no time there
+// fails the test and is returned whole.
+std::string WithoutTime(const std::string& status, int* secondOfDay = nullptr);
+
 class BuilderTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -30,9 +35,8 @@ class BuilderTest : public ::testing::Test {
   // The same with standard output going to an inheritable handle that the test keeps.
   void LaunchWithOutput(HANDLE out);
   // Starts another copy of the program in the same folder, its standard output going to the file
-  // `stdoutName` beside the first's, or to the handle `out`.
+  // `stdoutName` beside the first's.
   void LaunchAnother(BuilderProcess* other, const std::string& stdoutName);
-  void LaunchAnotherWithOutput(BuilderProcess* other, HANDLE out);
 
   WorkDir& dir() { return *dir_; }
   BuilderProcess& app() { return app_; }
@@ -50,6 +54,9 @@ class BuilderTest : public ::testing::Test {
   // The box that the last click opened, owned by the dialog: its exact text, an OK button only
   // and no icon. It is dismissed, and the dialog must take input again afterwards.
   void ExpectProgramBox(const std::string& text);
+  // Fails the test, saying `when`, unless script.txt holds exactly `users`: the user's own script, put
+  // back where the build's own stood for its turn.
+  void ExpectUsersScript(const std::string& users, const std::string& when);
 
  private:
   std::unique_ptr<WorkDir> dir_;

@@ -38,9 +38,6 @@ bool BuildOver(const std::string& status) {
   return !status.empty() && std::isdigit(static_cast<unsigned char>(status[0]));
 }
 
-// The status without its time.
-std::string Outcome(const std::string& status) { return status.size() > 10 ? status.substr(10) : status; }
-
 class BuildsAtOnce : public BuilderTest {
  protected:
   // The examples and the user's script; the first program with one handler, a second with two.
@@ -59,10 +56,6 @@ class BuildsAtOnce : public BuilderTest {
     Add(second_, kFailed, "", "failed_loop.orv");
   }
 
-  void ExpectUsersScriptBack(int round) {
-    EXPECT_EQ(dir().Read("script.txt"), Bytes(kUsersScript, kUsersScript + sizeof kUsersScript - 1))
-        << "round " << round << ": the user's script.txt is not back as it was";
-  }
   void ExpectNothingLeft() {
     EXPECT_EQ(TemporaryFileCount(dir().path()), 0);
     EXPECT_FALSE(dir().Exists("out.orv.lock"));
@@ -86,8 +79,8 @@ TEST_F(BuildsAtOnce, TwoDialogsPressedAtOnceTakeTurns) {
   // One build each, one after the other: what each status line must say again in every round.
   Build();
   second_.Click(kBuild);
-  const std::string firstOutcome = Outcome(app().Text(kStatus));
-  const std::string secondOutcome = Outcome(second_.Text(kStatus));
+  const std::string firstOutcome = WithoutTime(app().Text(kStatus));
+  const std::string secondOutcome = WithoutTime(second_.Text(kStatus));
   EXPECT_EQ(firstOutcome, kFirstOutcome);
   EXPECT_EQ(secondOutcome, kSecondOutcome);
 
@@ -108,9 +101,9 @@ TEST_F(BuildsAtOnce, TwoDialogsPressedAtOnceTakeTurns) {
     waited += oneWaited ? 1 : 0;
     ExpectNoMessageBox();
     ExpectNoMessageBox(second_);
-    EXPECT_EQ(Outcome(app().Text(kStatus)), firstOutcome) << "round " << round;
-    EXPECT_EQ(Outcome(second_.Text(kStatus)), secondOutcome) << "round " << round;
-    ExpectUsersScriptBack(round);
+    EXPECT_EQ(WithoutTime(app().Text(kStatus)), firstOutcome) << "round " << round;
+    EXPECT_EQ(WithoutTime(second_.Text(kStatus)), secondOutcome) << "round " << round;
+    ExpectUsersScript(kUsersScript, "in round " + std::to_string(round));
     const Bytes out = dir().Read("out.orv");
     EXPECT_TRUE(out == firstBuild || out == secondBuild) << "round " << round << ": out.orv is no one build";
     ExpectNothingLeft();
@@ -167,12 +160,12 @@ TEST_F(BuildsAtOnce, ADialogAndOrvtoolWaitForAHeldBuild) {
   EXPECT_EQ(run.out, kUsersProgress) << "orvtool built another script than the user's";
   EXPECT_EQ(run.err, "orvtool build: waiting for another build of out.orv to end\n");
   ASSERT_TRUE(WaitUntil([&] { return BuildOver(app().Text(kStatus)) && BuildOver(second_.Text(kStatus)); }));
-  EXPECT_EQ(Outcome(app().Text(kStatus)), kFirstOutcome);
-  EXPECT_EQ(Outcome(second_.Text(kStatus)), kSecondOutcome);
+  EXPECT_EQ(WithoutTime(app().Text(kStatus)), kFirstOutcome);
+  EXPECT_EQ(WithoutTime(second_.Text(kStatus)), kSecondOutcome);
   EXPECT_TRUE(WaitUntil([&] { return second_.DialogEnabled(); }));
   ExpectNoMessageBox();
   ExpectNoMessageBox(second_);
-  ExpectUsersScriptBack(0);
+  ExpectUsersScript(kUsersScript, "after the builds");
   ExpectNothingLeft();
   Exit();
 }
@@ -193,11 +186,11 @@ TEST_F(BuildsAtOnce, ADialogWaitsWhileTheOtherShowsItsErrorBox) {
 
   ASSERT_TRUE(app().DismissMessageBox(box));
   ASSERT_TRUE(WaitUntil([&] { return BuildOver(app().Text(kStatus)) && BuildOver(second_.Text(kStatus)); }));
-  EXPECT_EQ(Outcome(app().Text(kStatus)), "out.orv was left as it was. Error opening \"missing.orv\", aborting.");
-  EXPECT_EQ(Outcome(second_.Text(kStatus)), kSecondOutcome);
+  EXPECT_EQ(WithoutTime(app().Text(kStatus)), "out.orv was left as it was. Error opening \"missing.orv\", aborting.");
+  EXPECT_EQ(WithoutTime(second_.Text(kStatus)), kSecondOutcome);
   EXPECT_EQ(dir().Read("out.orv"), EngineBuild(kSecondScript, dir()));
   ExpectNoMessageBox(second_);
-  ExpectUsersScriptBack(0);
+  ExpectUsersScript(kUsersScript, "after the builds");
   ExpectNothingLeft();
   Exit();
 }
@@ -224,10 +217,10 @@ TEST_F(BuildsAtOnce, ADialogAndOrvtoolBuildAtOnce) {
     ASSERT_TRUE(WaitUntil([&] { return BuildOver(app().Text(kStatus)); })) << "round " << round;
     EXPECT_EQ(run.status, 0) << "round " << round << ": " << run.err;
     EXPECT_EQ(run.out, kUsersProgress) << "round " << round;
-    EXPECT_EQ(Outcome(app().Text(kStatus)), "out.orv built: 16,848,140 bytes, 2 handlers, 286 chunks")
+    EXPECT_EQ(WithoutTime(app().Text(kStatus)), "out.orv built: 16,848,140 bytes, 2 handlers, 286 chunks")
         << "round " << round;
     ExpectNoMessageBox();
-    ExpectUsersScriptBack(round);
+    ExpectUsersScript(kUsersScript, "in round " + std::to_string(round));
     const Bytes out = dir().Read("out.orv");
     EXPECT_TRUE(out == dialogBuild || out == usersBuild) << "round " << round << ": out.orv is no one build";
     ExpectNothingLeft();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dialog_in_thread.h"
+#include "ends_with.h"
 #include "resource.h"
 
 namespace {
@@ -13,10 +14,6 @@ namespace {
 using Strings = std::vector<std::wstring>;
 
 std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
-
-bool EndsWith(const std::wstring& text, const std::wstring& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
 
 const char kThreeHandlers[] =
     "5 a.orv begin\r\n5 b.orv loop\r\n0 a.orv begin\r\n0 b.orv loop\r\n"

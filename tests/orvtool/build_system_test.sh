@@ -10,16 +10,10 @@
 # Usage: build_system_test.sh ORVTOOL GAME_DIR NINJA STRACE
 set -euo pipefail
 orvtool=$1 game=$2 ninja=$3 strace=$4
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/test_frame.sh"
 cp -r "$game/music" "$work/music"
 mkdir "$work/out"
 cd "$work"
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 
 # --- ninja reads the depfile
 # Ninja's own escapes in the build line: '$ ' a blank, '$$' a dollar.

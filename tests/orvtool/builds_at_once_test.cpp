@@ -35,8 +35,9 @@ TEST(OrvtoolBuildsAtOnce, TakeTurnsAndNeitherFailsForMeetingTheOther) {
   EXPECT_FALSE(dir.Exists("out.orv.lock"));
 }
 
-// While another build holds out.orv's lock, build and check wait, say so, and touch nothing; once it
-// lets go they run as if alone.
+// While another build holds out.orv's lock, build and check wait, say so, and neither print their
+// progress nor touch anything; once it lets go they run as if alone. Check never writes out.orv, so what
+// it has printed is what shows that it waited.
 TEST(OrvtoolBuildsAtOnce, BuildAndCheckWaitForTheHolder) {
   TempDir dir;
   dir.Write("script.txt", {'-', '1'});
@@ -45,6 +46,7 @@ TEST(OrvtoolBuildsAtOnce, BuildAndCheckWaitForTheHolder) {
     ASSERT_EQ(OutputLock::kTaken, other.TryTake(dir.Path("out.orv")));
     OrvtoolProcess waiting({command}, dir.Path());
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ("", waiting.OutputSoFar()) << command << " did not wait";
     EXPECT_FALSE(dir.Exists("out.orv")) << command << " did not wait";
     other.Release();
     const ToolRun run = waiting.Finish();

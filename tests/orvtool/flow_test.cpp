@@ -107,8 +107,6 @@ TEST(OrvTrace, FollowsAFileNoBuildMade) {
 
 // Two events of a Begin and a Loop each, as TwoEventBuild, but state 0 sends event 1 to `combatStart`,
 // and at the end of the Cruising Loop state 4 sends it back to the leading row.
-// Two events of a Begin and a Loop each, as TwoEventBuild, but state 0 sends event 1 to `combatStart`,
-// and at the end of the Cruising Loop state 4 sends it back to the leading row.
 Bytes LeadingRowSendsCombat(std::int32_t combatStart) {
   return MakeOrv(9, {0, 2, 0, 1, 1, combatStart, 0, 1, 1, 3, 0, 2, 0, 2, 1, 3, 0, 1, 1, 3, 0, 2, 0,
                      2, 1, 0, 0, 1, 0,           1, 0, 2, 1, 4, 0, 1, 0, 1, 0, 1, 0, 2, 1, 4, 0, 1},

@@ -7,15 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "ends_with.h"
 #include "hostile_orv.h"
 #include "limited_run.h"
 #include "temp_dir.h"
 
 namespace {
-
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
 
 TEST(OrvtoolHostileFiles, OneStateOfAHundredThousandPairs) {
   TempDir dir;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "example_project.h"
 #include "hostile_orv.h"
 #include "orv_examples.h"
 #include "run_orvtool.h"
@@ -27,9 +28,7 @@ using std::to_string;
 
 // The example project in a folder, built to `name` with the script given (the example's own when empty).
 void BuildExample(const TempDir& project, const std::string& name, const std::string& script = "") {
-  if (!project.Exists("script.txt"))
-    for (const auto& file : fs::directory_iterator(ORV_EXAMPLES_DIR))
-      if (file.is_regular_file()) fs::copy_file(file.path(), fs::path(project.Path()) / file.path().filename());
+  if (!project.Exists("script.txt")) CopyExamples(project.path(), true);
   if (!script.empty()) project.Write("script.txt", Bytes(script.begin(), script.end()));
   const ToolRun build = RunOrvtool({"build"}, project.Path());
   ASSERT_EQ(0, build.status) << build.err;

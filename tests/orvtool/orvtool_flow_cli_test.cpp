@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "byte_source.h"
+#include "example_project.h"
 #include "layout.h"
 #include "orv_examples.h"
 #include "run_orvtool.h"
@@ -20,11 +21,6 @@ using nlohmann::json;
 using std::to_string;
 
 Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
-
-void CopyExamples(const TempDir& dir) {
-  for (const auto& file : fs::directory_iterator(ORV_EXAMPLES_DIR))
-    if (file.is_regular_file()) fs::copy_file(file.path(), fs::path(dir.Path()) / file.path().filename());
-}
 
 // Every file in the folder with its bytes.
 std::map<std::string, Bytes> Snapshot(const TempDir& dir) {
@@ -42,7 +38,7 @@ json Parse(const std::string& text) {
 
 TEST(OrvtoolCheck, RunsTheBuildWithoutWritingAndForeseesItsFile) {
   TempDir project;
-  CopyExamples(project);
+  CopyExamples(project.path(), true);
   project.Write("out.orv", Text("old"));
   const std::map<std::string, Bytes> before = Snapshot(project);
   const ToolRun check = RunOrvtool({"check"}, project.Path());
@@ -82,7 +78,7 @@ TEST(OrvtoolCheck, RunsTheBuildWithoutWritingAndForeseesItsFile) {
 
 TEST(OrvtoolCheck, WarnsWhereAnEventsMusicRunsOnOrEnds) {
   TempDir project;
-  CopyExamples(project);
+  CopyExamples(project.path(), true);
   project.Write("script.txt", Text("0 cruising_begin.orv begin\n0 null loop\n"
                                    "1 combat_begin.orv begin\n1 combat_loop.orv loop\n"
                                    "3 null begin\n3 null loop\n"
@@ -101,7 +97,7 @@ TEST(OrvtoolCheck, WarnsWhereAnEventsMusicRunsOnOrEnds) {
 
 TEST(OrvtoolTrace, FollowsTheExampleAsTheGameWould) {
   TempDir project;
-  CopyExamples(project);
+  CopyExamples(project.path(), true);
   ASSERT_EQ(0, RunOrvtool({"build"}, project.Path()).status);
   // Combat comes in the middle of the two-chunk Cruising Loop.
   const ToolRun trace = RunOrvtool({"trace", "out.orv", "0", "1", "1", "5*2", "2"}, project.Path());
@@ -142,7 +138,7 @@ TEST(OrvtoolTrace, FollowsTheExampleAsTheGameWould) {
 // it here.
 TEST(OrvtoolInfo, JsonHoldsTheFiguresOfTheTextReport) {
   TempDir project;
-  CopyExamples(project);
+  CopyExamples(project.path(), true);
   ASSERT_EQ(0, RunOrvtool({"build"}, project.Path()).status);
   Bytes broken = TwoEventBuild();
   SetWord(&broken, 212, 111);  // row 1's scaledLength

@@ -5,7 +5,7 @@
 # Usage: completion_test.sh ORVTOOL COMPLETION_FILE
 set -euo pipefail
 orvtool=$(realpath "$1") completion=$(realpath "$2")
-source "$(dirname "$0")/test_frame.sh"
+source "$(dirname "$0")/../support/test_frame.sh"
 mkdir -p "$work/music/sub dir" "$work/music/kept.orv"
 touch "$work/music/a.orv" "$work/music/b.orv" "$work/music/notes.txt" "$work/music/sub dir/c.orv" \
   "$work/music/script.txt"

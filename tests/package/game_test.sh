@@ -8,23 +8,13 @@
 # Usage: game_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$1 source=$2 version=$3
-finder=$(cd "$(dirname "$0")" && pwd)/find_orvtool
-source "$(dirname "$0")/test_frame.sh"
+source "$(dirname "$0")/package_steps.sh"
 
 prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || {
-  cat "$work/install.log"
-  echo "FAIL: cmake --install failed"
-  exit 1
-}
+install_to "$prefix"
 orvtool=$prefix/bin/orvtool
 
 # --- find_package: the version file's verdicts, the program's place, wherever the prefix is moved.
-# finds PREFIX VERSION [EXACT]: what the finder project says, with its status.
-finds() {
-  rm -rf "$work/find"
-  cmake -S "$finder" -B "$work/find" -DCMAKE_PREFIX_PATH="$1" -DWANTED="$2" ${3:+-DEXACT=ON} 2>&1
-}
 for wanted in 1.0 1 "$version EXACT"; do
   # shellcheck disable=SC2086
   out=$(finds "$prefix" $wanted) || true
@@ -174,6 +164,16 @@ alter_source() {
   changed "$1"
 }
 builds() { cmake --build "$bin" >"$work/build.log" 2>&1; }
+# rebuilds WHAT SET...: after the change WHAT, the build succeeds, rebuilds exactly the sets named since
+# $before's stamps, and every product is the engine's own build of its set.
+rebuilds() {
+  local what="$generator, $1"
+  shift
+  builds || fail "$what: the build fails: $(cat "$work/build.log")"
+  rebuilt_only "$bin" "$before" "$what" "$@"
+  reference "$game"
+  matches_reference "$bin" "$what"
+}
 
 for generator in "${generators[@]}"; do
   game=$(game_of "$generator")
@@ -193,25 +193,16 @@ for generator in "${generators[@]}"; do
 
   before=$(stamps "$bin")
   alter_source "$music/harbour/skirmish_loop.orv"
-  builds || fail "$generator: the build after a changed source fails: $(cat "$work/build.log")"
-  rebuilt_only "$bin" "$before" "$generator, harbour's own source changed" harbour
-  reference "$game"
-  matches_reference "$bin" "$generator, harbour's own source changed"
+  rebuilds "harbour's own source changed" harbour
 
   before=$(stamps "$bin")
   alter_source "$music/shared/failed_loop.orv"
-  builds || fail "$generator: the build after a changed shared source fails: $(cat "$work/build.log")"
-  rebuilt_only "$bin" "$before" "$generator, a source of convoy and boss changed" convoy boss
-  reference "$game"
-  matches_reference "$bin" "$generator, a source of convoy and boss changed"
+  rebuilds "a source of convoy and boss changed" convoy boss
 
   before=$(stamps "$bin")
   printf '1 boss_begin.orv begin\n1 boss_loop.orv loop\n-1' >"$music/${folder[boss]}/script.txt"
   changed "$music/${folder[boss]}/script.txt"
-  builds || fail "$generator: the build after a changed script fails: $(cat "$work/build.log")"
-  rebuilt_only "$bin" "$before" "$generator, boss's script changed" boss
-  reference "$game"
-  matches_reference "$bin" "$generator, boss's script changed"
+  rebuilds "boss's script changed" boss
 
   before=$(stamps "$bin")
   cp "$bin/harbour.orv" "$work/harbour-before.orv"
@@ -228,10 +219,7 @@ for generator in "${generators[@]}"; do
   # The source back, as a new file: the set is built again, as if it had never failed.
   cp "$work/harbour_begin.orv" "$music/harbour/harbour_begin.orv"
   changed "$music/harbour/harbour_begin.orv"
-  builds || fail "$generator: the build after the source came back fails: $(cat "$work/build.log")"
-  rebuilt_only "$bin" "$before" "$generator, the missing source back" harbour
-  reference "$game"
-  matches_reference "$bin" "$generator, the missing source back"
+  rebuilds "the missing source back" harbour
 done
 
 if ((failures)); then

@@ -5,7 +5,7 @@
 # Usage: man_page_test.sh ORVTOOL PAGE
 set -euo pipefail
 orvtool=$1 page=$2
-source "$(dirname "$0")/test_frame.sh"
+source "$(dirname "$0")/../support/test_frame.sh"
 
 warnings=$(groff -man -ww -z "$page" 2>&1)
 [[ -z $warnings ]] || fail "groff warns about the page: $warnings"

@@ -8,8 +8,7 @@ set -euo pipefail
 build=$1 source=$2 version=$3
 page=$source/tools/orvtool/orvtool.1
 completion=$source/tools/orvtool/orvtool-completion.bash
-finder=$(cd "$(dirname "$0")" && pwd)/find_orvtool
-source "$(dirname "$0")/test_frame.sh"
+source "$(dirname "$0")/package_steps.sh"
 # same FILE EXPECTED WHAT: FILE exists and has EXPECTED's bytes.
 same() { cmp -s "$1" "$2" || fail "$3 is missing or differs from $2"; }
 runs() {
@@ -17,12 +16,10 @@ runs() {
   out=$("$1" --version 2>&1) || true
   [[ $out == "orvtool $version" ]] || fail "$2 --version says '$out', expected 'orvtool $version'"
 }
-# finds PREFIX: the CMake package under PREFIX, found from a project with no language, gives the program
-# under PREFIX.
-finds() {
+# finds_its_program PREFIX: the CMake package under PREFIX gives the program under PREFIX.
+finds_its_program() {
   local out
-  rm -rf "$work/find"
-  out=$(cmake -S "$finder" -B "$work/find" -DCMAKE_PREFIX_PATH="$1" -DWANTED=1.0 2>&1) || true
+  out=$(finds "$1" 1.0) || true
   [[ $out == *"found orvtool $version at $1/bin/orvtool"$'\n'* ]] || fail "find_package(orvtool 1.0) in $1 says: $out"
 }
 # The regular files under a folder, relative to it, sorted.
@@ -32,16 +29,13 @@ expected_files=$(printf '%s\n' bin/orvtool lib/cmake/orvtool/orvtoolConfig.cmake
   share/man/man1/orvtool.1.gz)
 
 # --- cmake --install: the page as written, nothing else besides.
-cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 || {
-  cat "$work/install.log"
-  fail "cmake --install failed"
-}
+install_to "$work/prefix"
 installed=$(files_under "$work/prefix")
 [[ $installed == "${expected_files%.gz}" ]] || fail "cmake --install put [$installed]"
 runs "$work/prefix/bin/orvtool" "the installed orvtool"
 same "$work/prefix/share/man/man1/orvtool.1" "$page" "the installed manual page"
 same "$work/prefix/share/bash-completion/completions/orvtool" "$completion" "the installed completion"
-finds "$work/prefix"
+finds_its_program "$work/prefix"
 
 # --- the package target makes both packages.
 arch=$(dpkg --print-architecture)
@@ -110,7 +104,7 @@ same "$work/page.1" "$page" "the packaged manual page, unzipped,"
 [[ $(od -An -tx1 -j3 -N5 "$work/deb/usr/share/man/man1/orvtool.1.gz" | tr -d ' ') == 0000000000 ]] ||
   fail "the packaged page's gzip header holds a name or a time"
 same "$work/deb/usr/share/bash-completion/completions/orvtool" "$completion" "the packaged completion"
-finds "$work/deb/usr"
+finds_its_program "$work/deb/usr"
 # Debian's documents: the changelog's latest entry is this version, packed by gzip -9n as the page is; the
 # copyright says who holds it and that there is no licence yet.
 changelog=$work/deb/usr/share/doc/orvtool/changelog.gz
@@ -131,7 +125,7 @@ top=$work/tgz/$(basename "${tarballs[0]}" .tar.gz)
 [[ $(files_under "$top") == "$expected_files" ]] || fail "the tarball holds [$(files_under "$top")]"
 diff -r "$work/deb/usr" "$top" >/dev/null || fail "the tarball's files differ from the .deb's"
 runs "$top/bin/orvtool" "the tarball's orvtool"
-finds "$top"
+finds_its_program "$top"
 
 if ((failures)); then
   echo "--- dpkg-deb -I"

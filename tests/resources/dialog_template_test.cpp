@@ -25,9 +25,6 @@ TEST(DialogTemplate, FrameCaptionAndFont) {
   DialogTemplate t = LoadBuilderTemplate();
   EXPECT_EQ(t.style, expected::kDialogStyle);
   EXPECT_EQ(t.exStyle, expected::kDialogExStyle);
-  // Resizable, with no box to minimize or maximize it.
-  EXPECT_EQ(t.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
-  EXPECT_NE(t.style & WS_THICKFRAME, 0u);
   EXPECT_EQ(t.cx, expected::kWidth);
   EXPECT_EQ(t.cy, expected::kHeight);
   EXPECT_EQ(t.caption, expected::kCaption);

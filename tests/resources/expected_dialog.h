@@ -22,6 +22,7 @@ const char kCaption[] = "ORV Builder v1.0";
 const short kWidth = 378, kHeight = 177;
 const char kTypeface[] = "MS Sans Serif";
 const WORD kPointSize = 8;
+// Resizable, with no box to minimize or maximize it.
 const DWORD kDialogStyle = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
 const DWORD kDialogExStyle = WS_EX_APPWINDOW;
 

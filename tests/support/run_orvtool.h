@@ -32,7 +32,8 @@ class OrvtoolProcess {
   OrvtoolProcess(const OrvtoolProcess&) = delete;
   OrvtoolProcess& operator=(const OrvtoolProcess&) = delete;
 
-  // What it has written to standard error so far, as written.
+  // What it has written so far, as written: to standard output, and to standard error.
+  std::string OutputSoFar() const { return ReadText(capture_.Path("stdout.txt")); }
   std::string ErrorsSoFar() const { return ReadText(capture_.Path("stderr.txt")); }
   // Waits for it to end; what it came to. A run that does not end in a minute is ended and fails the test.
   ToolRun Finish();
