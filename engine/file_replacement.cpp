@@ -104,3 +104,10 @@ void FileReplacement::Forget() {
   guard_->Release();
   guard_.reset();
 }
+
+bool ReplaceFileWith(const std::string& path, const std::string& text) {
+  FileReplacement file;
+  if (!file.Begin(path)) return false;
+  if (std::fwrite(text.data(), 1, text.size(), file.file()) != text.size() || std::ferror(file.file())) return false;
+  return file.Commit() == FileReplacement::kReplaced;
+}

@@ -18,6 +18,7 @@
 #include "diff_report.h"
 #include "error_box.h"
 #include "event_table.h"
+#include "file_replacement.h"
 #include "flow.h"
 #include "graph.h"
 #include "info_json.h"
