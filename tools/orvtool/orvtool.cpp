@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <filesystem>
 #include <memory>
 #include <new>
 #include <string>
@@ -60,8 +59,7 @@ BuildFiles FilesOf(const Invocation& in) {
 int BuildFailed(const Invocation& in, const BuildFiles& files, const BuildOutcome& outcome) {
   if (outcome.scriptFailure == OpenFailure::kMissing) {
     const std::string where = !in.Given("-C") ? "the current directory" : "'" + in.Value("-C") + "'";
-    const bool absolute = std::filesystem::u8path(files.script).is_absolute();
-    return in.Fail("no " + files.script + (absolute ? "" : " in " + where), kExitUsage);
+    return in.Fail("no " + files.script + (IsRootedPath(files.script) ? "" : " in " + where), kExitUsage);
   }
   if (!outcome.failureShown) ShowErrorBox(outcome.failure);
   return kExitFailed;
