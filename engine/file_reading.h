@@ -40,7 +40,6 @@ struct FileStamp {
     return device == other.device && file == other.file && size == other.size && modified == other.modified &&
            created == other.created;
   }
-  bool operator!=(const FileStamp& other) const { return !(*this == other); }
 };
 
 // The open file's stamp; false when the system cannot tell it.

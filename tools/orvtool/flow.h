@@ -32,7 +32,7 @@ struct FlowStep {
 
 class OrvFlow {
  public:
-  // The layout must have passed CheckOrvLayout. Rows that do not fall into entries the way a build cuts
+  // The layout must have passed InspectOrv. Rows that do not fall into entries the way a build cuts
   // them (a file this tool did not build) belong to no entry, and are shown by their state alone.
   explicit OrvFlow(const OrvLayout& layout);
 
