@@ -90,7 +90,7 @@ void WriteOrvLayout(OrvTables* tables, const TextSink& out) {
 std::string FormatOrvLayout(const OrvLayout& layout) {
   std::string text;
   HeldTables tables(layout);
-  WriteOrvLayout(&tables, [&text](const std::string& piece) { text += piece; });
+  WriteOrvLayout(&tables, AppendTo(&text));
   return text;
 }
 
