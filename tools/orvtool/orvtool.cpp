@@ -220,11 +220,11 @@ int RunDiff(const Invocation& in) {
 }
 
 // In the order --help lists them.
-const std::vector<Subtool>& Commands() {
-  static const SubtoolOption kDir = {"-C", "DIR", "a directory"};
-  static const SubtoolOption kOut = {"-o", "OUT", "a file"};
-  static const SubtoolOption kJson = {"--json", nullptr, nullptr};
-  static const std::vector<Subtool> table = {
+const std::vector<Command>& Commands() {
+  static const CommandOption kDir = {"-C", "DIR", "a directory"};
+  static const CommandOption kOut = {"-o", "OUT", "a file"};
+  static const CommandOption kJson = {"--json", nullptr, nullptr};
+  static const std::vector<Command> table = {
       {"build",
        {kDir, kOut, {"--depfile", "FILE", "a file"}},
        {"SCRIPT"},
@@ -271,8 +271,8 @@ const std::vector<Subtool>& Commands() {
 int EndByFault(int argc, char** argv, const char* text, const char* detail = "") {
   std::fflush(stdout);
   const char* command = nullptr;
-  for (const Subtool& tool : Commands())
-    if (argc > 1 && std::strcmp(argv[1], tool.name) == 0) command = tool.name;
+  for (const Command& known : Commands())
+    if (argc > 1 && std::strcmp(argv[1], known.name) == 0) command = known.name;
   if (command != nullptr)
     std::fprintf(stderr, "orvtool %s: %s%s\n", command, text, detail);
   else
