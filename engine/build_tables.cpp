@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "event_table.h"
 #include "orv_format.h"
 
 // One entry row per script entry, so the reader's limit keeps the rows within their storage.

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "event_table.h"
 #include "orv_format.h"
 #include "script_reader.h"
 

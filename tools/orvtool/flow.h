@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "layout.h"
-#include "report_words.h"
 
 // The chunk rows cut from one script entry, told by their states (orv_format.h). The first pair of the
 // state of the entry's last chunk is the entry's own event: back to the entry's first chunk for a Loop,

@@ -1,5 +1,6 @@
 #include "info_text.h"
 
+#include <cstdint>
 #include <cstdio>
 
 #include "orv_format.h"
