@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "file_reading.h"
 #include "replacement_calls.h"
 #include "signal_guard.h"
 #include "temporary_name.h"
