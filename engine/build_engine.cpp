@@ -73,9 +73,10 @@ void Progress(const char* line) {
   std::fflush(stdout);
 }
 
-// The build up to the writing of "out.orv": scans the script, checks every source, cuts the chunks and
+// The build up to the writing of its output: scans the script, checks every source, cuts the chunks and
 // builds the states. Reads the sources' headers only and writes nothing.
-bool PlanBuild(const std::string& scriptPath, BuildPlan* plan, OpenFailure* scriptFailure) {
+bool PlanBuild(const BuildFiles& files, BuildPlan* plan, OpenFailure* scriptFailure) {
+  const std::string& scriptPath = files.script;
   g_tables.Reset();
   int n = 0;
 
@@ -92,7 +93,7 @@ bool PlanBuild(const std::string& scriptPath, BuildPlan* plan, OpenFailure* scri
 
   std::string err;
   Progress("Building table2\n");
-  if (!g_tables.CutChunks(g_entries, n, &err)) {
+  if (!g_tables.CutChunks(g_entries, n, files.output, &err)) {
     ShowBuildFailure(err);
     return false;
   }
@@ -117,27 +118,27 @@ std::vector<std::string> SourcesRead(const BuildPlan& plan) {
 
 // Adds the header length to the chunk offsets, as the writing needs them; only offsets in memory move,
 // but a file too large for them stops the build here.
-bool PlaceInFile(const BuildPlan& plan) {
+bool PlaceInFile(const BuildPlan& plan, const std::string& output) {
   std::string err;
-  if (plan.tables->PlaceInFile(&err)) return true;
+  if (plan.tables->PlaceInFile(output, &err)) return true;
   ShowBuildFailure(err);
   return false;
 }
 
 bool Write(const BuildPlan& plan, const std::string& output) {
   Progress("Building interactive ORV\n");
-  return PlaceInFile(plan) && WriteOrvFile(*plan.tables, plan.entries, plan.sources, plan.entryCount, output);
+  return PlaceInFile(plan, output) && WriteOrvFile(*plan.tables, plan.entries, plan.sources, plan.entryCount, output);
 }
 
 bool CheckWriting(const BuildPlan& plan, const std::string& output) {
-  return PlaceInFile(plan) && CheckOutputReplaceable(output);
+  return PlaceInFile(plan, output) && CheckOutputReplaceable(output);
 }
 
 // Plans the build, then finishes it with `finish`, and tells what they came to.
 BuildOutcome Run(const BuildFiles& files, BuildPlan* plan, bool (*finish)(const BuildPlan&, const std::string&)) {
   ForgetBuildFailure();
   BuildOutcome outcome;
-  if (PlanBuild(files.script, plan, &outcome.scriptFailure) && finish(*plan, files.output)) {
+  if (PlanBuild(files, plan, &outcome.scriptFailure) && finish(*plan, files.output)) {
     outcome.fileSize = plan->tables->fileLength();
     outcome.handlerCount = plan->entryCount / 2;
     outcome.chunkCount = plan->tables->chunkCount();

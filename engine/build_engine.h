@@ -36,7 +36,7 @@ struct BuildPlan {
 };
 
 // What one build came to: what it wrote, or why it wrote nothing. Taken from the tables the build made,
-// never from reading "out.orv" back.
+// never from reading the output back.
 struct BuildOutcome {
   bool written = false;       // the output was replaced
   std::int64_t fileSize = 0;  // the bytes written, when written

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "event_table.h"
 #include "orv_format.h"
 
 // One entry row per script entry, so the reader's limit keeps the rows within their storage.
@@ -12,8 +13,8 @@ namespace {
 // The smallest header a build writes: state 0's one pair, the leading and the trailing rows.
 constexpr std::int64_t kSmallestHeader = orv::HeaderLength(orv::StateWords(1), 2);
 
-std::string TooLarge(std::int64_t bytes) {
-  return "Error, out.orv would be " + std::to_string(bytes) +
+std::string TooLarge(const std::string& output, std::int64_t bytes) {
+  return "Error, " + output + " would be " + std::to_string(bytes) +
          " bytes long, more than its 32-bit offsets can address (" + std::to_string(INT32_MAX) + "), aborting.";
 }
 
@@ -27,14 +28,13 @@ void BuildTables::Reset() {
   payloadTotal_ = 0;
 }
 
-bool BuildTables::CutChunks(const ScriptEntry* entries, int n, std::string* err) {
+bool BuildTables::CutChunks(const ScriptEntry* entries, int n, const std::string& output, std::string* err) {
   std::int64_t payloads = 0;
   for (int e = 0; e < n; ++e) payloads += entries[e].payloadLength;
   // Even the smallest header must leave every offset within 32 bits.
   if (payloads > INT32_MAX - kSmallestHeader) {
-    *err = "Error, the sources hold " + std::to_string(payloads) +
-           " payload bytes, more than out.orv's 32-bit offsets can address (" + std::to_string(INT32_MAX) +
-           "), aborting.";
+    *err = "Error, the sources hold " + std::to_string(payloads) + " payload bytes, more than " + output +
+           "'s 32-bit offsets can address (" + std::to_string(INT32_MAX) + "), aborting.";
     return false;
   }
 
@@ -123,10 +123,10 @@ bool BuildTables::BuildStates(std::string* err) {
   return true;
 }
 
-bool BuildTables::PlaceInFile(std::string* err) {
+bool BuildTables::PlaceInFile(const std::string& output, std::string* err) {
   const std::int64_t h = headerLength();
   if (h + payloadTotal_ > INT32_MAX) {
-    *err = TooLarge(h + payloadTotal_);
+    *err = TooLarge(output, h + payloadTotal_);
     return false;
   }
   for (int i = 0; i < chunkCount_; ++i) chunks_[i].dataOffset += static_cast<std::int32_t>(h);

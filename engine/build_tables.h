@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "event_table.h"
 #include "orv_format.h"
 #include "script_reader.h"
 
@@ -27,12 +26,13 @@ class BuildTables {
   void Reset();
 
   // Cuts the entries' payloads into chunks of at most 60000 bytes. Offsets are relative to the
-  // payload area until PlaceInFile.
-  bool CutChunks(const ScriptEntry* entries, int n, std::string* err);
+  // payload area until PlaceInFile. Refusals name the output by `output`.
+  bool CutChunks(const ScriptEntry* entries, int n, const std::string& output, std::string* err);
   // Builds the state records, one leading state and two per entry.
   bool BuildStates(std::string* err);
-  // Adds the header length to every chunk offset, refusing a file its 32-bit offsets cannot address.
-  bool PlaceInFile(std::string* err);
+  // Adds the header length to every chunk offset, refusing a file its 32-bit offsets cannot address
+  // (named by `output`).
+  bool PlaceInFile(const std::string& output, std::string* err);
 
   int entryCount() const { return entryCount_; }
   int chunkCount() const { return chunkCount_; }
@@ -41,7 +41,7 @@ class BuildTables {
   std::int32_t stateWord(int i) const { return stateWords_[i]; }
   std::int64_t payloadTotal() const { return payloadTotal_; }
   std::int64_t headerLength() const { return orv::HeaderLength(stateWordCount_, chunkCount_); }
-  // The whole out.orv: its header, then every source's payload.
+  // The whole output: its header, then every source's payload.
   std::int64_t fileLength() const { return headerLength() + payloadTotal(); }
 
  private:

@@ -6,6 +6,15 @@
 
 #include <cerrno>
 
+PathInfo InspectPath(const char* path) {
+  PathInfo info;
+  struct stat st;
+  if (stat(path, &st) != 0) return info;
+  info.exists = true;
+  info.regular = S_ISREG(st.st_mode);
+  return info;
+}
+
 FilePtr OpenRegularFile(const char* path, OpenFailure* failure) {
   // Without O_NONBLOCK, opening a pipe waits for a writer; the flag is dropped again once the file is
   // known to be regular, where it means nothing anyway.

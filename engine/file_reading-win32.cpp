@@ -5,7 +5,14 @@
 
 #include <cerrno>
 
-#include "replacement_calls.h"
+PathInfo InspectPath(const char* path) {
+  PathInfo info;
+  struct _stat64 st;
+  if (_stat64(path, &st) != 0) return info;
+  info.exists = true;
+  info.regular = (st.st_mode & _S_IFMT) == _S_IFREG;
+  return info;
+}
 
 FilePtr OpenRegularFile(const char* path, OpenFailure* failure) {
   // Opening a device name (CON, COM1, a pipe) does not wait; only reading it would.

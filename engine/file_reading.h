@@ -1,6 +1,6 @@
-// Reading the script and the sources: opening without blocking on anything but a regular file, 64-bit
-// seeks and sizes, little-endian word reads, and copying a stretch of a file inside the kernel. The
-// system-specific halves live in file_reading-posix.cpp and file_reading-win32.cpp.
+// Reading the script and the sources: what a path names, opening without blocking on anything but a
+// regular file, 64-bit seeks and sizes, little-endian word reads, and copying a stretch of a file inside the kernel.
+// The system-specific halves live in file_reading-posix.cpp and file_reading-win32.cpp.
 #ifndef ORV_ENGINE_FILE_READING_H_
 #define ORV_ENGINE_FILE_READING_H_
 
@@ -8,6 +8,13 @@
 #include <cstdio>
 
 #include "file_ptr.h"
+
+// What is known of the file a path names, links followed.
+struct PathInfo {
+  bool exists = false;
+  bool regular = false;
+};
+PathInfo InspectPath(const char* path);
 
 enum class OpenFailure { kNone, kMissing, kCannotOpen, kNotRegular };
 
@@ -40,7 +47,6 @@ struct FileStamp {
     return device == other.device && file == other.file && size == other.size && modified == other.modified &&
            created == other.created;
   }
-  bool operator!=(const FileStamp& other) const { return !(*this == other); }
 };
 
 // The open file's stamp; false when the system cannot tell it.

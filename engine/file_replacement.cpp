@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "file_reading.h"
 #include "replacement_calls.h"
 #include "signal_guard.h"
 #include "temporary_name.h"
@@ -103,4 +104,11 @@ void FileReplacement::Forget() {
   tempName_.clear();
   guard_->Release();
   guard_.reset();
+}
+
+bool ReplaceFileWith(const std::string& path, const std::string& text) {
+  FileReplacement file;
+  if (!file.Begin(path)) return false;
+  if (std::fwrite(text.data(), 1, text.size(), file.file()) != text.size() || std::ferror(file.file())) return false;
+  return file.Commit() == FileReplacement::kReplaced;
 }

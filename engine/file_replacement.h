@@ -55,4 +55,8 @@ class FileReplacement {
   FileReplacement* nextPending_ = nullptr;
 };
 
+// Puts `text` in the file `path`, byte for byte, through a FileReplacement: the old file stays whole
+// until the new one is on the disk, and is left as it was on any failure.
+bool ReplaceFileWith(const std::string& path, const std::string& text);
+
 #endif  // ORV_ENGINE_FILE_REPLACEMENT_H_

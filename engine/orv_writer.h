@@ -21,7 +21,7 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, const C
 
 // Whether WriteOrvFile could begin: the same test of the output and its folder (a folder in its place,
 // one that may not be written), with the same error box when it fails. Leaves nothing behind.
-bool CheckOutputReplaceable(const std::string& output = kOutputFileName);
+bool CheckOutputReplaceable(const std::string& output);
 
 // The bytes of the output ahead of the payloads, for tables placed in the file: what WriteOrvFile writes
 // first, so a check of these bytes is a check of what a build writes.

@@ -10,15 +10,6 @@
 #include <cerrno>
 #include <vector>
 
-PathInfo InspectPath(const char* path) {
-  PathInfo info;
-  struct stat st;
-  if (stat(path, &st) != 0) return info;
-  info.exists = true;
-  info.regular = S_ISREG(st.st_mode);
-  return info;
-}
-
 bool MayFollowLink(const std::string& path) {
   struct stat link;
   if (lstat(path.c_str(), &link) != 0) return false;

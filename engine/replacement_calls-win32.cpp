@@ -6,15 +6,6 @@
 #include <share.h>
 #include <sys/stat.h>
 
-PathInfo InspectPath(const char* path) {
-  PathInfo info;
-  struct _stat64 st;
-  if (_stat64(path, &st) != 0) return info;
-  info.exists = true;
-  info.regular = (st.st_mode & _S_IFMT) == _S_IFREG;
-  return info;
-}
-
 // Windows has no sticky folders; who may make a link in a folder is for its access list to say.
 bool MayFollowLink(const std::string&) { return true; }
 

@@ -1,7 +1,6 @@
-// What replacing a file durably needs of the system: what a name holds, where a link leads and whether
-// it may be followed, a new file that nothing already there can stand in for, flushes to the disk, and
-// a removal safe inside a signal handler. The system-specific halves live in replacement_calls-posix.cpp
-// and replacement_calls-win32.cpp.
+// What replacing a file durably needs of the system: where a link leads and whether it may be followed, a new file that
+// nothing already there can stand in for, flushes to the disk, and a removal safe inside a signal handler. The
+// system-specific halves live in replacement_calls-posix.cpp and replacement_calls-win32.cpp.
 #ifndef ORV_ENGINE_REPLACEMENT_CALLS_H_
 #define ORV_ENGINE_REPLACEMENT_CALLS_H_
 
@@ -9,13 +8,6 @@
 #include <string>
 
 #include "file_ptr.h"
-
-// What is known of the file a path names, links followed.
-struct PathInfo {
-  bool exists = false;
-  bool regular = false;
-};
-PathInfo InspectPath(const char* path);
 
 // The link's target when path is a symbolic link, made relative to the link's own folder; else "".
 std::string LinkTarget(const std::string& path);

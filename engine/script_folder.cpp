@@ -5,14 +5,8 @@ namespace {
 #ifdef _WIN32
 // Windows takes either slash, and a drive's letter ("C:") ends a folder part too.
 constexpr char kFolderEnds[] = "/\\:";
-
-bool HasRoot(const std::string& path) {
-  return (!path.empty() && (path[0] == '/' || path[0] == '\\')) || (path.size() >= 2 && path[1] == ':');
-}
 #else
 constexpr char kFolderEnds[] = "/";
-
-bool HasRoot(const std::string& path) { return !path.empty() && path[0] == '/'; }
 #endif
 
 // The script's path up to and with its last separator: "" for a script in the current folder.
@@ -23,9 +17,17 @@ std::string FolderPart(const std::string& script) {
 
 }  // namespace
 
+#ifdef _WIN32
+bool IsRootedPath(const std::string& path) {
+  return (!path.empty() && (path[0] == '/' || path[0] == '\\')) || (path.size() >= 2 && path[1] == ':');
+}
+#else
+bool IsRootedPath(const std::string& path) { return !path.empty() && path[0] == '/'; }
+#endif
+
 std::string SourceOpenPath(const std::string& script, const std::string& path) {
   // A path with a root, "C:" alone included, does not lie in the script's folder.
-  return HasRoot(path) ? path : FolderPart(script) + path;
+  return IsRootedPath(path) ? path : FolderPart(script) + path;
 }
 
 std::string BesideScript(const std::string& script, const std::string& name) { return FolderPart(script) + name; }

@@ -8,6 +8,10 @@
 
 #include <string>
 
+// Whether `path` has a root and so lies in no folder it is named from: a leading slash, and on Windows
+// a leading backslash or a drive ("C:" alone included) too.
+bool IsRootedPath(const std::string& path);
+
 // The path by which a build opens the source `path` that the script at `script` names.
 std::string SourceOpenPath(const std::string& script, const std::string& path);
 

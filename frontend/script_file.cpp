@@ -1,7 +1,5 @@
 #include "script_file.h"
 
-#include <cstdio>
-
 #include "file_replacement.h"
 
 namespace {
@@ -13,18 +11,16 @@ const char kLineEnd[] = "\n";
 #endif
 
 // An empty path is written as null, so every line keeps its three tokens.
-const char* PathToken(const std::string& path) { return path.empty() ? "null" : path.c_str(); }
+std::string PathToken(const std::string& path) { return path.empty() ? "null" : path; }
 
 }  // namespace
 
 bool WriteScriptFile(const std::string& name, const std::vector<ScriptHandler>& handlers) {
-  FileReplacement script;
-  if (!script.Begin(name)) return false;
-  std::FILE* out = script.file();
-  for (const ScriptHandler& h : handlers)
-    std::fprintf(out, "%d %s begin%s%d %s loop%s", h.eventId, PathToken(h.beginPath), kLineEnd, h.eventId,
-                 PathToken(h.loopPath), kLineEnd);
-  std::fputs("-1", out);
-  // What was not written whole is discarded with the replacement; the old file stays.
-  return !std::ferror(out) && script.Commit() == FileReplacement::kReplaced;
+  std::string text;
+  for (const ScriptHandler& h : handlers) {
+    const std::string id = std::to_string(h.eventId);
+    text += id + " " + PathToken(h.beginPath) + " begin" + kLineEnd;
+    text += id + " " + PathToken(h.loopPath) + " loop" + kLineEnd;
+  }
+  return ReplaceFileWith(name, text + "-1");
 }

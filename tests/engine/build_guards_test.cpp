@@ -138,6 +138,17 @@ TEST_F(BuildTest, OffsetsBeyond32BitsAreRefusedBeforeWriting) {
   ExpectRefused(
       "Error, the sources hold 4294967152 payload bytes, more than out.orv's 32-bit offsets can "
       "address (2147483647), aborting.");
+
+  // Both refusals name the output the caller gave, in a build and in its dry run alike.
+  BuildPlan plan;
+  const BuildFiles files = {"script.txt", "sets/big.orv"};
+  EXPECT_EQ(DryRunBuild(&plan, files).failure,
+            "Error, the sources hold 4294967152 payload bytes, more than sets/big.orv's 32-bit offsets can "
+            "address (2147483647), aborting.");
+  Script("0 huge.orv begin\n0 null loop\n-1");
+  EXPECT_EQ(BuildWithOutcome(files).failure,
+            "Error, sets/big.orv would be 2147913184 bytes long, more than its 32-bit offsets can address "
+            "(2147483647), aborting.");
 }
 
 // A file size limit stands in for a full disk. The build itself keeps SIGXFSZ from ending the process,
@@ -174,7 +185,8 @@ bool BuildChangingTheDisk(const std::vector<ScriptEntry>& entries, const std::fu
   tables->Reset();
   std::string err;
   const int n = static_cast<int>(entries.size());
-  EXPECT_TRUE(tables->CutChunks(entries.data(), n, &err) && tables->BuildStates(&err) && tables->PlaceInFile(&err))
+  EXPECT_TRUE(tables->CutChunks(entries.data(), n, kOutputFileName, &err) && tables->BuildStates(&err) &&
+              tables->PlaceInFile(kOutputFileName, &err))
       << err;
   std::vector<CheckedSource> sources;
   for (const ScriptEntry& entry : entries) sources.push_back(Checked(entry.path));

@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (InspectOrvHoldingNothing(&bytes, &counts, &countsErr) != valid || countsErr != err) std::abort();
   std::string streamed;
   FileTables tables(&bytes, counts);
-  const TextSink sink = [&streamed](const std::string& piece) { streamed += piece; };
+  const TextSink sink = AppendTo(&streamed);
   WriteOrvLayout(&tables, sink);
   WriteOrvJson(&tables, "f", err, source, sink);
   if (streamed != held) std::abort();

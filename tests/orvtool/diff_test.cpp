@@ -59,8 +59,7 @@ Recorded Diff(Bytes oldBytes, Bytes newBytes) {
 // The piece lines of the text report.
 std::string TextPieces(Bytes oldBytes, Bytes newBytes) {
   std::string text;
-  Compare(std::move(oldBytes), std::move(newBytes),
-          MakeTextDiffReport([&text](const std::string& piece) { text += piece; }, "old", "new").get());
+  Compare(std::move(oldBytes), std::move(newBytes), MakeTextDiffReport(AppendTo(&text), "old", "new").get());
   const std::size_t from = text.find("pieces:\n") + 8;
   return text.substr(from, text.find("transitions:\n") - from);
 }
@@ -150,7 +149,7 @@ TEST(OrvDiff, AStateSharedByRowsIsToldOnceForThem) {
   EXPECT_EQ(2, diff.counts.transitionsAdded);
 
   std::string text;
-  Compare(old, now, MakeTextDiffReport([&text](const std::string& piece) { text += piece; }, "old", "new").get());
+  Compare(old, now, MakeTextDiffReport(AppendTo(&text), "old", "new").get());
   EXPECT_EQ(
       "transitions:\n"
       "  a state shared by 2 places (row 1 at its end; row 2 at its end):\n"
@@ -161,7 +160,7 @@ TEST(OrvDiff, AStateSharedByRowsIsToldOnceForThem) {
       text.substr(text.find("transitions:\n")));
 
   std::string json;
-  Compare(old, now, MakeJsonDiffReport([&json](const std::string& piece) { json += piece; }, "old", "new").get());
+  Compare(old, now, MakeJsonDiffReport(AppendTo(&json), "old", "new").get());
   EXPECT_EQ(
       "  \"transitions\": [\n"
       "    {\"change\":\"changed\",\"at\":null,\"piece\":null,\"sharedState\":0,\"event\":0,"
@@ -181,8 +180,7 @@ TEST(OrvDiff, AStateSharedByRowsIsToldOnceForThem) {
 // Each piece and transition is one line of JSON in an object laid out as a JSON library indents it.
 TEST(OrvDiff, WritesJsonAnElementALine) {
   std::string text;
-  Compare(EmptyBuild(), NullLoopBuild(),
-          MakeJsonDiffReport([&text](const std::string& piece) { text += piece; }, "e.orv", "n.orv").get());
+  Compare(EmptyBuild(), NullLoopBuild(), MakeJsonDiffReport(AppendTo(&text), "e.orv", "n.orv").get());
   EXPECT_EQ(
       "{\n  \"old\": \"e.orv\",\n  \"new\": \"n.orv\",\n  \"pieces\": [\n"
       "    {\"piece\":\"\\\"Cruising\\\" Begin\",\"event\":0,\"eventName\":\"Cruising\",\"kind\":\"Begin\","

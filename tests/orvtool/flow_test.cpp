@@ -30,7 +30,7 @@ std::string Trace(Bytes bytes, const std::vector<std::string>& words) {
   }
   const OrvLayout layout = Checked(std::move(bytes));
   std::string out;
-  TraceOrv(OrvFlow(layout), events, [&out](const std::string& line) { out += line; });
+  TraceOrv(OrvFlow(layout), events, AppendTo(&out));
   return out;
 }
 

@@ -178,6 +178,11 @@ TEST(OrvtoolBuild, ProgressOnStdoutAndFailuresOnStderr) {
   EXPECT_EQ(2, run.status);
   EXPECT_EQ("orvtool build: no script.txt in the current directory\n", run.err);
   EXPECT_FALSE(empty.Exists("out.orv"));
+  // A script named from the root lies in no folder the message could add.
+  const std::string rooted = empty.Path("script.txt");
+  run = RunOrvtool({"build", "-C", dir.Path(), rooted}, dir.Path());
+  EXPECT_EQ(2, run.status);
+  EXPECT_EQ("orvtool build: no " + rooted + "\n", run.err);
 }
 
 TEST(OrvtoolBuild, BuildsInTheFolderGivenByDashC) {

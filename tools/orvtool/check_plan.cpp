@@ -4,6 +4,7 @@
 
 #include "event_table.h"
 #include "orv_writer.h"
+#include "report_words.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-// What `orvtool check` tells of a build that has been planned but not written: the layout out.orv would
-// have, and the events whose music would run on into another event's entry, or end.
+// What `orvtool check` tells of a build that has been planned but not written: the layout its output
+// would have, and the events whose music would run on into another event's entry, or end.
 #ifndef ORVTOOL_CHECK_PLAN_H_
 #define ORVTOOL_CHECK_PLAN_H_
 
@@ -10,7 +10,7 @@
 #include "flow.h"
 #include "layout.h"
 
-// The header out.orv would get: the bytes the build would write ahead of the payloads, read and
+// The header the output would get: the bytes the build would write ahead of the payloads, read and
 // checked as info reads a file. False, with the rule broken in *err, should a build ever write a
 // header that breaks one. The plan's tables must be placed in the file.
 bool LayoutOfPlan(const BuildPlan& plan, OrvLayout* layout, std::string* err);

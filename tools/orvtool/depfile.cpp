@@ -1,9 +1,5 @@
 #include "depfile.h"
 
-#include <cstdio>
-
-#include "file_replacement.h"
-
 std::string DepfilePath(const std::string& path) {
   std::string escaped;
   for (std::size_t i = 0; i < path.size(); ++i) {
@@ -27,11 +23,4 @@ std::string DepfileRule(const std::string& output, const std::vector<std::string
   std::string rule = DepfilePath(output) + ":";
   for (std::size_t i = 0; i < inputs.size(); ++i) rule += (i == 0 ? " " : " \\\n  ") + DepfilePath(inputs[i]);
   return rule + "\n";
-}
-
-bool ReplaceFileWith(const std::string& path, const std::string& text) {
-  FileReplacement file;
-  if (!file.Begin(path)) return false;
-  if (std::fwrite(text.data(), 1, text.size(), file.file()) != text.size() || std::ferror(file.file())) return false;
-  return file.Commit() == FileReplacement::kReplaced;
 }

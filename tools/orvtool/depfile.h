@@ -17,8 +17,4 @@ bool DepfileCanName(const std::string& path);
 // The rule: `output` depends on each of `inputs`, one a line, ending in a line end.
 std::string DepfileRule(const std::string& output, const std::vector<std::string>& inputs);
 
-// Puts `text` in the file `path` as a build replaces its output: the old file stays whole until the new
-// one is on the disk, and is left as it was on any failure.
-bool ReplaceFileWith(const std::string& path, const std::string& text);
-
 #endif  // ORVTOOL_DEPFILE_H_

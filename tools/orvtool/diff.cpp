@@ -132,9 +132,14 @@ bool SameChunks(const OrvFlow& oldFlow, const PieceSide& o, const OrvFlow& newFl
   return true;
 }
 
+// A merged piece as the report names it: the new file's where it holds the piece, else the old file's.
+const FilePiece& EitherPiece(const FilePiece* oldPiece, const FilePiece* newPiece) {
+  return newPiece != nullptr ? *newPiece : *oldPiece;
+}
+
 bool ComparePiece(const DiffInput& oldFile, const FilePiece* oldPiece, const DiffInput& newFile,
                   const FilePiece* newPiece, PieceDiff* diff, std::string* err) {
-  const FilePiece& any = newPiece != nullptr ? *newPiece : *oldPiece;
+  const FilePiece& any = EitherPiece(oldPiece, newPiece);
   diff->label = any.label;
   diff->haveEvent = any.haveEvent;
   diff->eventId = any.eventId;
@@ -210,7 +215,7 @@ std::vector<LookUp> LookUps(const FilePieces& olds, const FilePieces& news,
   for (const auto& [o, n] : merged) {
     const FilePiece* oldPiece = PieceIn(olds, o);
     const FilePiece* newPiece = PieceIn(news, n);
-    const std::string* label = &(newPiece != nullptr ? newPiece : oldPiece)->label;
+    const std::string* label = &EitherPiece(oldPiece, newPiece).label;
     // The chunks before a piece's last share one state, so its first chunk stands for them all.
     auto betweenRow = [](const FilePiece* piece) {
       return piece != nullptr && piece->side.rowCount > 1 ? piece->side.firstRow : -1;

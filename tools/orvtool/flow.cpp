@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "report_words.h"
+
 namespace {
 
 // Up to this many pairs a state is searched from its start; beyond, through a sorted index.

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "layout.h"
-#include "report_words.h"
 
 // The chunk rows cut from one script entry, told by their states (orv_format.h). The first pair of the
 // state of the entry's last chunk is the entry's own event: back to the entry's first chunk for a Loop,
@@ -32,7 +31,7 @@ struct FlowStep {
 
 class OrvFlow {
  public:
-  // The layout must have passed CheckOrvLayout. Rows that do not fall into entries the way a build cuts
+  // The layout must have passed InspectOrv. Rows that do not fall into entries the way a build cuts
   // them (a file this tool did not build) belong to no entry, and are shown by their state alone.
   explicit OrvFlow(const OrvLayout& layout);
 

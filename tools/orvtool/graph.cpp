@@ -191,6 +191,6 @@ void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& o
 
 std::string GraphOrv(const OrvFlow& flow, const std::string& title) {
   std::string text;
-  WriteGraph(flow, title, [&text](const std::string& piece) { text += piece; });
+  WriteGraph(flow, title, AppendTo(&text));
   return text;
 }

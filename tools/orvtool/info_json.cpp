@@ -105,6 +105,6 @@ std::string FormatOrvJson(const std::string& path, const OrvLayout& layout, cons
                           bool acceptableAsSource) {
   std::string text;
   HeldTables tables(layout);
-  WriteOrvJson(&tables, path, fault, acceptableAsSource, [&text](const std::string& piece) { text += piece; });
+  WriteOrvJson(&tables, path, fault, acceptableAsSource, AppendTo(&text));
   return text;
 }

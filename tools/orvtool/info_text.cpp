@@ -1,5 +1,6 @@
 #include "info_text.h"
 
+#include <cstdint>
 #include <cstdio>
 
 #include "orv_format.h"
@@ -90,7 +91,7 @@ void WriteOrvLayout(OrvTables* tables, const TextSink& out) {
 std::string FormatOrvLayout(const OrvLayout& layout) {
   std::string text;
   HeldTables tables(layout);
-  WriteOrvLayout(&tables, [&text](const std::string& piece) { text += piece; });
+  WriteOrvLayout(&tables, AppendTo(&text));
   return text;
 }
 

@@ -3,7 +3,6 @@
 #ifndef ORVTOOL_INFO_TEXT_H_
 #define ORVTOOL_INFO_TEXT_H_
 
-#include <cstdint>
 #include <string>
 
 #include "byte_source.h"

@@ -229,6 +229,23 @@ bool CheckTables(OrvTables* tables, std::string* err) {
   return CheckOffsets(tables, err) && CheckLengths(tables, err) && CheckIndices(tables, err);
 }
 
+// Walks the header, holding what it reads.
+bool ReadOrvLayout(ByteSource* in, OrvLayout* layout, std::string* err) {
+  Holder holder(layout);
+  const bool read = WalkOrvLayout(in, layout, &holder, err);
+  // A state whose pairs were not all read, or a table not read to its end, is not shown in part.
+  holder.states.resize(layout->statesRead);
+  layout->states = std::move(holder.states);
+  if (layout->haveRows) layout->rows = std::move(holder.rows);
+  return read;
+}
+
+// The rules of the chunk table and the indices, on a layout that ReadOrvLayout read completely.
+bool CheckOrvLayout(const OrvLayout& layout, std::string* err) {
+  HeldTables tables(layout);
+  return CheckTables(&tables, err);
+}
+
 }  // namespace
 
 bool WalkOrvLayout(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::string* err) {
@@ -245,21 +262,6 @@ bool WalkOrvLayout(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::
   layout->haveStateCount = true;
   std::uint64_t pos = orv::kStateTableOffset;
   return ReadStates(in, layout, visitor, &pos, err) && ReadRows(in, layout, visitor, &pos, err);
-}
-
-bool ReadOrvLayout(ByteSource* in, OrvLayout* layout, std::string* err) {
-  Holder holder(layout);
-  const bool read = WalkOrvLayout(in, layout, &holder, err);
-  // A state whose pairs were not all read, or a table not read to its end, is not shown in part.
-  holder.states.resize(layout->statesRead);
-  layout->states = std::move(holder.states);
-  if (layout->haveRows) layout->rows = std::move(holder.rows);
-  return read;
-}
-
-bool CheckOrvLayout(const OrvLayout& layout, std::string* err) {
-  HeldTables tables(layout);
-  return CheckTables(&tables, err);
 }
 
 bool InspectOrv(ByteSource* in, OrvLayout* layout, std::string* err) {

@@ -58,19 +58,14 @@ class OrvVisitor {
   virtual void OnRow(std::size_t /*index*/, const ChunkRow& /*row*/) {}
 };
 
-// Walks the header as ReadOrvLayout does, with the same faults, filling everything in *layout but the
-// states and rows: those go to the visitor (which may be null), so memory stays the same whatever the
-// file's counts.
+// Walks the header, filling everything in *layout but the states and rows: those go to the visitor
+// (which may be null), so memory stays the same whatever the file's counts. False, with the fault in
+// *err, when the magic is wrong or the counts do not fit the file; counts are weighed against the file
+// size before anything is read or reserved for them.
 bool WalkOrvLayout(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::string* err);
 
-// Walks the header. False, with the fault in *err, when the magic is wrong or the counts do not fit the
-// file; counts are weighed against the file size before anything is read or reserved for them.
-bool ReadOrvLayout(ByteSource* in, OrvLayout* layout, std::string* err);
-
-// The rules of the chunk table and the indices, on a layout that ReadOrvLayout read completely.
-bool CheckOrvLayout(const OrvLayout& layout, std::string* err);
-
-// Reads and checks; false with the first rule broken.
+// Walks the header, holding its states and rows in *layout, then checks the rules of the chunk table
+// and the indices; false with the first rule broken.
 bool InspectOrv(ByteSource* in, OrvLayout* layout, std::string* err);
 
 // The same, holding no state or row: *layout gets the counts, and the file is read again for each rule.

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <filesystem>
+#include <functional>
 #include <memory>
 #include <new>
 #include <string>
@@ -18,6 +18,7 @@
 #include "diff_report.h"
 #include "error_box.h"
 #include "event_table.h"
+#include "file_replacement.h"
 #include "flow.h"
 #include "graph.h"
 #include "info_json.h"
@@ -59,8 +60,7 @@ BuildFiles FilesOf(const Invocation& in) {
 int BuildFailed(const Invocation& in, const BuildFiles& files, const BuildOutcome& outcome) {
   if (outcome.scriptFailure == OpenFailure::kMissing) {
     const std::string where = !in.Given("-C") ? "the current directory" : "'" + in.Value("-C") + "'";
-    const bool absolute = std::filesystem::u8path(files.script).is_absolute();
-    return in.Fail("no " + files.script + (absolute ? "" : " in " + where), kExitUsage);
+    return in.Fail("no " + files.script + (IsRootedPath(files.script) ? "" : " in " + where), kExitUsage);
   }
   if (!outcome.failureShown) ShowErrorBox(outcome.failure);
   return kExitFailed;
@@ -83,7 +83,13 @@ int WriteDepfile(const Invocation& in, const BuildFiles& files, const BuildOutco
   return in.Fail("cannot write the depfile '" + depfile + "'", kExitFailed);
 }
 
-int RunBuild(const Invocation& in) {
+using BuildStep = std::function<BuildOutcome(const BuildFiles&)>;
+using AfterBuild = std::function<int(const BuildFiles&, const BuildOutcome&)>;
+
+// The frame of build and check: SCRIPT and OUT resolved in the folder -C names, then `build` run on
+// them and, when it did not fail, `after`, both in the output's turn, so what `after` writes or tells
+// belongs to this build and no other. A failed build is said here.
+int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuild& after) {
   const int status = EnterBuildFolder(in);
   if (status != kExitOk) return status;
   const BuildFiles files = FilesOf(in);
@@ -93,23 +99,19 @@ int RunBuild(const Invocation& in) {
       if (!DepfileCanName(path)) return in.UsageError("a depfile cannot name '" + path + "', which holds a line end");
   OutputLock turn;
   TakeTurn(in, files, &turn);
-  const BuildOutcome outcome = BuildWithOutcome(files);
+  const BuildOutcome outcome = build(files);
   std::fflush(stdout);
-  if (!outcome.written) return BuildFailed(in, files, outcome);
-  return in.Given("--depfile") ? WriteDepfile(in, files, outcome) : kExitOk;
+  return outcome.failed() ? BuildFailed(in, files, outcome) : after(files, outcome);
 }
 
-int RunCheck(const Invocation& in) {
-  const int status = EnterBuildFolder(in);
-  if (status != kExitOk) return status;
-  const BuildFiles files = FilesOf(in);
-  OutputLock turn;
-  TakeTurn(in, files, &turn);
-  BuildPlan plan;
-  const BuildOutcome outcome = DryRunBuild(&plan, files);
-  std::fflush(stdout);
-  if (outcome.failed()) return BuildFailed(in, files, outcome);
+int RunBuild(const Invocation& in) {
+  return RunInBuildTurn(in, BuildWithOutcome, [&in](const BuildFiles& files, const BuildOutcome& outcome) {
+    return in.Given("--depfile") ? WriteDepfile(in, files, outcome) : kExitOk;
+  });
+}
 
+// What the planned build would write, and the music in it that runs on.
+int ReportPlan(const Invocation& in, const BuildFiles& files, const BuildPlan& plan) {
   OrvLayout layout;
   std::string err;
   if (!LayoutOfPlan(plan, &layout, &err))
@@ -120,6 +122,13 @@ int RunCheck(const Invocation& in) {
   for (const std::string& warning : RunOnWarnings(OrvFlow(layout), plan.entries, plan.entryCount))
     in.Say("warning: " + warning);
   return kExitOk;
+}
+
+int RunCheck(const Invocation& in) {
+  BuildPlan plan;
+  return RunInBuildTurn(
+      in, [&plan](const BuildFiles& files) { return DryRunBuild(&plan, files); },
+      [&in, &plan](const BuildFiles& files, const BuildOutcome&) { return ReportPlan(in, files, plan); });
 }
 
 // --- info, trace, graph and diff: what is in a file
@@ -211,11 +220,11 @@ int RunDiff(const Invocation& in) {
 }
 
 // In the order --help lists them.
-const std::vector<Subtool>& Commands() {
-  static const SubtoolOption kDir = {"-C", "DIR", "a directory"};
-  static const SubtoolOption kOut = {"-o", "OUT", "a file"};
-  static const SubtoolOption kJson = {"--json", nullptr, nullptr};
-  static const std::vector<Subtool> table = {
+const std::vector<Command>& Commands() {
+  static const CommandOption kDir = {"-C", "DIR", "a directory"};
+  static const CommandOption kOut = {"-o", "OUT", "a file"};
+  static const CommandOption kJson = {"--json", nullptr, nullptr};
+  static const std::vector<Command> table = {
       {"build",
        {kDir, kOut, {"--depfile", "FILE", "a file"}},
        {"SCRIPT"},
@@ -262,8 +271,8 @@ const std::vector<Subtool>& Commands() {
 int EndByFault(int argc, char** argv, const char* text, const char* detail = "") {
   std::fflush(stdout);
   const char* command = nullptr;
-  for (const Subtool& tool : Commands())
-    if (argc > 1 && std::strcmp(argv[1], tool.name) == 0) command = tool.name;
+  for (const Command& known : Commands())
+    if (argc > 1 && std::strcmp(argv[1], known.name) == 0) command = known.name;
   if (command != nullptr)
     std::fprintf(stderr, "orvtool %s: %s%s\n", command, text, detail);
   else

@@ -38,22 +38,22 @@ std::string SuggestClosest(const std::string& word, const std::vector<const char
 }
 
 // `trace FILE EVENT...`, `build [-C DIR] [-o OUT] [--depfile FILE] [SCRIPT]`.
-std::string Synopsis(const Subtool& tool) {
-  std::string text = tool.name;
-  for (const SubtoolOption& option : tool.options)
+std::string Synopsis(const Command& command) {
+  std::string text = command.name;
+  for (const CommandOption& option : command.options)
     text += std::string(" [") + option.name + (option.value != nullptr ? std::string(" ") + option.value : "") + "]";
-  for (std::size_t i = 0; i < tool.operands.size(); ++i) {
-    const bool last = i + 1 == tool.operands.size();
-    if (last && tool.last == LastOperand::kOptional)
-      text += std::string(" [") + tool.operands[i] + "]";
+  for (std::size_t i = 0; i < command.operands.size(); ++i) {
+    const bool last = i + 1 == command.operands.size();
+    if (last && command.last == LastOperand::kOptional)
+      text += std::string(" [") + command.operands[i] + "]";
     else
-      text += std::string(" ") + tool.operands[i] + (last && tool.last == LastOperand::kRepeated ? "..." : "");
+      text += std::string(" ") + command.operands[i] + (last && command.last == LastOperand::kRepeated ? "..." : "");
   }
   return text;
 }
 
-const SubtoolOption* FindOption(const Subtool& tool, const std::string& name) {
-  for (const SubtoolOption& option : tool.options)
+const CommandOption* FindOption(const Command& command, const std::string& name) {
+  for (const CommandOption& option : command.options)
     if (name == option.name) return &option;
   return nullptr;
 }
@@ -63,12 +63,12 @@ bool LooksLikeOption(const std::string& word) {
   return word.size() > 1 && word[0] == '-' && (word[1] == '-' || std::isalpha(static_cast<unsigned char>(word[1])));
 }
 
-std::string UsageText(const std::vector<Subtool>& tools) {
+std::string UsageText(const std::vector<Command>& commands) {
   std::string text = "usage: orvtool COMMAND [ARGS]\n\ncommands:\n";
-  for (const Subtool& tool : tools) {
-    std::string synopsis = Synopsis(tool);
+  for (const Command& command : commands) {
+    std::string synopsis = Synopsis(command);
     synopsis.resize(std::max<std::size_t>(synopsis.size() + 2, 22), ' ');
-    text += "  " + synopsis + tool.description + "\n";
+    text += "  " + synopsis + command.description + "\n";
   }
   text +=
       "\noptions:\n"
@@ -77,8 +77,8 @@ std::string UsageText(const std::vector<Subtool>& tools) {
   return text;
 }
 
-int UsageError(const std::vector<Subtool>& tools, const std::string& message) {
-  std::fprintf(stderr, "orvtool: %s\n\n%s", message.c_str(), UsageText(tools).c_str());
+int UsageError(const std::vector<Command>& commands, const std::string& message) {
+  std::fprintf(stderr, "orvtool: %s\n\n%s", message.c_str(), UsageText(commands).c_str());
   return kExitUsage;
 }
 
@@ -87,10 +87,10 @@ std::string Unexpected(const std::string& arg) { return "unexpected argument '" 
 }  // namespace
 
 int Invocation::Read(const std::vector<std::string>& args) {
-  const std::size_t fixed = tool_.operands.size();
+  const std::size_t fixed = command_.operands.size();
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const SubtoolOption* option = FindOption(tool_, arg);
+    const CommandOption* option = FindOption(command_, arg);
     if (option != nullptr) {
       const bool takesValue = option->value != nullptr;
       if (Given(arg) && takesValue) return UsageError(arg + " given more than once");
@@ -103,20 +103,20 @@ int Invocation::Read(const std::vector<std::string>& args) {
       }
     } else if (LooksLikeOption(arg)) {
       std::vector<const char*> names;
-      for (const SubtoolOption& known : tool_.options) names.push_back(known.name);
+      for (const CommandOption& known : command_.options) names.push_back(known.name);
       const std::string guess = SuggestClosest(arg, names);
       return UsageError("unknown option '" + arg + "'" + (guess.empty() ? "" : ", did you mean '" + guess + "'?"));
     }
-    if (operands_.size() == fixed && tool_.last != LastOperand::kRepeated) return UsageError(Unexpected(arg));
+    if (operands_.size() == fixed && command_.last != LastOperand::kRepeated) return UsageError(Unexpected(arg));
     operands_.push_back(arg);
   }
-  const std::size_t required = tool_.last == LastOperand::kOptional ? fixed - 1 : fixed;
+  const std::size_t required = command_.last == LastOperand::kOptional ? fixed - 1 : fixed;
   if (operands_.size() >= required) return kExitOk;
   // The operands missing by name; a repeated one only once those before it are there.
   std::string missing;
   for (std::size_t i = operands_.size(); i < required; ++i) {
-    if (tool_.last == LastOperand::kRepeated && i + 1 == fixed && i > operands_.size()) break;
-    missing += (missing.empty() ? "missing " : " and ") + std::string(tool_.operands[i]);
+    if (command_.last == LastOperand::kRepeated && i + 1 == fixed && i > operands_.size()) break;
+    missing += (missing.empty() ? "missing " : " and ") + std::string(command_.operands[i]);
   }
   return UsageError(missing);
 }
@@ -136,7 +136,7 @@ const std::string& Invocation::Value(const std::string& option) const {
 
 void Invocation::Say(const std::string& text) const {
   std::fflush(stdout);
-  std::fprintf(stderr, "orvtool %s: %s\n", tool_.name, text.c_str());
+  std::fprintf(stderr, "orvtool %s: %s\n", command_.name, text.c_str());
 }
 
 int Invocation::Fail(const std::string& text, int status) const {
@@ -145,7 +145,7 @@ int Invocation::Fail(const std::string& text, int status) const {
 }
 
 int Invocation::UsageError(const std::string& text) const {
-  return ::UsageError(tools_, std::string(tool_.name) + ": " + text);
+  return ::UsageError(commands_, std::string(command_.name) + ": " + text);
 }
 
 int Invocation::FinishReport(int status) const {
@@ -153,30 +153,30 @@ int Invocation::FinishReport(int status) const {
   return Fail("cannot write the report", kExitUsage);
 }
 
-int RunCommandLine(int argc, char** argv, const std::vector<Subtool>& tools) {
-  if (argc < 2) return UsageError(tools, "no command given");
+int RunCommandLine(int argc, char** argv, const std::vector<Command>& commands) {
+  if (argc < 2) return UsageError(commands, "no command given");
   const std::string first = argv[1];
   const std::vector<std::string> rest(argv + 2, argv + argc);
 
   if (first == "--help" || first == "-h") {
-    if (!rest.empty()) return UsageError(tools, Unexpected(rest[0]));
-    std::fputs(UsageText(tools).c_str(), stdout);
+    if (!rest.empty()) return UsageError(commands, Unexpected(rest[0]));
+    std::fputs(UsageText(commands).c_str(), stdout);
     return kExitOk;
   }
   if (first == "--version") {
-    if (!rest.empty()) return UsageError(tools, Unexpected(rest[0]));
+    if (!rest.empty()) return UsageError(commands, Unexpected(rest[0]));
     std::printf("orvtool %s\n", ORV_VERSION_TEXT);
     return kExitOk;
   }
 
   std::vector<const char*> names;
-  for (const Subtool& tool : tools) {
-    if (first == tool.name) {
-      Invocation command(tool, tools);
-      const int status = command.Read(rest);
-      return status != kExitOk ? status : tool.run(command);
+  for (const Command& command : commands) {
+    if (first == command.name) {
+      Invocation invocation(command, commands);
+      const int status = invocation.Read(rest);
+      return status != kExitOk ? status : command.run(invocation);
     }
-    names.push_back(tool.name);
+    names.push_back(command.name);
   }
 
   static const std::vector<const char*> kOptions = {"--help", "--version"};
@@ -184,5 +184,5 @@ int RunCommandLine(int argc, char** argv, const std::vector<Subtool>& tools) {
   const std::string guess = SuggestClosest(first, isOption ? kOptions : names);
   std::string message = (isOption ? "unknown option '" : "unknown command '") + first + "'";
   if (!guess.empty()) message += ", did you mean '" + guess + "'?";
-  return UsageError(tools, message);
+  return UsageError(commands, message);
 }

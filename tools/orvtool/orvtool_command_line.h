@@ -19,7 +19,7 @@ class Invocation;
 
 // An option of a command, given once anywhere among its arguments: a flag such as --json, or one with a
 // value such as -C DIR.
-struct SubtoolOption {
+struct CommandOption {
   const char* name;
   const char* value;    // "DIR", or nullptr for a flag
   const char* missing;  // what a message calls the value: "a directory"
@@ -30,9 +30,9 @@ enum class LastOperand { kOnce, kRepeated, kOptional };  // FILE, EVENT..., [SCR
 
 // One command and the arguments it takes: its options, and operands in order. --help shows the same
 // description.
-struct Subtool {
+struct Command {
   const char* name;
-  std::vector<SubtoolOption> options;
+  std::vector<CommandOption> options;
   std::vector<const char*> operands;
   LastOperand last;
   const char* description;
@@ -42,7 +42,7 @@ struct Subtool {
 // What one command was given, and how it speaks.
 class Invocation {
  public:
-  Invocation(const Subtool& tool, const std::vector<Subtool>& tools) : tool_(tool), tools_(tools) {}
+  Invocation(const Command& command, const std::vector<Command>& commands) : command_(command), commands_(commands) {}
 
   // Reads the arguments after the command's name. kExitOk, or kExitUsage with the fault said.
   int Read(const std::vector<std::string>& args);
@@ -64,14 +64,14 @@ class Invocation {
   int FinishReport(int status) const;
 
  private:
-  const Subtool& tool_;
-  const std::vector<Subtool>& tools_;
+  const Command& command_;
+  const std::vector<Command>& commands_;
   // Each option given, with its value.
   std::vector<std::pair<std::string, std::string>> given_;
   std::vector<std::string> operands_;
 };
 
-// Runs the command the command line names from `tools`, or --help, or --version.
-int RunCommandLine(int argc, char** argv, const std::vector<Subtool>& tools);
+// Runs the command the command line names from `commands`, or --help, or --version.
+int RunCommandLine(int argc, char** argv, const std::vector<Command>& commands);
 
 #endif  // ORVTOOL_ORVTOOL_COMMAND_LINE_H_

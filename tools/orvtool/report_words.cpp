@@ -5,6 +5,10 @@
 #include "event_table.h"
 #include "report_json.h"
 
+TextSink AppendTo(std::string* text) {
+  return [text](const std::string& piece) { *text += piece; };
+}
+
 std::string Plural(std::int64_t n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
 }

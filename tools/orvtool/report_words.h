@@ -7,8 +7,11 @@
 #include <functional>
 #include <string>
 
-// Where a report goes, a piece at a time: standard output, or a string in tests.
+// Where a report goes, a piece at a time: standard output, or a string (AppendTo).
 using TextSink = std::function<void(const std::string& text)>;
+
+// The sink that adds each piece to the end of *text, which must outlive it.
+TextSink AppendTo(std::string* text);
 
 // `1 byte`, `2 bytes`.
 std::string Plural(std::int64_t n, const char* one, const char* many);
