@@ -1,6 +1,5 @@
-// Handler sets in script files: paths rewritten between the current folder and the script's folder
-// (climbing with "..", on another drive left full), a script read for the dialog by the build's reader
-// with the first line it cannot take named, and the question asked before the list is replaced.
+// Handler sets in script files: paths rewritten for the script's folder, a script read for the dialog by the build's
+// reader with the first line it cannot take named, and the question asked before the list is replaced.
 #include "handler_set.h"
 
 #include <gtest/gtest.h>
@@ -9,48 +8,8 @@
 #include <vector>
 
 #include "temp_dir.h"
-#include "windows_path.h"
 
 namespace {
-
-TEST(WindowsPath, FullPathsTakeRelativeOnesFromTheFolderAndResolveDots) {
-  EXPECT_EQ(FullPathFrom("C:\\work", "a.orv"), "C:\\work\\a.orv");
-  EXPECT_EQ(FullPathFrom("C:\\work\\sets", "..\\music\\a.orv"), "C:\\work\\music\\a.orv");
-  EXPECT_EQ(FullPathFrom("C:\\work\\", "./music/../b.orv"), "C:\\work\\b.orv");
-  // No higher than the root, as Windows has it.
-  EXPECT_EQ(FullPathFrom("C:\\work", "..\\..\\..\\a.orv"), "C:\\a.orv");
-  // Full paths stand alone; one from the root takes the folder's drive; a drive's own relative path
-  // takes the folder only on that drive.
-  EXPECT_EQ(FullPathFrom("C:\\work", "D:\\audio\\a.orv"), "D:\\audio\\a.orv");
-  EXPECT_EQ(FullPathFrom("C:\\work", "\\audio\\a.orv"), "C:\\audio\\a.orv");
-  EXPECT_EQ(FullPathFrom("C:\\work", "c:a.orv"), "c:\\work\\a.orv");
-  EXPECT_EQ(FullPathFrom("C:\\work", "D:a.orv"), "D:\\a.orv");
-  EXPECT_EQ(FullPathFrom("\\\\server\\share\\sets", "..\\a.orv"), "\\\\server\\share\\a.orv");
-  EXPECT_EQ(FullPathFrom("C:\\work", "\\\\server\\share\\a.orv"), "\\\\server\\share\\a.orv");
-}
-
-TEST(WindowsPath, TheWayFromAFolderClimbsWhereItMustAndIsFullOnlyAcrossDrives) {
-  // Under, beside, above.
-  EXPECT_EQ(RelativePathFrom("C:\\work", "C:\\work\\music\\a.orv"), "music\\a.orv");
-  EXPECT_EQ(RelativePathFrom("C:\\work\\sets", "C:\\work\\music\\combat_loop.orv"), "..\\music\\combat_loop.orv");
-  EXPECT_EQ(RelativePathFrom("C:\\work\\a\\b", "C:\\x.orv"), "..\\..\\..\\x.orv");
-  EXPECT_EQ(RelativePathFrom("C:\\", "C:\\work\\a.orv"), "work\\a.orv");
-  // Names compare without regard to case; only whole names are shared ("work" is not in "workshop").
-  EXPECT_EQ(RelativePathFrom("c:\\WORK\\Sets", "C:\\work\\sets\\a.orv"), "a.orv");
-  EXPECT_EQ(RelativePathFrom("C:\\work", "C:\\workshop\\a.orv"), "..\\workshop\\a.orv");
-  // No way between drives or shares: the path stays full.
-  EXPECT_EQ(RelativePathFrom("C:\\work", "D:\\audio\\a.orv"), "D:\\audio\\a.orv");
-  EXPECT_EQ(RelativePathFrom("C:\\work", "\\\\server\\share\\a.orv"), "\\\\server\\share\\a.orv");
-  EXPECT_EQ(RelativePathFrom("\\\\server\\share\\sets", "\\\\SERVER\\share\\a.orv"), "..\\a.orv");
-  EXPECT_EQ(RelativePathFrom("\\\\server\\one", "\\\\server\\two\\a.orv"), "\\\\server\\two\\a.orv");
-}
-
-TEST(WindowsPath, AFilesFolderAndName) {
-  EXPECT_EQ(FolderOfFile("C:\\work\\sets\\music.txt"), "C:\\work\\sets");
-  EXPECT_EQ(FolderOfFile("C:\\music.txt"), "C:\\");
-  EXPECT_EQ(FileNameOf("C:\\work\\sets\\music.txt"), "music.txt");
-  EXPECT_EQ(FileNameOf("C:music.txt"), "music.txt");
-}
 
 std::vector<ScriptHandler> Saved(std::vector<ScriptHandler> handlers, const SetFolders& folders, std::string* why) {
   why->clear();
