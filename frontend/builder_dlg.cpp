@@ -83,35 +83,32 @@ void ShowBuildFailureStatus(const CWnd& dialog, const std::string& failure) {
 }
 
 bool CBuilderDlg::OnCommand(int id, int code) {
+  if (id == IDC_HANDLED_LIST) {
+    if (code != LBN_SELCHANGE) return false;
+    OnSelchangeHandled();
+    return true;
+  }
+  // Every other control the dialog answers is a button, and answered only when clicked.
+  if (code != BN_CLICKED) return false;
   switch (id) {
     case IDC_ADD:
-      if (code != BN_CLICKED) return false;
       OnAdd();
       return true;
     case IDC_REMOVE:
-      if (code != BN_CLICKED) return false;
       OnRemove();
       return true;
     case IDC_BUILD:
-      if (code != BN_CLICKED) return false;
       OnBuild();
       return true;
     case IDC_BROWSE_BEGIN:
     case IDC_BROWSE_LOOP:
-      if (code != BN_CLICKED) return false;
       OnBrowse(id == IDC_BROWSE_LOOP ? SourceBox::kLoop : SourceBox::kBegin);
       return true;
     case IDC_OPEN:
-      if (code != BN_CLICKED) return false;
       OnOpen();
       return true;
     case IDC_SAVE:
-      if (code != BN_CLICKED) return false;
       OnSave();
-      return true;
-    case IDC_HANDLED_LIST:
-      if (code != LBN_SELCHANGE) return false;
-      OnSelchangeHandled();
       return true;
   }
   return false;
