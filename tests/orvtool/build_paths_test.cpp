@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "depfile.h"
+#include "report/depfile.h"
 #include "orv_bytes.h"
 #include "run_orvtool.h"
 #include "temp_dir.h"

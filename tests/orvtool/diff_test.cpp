@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "diff.h"
-#include "diff_report.h"
+#include "play/flow_diff.h"
+#include "report/diff_report.h"
 #include "orv_examples.h"
 
 namespace {

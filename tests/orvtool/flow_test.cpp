@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "check_plan.h"
-#include "flow.h"
-#include "graph.h"
+#include "play/run_on_warnings.h"
+#include "play/flow.h"
+#include "report/graph_dot.h"
 #include "orv_examples.h"
-#include "trace.h"
+#include "play/trace_walk.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The report and the file-backed byte source, on the worked examples.
-#include "info_text.h"
+#include "report/info_text.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "byte_source.h"
-#include "info_json.h"
+#include "read/byte_source.h"
+#include "report/info_json.h"
 #include "orv_examples.h"
 #include "temp_dir.h"
 

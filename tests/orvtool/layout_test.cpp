@@ -1,4 +1,4 @@
-#include "layout.h"
+#include "read/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "info_text.h"
+#include "report/info_text.h"
 #include "orv_examples.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "byte_source.h"
+#include "read/byte_source.h"
 #include "example_project.h"
-#include "layout.h"
+#include "read/layout.h"
 #include "orv_examples.h"
 #include "run_orvtool.h"
 #include "temp_dir.h"

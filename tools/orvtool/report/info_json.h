@@ -1,13 +1,13 @@
 // `orvtool info --json`: the same reading of a file as the text report, as one JSON object for
 // pipelines. Figures not reached before a fault are null.
-#ifndef ORVTOOL_INFO_JSON_H_
-#define ORVTOOL_INFO_JSON_H_
+#ifndef ORVTOOL_REPORT_INFO_JSON_H_
+#define ORVTOOL_REPORT_INFO_JSON_H_
 
 #include <string>
 
-#include "layout.h"
-#include "layout_tables.h"
-#include "report_words.h"
+#include "read/layout.h"
+#include "read/layout_tables.h"
+#include "report/words.h"
 
 // `fault` is empty for a valid file. Text that is not UTF-8 (a path in a local code page) is kept
 // readable with replacement characters rather than refused. Written as the tables are walked, so
@@ -18,4 +18,4 @@ void WriteOrvJson(OrvTables* tables, const std::string& path, const std::string&
 std::string FormatOrvJson(const std::string& path, const OrvLayout& layout, const std::string& fault,
                           bool acceptableAsSource);
 
-#endif  // ORVTOOL_INFO_JSON_H_
+#endif  // ORVTOOL_REPORT_INFO_JSON_H_

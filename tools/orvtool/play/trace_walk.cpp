@@ -1,7 +1,7 @@
-#include "trace.h"
+#include "play/trace_walk.h"
 
 #include "event_table.h"
-#include "report_words.h"
+#include "report/words.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "report_json.h"
+#include "report/json_stream.h"
 
 namespace {
 // Pieces go to the sink in blocks of about this size: a report of millions of small values would

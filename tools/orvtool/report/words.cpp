@@ -1,9 +1,9 @@
-#include "report_words.h"
+#include "report/words.h"
 
 #include <cstdio>
 
 #include "event_table.h"
-#include "report_json.h"
+#include "report/json_stream.h"
 
 TextSink AppendTo(std::string* text) {
   return [text](const std::string& piece) { *text += piece; };

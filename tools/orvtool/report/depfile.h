@@ -1,8 +1,8 @@
 // The depfile `orvtool build --depfile` writes for the build system that runs it: one Make-style rule,
 // "OUT: SCRIPT SOURCE...", naming the files the build read, each path escaped as gcc writes it and as
 // Make and Ninja read it.
-#ifndef ORVTOOL_DEPFILE_H_
-#define ORVTOOL_DEPFILE_H_
+#ifndef ORVTOOL_REPORT_DEPFILE_H_
+#define ORVTOOL_REPORT_DEPFILE_H_
 
 #include <string>
 #include <vector>
@@ -17,4 +17,4 @@ bool DepfileCanName(const std::string& path);
 // The rule: `output` depends on each of `inputs`, one a line, ending in a line end.
 std::string DepfileRule(const std::string& output, const std::vector<std::string>& inputs);
 
-#endif  // ORVTOOL_DEPFILE_H_
+#endif  // ORVTOOL_REPORT_DEPFILE_H_

@@ -1,4 +1,4 @@
-#include "byte_source.h"
+#include "read/byte_source.h"
 
 #include <cerrno>
 #include <cstring>

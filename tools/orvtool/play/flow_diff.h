@@ -1,15 +1,15 @@
 // `orvtool diff`: what the game plays differently from one ORV file to another. Pieces (the Begin and
 // Loop parts a build cuts from its sources) are matched by event and kind, their payloads compared by
 // content; then each place where the player looks up an event is compared by where it leads.
-#ifndef ORVTOOL_DIFF_H_
-#define ORVTOOL_DIFF_H_
+#ifndef ORVTOOL_PLAY_FLOW_DIFF_H_
+#define ORVTOOL_PLAY_FLOW_DIFF_H_
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "byte_source.h"
-#include "flow.h"
+#include "read/byte_source.h"
+#include "play/flow.h"
 
 enum class DiffChange { kSame, kAdded, kRemoved, kChanged };
 
@@ -94,4 +94,4 @@ struct DiffInput {
 // report.
 bool DiffOrv(const DiffInput& oldFile, const DiffInput& newFile, DiffSink* sink, DiffCounts* counts, std::string* err);
 
-#endif  // ORVTOOL_DIFF_H_
+#endif  // ORVTOOL_PLAY_FLOW_DIFF_H_

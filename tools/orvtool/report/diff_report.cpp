@@ -1,11 +1,11 @@
-#include "diff_report.h"
+#include "report/diff_report.h"
 
 #include <cstdint>
 #include <utility>
 #include <vector>
 
 #include "event_table.h"
-#include "report_json.h"
+#include "report/json_stream.h"
 
 namespace {
 

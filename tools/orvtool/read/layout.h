@@ -1,13 +1,13 @@
 // Reading an ORV file's header into plain data and checking it against the layout rules of
-// orv_format.h, stopping at the first rule broken. Printing lives in info_text.h.
-#ifndef ORVTOOL_LAYOUT_H_
-#define ORVTOOL_LAYOUT_H_
+// orv_format.h, stopping at the first rule broken. Printing lives in report/info_text.h.
+#ifndef ORVTOOL_READ_LAYOUT_H_
+#define ORVTOOL_READ_LAYOUT_H_
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "byte_source.h"
+#include "read/byte_source.h"
 #include "orv_format.h"
 
 struct OrvPair {
@@ -75,4 +75,4 @@ bool InspectOrvHoldingNothing(ByteSource* in, OrvLayout* layout, std::string* er
 // break no rule, as a build reads such a source all the same, so they are warnings, one text each.
 std::vector<std::string> LayoutWarnings(const OrvLayout& layout);
 
-#endif  // ORVTOOL_LAYOUT_H_
+#endif  // ORVTOOL_READ_LAYOUT_H_

@@ -1,14 +1,14 @@
 // The text `orvtool info` prints for a person: header, states, chunk rows and payload, as far as the
 // layout was read.
-#ifndef ORVTOOL_INFO_TEXT_H_
-#define ORVTOOL_INFO_TEXT_H_
+#ifndef ORVTOOL_REPORT_INFO_TEXT_H_
+#define ORVTOOL_REPORT_INFO_TEXT_H_
 
 #include <string>
 
-#include "byte_source.h"
-#include "layout.h"
-#include "layout_tables.h"
-#include "report_words.h"
+#include "read/byte_source.h"
+#include "read/layout.h"
+#include "read/layout_tables.h"
+#include "report/words.h"
 #include "source_check.h"
 
 // The report a piece at a time, as the tables are walked: nothing of it is held.
@@ -29,4 +29,4 @@ std::string FormatSourceVerdict(const OrvLayout& layout, const SourceVerdict& so
 void WriteInfoText(OrvTables* tables, const std::string& path, const SourceVerdict& source, bool layoutValid,
                    const TextSink& out);
 
-#endif  // ORVTOOL_INFO_TEXT_H_
+#endif  // ORVTOOL_REPORT_INFO_TEXT_H_

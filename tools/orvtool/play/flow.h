@@ -1,14 +1,14 @@
 // How the game's player walks an ORV file: which script entry each chunk row was cut from, read back
 // from the state indices, and where the music goes at the end of a row for the event that holds then.
-#ifndef ORVTOOL_FLOW_H_
-#define ORVTOOL_FLOW_H_
+#ifndef ORVTOOL_PLAY_FLOW_H_
+#define ORVTOOL_PLAY_FLOW_H_
 
 #include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-#include "layout.h"
+#include "read/layout.h"
 
 // The chunk rows cut from one script entry, told by their states (orv_format.h). The first pair of the
 // state of the entry's last chunk is the entry's own event: back to the entry's first chunk for a Loop,
@@ -88,4 +88,4 @@ class OrvFlow {
 // (`Combat Loop`) where it stands alone, as in a picture's caption.
 std::string EntryLabel(const FlowEntry& entry, bool quoteName = true);
 
-#endif  // ORVTOOL_FLOW_H_
+#endif  // ORVTOOL_PLAY_FLOW_H_

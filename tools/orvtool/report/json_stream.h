@@ -1,8 +1,8 @@
 // orvtool's JSON, written as a report is made, so that no more than a block of it is held at a time:
 // objects and arrays laid out as a JSON library indents them by two, each value given whole on one line.
 // Text that is not UTF-8 (a path in a local code page) is kept readable with replacement characters.
-#ifndef ORVTOOL_REPORT_JSON_H_
-#define ORVTOOL_REPORT_JSON_H_
+#ifndef ORVTOOL_REPORT_JSON_STREAM_H_
+#define ORVTOOL_REPORT_JSON_STREAM_H_
 
 #include <nlohmann/json.hpp>
 
@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "report_words.h"
+#include "report/words.h"
 
 using Json = nlohmann::ordered_json;
 
@@ -55,4 +55,4 @@ class JsonStream {
   const char* key_ = nullptr;
 };
 
-#endif  // ORVTOOL_REPORT_JSON_H_
+#endif  // ORVTOOL_REPORT_JSON_STREAM_H_

@@ -1,8 +1,8 @@
-#include "flow.h"
+#include "play/flow.h"
 
 #include <algorithm>
 
-#include "report_words.h"
+#include "report/words.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "info_json.h"
+#include "report/info_json.h"
 
 #include "event_table.h"
-#include "report_json.h"
+#include "report/json_stream.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "layout_tables.h"
+#include "read/layout_tables.h"
 
 #include <string>
 

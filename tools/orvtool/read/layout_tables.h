@@ -1,12 +1,12 @@
 // The states and rows of a header that has been walked, for the rules and the reports to go through
 // again: held in memory, or read once more from the file, so that a report of a huge file holds none.
-#ifndef ORVTOOL_LAYOUT_TABLES_H_
-#define ORVTOOL_LAYOUT_TABLES_H_
+#ifndef ORVTOOL_READ_LAYOUT_TABLES_H_
+#define ORVTOOL_READ_LAYOUT_TABLES_H_
 
 #include <cstddef>
 
-#include "byte_source.h"
-#include "layout.h"
+#include "read/byte_source.h"
+#include "read/layout.h"
 
 class OrvTables {
  public:
@@ -43,4 +43,4 @@ class FileTables : public OrvTables {
   const OrvLayout& layout_;
 };
 
-#endif  // ORVTOOL_LAYOUT_TABLES_H_
+#endif  // ORVTOOL_READ_LAYOUT_TABLES_H_

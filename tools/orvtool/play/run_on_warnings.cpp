@@ -1,10 +1,10 @@
-#include "check_plan.h"
+#include "play/run_on_warnings.h"
 
 #include <set>
 
 #include "event_table.h"
 #include "orv_writer.h"
-#include "report_words.h"
+#include "report/words.h"
 
 namespace {
 

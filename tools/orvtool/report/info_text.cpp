@@ -1,10 +1,10 @@
-#include "info_text.h"
+#include "report/info_text.h"
 
 #include <cstdint>
 #include <cstdio>
 
 #include "orv_format.h"
-#include "report_words.h"
+#include "report/words.h"
 
 namespace {
 

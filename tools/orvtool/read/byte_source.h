@@ -1,7 +1,7 @@
 // Random access to the bytes of a file under inspection. Tests hand in a buffer; the tool reads the
 // file itself a block at a time, so a huge file never has to be held in memory.
-#ifndef ORVTOOL_BYTE_SOURCE_H_
-#define ORVTOOL_BYTE_SOURCE_H_
+#ifndef ORVTOOL_READ_BYTE_SOURCE_H_
+#define ORVTOOL_READ_BYTE_SOURCE_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -62,4 +62,4 @@ class FileSource : public ByteSource {
   bool blockValid_ = false;
 };
 
-#endif  // ORVTOOL_BYTE_SOURCE_H_
+#endif  // ORVTOOL_READ_BYTE_SOURCE_H_

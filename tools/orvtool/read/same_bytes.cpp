@@ -1,4 +1,4 @@
-#include "diff_bytes.h"
+#include "read/same_bytes.h"
 
 #include <cstring>
 #include <vector>

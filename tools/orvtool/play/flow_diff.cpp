@@ -1,4 +1,4 @@
-#include "diff.h"
+#include "play/flow_diff.h"
 
 #include <algorithm>
 #include <map>
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "diff_bytes.h"
+#include "read/same_bytes.h"
 
 namespace {
 

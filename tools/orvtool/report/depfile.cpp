@@ -1,4 +1,4 @@
-#include "depfile.h"
+#include "report/depfile.h"
 
 std::string DepfilePath(const std::string& path) {
   std::string escaped;

@@ -1,4 +1,4 @@
-#include "graph.h"
+#include "report/graph_dot.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "report_words.h"
+#include "report/words.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Whether two stretches of bytes, each in a file of its own, hold the same content. They are read a
 // bounded block at a time, so the memory used does not grow with their length.
-#ifndef ORVTOOL_DIFF_BYTES_H_
-#define ORVTOOL_DIFF_BYTES_H_
+#ifndef ORVTOOL_READ_SAME_BYTES_H_
+#define ORVTOOL_READ_SAME_BYTES_H_
 
 #include <cstdint>
 #include <string>
 
-#include "byte_source.h"
+#include "read/byte_source.h"
 
 // One stretch: where it starts in its file, and the file's name for a message.
 struct ByteStretch {
@@ -19,4 +19,4 @@ struct ByteStretch {
 // *err naming the file, when either cannot be read.
 bool SameBytes(const ByteStretch& a, const ByteStretch& b, std::uint64_t length, bool* same, std::string* err);
 
-#endif  // ORVTOOL_DIFF_BYTES_H_
+#endif  // ORVTOOL_READ_SAME_BYTES_H_

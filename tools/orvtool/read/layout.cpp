@@ -1,10 +1,10 @@
-#include "layout.h"
+#include "read/layout.h"
 
 #include <cstdio>
 
-#include "layout_tables.h"
+#include "read/layout_tables.h"
 #include "orv_format.h"
-#include "report_words.h"
+#include "report/words.h"
 
 namespace {
 
