@@ -5,6 +5,8 @@
 #include "event_table.h"
 #include "report/json_stream.h"
 
+void ToStandardOutput(const std::string& text) { std::fputs(text.c_str(), stdout); }
+
 TextSink AppendTo(std::string* text) {
   return [text](const std::string& piece) { *text += piece; };
 }

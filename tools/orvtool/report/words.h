@@ -7,8 +7,10 @@
 #include <functional>
 #include <string>
 
-// Where a report goes, a piece at a time: standard output, or a string (AppendTo).
+// Where a report goes, a piece at a time: standard output (ToStandardOutput), or a string (AppendTo).
 using TextSink = std::function<void(const std::string& text)>;
+
+void ToStandardOutput(const std::string& text);
 
 // The sink that adds each piece to the end of *text, which must outlive it.
 TextSink AppendTo(std::string* text);
