@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "read/byte_source.h"
+#include "read/source_verdict.h"
 #include "report/info_json.h"
 #include "orv_examples.h"
 #include "temp_dir.h"

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "read/source_verdict.h"
 #include "report/info_text.h"
 #include "orv_examples.h"
 

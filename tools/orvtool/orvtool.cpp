@@ -19,6 +19,7 @@
 #include "play/flow.h"
 #include "play/run_on_warnings.h"
 #include "read/layout.h"
+#include "read/planned_layout.h"
 #include "report/depfile.h"
 #include "script_folder.h"
 #include "script_reader.h"

@@ -4,6 +4,7 @@
 #include "commands/commands.h"
 #include "commands/open_orv.h"
 #include "read/layout_tables.h"
+#include "read/source_verdict.h"
 #include "report/info_json.h"
 #include "report/info_text.h"
 

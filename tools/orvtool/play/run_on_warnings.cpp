@@ -3,7 +3,6 @@
 #include <set>
 
 #include "event_table.h"
-#include "orv_writer.h"
 #include "report/words.h"
 
 namespace {
@@ -63,12 +62,6 @@ std::string FollowHeldEvent(const OrvFlow& flow, int row, std::int32_t eventId) 
 }
 
 }  // namespace
-
-bool LayoutOfPlan(const BuildPlan& plan, OrvLayout* layout, std::string* err) {
-  const BuildTables& tables = *plan.tables;
-  MemorySource header(OrvHeaderBytes(tables), static_cast<std::uint64_t>(tables.fileLength()));
-  return InspectOrv(&header, layout, err);
-}
 
 std::vector<std::string> RunOnWarnings(const OrvFlow& flow, const ScriptEntry* entries, int n) {
   std::vector<std::string> warnings;

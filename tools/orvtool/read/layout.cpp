@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "read/layout_tables.h"
 #include "orv_format.h"
+#include "read/layout_tables.h"
 #include "report/words.h"
 
 namespace {

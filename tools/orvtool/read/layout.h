@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "read/byte_source.h"
 #include "orv_format.h"
+#include "read/byte_source.h"
 
 struct OrvPair {
   std::int32_t eventId = 0;

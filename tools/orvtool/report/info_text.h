@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "read/byte_source.h"
 #include "read/layout.h"
 #include "read/layout_tables.h"
 #include "report/words.h"
@@ -15,9 +14,6 @@
 void WriteOrvLayout(OrvTables* tables, const TextSink& out);
 // The same for a layout held in memory, as one text.
 std::string FormatOrvLayout(const OrvLayout& layout);
-
-// The build's own judgement of the file as a source.
-SourceVerdict JudgeSourceOf(ByteSource* in);
 
 // One line on whether a build would take the file as a source; when it would, what payload it takes,
 // and whether that differs from the payload area that the file's own tables give. A sound file with
