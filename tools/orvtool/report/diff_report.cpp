@@ -37,9 +37,9 @@ std::string Tally(const char* one, const char* many, std::int64_t changed, std::
   return out;
 }
 
-class TextReport : public DiffSink {
+class DiffTextReport : public DiffSink {
  public:
-  TextReport(const TextSink& out, const std::string& oldPath, const std::string& newPath) : out_(out) {
+  DiffTextReport(const TextSink& out, const std::string& oldPath, const std::string& newPath) : out_(out) {
     Line("old: " + oldPath);
     Line("new: " + newPath);
     Line("pieces:");
@@ -118,9 +118,9 @@ Json Side(const PieceSide& side) {
 // Writes one object whose arrays are filled an element at a time: only the element in hand is ever a
 // tree in memory, and each goes out whole, so a diff stopped by a payload it cannot read has given
 // every piece before it.
-class JsonReport : public DiffSink {
+class DiffJsonReport : public DiffSink {
  public:
-  JsonReport(const TextSink& out, const std::string& oldPath, const std::string& newPath) : json_(out) {
+  DiffJsonReport(const TextSink& out, const std::string& oldPath, const std::string& newPath) : json_(out) {
     json_.OpenObject();
     json_.Key("old").Value(oldPath);
     json_.Key("new").Value(newPath);
@@ -214,10 +214,10 @@ std::string PlaceName(const TransitionDiff& transition) { return PlaceName(trans
 
 std::unique_ptr<DiffSink> MakeTextDiffReport(const TextSink& out, const std::string& oldPath,
                                              const std::string& newPath) {
-  return std::make_unique<TextReport>(out, oldPath, newPath);
+  return std::make_unique<DiffTextReport>(out, oldPath, newPath);
 }
 
 std::unique_ptr<DiffSink> MakeJsonDiffReport(const TextSink& out, const std::string& oldPath,
                                              const std::string& newPath) {
-  return std::make_unique<JsonReport>(out, oldPath, newPath);
+  return std::make_unique<DiffJsonReport>(out, oldPath, newPath);
 }

@@ -7,9 +7,9 @@ namespace {
 
 // The states and rows as two arrays, written as the walk comes to them; a row waits for the next one,
 // which gives its length.
-class JsonReport : public OrvVisitor {
+class InfoJsonReport : public OrvVisitor {
  public:
-  JsonReport(const OrvLayout& layout, JsonStream* json) : layout_(layout), json_(*json) {}
+  InfoJsonReport(const OrvLayout& layout, JsonStream* json) : layout_(layout), json_(*json) {}
 
   void OnState(std::size_t, const OrvState&) override {
     EndState();
@@ -88,7 +88,7 @@ void WriteOrvJson(OrvTables* tables, const std::string& path, const std::string&
   json.Key("error").Value(fault.empty() ? Json() : Json(fault));
   json.Key("stateCount").Value(layout.haveStateCount ? Json(layout.stateCount) : Json());
   json.Key("states").OpenArray();
-  JsonReport report(layout, &json);
+  InfoJsonReport report(layout, &json);
   tables->Walk(&report);
   report.StatesEnd();
   if (layout.haveRows && report.sawRow()) report.RowsEnd();

@@ -19,9 +19,9 @@ std::string Header(const OrvLayout& layout) {
 }
 
 // States as they come; each row once the next one gives its length.
-class TextReport : public OrvVisitor {
+class InfoTextReport : public OrvVisitor {
  public:
-  TextReport(const OrvLayout& layout, const TextSink& out) : layout_(layout), out_(out) {}
+  InfoTextReport(const OrvLayout& layout, const TextSink& out) : layout_(layout), out_(out) {}
 
   void OnState(std::size_t index, const OrvState& state) override {
     std::string line = "  state " + to_string(index) + ": " + Plural(state.pairCount, "pair", "pairs");
@@ -76,7 +76,7 @@ void WriteOrvLayout(OrvTables* tables, const TextSink& out) {
   out(Header(layout));
   if (!layout.haveStateCount) return;
   out("states\n");
-  TextReport report(layout, out);
+  InfoTextReport report(layout, out);
   tables->Walk(&report);
   if (!layout.haveChunkCount) return;
   if (!layout.haveRows) {
