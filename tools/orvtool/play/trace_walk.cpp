@@ -18,9 +18,8 @@ bool ParseNumber(const std::string& digits, std::int64_t limit, std::int64_t* va
 }
 
 std::string RowName(const OrvFlow& flow, int row) {
-  if (row == 0) return "row 0, the leading row";
-  if (row == flow.trailingRow()) return "row " + to_string(row) + ", the trailing row";
-  return "chunk " + to_string(row);
+  return ::RowName(static_cast<std::size_t>(row), flow.layout().rows.size(),
+                   {"chunk ", ", the leading row", ", the trailing row"});
 }
 
 std::string ChunkLine(const OrvFlow& flow, int row) {

@@ -131,10 +131,7 @@ class RowReader {
 };
 
 std::string RowName(const OrvLayout& layout, std::size_t row) {
-  std::string name = "row " + to_string(row);
-  if (row == 0) name += " (leading)";
-  if (row + 1 == static_cast<std::size_t>(layout.chunkCount)) name += " (trailing)";
-  return name;
+  return ::RowName(row, static_cast<std::size_t>(layout.chunkCount), {"row ", " (leading)", " (trailing)"});
 }
 
 bool CheckOffsets(OrvTables* tables, std::string* err) {

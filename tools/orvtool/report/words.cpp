@@ -21,6 +21,13 @@ std::string Hex(std::int32_t word) {
   return text;
 }
 
+std::string RowName(std::size_t row, std::size_t rowCount, const RowWords& words) {
+  const std::string number = std::to_string(row);
+  if (row == 0) return "row " + number + words.leading;
+  if (row + 1 == rowCount) return "row " + number + words.trailing;
+  return words.chunk + number;
+}
+
 std::string EventLabel(std::int32_t eventId) {
   const char* name = EventName(eventId);
   std::string label = "event " + std::to_string(eventId);

@@ -3,6 +3,7 @@
 #ifndef ORVTOOL_REPORT_WORDS_H_
 #define ORVTOOL_REPORT_WORDS_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -20,6 +21,15 @@ std::string Plural(std::int64_t n, const char* one, const char* many);
 
 // `0x3f35c28f`: eight digits, as the word's bits.
 std::string Hex(std::int32_t word);
+
+// A row of a chunk table of rowCount rows by its number, in the caller's words: the leading and the
+// trailing row as `row N` and the end named after it, the rows between by the word before N.
+struct RowWords {
+  const char* chunk;     // "chunk " gives `chunk 3`
+  const char* leading;   // " (leading)" gives `row 0 (leading)`
+  const char* trailing;  // ", the trailing row" gives `row 5, the trailing row`
+};
+std::string RowName(std::size_t row, std::size_t rowCount, const RowWords& words);
 
 // `event 1 "Combat"`, or `event 9` for an event without a name.
 std::string EventLabel(std::int32_t eventId);
