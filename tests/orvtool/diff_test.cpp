@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "orv_examples.h"
 #include "play/flow_diff.h"
 #include "report/diff_report.h"
-#include "orv_examples.h"
 
 namespace {
 
@@ -51,8 +51,10 @@ DiffCounts Compare(Bytes oldBytes, Bytes newBytes, DiffSink* sink) {
 Recorded Diff(Bytes oldBytes, Bytes newBytes) {
   Recorded sink;
   const DiffCounts counts = Compare(std::move(oldBytes), std::move(newBytes), &sink);
-  EXPECT_EQ(counts.piecesChanged, sink.counts.piecesChanged);
-  EXPECT_EQ(counts.transitionsChanged, sink.counts.transitionsChanged);
+  for (DiffChange change : {DiffChange::kSame, DiffChange::kAdded, DiffChange::kRemoved, DiffChange::kChanged}) {
+    EXPECT_EQ(counts.pieces[change], sink.counts.pieces[change]);
+    EXPECT_EQ(counts.transitions[change], sink.counts.transitions[change]);
+  }
   return sink;
 }
 
@@ -72,15 +74,15 @@ TEST(OrvDiff, TellsPayloadsApartByContentAnywhereInThem) {
   EXPECT_EQ("\"Cruising\" Begin", same.pieces[0].label);
   EXPECT_EQ("\"Cruising\" Loop", same.pieces[1].label);
   EXPECT_TRUE(same.pieces[1].payloadSame);
-  EXPECT_EQ(2, same.pieces[1].newSide.rowCount);
-  EXPECT_EQ(70000, same.pieces[1].newSide.bytes);
+  EXPECT_EQ(2, same.pieces[1].newSide->rowCount);
+  EXPECT_EQ(70000, same.pieces[1].newSide->bytes);
 
   // The Loop's very last byte, well past the first block compared.
   Bytes changed = payload;
   changed.back() ^= 1;
   const Recorded differs = Diff(BeginLoopBuild(payload), BeginLoopBuild(changed));
   EXPECT_FALSE(differs.counts.Same());
-  EXPECT_EQ(1, differs.counts.piecesChanged);
+  EXPECT_EQ(1, differs.counts.pieces[DiffChange::kChanged]);
   EXPECT_TRUE(differs.pieces[0].payloadSame);
   EXPECT_FALSE(differs.pieces[1].payloadSame);
   EXPECT_EQ(DiffChange::kChanged, differs.pieces[1].change);
@@ -93,7 +95,7 @@ TEST(OrvDiff, ComparesTheStartAndTheChunkingOfEqualBytes) {
   Bytes startsElsewhere = TwoEventBuild();
   SetWord(&startsElsewhere, 24, 3);
   const Recorded start = Diff(TwoEventBuild(), startsElsewhere);
-  EXPECT_EQ(0, start.counts.piecesChanged);
+  EXPECT_EQ(0, start.counts.pieces[DiffChange::kChanged]);
   EXPECT_EQ(std::vector<std::string>{"changed: the start, 0: \"Cruising\" Begin -> \"Combat\" Begin"},
             start.transitions);
 
@@ -107,8 +109,8 @@ TEST(OrvDiff, ComparesTheStartAndTheChunkingOfEqualBytes) {
   ASSERT_EQ(2u, cut.pieces.size());
   EXPECT_TRUE(cut.pieces[0].payloadSame);
   EXPECT_EQ(DiffChange::kChanged, cut.pieces[0].change);
-  EXPECT_EQ(1, cut.pieces[0].oldSide.rowCount);
-  EXPECT_EQ(2, cut.pieces[0].newSide.rowCount);
+  EXPECT_EQ(1, cut.pieces[0].oldSide->rowCount);
+  EXPECT_EQ(2, cut.pieces[0].newSide->rowCount);
   EXPECT_EQ(DiffChange::kSame, cut.pieces[1].change);
   EXPECT_TRUE(cut.transitions.empty()) << cut.transitions[0];
 
@@ -145,8 +147,8 @@ TEST(OrvDiff, AStateSharedByRowsIsToldOnceForThem) {
       (std::vector<std::string>{"shared 0: row 1 at its end; row 2 at its end;", "changed: shared 0, 0: row 1 -> row 2",
                                 "added: shared 0, 9:  -> row 1", "changed: row 3 at its end, 0: row 1 -> row 3"}),
       diff.transitions);
-  EXPECT_EQ(3, diff.counts.transitionsChanged);
-  EXPECT_EQ(2, diff.counts.transitionsAdded);
+  EXPECT_EQ(3, diff.counts.transitions[DiffChange::kChanged]);
+  EXPECT_EQ(2, diff.counts.transitions[DiffChange::kAdded]);
 
   std::string text;
   Compare(old, now, MakeTextDiffReport(AppendTo(&text), "old", "new").get());

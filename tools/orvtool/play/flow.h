@@ -10,17 +10,22 @@
 
 #include "read/layout.h"
 
-// The chunk rows cut from one script entry, told by their states (orv_format.h). The first pair of the
-// state of the entry's last chunk is the entry's own event: back to the entry's first chunk for a Loop,
-// on to what follows for a Begin.
-struct FlowEntry {
-  int scriptIndex = 0;     // the entry's place among the script's, e in its states 2e + 1 and 2e + 2
-  bool haveEvent = false;  // false when state 2e+2 holds no pair to tell the event by
+// A piece of the music: the chunk rows of an event's Begin or Loop, or a row of no entry on its own.
+struct FlowPiece {
+  // False for a row of no entry, and for an entry whose state 2e+2 holds no pair to tell the event by.
+  bool haveEvent = false;
   std::int32_t eventId = 0;
   bool loop = false;
   int firstRow = 0;
   int rowCount = 0;
   std::int64_t bytes = 0;
+};
+
+// The chunk rows cut from one script entry, told by their states (orv_format.h). The first pair of the
+// state of the entry's last chunk is the entry's own event: back to the entry's first chunk for a Loop,
+// on to what follows for a Begin.
+struct FlowEntry : FlowPiece {
+  int scriptIndex = 0;  // the entry's place among the script's, e in its states 2e + 1 and 2e + 2
 };
 
 struct FlowStep {

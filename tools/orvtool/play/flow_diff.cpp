@@ -17,45 +17,41 @@ using std::to_string;
 using PieceKey = std::tuple<int, std::int64_t, int, int>;
 enum KeyKind { kByEvent, kByEntry, kByRow, kLeadingRow, kTrailingRow };
 
-struct FilePiece {
+struct FilePiece : FlowPiece {
   PieceKey key;
   std::string label;
-  bool haveEvent = false;
-  std::int32_t eventId = 0;
-  bool loop = false;
-  PieceSide side;
 };
+
+// How many pieces of each event and kind have come so far.
+using PiecesSeen = std::map<std::pair<std::int32_t, bool>, int>;
+
+// The piece that begins at `row`: an entry's, numbered among its event's pieces of its kind, or a row of
+// no entry.
+FilePiece PieceAt(const OrvFlow& flow, int row, PiecesSeen* seen) {
+  const FlowEntry* entry = flow.EntryOf(row);
+  if (entry == nullptr)
+    return {{false, 0, false, row, 1, flow.RowLength(row)}, PieceKey(kByRow, row, 0, 0), "row " + to_string(row)};
+  FilePiece piece = {*entry, PieceKey(kByEntry, entry->scriptIndex, 0, 0), EntryLabel(*entry)};
+  if (entry->haveEvent) {
+    const int occurrence = ++(*seen)[{entry->eventId, entry->loop}];
+    piece.key = PieceKey(kByEvent, entry->eventId, entry->loop ? 1 : 0, occurrence);
+    if (occurrence > 1) piece.label += " #" + to_string(occurrence);
+  }
+  return piece;
+}
 
 // A file's pieces in payload order, and the piece each row belongs to.
 class FilePieces {
  public:
   explicit FilePieces(const OrvFlow& flow) : flow_(flow), pieceOfRow_(flow.layout().rows.size(), -1) {
-    std::map<std::pair<std::int32_t, bool>, int> seen;
+    PiecesSeen seen;
     for (int row = 1; row < flow.trailingRow(); ++row) {
       const FlowEntry* entry = flow.EntryOf(row);
       if (entry != nullptr && entry->firstRow != row) {
         pieceOfRow_[static_cast<std::size_t>(row)] = pieceOfRow_[static_cast<std::size_t>(row) - 1];
         continue;
       }
-      FilePiece piece;
-      if (entry == nullptr) {
-        piece.key = PieceKey(kByRow, row, 0, 0);
-        piece.label = "row " + to_string(row);
-        piece.side = {true, row, 1, flow.RowLength(row)};
-      } else {
-        piece.haveEvent = entry->haveEvent;
-        piece.eventId = entry->eventId;
-        piece.loop = entry->loop;
-        piece.label = EntryLabel(*entry);
-        if (entry->haveEvent) {
-          const int occurrence = ++seen[{entry->eventId, entry->loop}];
-          piece.key = PieceKey(kByEvent, entry->eventId, entry->loop ? 1 : 0, occurrence);
-          if (occurrence > 1) piece.label += " #" + to_string(occurrence);
-        } else {
-          piece.key = PieceKey(kByEntry, entry->scriptIndex, 0, 0);
-        }
-        piece.side = {true, entry->firstRow, entry->rowCount, entry->bytes};
-      }
+      FilePiece piece = PieceAt(flow, row, &seen);
       pieceOfRow_[static_cast<std::size_t>(row)] = static_cast<int>(pieces_.size());
       index_[piece.key] = static_cast<int>(pieces_.size());
       pieces_.push_back(std::move(piece));
@@ -75,7 +71,7 @@ class FilePieces {
     if (row == 0) return {PieceKey(kLeadingRow, 0, 0, 0), 0};
     if (row == flow_.trailingRow()) return {PieceKey(kTrailingRow, 0, 0, 0), 0};
     const FilePiece& piece = pieces_[static_cast<std::size_t>(pieceOfRow_[static_cast<std::size_t>(row)])];
-    return {piece.key, row - piece.side.firstRow};
+    return {piece.key, row - piece.firstRow};
   }
 
   // Where a row leads, named by what is there, so the same place reads the same in both files.
@@ -83,8 +79,8 @@ class FilePieces {
     if (row == 0) return "the leading row";
     if (row == flow_.trailingRow()) return "the end";
     const FilePiece& piece = pieces_[static_cast<std::size_t>(pieceOfRow_[static_cast<std::size_t>(row)])];
-    if (row == piece.side.firstRow) return piece.label;
-    return piece.label + ", chunk " + to_string(row - piece.side.firstRow + 1);
+    if (row == piece.firstRow) return piece.label;
+    return piece.label + ", chunk " + to_string(row - piece.firstRow + 1);
   }
 
  private:
@@ -125,7 +121,7 @@ std::vector<std::pair<int, int>> MergePieces(const FilePieces& oldFile, const Fi
 
 // Whether two pieces are cut into chunks of the same lengths: the game looks an event up at the end of
 // each, so the same bytes cut otherwise play differently.
-bool SameChunks(const OrvFlow& oldFlow, const PieceSide& o, const OrvFlow& newFlow, const PieceSide& n) {
+bool SameChunks(const OrvFlow& oldFlow, const FlowPiece& o, const OrvFlow& newFlow, const FlowPiece& n) {
   if (o.rowCount != n.rowCount) return false;
   for (int k = 0; k < o.rowCount; ++k)
     if (oldFlow.RowLength(o.firstRow + k) != newFlow.RowLength(n.firstRow + k)) return false;
@@ -139,21 +135,17 @@ const FilePiece& EitherPiece(const FilePiece* oldPiece, const FilePiece* newPiec
 
 bool ComparePiece(const DiffInput& oldFile, const FilePiece* oldPiece, const DiffInput& newFile,
                   const FilePiece* newPiece, PieceDiff* diff, std::string* err) {
-  const FilePiece& any = EitherPiece(oldPiece, newPiece);
-  diff->label = any.label;
-  diff->haveEvent = any.haveEvent;
-  diff->eventId = any.eventId;
-  diff->loop = any.loop;
-  if (oldPiece != nullptr) diff->oldSide = oldPiece->side;
-  if (newPiece != nullptr) diff->newSide = newPiece->side;
+  diff->label = EitherPiece(oldPiece, newPiece).label;
+  if (oldPiece != nullptr) diff->oldSide = *oldPiece;
+  if (newPiece != nullptr) diff->newSide = *newPiece;
   if (oldPiece == nullptr || newPiece == nullptr) {
     diff->change = oldPiece == nullptr ? DiffChange::kAdded : DiffChange::kRemoved;
     return true;
   }
-  const PieceSide& o = diff->oldSide;
-  const PieceSide& n = diff->newSide;
+  const FlowPiece& o = *oldPiece;
+  const FlowPiece& n = *newPiece;
   if (o.bytes == n.bytes) {
-    auto start = [](const DiffInput& file, const PieceSide& side) {
+    auto start = [](const DiffInput& file, const FlowPiece& side) {
       return static_cast<std::uint64_t>(file.flow.layout().rows[static_cast<std::size_t>(side.firstRow)].dataOffset);
     };
     if (!SameBytes({oldFile.bytes, start(oldFile, o), oldFile.name}, {newFile.bytes, start(newFile, n), newFile.name},
@@ -218,11 +210,9 @@ std::vector<LookUp> LookUps(const FilePieces& olds, const FilePieces& news,
     const std::string* label = &EitherPiece(oldPiece, newPiece).label;
     // The chunks before a piece's last share one state, so its first chunk stands for them all.
     auto betweenRow = [](const FilePiece* piece) {
-      return piece != nullptr && piece->side.rowCount > 1 ? piece->side.firstRow : -1;
+      return piece != nullptr && piece->rowCount > 1 ? piece->firstRow : -1;
     };
-    auto endRow = [](const FilePiece* piece) {
-      return piece != nullptr ? piece->side.firstRow + piece->side.rowCount - 1 : -1;
-    };
+    auto endRow = [](const FilePiece* piece) { return piece != nullptr ? piece->firstRow + piece->rowCount - 1 : -1; };
     if (betweenRow(oldPiece) >= 0 || betweenRow(newPiece) >= 0)
       lookUps.push_back({betweenRow(oldPiece), betweenRow(newPiece), DiffPlace::kBetweenChunks, label});
     lookUps.push_back({endRow(oldPiece), endRow(newPiece), DiffPlace::kAtEnd, label});
@@ -326,16 +316,10 @@ class TransitionCompare {
     if (oldTarget == newTarget) return;
     diff->oldTarget = oldTarget;
     diff->newTarget = newTarget;
-    if (oldTarget.empty()) {
-      diff->change = DiffChange::kAdded;
-      counts_->transitionsAdded += places;
-    } else if (newTarget.empty()) {
-      diff->change = DiffChange::kRemoved;
-      counts_->transitionsRemoved += places;
-    } else {
-      diff->change = DiffChange::kChanged;
-      counts_->transitionsChanged += places;
-    }
+    diff->change = oldTarget.empty()   ? DiffChange::kAdded
+                   : newTarget.empty() ? DiffChange::kRemoved
+                                       : DiffChange::kChanged;
+    counts_->transitions[diff->change] += places;
     sink_->Transition(*diff);
   }
 
@@ -351,23 +335,6 @@ class TransitionCompare {
   std::vector<std::vector<std::size_t>> shared_;  // each shared state's places
 };
 
-void Count(DiffChange change, DiffCounts* counts) {
-  switch (change) {
-    case DiffChange::kSame:
-      ++counts->piecesSame;
-      break;
-    case DiffChange::kAdded:
-      ++counts->piecesAdded;
-      break;
-    case DiffChange::kRemoved:
-      ++counts->piecesRemoved;
-      break;
-    case DiffChange::kChanged:
-      ++counts->piecesChanged;
-      break;
-  }
-}
-
 }  // namespace
 
 bool DiffOrv(const DiffInput& oldFile, const DiffInput& newFile, DiffSink* sink, DiffCounts* totals, std::string* err) {
@@ -378,7 +345,7 @@ bool DiffOrv(const DiffInput& oldFile, const DiffInput& newFile, DiffSink* sink,
   for (const auto& [o, n] : merged) {
     PieceDiff diff;
     if (!ComparePiece(oldFile, PieceIn(olds, o), newFile, PieceIn(news, n), &diff, err)) return false;
-    Count(diff.change, &counts);
+    ++counts.pieces[diff.change];
     sink->Piece(diff);
   }
 

@@ -4,33 +4,29 @@
 #ifndef ORVTOOL_PLAY_FLOW_DIFF_H_
 #define ORVTOOL_PLAY_FLOW_DIFF_H_
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "read/byte_source.h"
 #include "play/flow.h"
+#include "read/byte_source.h"
 
 enum class DiffChange { kSame, kAdded, kRemoved, kChanged };
 
-// One piece as one of the files holds it.
-struct PieceSide {
-  bool present = false;
-  int firstRow = 0;
-  int rowCount = 0;
-  std::int64_t bytes = 0;
-};
-
 struct PieceDiff {
   std::string label;  // `"Cruising" Loop`, `"Cruising" Loop #2` for a second one, `entry 3` or `row 5`
-  bool haveEvent = false;
-  std::int32_t eventId = 0;
-  bool loop = false;
-  PieceSide oldSide, newSide;
+  // The piece as each file holds it, none where a file lacks it; matched by event and kind, the two
+  // have the same.
+  std::optional<FlowPiece> oldSide, newSide;
   // kAdded or kRemoved for a piece in one file only; for one in both, kSame or kChanged by its payload's
   // content and the lengths of its chunks.
   DiffChange change = DiffChange::kSame;
   bool payloadSame = false;  // in both files only
+
+  // Its event and kind: the new file's piece where it holds one, else the old file's.
+  const FlowPiece& either() const { return newSide ? *newSide : *oldSide; }
 };
 
 // Where the player looks up an event: the leading row, the chunks of a piece before its last, or a
@@ -59,14 +55,25 @@ struct SharedState {
   std::vector<Place> places;
 };
 
-// Transitions are counted at every place they differ at, a shared state's as often as it has places.
-struct DiffCounts {
-  int piecesAdded = 0, piecesRemoved = 0, piecesChanged = 0, piecesSame = 0;
-  std::int64_t transitionsAdded = 0, transitionsRemoved = 0, transitionsChanged = 0;
-  bool Same() const {
-    return piecesAdded + piecesRemoved + piecesChanged + transitionsAdded + transitionsRemoved + transitionsChanged ==
-           0;
+// A count for each kind of change.
+class ChangeCounts {
+ public:
+  std::int64_t& operator[](DiffChange change) { return counts_[static_cast<std::size_t>(change)]; }
+  std::int64_t operator[](DiffChange change) const { return counts_[static_cast<std::size_t>(change)]; }
+  // Those added, removed or changed.
+  std::int64_t Differing() const {
+    return (*this)[DiffChange::kAdded] + (*this)[DiffChange::kRemoved] + (*this)[DiffChange::kChanged];
   }
+
+ private:
+  std::int64_t counts_[static_cast<std::size_t>(DiffChange::kChanged) + 1] = {};
+};
+
+// Transitions are counted at every place they differ at, a shared state's as often as it has places;
+// none is counted the same.
+struct DiffCounts {
+  ChangeCounts pieces, transitions;
+  bool Same() const { return pieces.Differing() + transitions.Differing() == 0; }
 };
 
 // Receives the diff as it is made: every piece in order, then every transition that differs, then the

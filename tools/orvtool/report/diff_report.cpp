@@ -1,6 +1,7 @@
 #include "report/diff_report.h"
 
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -25,16 +26,26 @@ const char* ChangeName(DiffChange change) {
   return "";
 }
 
+// The kinds of difference, in the order the reports count them.
+constexpr DiffChange kDifferences[] = {DiffChange::kChanged, DiffChange::kAdded, DiffChange::kRemoved};
+
 // `2 pieces changed, 1 added` and the like, leaving out what did not happen.
-std::string Tally(const char* one, const char* many, std::int64_t changed, std::int64_t added, std::int64_t removed) {
-  const std::pair<std::int64_t, const char*> parts[] = {{changed, "changed"}, {added, "added"}, {removed, "removed"}};
+std::string Tally(const char* one, const char* many, const ChangeCounts& counts) {
   std::string out;
-  for (const auto& [n, what] : parts) {
+  for (DiffChange change : kDifferences) {
+    const std::int64_t n = counts[change];
     if (n == 0) continue;
     out += out.empty() ? Plural(n, one, many) : ", " + to_string(n);
-    out += std::string(" ") + what;
+    out += std::string(" ") + ChangeName(change);
   }
   return out;
+}
+
+// `piecesChanged`: a count's JSON key.
+std::string CountKey(const std::string& what, DiffChange change) {
+  std::string name = ChangeName(change);
+  name[0] = static_cast<char>(name[0] - 'a' + 'A');
+  return what + name;
 }
 
 class DiffTextReport : public DiffSink {
@@ -49,12 +60,12 @@ class DiffTextReport : public DiffSink {
   void Piece(const PieceDiff& piece) override {
     std::string line = "  " + piece.label + ": ";
     if (piece.change == DiffChange::kAdded || piece.change == DiffChange::kRemoved) {
-      const PieceSide& side = piece.change == DiffChange::kAdded ? piece.newSide : piece.oldSide;
+      const FlowPiece& side = piece.either();
       line += std::string(ChangeName(piece.change)) + ", " + Plural(side.bytes, "byte", "bytes") + " in " +
               Plural(side.rowCount, "chunk", "chunks");
     } else {
-      line += "in both, bytes " + to_string(piece.oldSide.bytes) + " -> " + to_string(piece.newSide.bytes) +
-              ", chunks " + to_string(piece.oldSide.rowCount) + " -> " + to_string(piece.newSide.rowCount) +
+      line += "in both, bytes " + to_string(piece.oldSide->bytes) + " -> " + to_string(piece.newSide->bytes) +
+              ", chunks " + to_string(piece.oldSide->rowCount) + " -> " + to_string(piece.newSide->rowCount) +
               (piece.payloadSame ? ", payload the same" : ", payload changed");
       // The same bytes in as many chunks can still be cut at other places.
       if (piece.payloadSame && piece.change == DiffChange::kChanged) line += ", cut into other chunks";
@@ -93,9 +104,8 @@ class DiffTextReport : public DiffSink {
       Line("the same for the game");
       return;
     }
-    std::string pieces = Tally("piece", "pieces", c.piecesChanged, c.piecesAdded, c.piecesRemoved);
-    const std::string transitions =
-        Tally("transition", "transitions", c.transitionsChanged, c.transitionsAdded, c.transitionsRemoved);
+    std::string pieces = Tally("piece", "pieces", c.pieces);
+    const std::string transitions = Tally("transition", "transitions", c.transitions);
     if (!pieces.empty() && !transitions.empty()) pieces += "; ";
     Line("different for the game: " + pieces + transitions);
   }
@@ -110,9 +120,9 @@ class DiffTextReport : public DiffSink {
   int lines_ = 0;  // since the heading of the section
 };
 
-Json Side(const PieceSide& side) {
-  if (!side.present) return Json();
-  return {{"bytes", side.bytes}, {"chunks", side.rowCount}};
+Json Side(const std::optional<FlowPiece>& side) {
+  if (!side) return Json();
+  return {{"bytes", side->bytes}, {"chunks", side->rowCount}};
 }
 
 // Writes one object whose arrays are filled an element at a time: only the element in hand is ever a
@@ -128,11 +138,13 @@ class DiffJsonReport : public DiffSink {
   }
 
   void Piece(const PieceDiff& piece) override {
-    const bool inBoth = piece.oldSide.present && piece.newSide.present;
+    const bool inBoth = piece.oldSide && piece.newSide;
+    const FlowPiece& either = piece.either();
+    const char* name = either.haveEvent ? EventName(either.eventId) : nullptr;
     json_.Value({{"piece", piece.label},
-                 {"event", piece.haveEvent ? Json(piece.eventId) : Json()},
-                 {"eventName", piece.haveEvent && EventName(piece.eventId) ? Json(EventName(piece.eventId)) : Json()},
-                 {"kind", piece.haveEvent ? Json(piece.loop ? "Loop" : "Begin") : Json()},
+                 {"event", either.haveEvent ? Json(either.eventId) : Json()},
+                 {"eventName", name != nullptr ? Json(name) : Json()},
+                 {"kind", either.haveEvent ? Json(either.loop ? "Loop" : "Begin") : Json()},
                  {"change", ChangeName(piece.change)},
                  {"old", Side(piece.oldSide)},
                  {"new", Side(piece.newSide)},
@@ -180,13 +192,10 @@ class DiffJsonReport : public DiffSink {
       }
       json_.Close();
     }
-    json_.Key("counts").Value({{"piecesSame", c.piecesSame},
-                               {"piecesChanged", c.piecesChanged},
-                               {"piecesAdded", c.piecesAdded},
-                               {"piecesRemoved", c.piecesRemoved},
-                               {"transitionsChanged", c.transitionsChanged},
-                               {"transitionsAdded", c.transitionsAdded},
-                               {"transitionsRemoved", c.transitionsRemoved}});
+    Json counts = {{"piecesSame", c.pieces[DiffChange::kSame]}};
+    for (DiffChange change : kDifferences) counts[CountKey("pieces", change)] = c.pieces[change];
+    for (DiffChange change : kDifferences) counts[CountKey("transitions", change)] = c.transitions[change];
+    json_.Key("counts").Value(counts);
     json_.Key("same").Value(c.Same());
     json_.Close();
   }
