@@ -6,8 +6,6 @@
 #include <limits>
 #include <string>
 
-#include "read/source_verdict.h"
-#include "report/info_text.h"
 #include "orv_examples.h"
 
 namespace {
@@ -134,41 +132,6 @@ TEST(OrvInspect, RefusesCountsBeyondWhatItHoldsInMemory) {
   SetWord(&big, 16, 0);
   SetWord(&big, 20, 1000001);
   EXPECT_EQ("chunkCount 1000001 is more than orvtool reads (1000000)", Inspect(big));
-}
-
-std::string SourceVerdictOf(Bytes bytes, std::int32_t* end = nullptr) {
-  MemorySource source(std::move(bytes));
-  const SourceVerdict verdict = JudgeSourceOf(&source);
-  if (end != nullptr) *end = verdict.payloadEnd;
-  return verdict.accepted() ? "yes" : SourceFaultReason(verdict);
-}
-
-TEST(OrvInspect, JudgesBuildSourcesByTheFixedWords) {
-  std::int32_t end = 0;
-  EXPECT_EQ("yes", SourceVerdictOf(EmptyBuild(), &end));
-  EXPECT_EQ(56, end);
-  Bytes withPayload = EmptyBuild();
-  withPayload.resize(66);
-  SetWord(&withPayload, 44, 66);
-  EXPECT_EQ("yes", SourceVerdictOf(withPayload, &end));
-  EXPECT_EQ(66, end);
-
-  EXPECT_EQ("stateCount is 5, not 1", SourceVerdictOf(BeginLoopBuild()));
-  Bytes bad = EmptyBuild();
-  SetWord(&bad, 0, 0);
-  EXPECT_EQ("the magic is wrong", SourceVerdictOf(bad));
-  EXPECT_EQ("the file is 8 bytes, too short to hold the words at bytes 0, 8 and 44",
-            SourceVerdictOf(Prefix(EmptyBuild(), 8)));
-  // Too short is judged before the state count, as a build judges it.
-  Bytes shortTwoStates = Prefix(EmptyBuild(), 47);
-  SetWord(&shortTwoStates, 8, 2);
-  EXPECT_EQ("the file is 47 bytes, too short to hold the words at bytes 0, 8 and 44", SourceVerdictOf(shortTwoStates));
-  Bytes below = EmptyBuild();
-  SetWord(&below, 44, 40);
-  EXPECT_EQ("the payload end 40 lies before the payload start 56", SourceVerdictOf(below));
-  Bytes beyond = EmptyBuild();
-  SetWord(&beyond, 44, 57);
-  EXPECT_EQ("the payload runs to byte 57, past the end of the file at 56", SourceVerdictOf(beyond));
 }
 
 }  // namespace

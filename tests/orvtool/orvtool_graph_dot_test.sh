@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the example with orvtool, has `orvtool graph` draw it, and has Graphviz's dot accept the drawing.
-# Usage: graph_dot_test.sh DOT EXAMPLES_DIR ORVTOOL... (ORVTOOL may be "wine orvtool.exe")
+# Usage: orvtool_graph_dot_test.sh DOT EXAMPLES_DIR ORVTOOL... (ORVTOOL may be "wine orvtool.exe")
 set -euo pipefail
 dot=$1 examples=$2
 shift 2
