@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(FileSource, ReadsAcrossBlocksAsMemoryDoes) {
+TEST(ByteSource, AFileReadsAcrossBlocksAsMemoryDoes) {
   TempDir dir;
   const Bytes bytes = BeginLoopBuild();  // longer than one 64 KiB block
   FileSource file;

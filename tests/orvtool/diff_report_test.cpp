@@ -65,7 +65,7 @@ TEST(DiffReport, TellsASharedStateOnceUnderItsPlaces) {
 }
 
 // Each piece and transition is one line of JSON in an object laid out as a JSON library indents it.
-TEST(OrvDiff, WritesJsonAnElementALine) {
+TEST(DiffReport, WritesJsonAnElementALine) {
   std::string text;
   Compare(EmptyBuild(), NullLoopBuild(), MakeJsonDiffReport(AppendTo(&text), "e.orv", "n.orv").get());
   EXPECT_EQ(

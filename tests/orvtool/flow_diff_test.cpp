@@ -48,7 +48,7 @@ Recorded Diff(Bytes oldBytes, Bytes newBytes) {
   return sink;
 }
 
-TEST(OrvDiff, TellsPayloadsApartByContentAnywhereInThem) {
+TEST(FlowDiff, TellsPayloadsApartByContentAnywhereInThem) {
   const Bytes payload = PayloadPattern(70100, 3);
   const Recorded same = Diff(BeginLoopBuild(payload), BeginLoopBuild(payload));
   EXPECT_TRUE(same.counts.Same());
@@ -71,7 +71,7 @@ TEST(OrvDiff, TellsPayloadsApartByContentAnywhereInThem) {
   EXPECT_TRUE(differs.transitions.empty());
 }
 
-TEST(OrvDiff, ComparesTheStartAndTheChunkingOfEqualBytes) {
+TEST(FlowDiff, ComparesTheStartAndTheChunkingOfEqualBytes) {
   // The same 60-byte payload, the second event's pieces cut as the first's: only the leading row's
   // state differs, sending event 0 to "Combat" Begin.
   Bytes startsElsewhere = TwoEventBuild();
@@ -101,7 +101,7 @@ TEST(OrvDiff, ComparesTheStartAndTheChunkingOfEqualBytes) {
 // pairs the first two rows' state changed are told once for both, under the state they share, and
 // counted at each; the third row, under a state of its own in the new file, tells its change itself,
 // and the fourth, alike in both, nothing. Rows under odd states followed by no even one are no entry's.
-TEST(OrvDiff, AStateSharedByRowsIsToldOnceForThem) {
+TEST(FlowDiff, AStateSharedByRowsIsToldOnceForThem) {
   const Recorded diff = Diff(RowsSharingAState(), RowsSharingAStateChanged());
   EXPECT_EQ(
       (std::vector<std::string>{"shared 0: row 1 at its end; row 2 at its end;", "changed: shared 0, 0: row 1 -> row 2",

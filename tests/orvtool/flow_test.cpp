@@ -16,7 +16,7 @@ namespace {
 
 // The player takes a state's first pair for an event, however many pairs the state has and however it
 // finds them.
-TEST(OrvFlow, TakesTheFirstPairOfAnEventInStatesSmallAndLarge) {
+TEST(Flow, TakesTheFirstPairOfAnEventInStatesSmallAndLarge) {
   for (std::int32_t pairs : {3, 40}) {
     // State 1 governs chunk 1; its pairs send events 20, 21, ... to the trailing row, but event 3 comes
     // twice: to chunk 1 first, to the trailing row later. Event 4 comes last.
@@ -51,7 +51,7 @@ Bytes LeadingRowSendsCombat(std::int32_t combatStart) {
 }
 
 // check, trace and graph play the leading row by one rule: state 0 sends the event on, wherever that is.
-TEST(OrvFlow, CheckTraceAndGraphAgreeOnTheLeadingRow) {
+TEST(Flow, CheckTraceAndGraphAgreeOnTheLeadingRow) {
   struct Case {
     std::int32_t combatStart;
     const char* traceFromTheLeadingRow;  // trace 0 1*3, after the Cruising Loop sends Combat back

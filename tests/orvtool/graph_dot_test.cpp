@@ -11,7 +11,7 @@
 
 namespace {
 
-TEST(OrvGraph, DrawsEachEntryWithItsTransitions) {
+TEST(GraphDot, DrawsEachEntryWithItsTransitions) {
   const OrvLayout layout = Checked(TwoEventBuild());
   const std::string dot = GraphOrv(OrvFlow(layout), "two.orv");
   for (const char* part : {
@@ -27,7 +27,7 @@ TEST(OrvGraph, DrawsEachEntryWithItsTransitions) {
 }
 
 // A valid file that no build made: a row of no entry, drawn by its state, and a pair back to the start.
-TEST(OrvGraph, DrawsAFileNoBuildMade) {
+TEST(GraphDot, DrawsAFileNoBuildMade) {
   const Bytes bytes = MakeOrv(1, {0, 2, 0, 1, 3, 0}, {76, 0, 0, 76, 0, 112, 106, 0, 0}, 30);
   const OrvLayout layout = Checked(bytes);
   const std::string dot = GraphOrv(OrvFlow(layout), "odd.orv");
@@ -38,7 +38,7 @@ TEST(OrvGraph, DrawsAFileNoBuildMade) {
 }
 
 // A file name in a local code page is no UTF-8: dot would warn of the raw bytes.
-TEST(OrvGraph, WritesTextThatIsNotUtf8WithReplacementCharacters) {
+TEST(GraphDot, WritesTextThatIsNotUtf8WithReplacementCharacters) {
   const std::string dot = GraphOrv(OrvFlow(Checked(TwoEventBuild())), "caf\xe9 \"1\".orv");
   EXPECT_NE(std::string::npos, dot.find("  label=\"caf\xef\xbf\xbd \\\"1\\\".orv\";\n")) << dot;
   EXPECT_EQ(std::string::npos, dot.find("caf\xe9")) << dot;

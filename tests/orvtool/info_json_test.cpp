@@ -9,7 +9,7 @@
 namespace {
 
 // Pipelines read the JSON with any library; people read it too, laid out as a library would write it.
-TEST(OrvJson, IsLaidOutAsAJsonLibraryIndentsIt) {
+TEST(InfoJson, IsLaidOutAsAJsonLibraryIndentsIt) {
   Bytes bytes = EmptyBuild();
   SetWord(&bytes, 4, 7);
   EXPECT_EQ(

@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(OrvReport, ShowsPairsWithEventNamesAndRowsWithLengths) {
+TEST(InfoText, ShowsPairsWithEventNamesAndRowsWithLengths) {
   Bytes bytes = TwoEventBuild();
   SetWord(&bytes, 180, 9);  // state 8's second pair: an event without a name
   const std::string text = FormatOrvLayout(Layout(bytes));
@@ -25,7 +25,7 @@ TEST(OrvReport, ShowsPairsWithEventNamesAndRowsWithLengths) {
   EXPECT_NE(std::string::npos, text.find("payload: 120 bytes, from byte 264 to 384\n"));
 }
 
-TEST(OrvReport, ShowsWhatWasReadBeforeAFault) {
+TEST(InfoText, ShowsWhatWasReadBeforeAFault) {
   Bytes bytes = EmptyBuild();
   SetWord(&bytes, 28, 1);  // chunkCount
   const std::string text = FormatOrvLayout(Layout(bytes));
@@ -33,7 +33,7 @@ TEST(OrvReport, ShowsWhatWasReadBeforeAFault) {
   EXPECT_EQ(std::string::npos, text.find("payload"));
 }
 
-TEST(OrvReport, NotesWhenABuildWouldTakeOtherBytesThanThePayloadArea) {
+TEST(InfoText, NotesWhenABuildWouldTakeOtherBytesThanThePayloadArea) {
   // One state, one chunk: a valid file, but its word at byte 44 is row 1's offset, 68, not the end.
   const Bytes bytes = MakeOrv(1, {0, 1, 0, 1}, {68, 0, 0, 68, 2, 112, 98, 0, 0}, 30);
   MemorySource source(bytes);

@@ -27,7 +27,7 @@ std::string Inspect(Bytes bytes, OrvLayout* layout = nullptr) {
   return err;
 }
 
-TEST(OrvInspect, AcceptsWorkedExampleBuilds) {
+TEST(Layout, AcceptsWorkedExampleBuilds) {
   struct Case {
     const char* name;
     Bytes bytes;
@@ -56,7 +56,7 @@ TEST(OrvInspect, AcceptsWorkedExampleBuilds) {
   EXPECT_EQ(1, pairs[1].chunkIndex);
 }
 
-TEST(OrvInspect, NamesEachBrokenRule) {
+TEST(Layout, NamesEachBrokenRule) {
   // Offsets into BeginLoopBuild: state 1's pairCount at 32, state 2's first chunkIndex at 48,
   // chunkCount at 76, rows at 80 + 12 * r.
   struct Case {
@@ -96,7 +96,7 @@ TEST(OrvInspect, NamesEachBrokenRule) {
   }
 }
 
-TEST(OrvInspect, RefusesEveryTruncationWithoutReadingPastTheEnd) {
+TEST(Layout, RefusesEveryTruncationWithoutReadingPastTheEnd) {
   for (const Bytes& whole : {EmptyBuild(), TwoEventBuild()}) {
     for (std::size_t length = 0; length < whole.size(); ++length) {
       const std::string err = Inspect(Prefix(whole, length));
@@ -108,7 +108,7 @@ TEST(OrvInspect, RefusesEveryTruncationWithoutReadingPastTheEnd) {
   EXPECT_EQ("the file ends at byte 28, before chunkCount at byte 28", Inspect(Prefix(EmptyBuild(), 28)));
 }
 
-TEST(OrvInspect, RefusesHugeCountsInTinyFilesByTheirSize) {
+TEST(Layout, RefusesHugeCountsInTinyFilesByTheirSize) {
   Bytes states = MakeOrv(kHuge, {0, kHuge}, {}, 0);
   states.resize(20);
   EXPECT_EQ("stateCount 2147483647 does not fit in a file of 20 bytes", Inspect(states));
@@ -121,7 +121,7 @@ TEST(OrvInspect, RefusesHugeCountsInTinyFilesByTheirSize) {
 }
 
 // Counts that do fit the file but would take more memory than the tool allows itself.
-TEST(OrvInspect, RefusesCountsBeyondWhatItHoldsInMemory) {
+TEST(Layout, RefusesCountsBeyondWhatItHoldsInMemory) {
   Bytes big(13 * 1000 * 1000, 0);
   SetWord(&big, 0, static_cast<std::int32_t>(0x3F35C28F));
   SetWord(&big, 8, 1000001);

@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(OrvTrace, PlaysTheWorkedExamples) {
+TEST(TraceWalk, PlaysTheWorkedExamples) {
   // Begin into Loop, on through the Loop's two chunks, back to the Loop's start.
   EXPECT_EQ(
       "start: the leading row sends every event to chunk 1\n"
@@ -55,7 +55,7 @@ TEST(OrvTrace, PlaysTheWorkedExamples) {
 
 // A valid file that no build made: rows whose states do not tell an entry, and a pair back to the
 // leading row.
-TEST(OrvTrace, FollowsAFileNoBuildMade) {
+TEST(TraceWalk, FollowsAFileNoBuildMade) {
   const Bytes bytes = MakeOrv(1, {0, 2, 0, 1, 3, 0}, {76, 0, 0, 76, 0, 112, 106, 0, 0}, 30);
   // The leading row is read by state 0, like every other row: event 3 sends the player back to it.
   EXPECT_EQ(
@@ -76,7 +76,7 @@ TEST(OrvTrace, FollowsAFileNoBuildMade) {
       Trace(bytes, {"3*2", "9"}));
 }
 
-TEST(OrvTrace, ReadsEventWords) {
+TEST(TraceWalk, ReadsEventWords) {
   TraceEvent event;
   ASSERT_TRUE(ParseTraceEvent("14", &event));
   EXPECT_EQ(14, event.eventId);
