@@ -46,51 +46,53 @@ SourceVerdict JudgeSource(std::int64_t size, const WordReader& readWord) {
   return v;
 }
 
-std::string SourceFaultText(const SourceVerdict& v, const char* path) {
+namespace {
+
+// A refused source's two wordings: the text a build shows, naming the file, and the reason a report
+// gives after the file's name.
+struct FaultWords {
+  std::string text;
+  std::string reason;
+};
+
+// The table of source faults: each fault's two wordings side by side.
+FaultWords WordsFor(const SourceVerdict& v, const char* path) {
+  using std::to_string;
+  const std::string file = Quoted(path);
   switch (v.fault) {
     case SourceFault::kNone:
       break;
     case SourceFault::kSizeUnknown:
-      return "Error reading " + Quoted(path) + ", aborting.";
+      return {"Error reading " + file + ", aborting.", "its size cannot be told"};
     case SourceFault::kTooShort:
+      return {"Error, " + file + " is not an ORV.",
+              "the file is " + to_string(v.size) + " bytes, too short to hold the words at bytes " +
+                  to_string(orv::kMagicOffset) + ", " + to_string(orv::kStateCountOffset) + " and " +
+                  to_string(orv::kSourcePayloadEndOffset)};
     case SourceFault::kNotOrv:
-      return "Error, " + Quoted(path) + " is not an ORV.";
+      return {"Error, " + file + " is not an ORV.", "the magic is wrong"};
     case SourceFault::kNotSingleState:
-      return Quoted(path) + " is not an ORV created with the Corvane Audio Tool, aborting to avoid problems.";
+      return {file + " is not an ORV created with the Corvane Audio Tool, aborting to avoid problems.",
+              "stateCount is " + to_string(v.stateCount) + ", not 1"};
     case SourceFault::kPayloadBeforeStart:
-      return "Error, " + Quoted(path) + " gives its payload end as " + std::to_string(v.payloadEnd) +
-             ", before the payload start " + std::to_string(orv::kSourcePayloadStart) + ", aborting.";
+      return {"Error, " + file + " gives its payload end as " + to_string(v.payloadEnd) +
+                  ", before the payload start " + to_string(orv::kSourcePayloadStart) + ", aborting.",
+              "the payload end " + to_string(v.payloadEnd) + " lies before the payload start " +
+                  to_string(orv::kSourcePayloadStart)};
     case SourceFault::kShorterThanPayload:
-      return "Error, " + Quoted(path) + " is " + std::to_string(v.size) + " bytes long, shorter than the " +
-             std::to_string(v.payloadEnd) + " bytes its header gives, aborting.";
+      return {
+          "Error, " + file + " is " + to_string(v.size) + " bytes long, shorter than the " + to_string(v.payloadEnd) +
+              " bytes its header gives, aborting.",
+          "the payload runs to byte " + to_string(v.payloadEnd) + ", past the end of the file at " + to_string(v.size)};
   }
-  return std::string();
+  return {};
 }
 
-std::string SourceFaultReason(const SourceVerdict& v) {
-  using std::to_string;
-  switch (v.fault) {
-    case SourceFault::kNone:
-      break;
-    case SourceFault::kSizeUnknown:
-      return "its size cannot be told";
-    case SourceFault::kTooShort:
-      return "the file is " + to_string(v.size) + " bytes, too short to hold the words at bytes " +
-             to_string(orv::kMagicOffset) + ", " + to_string(orv::kStateCountOffset) + " and " +
-             to_string(orv::kSourcePayloadEndOffset);
-    case SourceFault::kNotOrv:
-      return "the magic is wrong";
-    case SourceFault::kNotSingleState:
-      return "stateCount is " + to_string(v.stateCount) + ", not 1";
-    case SourceFault::kPayloadBeforeStart:
-      return "the payload end " + to_string(v.payloadEnd) + " lies before the payload start " +
-             to_string(orv::kSourcePayloadStart);
-    case SourceFault::kShorterThanPayload:
-      return "the payload runs to byte " + to_string(v.payloadEnd) + ", past the end of the file at " +
-             to_string(v.size);
-  }
-  return std::string();
-}
+}  // namespace
+
+std::string SourceFaultText(const SourceVerdict& v, const char* path) { return WordsFor(v, path).text; }
+
+std::string SourceFaultReason(const SourceVerdict& v) { return WordsFor(v, "").reason; }
 
 bool CheckSource(std::FILE* file, const char* path, std::int32_t* payloadLength, std::string* err) {
   const SourceVerdict verdict = JudgeSource(
