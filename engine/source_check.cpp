@@ -16,19 +16,23 @@ std::string SourceChangedText(const char* path) {
 bool IsCheckedSource(std::FILE* file, const CheckedSource& checked, std::int32_t payloadLength) {
   FileStamp now;
   std::int32_t payloadEnd = 0;
-  return StampOf(file, &now) && now == checked.stamp && ReadWordAt(file, orv::kSourcePayloadEndOffset, &payloadEnd) &&
+  return StampOf(file, &now) && now == checked.stamp &&
+         FileWords(file).ReadWord(static_cast<std::uint64_t>(orv::kSourcePayloadEndOffset), &payloadEnd) &&
          payloadEnd == orv::kSourcePayloadStart + payloadLength;
 }
 
 std::int32_t SourceVerdict::payloadLength() const { return payloadEnd - orv::kSourcePayloadStart; }
 
-SourceVerdict JudgeSource(std::int64_t size, const WordReader& readWord) {
+SourceVerdict JudgeSource(std::int64_t size, WordReader* words) {
   SourceVerdict v;
   v.size = size;
   if (size < 0) {
     v.fault = SourceFault::kSizeUnknown;
     return v;
   }
+  auto readWord = [words](std::int64_t offset, std::int32_t* value) {
+    return words->ReadWord(static_cast<std::uint64_t>(offset), value);
+  };
   std::int32_t magic = 0;
   if (size < orv::kSourcePayloadEndOffset + orv::kWordBytes) {
     v.fault = SourceFault::kTooShort;
@@ -95,8 +99,8 @@ std::string SourceFaultText(const SourceVerdict& v, const char* path) { return W
 std::string SourceFaultReason(const SourceVerdict& v) { return WordsFor(v, "").reason; }
 
 bool CheckSource(std::FILE* file, const char* path, std::int32_t* payloadLength, std::string* err) {
-  const SourceVerdict verdict = JudgeSource(
-      FileSize(file), [file](std::int64_t offset, std::int32_t* value) { return ReadWordAt(file, offset, value); });
+  FileWords words(file);
+  const SourceVerdict verdict = JudgeSource(FileSize(file), &words);
   if (!verdict.accepted()) {
     *err = SourceFaultText(verdict, path);
     return false;

@@ -7,10 +7,10 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <string>
 
 #include "file_reading.h"
+#include "word_reader.h"
 
 enum class SourceFault {
   kNone,
@@ -31,11 +31,8 @@ struct SourceVerdict {
   std::int32_t payloadLength() const;
 };
 
-// Reads the little-endian word at an absolute offset; false when the file does not hold it.
-using WordReader = std::function<bool(std::int64_t offset, std::int32_t* value)>;
-
 // Judges a file of `size` bytes (-1 when unknown) by the words it holds at bytes 0, 8 and 44.
-SourceVerdict JudgeSource(std::int64_t size, const WordReader& readWord);
+SourceVerdict JudgeSource(std::int64_t size, WordReader* words);
 
 // The text a build shows for a source it cannot open, in its scan or when it copies the payload.
 std::string SourceOpenErrorText(const char* path);
