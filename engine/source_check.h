@@ -1,5 +1,5 @@
 // Decides whether a file may be a build source (a single-state ORV) and how long its payload is, and
-// words each refusal: for the build's error box, and for a report on the file. The payload runs from
+// words each refusal: for the failure a build reports, and for a report on the file. The payload runs from
 // byte 56 to the offset held in the word at byte 44. The build and orvtool info both judge sources
 // here, so they never disagree on a file.
 #ifndef ORV_ENGINE_SOURCE_CHECK_H_
