@@ -5,7 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
+
+#include "orv_format.h"
 
 class WordReader {
  public:
@@ -14,17 +15,12 @@ class WordReader {
   virtual bool Read(std::uint64_t offset, std::size_t n, unsigned char* out) = 0;
 
   // The word at offset; false when the file does not hold it.
-  bool ReadWord(std::uint64_t offset, std::int32_t* value);
-};
-
-// An open stdio file, read where asked by seeking: for the few words a check needs.
-class FileWords : public WordReader {
- public:
-  explicit FileWords(std::FILE* file) : file_(file) {}
-  bool Read(std::uint64_t offset, std::size_t n, unsigned char* out) override;
-
- private:
-  std::FILE* file_;
+  bool ReadWord(std::uint64_t offset, std::int32_t* value) {
+    unsigned char bytes[orv::kWordBytes];
+    if (!Read(offset, sizeof bytes, bytes)) return false;
+    *value = orv::GetWord(bytes);
+    return true;
+  }
 };
 
 #endif  // ORV_ENGINE_WORD_READER_H_

@@ -81,11 +81,9 @@ class CommandReporter : public BuildReporter {
   // is the user's to supply, so that is said: a missing script is a usage error, said by the command,
   // and one that is there but may not be read fails as a read error would.
   void ScriptNotOpened(const std::string& script, OpenFailure why) override {
-    if (why == OpenFailure::kMissing)
-      scriptMissing_ = true;
-    else
-      Failure(ReadErrorText(script));
+    scriptMissing_ = why == OpenFailure::kMissing;
     failed_ = true;
+    if (!scriptMissing_) Failure(ReadErrorText(script));
   }
 
   bool failed() const { return failed_; }
@@ -120,12 +118,12 @@ int WriteDepfile(const Invocation& in, const BuildFiles& files, const BuildOutco
   return in.Fail("cannot write the depfile '" + depfile + "'", kExitFailed);
 }
 
-using BuildStep = std::function<BuildOutcome(const BuildFiles&, BuildReporter*)>;
+using BuildStep = std::function<BuildOutcome(BuildReporter*, const BuildFiles&)>;
 using AfterBuild = std::function<int(const BuildFiles&, const BuildOutcome&)>;
 
 // The frame of build and check: SCRIPT and OUT resolved in the folder -C names, then `build` run on
 // them and, when it did not fail, `after`, both in the output's turn, so what `after` writes or tells
-// belongs to this build and no other. A failed build is said here.
+// belongs to this build and no other. A missing script is said here, every other failure as it came.
 int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuild& after) {
   const int status = EnterBuildFolder(in);
   if (status != kExitOk) return status;
@@ -137,16 +135,13 @@ int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuil
   OutputLock turn;
   TakeTurn(in, files, &turn);
   CommandReporter reporter;
-  const BuildOutcome outcome = build(files, &reporter);
+  const BuildOutcome outcome = build(&reporter, files);
   std::fflush(stdout);
   return reporter.failed() ? BuildFailed(in, files, reporter) : after(files, outcome);
 }
 
 int RunBuild(const Invocation& in) {
-  const BuildStep build = [](const BuildFiles& files, BuildReporter* reporter) {
-    return BuildWithOutcome(reporter, files);
-  };
-  return RunInBuildTurn(in, build, [&in](const BuildFiles& files, const BuildOutcome& outcome) {
+  return RunInBuildTurn(in, BuildWithOutcome, [&in](const BuildFiles& files, const BuildOutcome& outcome) {
     return in.Given("--depfile") ? WriteDepfile(in, files, outcome) : kExitOk;
   });
 }
@@ -168,7 +163,7 @@ int ReportPlan(const Invocation& in, const BuildFiles& files, const BuildPlan& p
 int RunCheck(const Invocation& in) {
   BuildPlan plan;
   return RunInBuildTurn(
-      in, [&plan](const BuildFiles& files, BuildReporter* reporter) { return DryRunBuild(&plan, reporter, files); },
+      in, [&plan](BuildReporter* reporter, const BuildFiles& files) { return DryRunBuild(&plan, reporter, files); },
       [&in, &plan](const BuildFiles& files, const BuildOutcome&) { return ReportPlan(in, files, plan); });
 }
 
