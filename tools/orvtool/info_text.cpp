@@ -95,11 +95,7 @@ std::string FormatOrvLayout(const OrvLayout& layout) {
   return text;
 }
 
-SourceVerdict JudgeSourceOf(ByteSource* in) {
-  return JudgeSource(static_cast<std::int64_t>(in->Size()), [in](std::int64_t offset, std::int32_t* value) {
-    return in->ReadWord(static_cast<std::uint64_t>(offset), value);
-  });
-}
+SourceVerdict JudgeSourceOf(ByteSource* in) { return JudgeSource(static_cast<std::int64_t>(in->Size()), in); }
 
 std::string FormatSourceVerdict(const OrvLayout& layout, const SourceVerdict& source, bool layoutValid) {
   if (!source.accepted()) {
