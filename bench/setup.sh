@@ -1,10 +1,11 @@
 # Sourced by the benchmarks: sets $root, and gives the native orvtool, a scratch folder and timing helpers.
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/configure.sh"
 
 # Builds this tree's native orvtool (Release) and sets $orvtool to it.
 build_orvtool() {
-  cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  configure_native "$root" >/dev/null
   cmake --build "$root/build/native" --target orvtool >/dev/null
   orvtool="$root/build/native/tools/orvtool/orvtool"
 }

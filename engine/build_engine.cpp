@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "build_failure.h"
 #include "build_tables.h"
 #include "file_reading.h"
 #include "orv_writer.h"
@@ -20,8 +19,9 @@ ScriptEntry g_entries[kMaxScriptEntries];
 CheckedSource g_sources[kMaxScriptEntries];
 BuildTables g_tables;
 
-// Phase 1: scans the script and checks each source as its entry is read. Sets *n to the entries read.
-bool ScanScript(std::FILE* script, const std::string& scriptPath, int* n) {
+// Phase 1: scans the script and checks each source as its entry is read. Sets *n to the entries read;
+// false once the failure is reported.
+bool ScanScript(std::FILE* script, const std::string& scriptPath, int* n, BuildReporter* reporter) {
   ScriptReader reader(script, scriptPath);
   std::string err;
   for (;;) {
@@ -30,7 +30,7 @@ bool ScanScript(std::FILE* script, const std::string& scriptPath, int* n) {
       case ScriptReader::kEnd:
         return true;
       case ScriptReader::kError:
-        ShowBuildFailure(err);
+        reporter->Failure(err);
         return false;
       case ScriptReader::kEntry:
         break;
@@ -42,15 +42,15 @@ bool ScanScript(std::FILE* script, const std::string& scriptPath, int* n) {
       OpenFailure failure;
       FilePtr source = OpenRegularFile(checked.path.c_str(), &failure);
       if (!source) {
-        ShowBuildFailure(SourceOpenErrorText(entry.path));
+        reporter->Failure(SourceOpenErrorText(entry.path));
         return false;
       }
       if (!CheckSource(source.get(), entry.path, &entry.payloadLength, &err)) {
-        ShowBuildFailure(err);
+        reporter->Failure(err);
         return false;
       }
       if (!StampOf(source.get(), &checked.stamp)) {
-        ShowBuildFailure(SourceFaultText({SourceFault::kSizeUnknown}, entry.path));
+        reporter->Failure(SourceFaultText({SourceFault::kSizeUnknown}, entry.path));
         return false;
       }
     }
@@ -59,47 +59,48 @@ bool ScanScript(std::FILE* script, const std::string& scriptPath, int* n) {
   }
 }
 
-void PrintEntries(int n) {
+void ReportEntries(int n, BuildReporter* reporter) {
   for (int i = 0; i < n; ++i) {
     const ScriptEntry& e = g_entries[i];
-    std::printf("%d %s %d %x\n", e.eventId, e.path, e.loop ? 1 : 0, static_cast<unsigned>(e.payloadLength));
+    char line[kMaxPathLength + 64];
+    std::snprintf(line, sizeof line, "%d %s %d %x\n", e.eventId, e.path, e.loop ? 1 : 0,
+                  static_cast<unsigned>(e.payloadLength));
+    reporter->Progress(line);
   }
-  std::printf("\n");
-}
-
-// Progress is seen only where standard output is redirected; flushing keeps it in step with the boxes.
-void Progress(const char* line) {
-  std::fputs(line, stdout);
-  std::fflush(stdout);
+  reporter->Progress("\n");
 }
 
 // The build up to the writing of its output: scans the script, checks every source, cuts the chunks and
 // builds the states. Reads the sources' headers only and writes nothing.
-bool PlanBuild(const BuildFiles& files, BuildPlan* plan, OpenFailure* scriptFailure) {
+bool PlanBuild(const BuildFiles& files, BuildPlan* plan, BuildReporter* reporter) {
   const std::string& scriptPath = files.script;
   g_tables.Reset();
   int n = 0;
 
-  FilePtr script = OpenRegularFile(scriptPath.c_str(), scriptFailure);
-  if (*scriptFailure == OpenFailure::kMissing || *scriptFailure == OpenFailure::kCannotOpen) return false;
-  Progress("Processing script\n");
-  if (*scriptFailure == OpenFailure::kNotRegular) {
-    ShowBuildFailure(NotAFileText(scriptPath));
+  OpenFailure scriptFailure;
+  FilePtr script = OpenRegularFile(scriptPath.c_str(), &scriptFailure);
+  if (scriptFailure == OpenFailure::kMissing || scriptFailure == OpenFailure::kCannotOpen) {
+    reporter->ScriptNotOpened(scriptPath, scriptFailure);
     return false;
   }
-  if (!ScanScript(script.get(), scriptPath, &n)) return false;
+  reporter->Progress("Processing script\n");
+  if (scriptFailure == OpenFailure::kNotRegular) {
+    reporter->Failure(NotAFileText(scriptPath));
+    return false;
+  }
+  if (!ScanScript(script.get(), scriptPath, &n, reporter)) return false;
   script.reset();
-  PrintEntries(n);
+  ReportEntries(n, reporter);
 
   std::string err;
-  Progress("Building table2\n");
+  reporter->Progress("Building table2\n");
   if (!g_tables.CutChunks(g_entries, n, files.output, &err)) {
-    ShowBuildFailure(err);
+    reporter->Failure(err);
     return false;
   }
-  Progress("Building table1\n");
+  reporter->Progress("Building table1\n");
   if (!g_tables.BuildStates(&err)) {
-    ShowBuildFailure(err);
+    reporter->Failure(err);
     return false;
   }
   *plan = {g_entries, g_sources, n, &g_tables};
@@ -118,48 +119,47 @@ std::vector<std::string> SourcesRead(const BuildPlan& plan) {
 
 // Adds the header length to the chunk offsets, as the writing needs them; only offsets in memory move,
 // but a file too large for them stops the build here.
-bool PlaceInFile(const BuildPlan& plan, const std::string& output) {
+bool PlaceInFile(const BuildPlan& plan, const std::string& output, BuildReporter* reporter) {
   std::string err;
   if (plan.tables->PlaceInFile(output, &err)) return true;
-  ShowBuildFailure(err);
+  reporter->Failure(err);
   return false;
 }
 
-bool Write(const BuildPlan& plan, const std::string& output) {
-  Progress("Building interactive ORV\n");
-  return PlaceInFile(plan, output) && WriteOrvFile(*plan.tables, plan.entries, plan.sources, plan.entryCount, output);
+bool Write(const BuildPlan& plan, const std::string& output, BuildReporter* reporter) {
+  reporter->Progress("Building interactive ORV\n");
+  return PlaceInFile(plan, output, reporter) &&
+         WriteOrvFile(*plan.tables, plan.entries, plan.sources, plan.entryCount, reporter, output);
 }
 
-bool CheckWriting(const BuildPlan& plan, const std::string& output) {
-  return PlaceInFile(plan, output) && CheckOutputReplaceable(output);
+bool CheckWriting(const BuildPlan& plan, const std::string& output, BuildReporter* reporter) {
+  return PlaceInFile(plan, output, reporter) && CheckOutputReplaceable(output, reporter);
 }
 
-// Plans the build, then finishes it with `finish`, and tells what they came to.
-BuildOutcome Run(const BuildFiles& files, BuildPlan* plan, bool (*finish)(const BuildPlan&, const std::string&)) {
-  ForgetBuildFailure();
-  BuildOutcome outcome;
-  if (PlanBuild(files, plan, &outcome.scriptFailure) && finish(*plan, files.output)) {
-    outcome.fileSize = plan->tables->fileLength();
-    outcome.handlerCount = plan->entryCount / 2;
-    outcome.chunkCount = plan->tables->chunkCount();
-    outcome.sources = SourcesRead(*plan);
-    return outcome;
-  }
-  outcome.failure = LastBuildFailure();
-  outcome.failureShown = !outcome.failure.empty();
-  if (!outcome.failureShown) outcome.failure = ReadErrorText(files.script);
-  return outcome;
+using Finish = bool (*)(const BuildPlan&, const std::string&, BuildReporter*);
+
+// Plans the build, then finishes it with `finish`; true, with *outcome holding what they made, when
+// neither failed.
+bool Run(const BuildFiles& files, BuildPlan* plan, BuildReporter* reporter, Finish finish, BuildOutcome* outcome) {
+  if (!PlanBuild(files, plan, reporter) || !finish(*plan, files.output, reporter)) return false;
+  outcome->fileSize = plan->tables->fileLength();
+  outcome->handlerCount = plan->entryCount / 2;
+  outcome->chunkCount = plan->tables->chunkCount();
+  outcome->sources = SourcesRead(*plan);
+  return true;
 }
 
 }  // namespace
 
-BuildOutcome BuildWithOutcome(const BuildFiles& files) {
+BuildOutcome BuildWithOutcome(BuildReporter* reporter, const BuildFiles& files) {
   BuildPlan plan;
-  BuildOutcome outcome = Run(files, &plan, Write);
-  outcome.written = !outcome.failed();
+  BuildOutcome outcome;
+  outcome.written = Run(files, &plan, reporter, Write, &outcome);
   return outcome;
 }
 
-BuildOutcome DryRunBuild(BuildPlan* plan, const BuildFiles& files) { return Run(files, plan, CheckWriting); }
-
-bool BuildFromScript() { return BuildWithOutcome().written; }
+BuildOutcome DryRunBuild(BuildPlan* plan, BuildReporter* reporter, const BuildFiles& files) {
+  BuildOutcome outcome;
+  Run(files, plan, reporter, CheckWriting, &outcome);
+  return outcome;
+}

@@ -1,5 +1,5 @@
 // Reading the script and the sources: what a path names, opening without blocking on anything but a
-// regular file, 64-bit seeks and sizes, little-endian word reads, and copying a stretch of a file inside the kernel.
+// regular file, 64-bit seeks and sizes, and copying a stretch of a file inside the kernel.
 // The system-specific halves live in file_reading-posix.cpp and file_reading-win32.cpp.
 #ifndef ORV_ENGINE_FILE_READING_H_
 #define ORV_ENGINE_FILE_READING_H_
@@ -28,9 +28,6 @@ bool SeekTo(std::FILE* f, std::int64_t offset);
 
 // The file's size in bytes, or -1 when it cannot be told. Leaves the position at the end.
 std::int64_t FileSize(std::FILE* f);
-
-// Reads the little-endian word at an absolute offset; false when the file does not hold it.
-bool ReadWordAt(std::FILE* f, std::int64_t offset, std::int32_t* value);
 
 // What tells one file, or one state of a file, from another: the file itself where the system numbers
 // it, its size, and its last change. Two stamps differ when another file has taken the name, or the file

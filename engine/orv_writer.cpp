@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "build_failure.h"
+#include "build_reporter.h"
 #include "file_reading.h"
 #include "file_replacement.h"
 #include "orv_format.h"
@@ -35,30 +35,30 @@ CopyResult CopyPayload(std::FILE* source, std::int32_t length, std::FILE* out) {
 std::string OpenErrorText(const std::string& output) { return "Error opening " + output + ", aborting."; }
 std::string WriteErrorText(const std::string& output) { return "Error writing " + output + ", aborting."; }
 
-bool BeginOutput(FileReplacement* replacement, const std::string& output) {
+bool BeginOutput(FileReplacement* replacement, const std::string& output, BuildReporter* reporter) {
   if (replacement->Begin(output)) return true;
-  ShowBuildFailure(OpenErrorText(output));
+  reporter->Failure(OpenErrorText(output));
   return false;
 }
 
 }  // namespace
 
-bool CheckOutputReplaceable(const std::string& output) {
+bool CheckOutputReplaceable(const std::string& output, BuildReporter* reporter) {
   FileReplacement replacement;
-  if (!BeginOutput(&replacement, output)) return false;
+  if (!BeginOutput(&replacement, output, reporter)) return false;
   replacement.Discard();
   return true;
 }
 
 bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, const CheckedSource* sources, int n,
-                  const std::string& outputName) {
+                  BuildReporter* reporter, const std::string& outputName) {
   FileReplacement output;
-  if (!BeginOutput(&output, outputName)) return false;
+  if (!BeginOutput(&output, outputName, reporter)) return false;
   const std::string writeError = WriteErrorText(outputName);
   FilePtr source;
-  // The box comes first; the files are closed and the partial output removed once it is dismissed.
+  // The failure is seen first; the files are closed and the partial output removed after.
   auto fail = [&](const std::string& text) {
-    ShowBuildFailure(text);
+    reporter->Failure(text);
     source.reset();
     output.Discard();
     return false;

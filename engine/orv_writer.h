@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "build_reporter.h"
 #include "build_tables.h"
 #include "script_reader.h"
 #include "source_check.h"
@@ -14,14 +15,14 @@
 constexpr const char kOutputFileName[] = "out.orv";
 
 // Writes `output`, copying each entry's payload from its source as the scan checked it (`sources`, one
-// for each of the n entries); a source that is no longer that file fails the build. Shows its own
-// failures in error boxes, naming the output by `output`; true when the output was replaced.
+// for each of the n entries); a source that is no longer that file fails the build. Reports its own
+// failures, naming the output by `output`; true when the output was replaced.
 bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, const CheckedSource* sources, int n,
-                  const std::string& output = kOutputFileName);
+                  BuildReporter* reporter, const std::string& output = kOutputFileName);
 
 // Whether WriteOrvFile could begin: the same test of the output and its folder (a folder in its place,
-// one that may not be written), with the same error box when it fails. Leaves nothing behind.
-bool CheckOutputReplaceable(const std::string& output);
+// one that may not be written), with the same failure reported. Leaves nothing behind.
+bool CheckOutputReplaceable(const std::string& output, BuildReporter* reporter);
 
 // The bytes of the output ahead of the payloads, for tables placed in the file: what WriteOrvFile writes
 // first, so a check of these bytes is a check of what a build writes.

@@ -1,13 +1,8 @@
 #include "script_folder.h"
 
-namespace {
+#include "system_conventions.h"
 
-#ifdef _WIN32
-// Windows takes either slash, and a drive's letter ("C:") ends a folder part too.
-constexpr char kFolderEnds[] = "/\\:";
-#else
-constexpr char kFolderEnds[] = "/";
-#endif
+namespace {
 
 // The script's path up to and with its last separator: "" for a script in the current folder.
 std::string FolderPart(const std::string& script) {

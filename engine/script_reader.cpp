@@ -9,6 +9,8 @@
 
 namespace {
 
+const char kUnreadable[] = "it cannot be read";
+
 // A whole token of optional sign and decimal digits that fits 32 bits.
 bool ParseEventId(const char* token, std::int32_t* value) {
   const char* digits = (*token == '-' || *token == '+') ? token + 1 : token;
@@ -69,10 +71,25 @@ ScriptReader::Result ScriptReader::Fail(const std::string& what, std::string* er
       what, "Error in \"" + name_ + "\", entry " + std::to_string(entriesRead_ + 1) + ": " + what + ", aborting.", err);
 }
 
+ScriptReader::Result ScriptReader::ReadField(const std::string& what, char* out, int maxLength, std::string* err) {
+  switch (ReadToken(out, maxLength)) {
+    case kToken:
+      return kEntry;
+    case kEndOfFile:
+      return Fail(what + " is missing", err);
+    case kTooLong:
+      return Fail(what + " is longer than " + std::to_string(maxLength) + " bytes", err);
+    case kNulByte:
+      return Fail(what + " holds a NUL character", err);
+    case kReadError:
+      break;
+  }
+  return Refuse(kUnreadable, ReadErrorText(name_), err);
+}
+
 ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
   // Long enough for any token we accept plus one byte, so an over-long one is noticed.
   char token[kMaxPathLength + 2];
-  const char kUnreadable[] = "it cannot be read";
 
   switch (ReadToken(token, kMaxPathLength + 1)) {
     case kEndOfFile: {
@@ -95,32 +112,10 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
   if (entriesRead_ == kMaxScriptEntries)
     return Fail("more than " + std::to_string(kMaxScriptEntries) + " entries", err);
 
-  switch (ReadToken(entry->path, kMaxPathLength)) {
-    case kToken:
-      break;
-    case kEndOfFile:
-      return Fail("the path is missing", err);
-    case kTooLong:
-      return Fail("the path is longer than " + std::to_string(kMaxPathLength) + " bytes", err);
-    case kNulByte:
-      return Fail("the path holds a NUL character", err);
-    case kReadError:
-      return Refuse(kUnreadable, ReadErrorText(name_), err);
-  }
-
   char typeWord[kMaxTypeWordLength + 1];
-  switch (ReadToken(typeWord, kMaxTypeWordLength)) {
-    case kToken:
-      break;
-    case kEndOfFile:
-      return Fail("the type word is missing", err);
-    case kTooLong:
-      return Fail("the type word is longer than " + std::to_string(kMaxTypeWordLength) + " bytes", err);
-    case kNulByte:
-      return Fail("the type word holds a NUL character", err);
-    case kReadError:
-      return Refuse(kUnreadable, ReadErrorText(name_), err);
-  }
+  if (ReadField("the path", entry->path, kMaxPathLength, err) != kEntry ||
+      ReadField("the type word", typeWord, kMaxTypeWordLength, err) != kEntry)
+    return kError;
 
   entry->loop = EqualsIgnoringAsciiCase(typeWord, "loop");
   entry->payloadLength = 0;

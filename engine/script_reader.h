@@ -54,6 +54,9 @@ class ScriptReader {
  private:
   enum Token { kToken, kEndOfFile, kTooLong, kNulByte, kReadError };
   Token ReadToken(char* out, int maxLength);
+  // Reads the entry's token named `what` ("the path") into out: kEntry, or kError with the refusal
+  // when there is none, it is too long, holds a NUL or cannot be read.
+  Result ReadField(const std::string& what, char* out, int maxLength, std::string* err);
 
   // Sets what line() and problem() tell, and *err to the text a build shows.
   Result Refuse(const std::string& what, const std::string& text, std::string* err);

@@ -1,5 +1,5 @@
 // Decides whether a file may be a build source (a single-state ORV) and how long its payload is, and
-// words each refusal: for the build's error box, and for a report on the file. The payload runs from
+// words each refusal: for the failure a build reports, and for a report on the file. The payload runs from
 // byte 56 to the offset held in the word at byte 44. The build and orvtool info both judge sources
 // here, so they never disagree on a file.
 #ifndef ORV_ENGINE_SOURCE_CHECK_H_
@@ -7,10 +7,10 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <string>
 
 #include "file_reading.h"
+#include "word_reader.h"
 
 enum class SourceFault {
   kNone,
@@ -31,11 +31,8 @@ struct SourceVerdict {
   std::int32_t payloadLength() const;
 };
 
-// Reads the little-endian word at an absolute offset; false when the file does not hold it.
-using WordReader = std::function<bool(std::int64_t offset, std::int32_t* value)>;
-
 // Judges a file of `size` bytes (-1 when unknown) by the words it holds at bytes 0, 8 and 44.
-SourceVerdict JudgeSource(std::int64_t size, const WordReader& readWord);
+SourceVerdict JudgeSource(std::int64_t size, WordReader* words);
 
 // The text a build shows for a source it cannot open, in its scan or when it copies the payload.
 std::string SourceOpenErrorText(const char* path);

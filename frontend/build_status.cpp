@@ -14,8 +14,7 @@ std::string ClockTime(const std::tm& at) {
 
 std::string FolderStatus(const std::string& folder) { return "out.orv will be written in " + folder; }
 
-std::string OutcomeStatus(const BuildOutcome& outcome, const std::tm& at) {
-  if (!outcome.written) return FailureStatus(outcome.failure, at);
+std::string BuiltStatus(const BuildOutcome& outcome, const std::tm& at) {
   return TimedStatus("out.orv built: " + Counted(outcome.fileSize, "byte", "bytes") + ", " +
                          Counted(outcome.handlerCount, "handler", "handlers") + ", " +
                          Counted(outcome.chunkCount, "chunk", "chunks"),

@@ -15,9 +15,9 @@ constexpr char kWaitingStatus[] = "Waiting for another build of out.orv to end..
 // Before the first build: the folder, given in full, that out.orv will be written in.
 std::string FolderStatus(const std::string& folder);
 
-// After a build, at the local time `at`: what it wrote ("14:03:12  out.orv built: 109,764 bytes,
-// 3 handlers, 8 chunks"), or that out.orv was left as it was and the failure's own text.
-std::string OutcomeStatus(const BuildOutcome& outcome, const std::tm& at);
+// After a build that wrote out.orv, at the local time `at`: what it wrote ("14:03:12  out.orv built:
+// 109,764 bytes, 3 handlers, 8 chunks").
+std::string BuiltStatus(const BuildOutcome& outcome, const std::tm& at);
 
 // After a build that failed with this text, at `at`: that out.orv was left as it was, then the text.
 std::string FailureStatus(const std::string& failure, const std::tm& at);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "build_engine.h"
+#include "build_from_script.h"
 #include "build_status.h"
 #include "event_table.h"
 #include "handled_list_box.h"
@@ -48,6 +49,32 @@ std::tm LocalTimeNow() {
   return local != nullptr ? *local : std::tm{};
 }
 
+// The dialog's build: a failure goes to the status line first, so the line no longer says the build is
+// running while the box is up, then to the Error box, owned by the dialog. Owned, the box stays in
+// front of the dialog for the window manager too, and a click on the disabled dialog brings the box
+// forward rather than leaving it hidden behind a dialog that takes no input, which looks like a hung
+// program.
+class DialogBuildReporter : public ErrorBoxReporter {
+ public:
+  explicit DialogBuildReporter(const CWnd& dialog) : ErrorBoxReporter(dialog) {}
+
+  // The build keeps the dialog disabled; the box enables it, and it stays so. The window manager hands
+  // the dialog the keyboard only once the box has gone, some time later, and a dialog disabled again
+  // by then refuses it: it would look active to Windows while no window had the keyboard. What remains
+  // of the build takes no input either way: nothing reads it before the build drops it.
+  void Failure(const std::string& text) override {
+    SayFailed(text);
+    ErrorBoxReporter::Failure(text);
+  }
+  // The hand-over script gone before the build read it: said in the status line alone.
+  void ScriptNotOpened(const std::string& script, OpenFailure) override { SayFailed(ReadErrorText(script)); }
+
+ private:
+  void SayFailed(const std::string& failure) const {
+    owner().GetDlgItem(IDC_STATUS).SetWindowTextA(FailureStatus(failure, LocalTimeNow()).c_str());
+  }
+};
+
 }  // namespace
 
 CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), icon_(LoadAppIcon(IDI_APP_ICON)) {}
@@ -76,10 +103,6 @@ bool CBuilderDlg::OnInitDialog() {
   // Placed before it is shown: the window manager takes the place with the window.
   CentreOnWorkArea(*this);
   return true;
-}
-
-void ShowBuildFailureStatus(const CWnd& dialog, const std::string& failure) {
-  dialog.GetDlgItem(IDC_STATUS).SetWindowTextA(FailureStatus(failure, LocalTimeNow()).c_str());
 }
 
 bool CBuilderDlg::OnCommand(int id, int code) {
@@ -160,11 +183,12 @@ void CBuilderDlg::OnBuild() {
   }
   // The thread reads no messages until the build is over.
   const CWnd focus = BeginBusy(kBuildingStatus);
-  const BuildOutcome outcome = BuildWithOutcome();
+  DialogBuildReporter reporter(*this);
+  const BuildOutcome outcome = BuildWithOutcome(&reporter);
   std::remove(kScriptFileName);
   const bool putBack = usersScript.PutBack();
-  // A failure shown in a box was in the status line while the box was up, with the time it came.
-  if (!outcome.failureShown) SetStatus(OutcomeStatus(outcome, LocalTimeNow()));
+  // A failure was in the status line as it came, with the time it came.
+  if (outcome.written) SetStatus(BuiltStatus(outcome, LocalTimeNow()));
   EndBusy(focus);
   SayIfNotPutBack(putBack, usersScript);
 }

@@ -16,10 +16,6 @@ class OutputLock;
 // The one handler table of the process: made by the dialog's initialisation, never deleted.
 extern CHandlerTable* g_handlerTable;
 
-// Says in the dialog's status line what a build that failed with this text came to. The build's error
-// box calls it before it shows, so the line no longer says the build is running while the box is up.
-void ShowBuildFailureStatus(const CWnd& dialog, const std::string& failure);
-
 class CBuilderDlg : public CDialog {
  public:
   // Binds template 102 and loads the application icon.

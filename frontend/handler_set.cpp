@@ -14,10 +14,10 @@ namespace {
 
 // Why a path cannot stand in a script, as the end of a sentence; empty when it can.
 std::string Unfit(const std::string& path) {
-  if (path.size() > static_cast<size_t>(kMaxPathLength))
+  if (IsScriptablePath(path)) return std::string();
+  if (FitOfScriptPath(path.data(), static_cast<int>(path.size())) == PathFit::kTooLong)
     return "is longer than " + std::to_string(kMaxPathLength) + " bytes";
-  if (!IsScriptablePath(path.data(), static_cast<int>(path.size()))) return "contains a space or other white space";
-  return std::string();
+  return "contains a space or other white space";
 }
 
 // "event 1 (\"Combat\")"

@@ -29,6 +29,23 @@ CHandlerTable::CHandlerTable(ListControl& handledList) : handledList_(handledLis
 
 CHandlerTable::~CHandlerTable() = default;
 
+std::string PathProblem(const char* label, const char* text, int length) {
+  switch (FitOfScriptPath(text, length)) {
+    case PathFit::kFits:
+      break;
+    case PathFit::kTooLong:
+      // The text comes in UTF-8, where a character can take up to four of the script's bytes.
+      return std::string("The ") + label + " path is longer than " + std::to_string(kMaxPathLength) +
+             " bytes, more than a build can take (an accented or non-Latin character takes two to four). Please "
+             "use a shorter path.";
+    case PathFit::kHoldsSpace:
+      return std::string("The ") + label +
+             " path contains a space or other white space, which a build cannot take. Please rename or move the "
+             "file.";
+  }
+  return std::string();
+}
+
 bool MayListHandler(int eventId, bool taken, const char* beginText, const char* loopText, int beginLength,
                     int loopLength, std::string* why) {
   if (EventName(eventId) == nullptr) {

@@ -9,8 +9,8 @@
 
 #include "event_table.h"
 #include "list_control.h"
-#include "script_file.h"
 #include "script_reader.h"
+#include "script_writer.h"
 
 // One handler per event, so the table never needs a record more than there are events.
 constexpr int kMaxHandlers = kEventCount;
@@ -20,6 +20,10 @@ struct HandlerRecord {
   char beginPath[kMaxPathLength + 1];  // NUL-terminated; empty for no source
   char loopPath[kMaxPathLength + 1];
 };
+
+// Why the text cannot go into the script as the path of the piece named by `label` ("Begin ORV"), in
+// the words Add shows the author, or an empty text when it can. The text need not be NUL-terminated.
+std::string PathProblem(const char* label, const char* text, int length);
 
 // Whether a handler may go into the list, where `taken` says its event has one there already. False,
 // with *why in the words the dialog shows the author, for an event outside the event table or taken,

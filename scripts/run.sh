@@ -9,6 +9,7 @@ build="$root/build"
 work="$build/examples-run"
 
 bash "$root/scripts/setup.sh"
+source "$root/scripts/configure.sh"
 
 fresh_examples() {
   rm -rf "$work"
@@ -17,7 +18,7 @@ fresh_examples() {
 }
 
 headless() {
-  cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  configure_native "$root" >/dev/null
   cmake --build "$build/native" --target orvtool >/dev/null
   fresh_examples
   echo "Building the example in $work:"
@@ -43,8 +44,7 @@ MSG
   exit 2
 fi
 
-cmake -S "$root" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+configure_windows "$root" >/dev/null
 cmake --build "$build/win" --target ORVBuilder >/dev/null
 fresh_examples
 rm -f "$work/script.txt"  # the dialog writes its own

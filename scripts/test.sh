@@ -10,6 +10,7 @@ build="$root/build"
 fuzz_seconds=${ORV_FUZZ_SECONDS:-30}
 
 bash "$root/scripts/setup.sh"
+source "$root/scripts/configure.sh"
 
 passed=0
 failed=0
@@ -42,7 +43,7 @@ else
 fi
 
 step "Native build and unit tests"
-cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+configure_native "$root" >/dev/null
 cmake --build "$build/native"
 run_ctest "$build/native" -j "$(nproc)" || overall=1
 
@@ -107,8 +108,7 @@ wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 ||
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false /f \
   >/dev/null 2>&1 || true
 
-cmake -S "$root" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+configure_windows "$root" >/dev/null
 cmake --build "$build/win"
 # The end-to-end run also saves pictures of the dialog with a few handlers, at 96 and at 144 dpi.
 rm -f "$build"/screenshot*.bmp "$build"/screenshot*.png

@@ -9,6 +9,7 @@
 
 #include "builder_test.h"
 #include "file_dialog_input.h"
+#include "handler_table.h"
 #include "script_path.h"
 #include "x_display.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "build_engine.h"
-#include "error_box_recorder.h"
+#include "recording_reporter.h"
 #include "temp_dir.h"
 
 namespace e2e {
@@ -23,10 +23,9 @@ Bytes EngineBuild(const std::string& script, const WorkDir& sources) {
       std::filesystem::copy_file(entry.path(), dir.path() / name);
   }
   ::WriteText("script.txt", script);
-  ClearShownErrors();
-  BuildFromScript();
-  EXPECT_TRUE(ShownErrors().empty()) << "the engine itself failed: " << ShownErrors().front();
-  ClearShownErrors();
+  RecordingReporter reporter;
+  BuildWithOutcome(&reporter);
+  EXPECT_TRUE(reporter.failures.empty()) << "the engine itself failed: " << reporter.failures.front();
   EXPECT_TRUE(FileExists("out.orv")) << "the engine wrote no out.orv for:\n" << script;
   return ReadBytes("out.orv");
 }

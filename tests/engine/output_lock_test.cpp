@@ -28,7 +28,7 @@ namespace {
 constexpr char kLockFile[] = "out.orv.lock";
 
 // Two locks of one process are two builds: each is its own open file, as another process's would be.
-TEST(OutputLock, OneHolderAtATimeAndNoLockFileAfterwards) {
+TEST(OutputLockTest, OneHolderAtATimeAndNoLockFileAfterwards) {
   TempDir dir("output-lock", TempDir::kEnter);
   OutputLock first, second, other;
   ASSERT_EQ(first.TryTake("out.orv"), OutputLock::kTaken);
@@ -50,7 +50,7 @@ TEST(OutputLock, OneHolderAtATimeAndNoLockFileAfterwards) {
 
 // A lock file that another program left there (copied in, or from a build ended by a kill) is taken
 // over and removed.
-TEST(OutputLock, ALeftoverLockFileIsTakenAndRemoved) {
+TEST(OutputLockTest, ALeftoverLockFileIsTakenAndRemoved) {
   TempDir dir("output-lock", TempDir::kEnter);
   WriteText(kLockFile, "left");
   {
@@ -63,7 +63,7 @@ TEST(OutputLock, ALeftoverLockFileIsTakenAndRemoved) {
 #ifndef _WIN32
 // A link planted under the lock's name is never followed; the build goes on without a lock rather than
 // make or lock a file elsewhere.
-TEST(OutputLock, APlantedLinkIsNotFollowed) {
+TEST(OutputLockTest, APlantedLinkIsNotFollowed) {
   TempDir dir("output-lock", TempDir::kEnter);
   fs::create_symlink("elsewhere", kLockFile);
   OutputLock lock;
@@ -72,7 +72,7 @@ TEST(OutputLock, APlantedLinkIsNotFollowed) {
   EXPECT_TRUE(fs::is_symlink(kLockFile));
 }
 
-TEST(OutputLock, NoLockWhereNoFileCanBeMade) {
+TEST(OutputLockTest, NoLockWhereNoFileCanBeMade) {
   TempDir dir("output-lock");
   OutputLock lock;
   EXPECT_EQ(lock.TryTake(dir.Path("missing/out.orv")), OutputLock::kUnavailable);
@@ -88,7 +88,7 @@ pid_t Child(Body body) {
 
 // Each of several processes adds one to a count many times, reading it and writing it back under the
 // lock: not one addition is lost, though every release removes the file the others are waiting on.
-TEST(OutputLock, ProcessesTakeTurns) {
+TEST(OutputLockTest, ProcessesTakeTurns) {
   TempDir dir("output-lock", TempDir::kEnter);
   WriteText("count", "0");
   constexpr int kProcesses = 4;
@@ -111,7 +111,7 @@ TEST(OutputLock, ProcessesTakeTurns) {
 }
 
 // A build that finds the lock held is told once, before it waits, and goes on as soon as it is let go.
-TEST(OutputLock, AWaitingBuildIsToldAndGoesOnOnceLetGo) {
+TEST(OutputLockTest, AWaitingBuildIsToldAndGoesOnOnceLetGo) {
   TempDir dir("output-lock", TempDir::kEnter);
   // Started first: a child would share a lock taken before, and never see it let go.
   const pid_t child = Child([] {
@@ -134,7 +134,7 @@ TEST(OutputLock, AWaitingBuildIsToldAndGoesOnOnceLetGo) {
 }
 
 // The system frees the lock of a holder that is killed; the file it leaves behind is the next build's.
-TEST(OutputLock, AKilledHolderFreesIt) {
+TEST(OutputLockTest, AKilledHolderFreesIt) {
   TempDir dir("output-lock", TempDir::kEnter);
   const pid_t child = Child([] {
     OutputLock lock;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "handler_table.h"
 #include "picked_path.h"
 #include "script_path.h"
 #include "windows_path.h"

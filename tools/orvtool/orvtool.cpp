@@ -1,6 +1,7 @@
 // orvtool: builds an ORV file from a script without the dialog, and shows what is inside an ORV file and
 // what the game plays from it. Here are its table of commands, the runs of build and check, and main;
 // each other command's run has a file of its own in commands/.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -10,9 +11,7 @@
 #include <vector>
 
 #include "build_engine.h"
-#include "change_directory.h"
 #include "commands/commands.h"
-#include "error_box.h"
 #include "file_replacement.h"
 #include "orvtool_command_line.h"
 #include "output_lock.h"
@@ -24,15 +23,28 @@
 #include "script_folder.h"
 #include "script_reader.h"
 
+#ifdef _WIN32
+#include <direct.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace {
 
 // --- build and check: the engine's build of SCRIPT into OUT, in the folder -C names
 
 // kExitOk once in the folder, or the status with the reason said.
 int EnterBuildFolder(const Invocation& in) {
-  std::string err;
-  if (!in.Given("-C") || ChangeDirectory(in.Value("-C"), &err)) return kExitOk;
-  return in.Fail("cannot enter directory '" + in.Value("-C") + "': " + err, kExitUsage);
+  if (!in.Given("-C")) return kExitOk;
+  const std::string& dir = in.Value("-C");
+#ifdef _WIN32
+  const int entered = _chdir(dir.c_str());
+#else
+  const int entered = chdir(dir.c_str());
+#endif
+  if (entered == 0) return kExitOk;
+  const std::string why = std::strerror(errno);
+  return in.Fail("cannot enter directory '" + dir + "': " + why, kExitUsage);
 }
 
 // SCRIPT as given, or script.txt; OUT as given, or out.orv beside SCRIPT. Both as the current folder
@@ -44,16 +56,39 @@ BuildFiles FilesOf(const Invocation& in) {
   return files;
 }
 
-// The engine passes over a script it cannot open in silence, as the dialog always writes one; here it is
-// the user's to supply, so that is said: a missing script is a usage error, one that is there but may
-// not be read fails as a read error would. Every other failure the engine has shown already.
-int BuildFailed(const Invocation& in, const BuildFiles& files, const BuildOutcome& outcome) {
-  if (outcome.scriptFailure == OpenFailure::kMissing) {
-    const std::string where = !in.Given("-C") ? "the current directory" : "'" + in.Value("-C") + "'";
-    return in.Fail("no " + files.script + (IsRootedPath(files.script) ? "" : " in " + where), kExitUsage);
+// The build's progress on standard output, its failure on standard error, one a line, and whether it
+// failed, for the command's exit status.
+class CommandReporter : public BuildReporter {
+ public:
+  void Failure(const std::string& text) override {
+    // Progress before the failure should reach a shared terminal before the failure does.
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fflush(stderr);
+    failed_ = true;
   }
-  if (!outcome.failureShown) ShowErrorBox(outcome.failure);
-  return kExitFailed;
+  // The engine passes over a script it cannot open in silence, as the dialog always writes one; here it
+  // is the user's to supply, so that is said: a missing script is a usage error, said by the command,
+  // and one that is there but may not be read fails as a read error would.
+  void ScriptNotOpened(const std::string& script, OpenFailure why) override {
+    scriptMissing_ = why == OpenFailure::kMissing;
+    failed_ = true;
+    if (!scriptMissing_) Failure(ReadErrorText(script));
+  }
+
+  bool failed() const { return failed_; }
+  bool scriptMissing() const { return scriptMissing_; }
+
+ private:
+  bool failed_ = false;
+  bool scriptMissing_ = false;
+};
+
+// The status of a failed build, which has said why itself unless its script is missing.
+int BuildFailed(const Invocation& in, const BuildFiles& files, const CommandReporter& reporter) {
+  if (!reporter.scriptMissing()) return kExitFailed;
+  const std::string where = !in.Given("-C") ? "the current directory" : "'" + in.Value("-C") + "'";
+  return in.Fail("no " + files.script + (IsRootedPath(files.script) ? "" : " in " + where), kExitUsage);
 }
 
 // Builds of one output take turns, the dialog's among them, whose hand-over script.txt stands in the
@@ -73,12 +108,12 @@ int WriteDepfile(const Invocation& in, const BuildFiles& files, const BuildOutco
   return in.Fail("cannot write the depfile '" + depfile + "'", kExitFailed);
 }
 
-using BuildStep = std::function<BuildOutcome(const BuildFiles&)>;
+using BuildStep = std::function<BuildOutcome(BuildReporter*, const BuildFiles&)>;
 using AfterBuild = std::function<int(const BuildFiles&, const BuildOutcome&)>;
 
 // The frame of build and check: SCRIPT and OUT resolved in the folder -C names, then `build` run on
 // them and, when it did not fail, `after`, both in the output's turn, so what `after` writes or tells
-// belongs to this build and no other. A failed build is said here.
+// belongs to this build and no other. A missing script is said here, every other failure as it came.
 int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuild& after) {
   const int status = EnterBuildFolder(in);
   if (status != kExitOk) return status;
@@ -89,9 +124,10 @@ int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuil
       if (!DepfileCanName(path)) return in.UsageError("a depfile cannot name '" + path + "', which holds a line end");
   OutputLock turn;
   TakeTurn(in, files, &turn);
-  const BuildOutcome outcome = build(files);
+  CommandReporter reporter;
+  const BuildOutcome outcome = build(&reporter, files);
   std::fflush(stdout);
-  return outcome.failed() ? BuildFailed(in, files, outcome) : after(files, outcome);
+  return reporter.failed() ? BuildFailed(in, files, reporter) : after(files, outcome);
 }
 
 int RunBuild(const Invocation& in) {
@@ -117,7 +153,7 @@ int ReportPlan(const Invocation& in, const BuildFiles& files, const BuildPlan& p
 int RunCheck(const Invocation& in) {
   BuildPlan plan;
   return RunInBuildTurn(
-      in, [&plan](const BuildFiles& files) { return DryRunBuild(&plan, files); },
+      in, [&plan](BuildReporter* reporter, const BuildFiles& files) { return DryRunBuild(&plan, reporter, files); },
       [&in, &plan](const BuildFiles& files, const BuildOutcome&) { return ReportPlan(in, files, plan); });
 }
 

@@ -6,13 +6,6 @@
 #include "file_reading.h"
 #include "orv_format.h"
 
-bool ByteSource::ReadWord(std::uint64_t offset, std::int32_t* value) {
-  unsigned char bytes[orv::kWordBytes];
-  if (!Read(offset, sizeof bytes, bytes)) return false;
-  *value = orv::GetWord(bytes);
-  return true;
-}
-
 bool ByteSource::ReadTwoWords(std::uint64_t offset, std::int32_t* first, std::int32_t* second) {
   return ReadWord(offset, first) && ReadWord(offset + orv::kWordBytes, second);
 }

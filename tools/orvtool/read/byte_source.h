@@ -10,16 +10,12 @@
 #include <vector>
 
 #include "orv_format.h"
+#include "word_reader.h"
 
-class ByteSource {
+class ByteSource : public WordReader {
  public:
-  virtual ~ByteSource() = default;
   virtual std::uint64_t Size() const = 0;
-  // Copies n bytes from offset into out; false when any of them lies past the end or cannot be read.
-  virtual bool Read(std::uint64_t offset, std::size_t n, unsigned char* out) = 0;
 
-  // One little-endian word at offset.
-  bool ReadWord(std::uint64_t offset, std::int32_t* value);
   // A pair, or a state record's leading two words.
   bool ReadTwoWords(std::uint64_t offset, std::int32_t* first, std::int32_t* second);
   bool ReadRow(std::uint64_t offset, ChunkRow* row);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "build_fixture.h"
 #include "file_ptr.h"
@@ -13,7 +14,9 @@
 
 namespace {
 
-TEST_F(BuildTest, LfAndCrLfScriptsBuildTheSameFile) {
+using ScriptReaderTest = BuildFixture;
+
+TEST_F(ScriptReaderTest, LfAndCrLfScriptsBuildTheSameFile) {
   const Bytes a = PayloadPattern(40, 1), b = PayloadPattern(70, 2);
   Source("a.orv", a);
   Source("b.orv", b);
@@ -26,34 +29,26 @@ TEST_F(BuildTest, LfAndCrLfScriptsBuildTheSameFile) {
   EXPECT_EQ(lf, ReferenceOrv({{0, false, a}, {0, true, b}}));
 }
 
-TEST_F(BuildTest, TypeWordLoopInAnyCaseMakesALoopEntry) {
+TEST_F(ScriptReaderTest, TypeWordLoopInAnyCaseMakesALoopEntry) {
   Source("a.orv", PayloadPattern(10, 1));
   Script("4 a.orv LOOP\n4 a.orv LoOp\n4 a.orv begin\n4 a.orv whatever\n-1");
   const std::string printed = Build();
   EXPECT_NE(printed.find("4 a.orv 1 a\n4 a.orv 1 a\n4 a.orv 0 a\n4 a.orv 0 a\n"), std::string::npos) << printed;
 }
 
-TEST_F(BuildTest, OnlyLowerCaseNullNamesNoSource) {
+TEST_F(ScriptReaderTest, OnlyLowerCaseNullNamesNoSource) {
   Script("0 null begin\n0 NULL loop\n-1");
   ExpectRefused("Error opening \"NULL\", aborting.");
 }
 
-TEST_F(BuildTest, TerminatorNeedsNoLineEndAndEndsTheScript) {
+TEST_F(ScriptReaderTest, TerminatorNeedsNoLineEndAndEndsTheScript) {
   Script("-1 anything after the terminator is not read");
   Build();
   EXPECT_TRUE(built_);
   EXPECT_EQ(Output().size(), 56u);
 }
 
-TEST_F(BuildTest, MissingScriptShowsNothingAndTouchesNothing) {
-  WriteBytes("out.orv", {'o', 'l', 'd'});
-  EXPECT_EQ(Build(), "");
-  EXPECT_FALSE(built_);
-  EXPECT_TRUE(ShownErrors().empty());
-  EXPECT_EQ(Output(), (Bytes{'o', 'l', 'd'}));
-}
-
-TEST_F(BuildTest, PathsUpTo199BytesAreRead) {
+TEST_F(ScriptReaderTest, PathsUpTo199BytesAreRead) {
   const std::string path(199, 'p');
   Source(path, PayloadPattern(5, 1));
   Script("0 " + path + " begin\n0 null loop\n-1");
@@ -61,7 +56,7 @@ TEST_F(BuildTest, PathsUpTo199BytesAreRead) {
   EXPECT_TRUE(built_);
 }
 
-TEST_F(BuildTest, OverlongTokensAreRefused) {
+TEST_F(ScriptReaderTest, OverlongTokensAreRefused) {
   Script("0 " + std::string(200, 'p') + " begin\n-1");
   ExpectRefused("Error in \"script.txt\", entry 1: the path is longer than 199 bytes, aborting.");
   ClearShownErrors();
@@ -73,7 +68,7 @@ TEST_F(BuildTest, OverlongTokensAreRefused) {
   EXPECT_TRUE(built_);
 }
 
-TEST_F(BuildTest, FirstTokenMustBeAnEventNumber) {
+TEST_F(ScriptReaderTest, FirstTokenMustBeAnEventNumber) {
   for (const char* script :
        {"zero null begin\n-1", "0 null begin\n1x null loop\n-1", "99999999999 null begin\n-1", "- null begin\n-1"}) {
     SCOPED_TRACE(script);
@@ -85,7 +80,7 @@ TEST_F(BuildTest, FirstTokenMustBeAnEventNumber) {
   }
 }
 
-TEST_F(BuildTest, ScriptWithoutTerminatorIsRefused) {
+TEST_F(ScriptReaderTest, ScriptWithoutTerminatorIsRefused) {
   for (const char* script : {"", "0 null begin\n0 null loop\n", "0 null", "0"}) {
     SCOPED_TRACE(script);
     ClearShownErrors();
@@ -100,7 +95,7 @@ TEST_F(BuildTest, ScriptWithoutTerminatorIsRefused) {
   ExpectRefused("Error in \"script.txt\": it ends without the terminator -1, aborting.");
 }
 
-TEST_F(BuildTest, AtMost200Entries) {
+TEST_F(ScriptReaderTest, AtMost200Entries) {
   std::string script;
   for (int i = 0; i < 200; ++i) script += std::to_string(i % 10) + (i % 2 ? " null loop\n" : " null begin\n");
   Script(script + "-1");
@@ -110,13 +105,13 @@ TEST_F(BuildTest, AtMost200Entries) {
   ExpectRefused("Error in \"script.txt\", entry 201: more than 200 entries, aborting.");
 }
 
-TEST_F(BuildTest, NulCharacterInAPathIsRefused) {
+TEST_F(ScriptReaderTest, NulCharacterInAPathIsRefused) {
   Script(std::string("0 a\0b begin\n-1", 15));
   ExpectRefused("Error in \"script.txt\", entry 1: the path holds a NUL character, aborting.");
 }
 
 // The reader tells where an entry began and where it went wrong, for messages that point at a line.
-TEST_F(BuildTest, TheReaderTellsTheLineOfEachEntryAndOfAFault) {
+TEST_F(ScriptReaderTest, TheReaderTellsTheLineOfEachEntryAndOfAFault) {
   Script("\r\n0 a.orv begin\r\n\n  0\tb.orv\n  loop\n5 c.orv begin\n5 " + std::string(200, 'p') + " loop\n-1");
   FilePtr script = OpenFile("script.txt", "rb");
   ScriptReader reader(script.get());
@@ -142,8 +137,6 @@ TEST_F(BuildTest, TheReaderTellsTheLineOfEachEntryAndOfAFault) {
   EXPECT_EQ(unended.line(), 4);
   EXPECT_EQ(unended.problem(), "it ends without the terminator -1");
 }
-
-}  // namespace
 
 #ifdef __linux__
 // A script of any length, made up as it is read: a start, then one character repeated for `length`
@@ -189,7 +182,7 @@ class GeneratedScript {
 
 // Tokens of gigabytes, and a script without end (a device of NUL bytes), are refused after reading
 // little more than the longest token allowed: no count grows with the input.
-TEST(ScriptReader, TokensFarPastTheLimitsAreRefusedWithoutReadingThem) {
+TEST_F(ScriptReaderTest, TokensFarPastTheLimitsAreRefusedWithoutReadingThem) {
   const std::uint64_t huge = 5ull << 30;  // past every 32-bit count
   struct Case {
     GeneratedScript script;
@@ -212,3 +205,5 @@ TEST(ScriptReader, TokensFarPastTheLimitsAreRefusedWithoutReadingThem) {
   }
 }
 #endif
+
+}  // namespace

@@ -17,6 +17,8 @@
 
 namespace {
 
+using SignalGuardTest = BuildFixture;
+
 // Runs `body` in a child process, which a signal is to end; returns its wait status.
 int InChild(const std::function<void()>& body) {
   const pid_t pid = fork();
@@ -35,7 +37,7 @@ void CleanUpInterrupted() {
   unlink(kMarker);
 }
 
-TEST_F(BuildTest, SignalDuringTheCleanUpWaitsForItToFinish) {
+TEST_F(SignalGuardTest, SignalDuringTheCleanUpWaitsForItToFinish) {
   WriteText(kMarker, "x");
   const int status = InChild([] {
     SignalGuard guard(CleanUpInterrupted);
@@ -46,7 +48,7 @@ TEST_F(BuildTest, SignalDuringTheCleanUpWaitsForItToFinish) {
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << "status " << status;
 }
 
-TEST_F(BuildTest, SignalRemovesTheTemporaryFilesOfEveryReplacementUnderWay) {
+TEST_F(SignalGuardTest, SignalRemovesTheTemporaryFilesOfEveryReplacementUnderWay) {
   for (const char* name : {"a.orv", "b.orv", "c.orv"}) WriteText(name, "old");
   const int status = InChild([] {
     FileReplacement a, b, c;
@@ -63,7 +65,7 @@ TEST_F(BuildTest, SignalRemovesTheTemporaryFilesOfEveryReplacementUnderWay) {
 volatile sig_atomic_t g_handled = 0;
 extern "C" void CountSignal(int) { g_handled = g_handled + 1; }
 
-TEST_F(BuildTest, SignalsTheProcessHandlesOrIgnoresItselfAreLeftToIt) {
+TEST_F(SignalGuardTest, SignalsTheProcessHandlesOrIgnoresItselfAreLeftToIt) {
   const int status = InChild([] {
     signal(SIGUSR1, CountSignal);
     signal(SIGUSR2, SIG_IGN);

@@ -1,7 +1,7 @@
-// The one writer of the build's script format: the hand-over script.txt of every build and the
-// handler sets the author saves are written by it alike.
-#ifndef ORV_FRONTEND_SCRIPT_FILE_H_
-#define ORV_FRONTEND_SCRIPT_FILE_H_
+// The one writer of the build's script format, which script_reader reads: the hand-over script.txt of
+// every build and the handler sets the author saves are written by it alike.
+#ifndef ORV_ENGINE_SCRIPT_WRITER_H_
+#define ORV_ENGINE_SCRIPT_WRITER_H_
 
 #include <string>
 #include <vector>
@@ -20,4 +20,4 @@ struct ScriptHandler {
 // written whole; any file of that name is then left as it was.
 bool WriteScriptFile(const std::string& name, const std::vector<ScriptHandler>& handlers);
 
-#endif  // ORV_FRONTEND_SCRIPT_FILE_H_
+#endif  // ORV_ENGINE_SCRIPT_WRITER_H_

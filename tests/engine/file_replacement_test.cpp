@@ -24,7 +24,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TEST_F(BuildTest, TemporaryFileIsNeverAnExistingOne) {
+using FileReplacementTest = BuildFixture;
+
+TEST_F(FileReplacementTest, TemporaryFileIsNeverAnExistingOne) {
   WriteBytes("victim", {'v'});
   EXPECT_EQ(CreateNewFile("victim", nullptr), nullptr);
 #ifndef _WIN32
@@ -39,7 +41,7 @@ TEST_F(BuildTest, TemporaryFileIsNeverAnExistingOne) {
 }
 
 // Two replacements of one file never share a temporary name, as two builds in one folder would not.
-TEST_F(BuildTest, ReplacementsUnderWayAtOnceHaveTheirOwnTemporaryFiles) {
+TEST_F(FileReplacementTest, ReplacementsUnderWayAtOnceHaveTheirOwnTemporaryFiles) {
   WriteBytes("out.orv", {'o', 'l', 'd'});
   FileReplacement first, second;
   ASSERT_TRUE(first.Begin("out.orv"));
@@ -52,7 +54,7 @@ TEST_F(BuildTest, ReplacementsUnderWayAtOnceHaveTheirOwnTemporaryFiles) {
 }
 
 // A rename that fails leaves the temporary file for Discard, and whatever holds the name untouched.
-TEST_F(BuildTest, FailedRenameLeavesTheOldFileAndNoTemporaryFile) {
+TEST_F(FileReplacementTest, FailedRenameLeavesTheOldFileAndNoTemporaryFile) {
   WriteBytes("out.orv", {'o', 'l', 'd'});
   FileReplacement first;
   ASSERT_TRUE(first.Begin("out.orv"));
@@ -82,7 +84,7 @@ std::string AccessList(const std::string& path) {
   return std::string(text.begin(), text.end());
 }
 
-TEST_F(BuildTest, ReplacedOutputKeepsItsPermissionBits) {
+TEST_F(FileReplacementTest, ReplacedOutputKeepsItsPermissionBits) {
   Script("-1");
   WriteBytes("out.orv", {'o', 'l', 'd'});
   for (mode_t mode : {0600u, 0640u, 0604u}) {
@@ -95,7 +97,7 @@ TEST_F(BuildTest, ReplacedOutputKeepsItsPermissionBits) {
 }
 
 // A link at out.orv stays a link: the file it points to is replaced, in its own folder.
-TEST_F(BuildTest, LinkAtTheOutputIsFollowed) {
+TEST_F(FileReplacementTest, LinkAtTheOutputIsFollowed) {
   Source("a.orv", PayloadPattern(70000, 1));
   Script("0 a.orv begin\n0 null loop\n-1");
   const Bytes built = ReferenceOrv({{0, false, PayloadPattern(70000, 1)}, {0, true, {}}});
@@ -123,7 +125,7 @@ TEST_F(BuildTest, LinkAtTheOutputIsFollowed) {
 }
 
 // Root rebuilding a user's file: it stays the user's, in the user's group, with its access list.
-TEST_F(BuildTest, ReplacedOutputKeepsItsOwnerGroupAndAccessList) {
+TEST_F(FileReplacementTest, ReplacedOutputKeepsItsOwnerGroupAndAccessList) {
   if (geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
   Script("-1");
   WriteBytes("out.orv", {'o', 'l', 'd'});
@@ -152,7 +154,7 @@ TEST_F(BuildTest, ReplacedOutputKeepsItsOwnerGroupAndAccessList) {
 
 // In a folder anyone may write to and only owners may delete from, as the system's temporary folder,
 // a link another user planted is not followed: it could send a build to a file only root may write.
-TEST_F(BuildTest, LinkPlantedInASharedFolderIsRefused) {
+TEST_F(FileReplacementTest, LinkPlantedInASharedFolderIsRefused) {
   const std::string asOther = AsOtherUser();
   if (asOther.empty()) GTEST_SKIP() << "cannot run a command as another user here (needs root and setpriv)";
   Script("-1");

@@ -1,14 +1,9 @@
-#include "script_file.h"
+#include "script_writer.h"
 
 #include "file_replacement.h"
+#include "system_conventions.h"
 
 namespace {
-
-#ifdef _WIN32
-const char kLineEnd[] = "\r\n";
-#else
-const char kLineEnd[] = "\n";
-#endif
 
 // An empty path is written as null, so every line keeps its three tokens.
 std::string PathToken(const std::string& path) { return path.empty() ? "null" : path; }
