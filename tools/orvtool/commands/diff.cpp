@@ -3,7 +3,6 @@
 #include <string>
 
 #include "commands/commands.h"
-#include "commands/open_orv.h"
 #include "play/flow_diff.h"
 #include "report/diff_report.h"
 

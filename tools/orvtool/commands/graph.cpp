@@ -2,7 +2,6 @@
 #include <string>
 
 #include "commands/commands.h"
-#include "commands/open_orv.h"
 #include "report/graph_dot.h"
 
 int RunGraph(const Invocation& in) {

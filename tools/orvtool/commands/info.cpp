@@ -2,7 +2,6 @@
 #include <string>
 
 #include "commands/commands.h"
-#include "commands/open_orv.h"
 #include "read/layout_tables.h"
 #include "read/source_verdict.h"
 #include "report/info_json.h"

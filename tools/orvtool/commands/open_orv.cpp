@@ -1,4 +1,4 @@
-#include "commands/open_orv.h"
+#include "commands/commands.h"
 
 bool OpenOrvFile(const Invocation& in, const std::string& path, FileSource* file) {
   std::string err;

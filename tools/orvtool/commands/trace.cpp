@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "commands/commands.h"
-#include "commands/open_orv.h"
 #include "event_table.h"
 #include "play/trace_walk.h"
 

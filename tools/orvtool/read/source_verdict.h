@@ -2,9 +2,11 @@
 #ifndef ORVTOOL_READ_SOURCE_VERDICT_H_
 #define ORVTOOL_READ_SOURCE_VERDICT_H_
 
+#include <cstdint>
+
 #include "read/byte_source.h"
 #include "source_check.h"
 
-SourceVerdict JudgeSourceOf(ByteSource* in);
+inline SourceVerdict JudgeSourceOf(ByteSource* in) { return JudgeSource(static_cast<std::int64_t>(in->Size()), in); }
 
 #endif  // ORVTOOL_READ_SOURCE_VERDICT_H_

@@ -13,17 +13,8 @@ namespace {
 using std::to_string;
 
 const char* ChangeName(DiffChange change) {
-  switch (change) {
-    case DiffChange::kSame:
-      return "same";
-    case DiffChange::kAdded:
-      return "added";
-    case DiffChange::kRemoved:
-      return "removed";
-    case DiffChange::kChanged:
-      return "changed";
-  }
-  return "";
+  static const char* const kNames[] = {"same", "added", "removed", "changed"};  // by DiffChange
+  return kNames[static_cast<std::size_t>(change)];
 }
 
 // The kinds of difference, in the order the reports count them.
@@ -208,15 +199,8 @@ class DiffJsonReport : public DiffSink {
 }  // namespace
 
 std::string PlaceName(DiffPlace place, const std::string& piece) {
-  switch (place) {
-    case DiffPlace::kStart:
-      return "the start";
-    case DiffPlace::kBetweenChunks:
-      return piece + " between its chunks";
-    case DiffPlace::kAtEnd:
-      return piece + " at its end";
-  }
-  return "";
+  if (place == DiffPlace::kStart) return "the start";
+  return piece + (place == DiffPlace::kAtEnd ? " at its end" : " between its chunks");
 }
 
 std::string PlaceName(const TransitionDiff& transition) { return PlaceName(transition.place, transition.piece); }
