@@ -7,12 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "byte_source.h"
-#include "info_json.h"
-#include "info_text.h"
-#include "layout.h"
-#include "layout_tables.h"
 #include "orv_format.h"
+#include "read/byte_source.h"
+#include "read/layout.h"
+#include "read/layout_tables.h"
+#include "read/source_verdict.h"
+#include "report/info_json.h"
+#include "report/info_text.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "depfile.h"
 #include "orv_bytes.h"
+#include "report/depfile.h"
 #include "run_orvtool.h"
 #include "temp_dir.h"
 
@@ -83,16 +83,6 @@ TEST_F(BuildPaths, TheDepfileNamesWhatTheBuildRead) {
                 shared + "\n",
             ReadText(dir_.path() / "out" / "set.d"));
   EXPECT_EQ(0, TemporaryFileCount(dir_.path() / "out"));
-}
-
-// As gcc writes them, and make and ninja read them back: a backslash is a path's own but before a blank
-// or '#', where it would be read as an escape, and is doubled there (Windows paths).
-TEST(Depfile, PathsAreEscapedAsGccEscapesThem) {
-  EXPECT_EQ(R"(music\ \#2\ $$final/a.orv)", DepfilePath("music #2 $final/a.orv"));
-  EXPECT_EQ(R"(C:\music\a.orv)", DepfilePath(R"(C:\music\a.orv)"));
-  EXPECT_EQ(R"(C:\my\\\ music\\#2\a.orv)", DepfilePath(R"(C:\my\ music\#2\a.orv)"));
-  EXPECT_EQ("out.orv: script.txt \\\n  a.orv\n", DepfileRule("out.orv", {"script.txt", "a.orv"}));
-  EXPECT_FALSE(DepfileCanName("two\nlines.orv"));
 }
 
 // A failed build writes no depfile: the old one, and the old output, stay as they were, and none is

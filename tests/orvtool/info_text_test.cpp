@@ -1,26 +1,18 @@
-// The report and the file-backed byte source, on the worked examples.
-#include "info_text.h"
+// info's text report on the worked examples: the layout as far as it was read, and the verdict as a
+// source.
+#include "report/info_text.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "byte_source.h"
-#include "info_json.h"
+#include "inspected_orv.h"
 #include "orv_examples.h"
-#include "temp_dir.h"
+#include "read/source_verdict.h"
 
 namespace {
 
-OrvLayout Layout(Bytes bytes) {
-  MemorySource source(std::move(bytes));
-  OrvLayout layout;
-  std::string err;
-  InspectOrv(&source, &layout, &err);
-  return layout;
-}
-
-TEST(OrvReport, ShowsPairsWithEventNamesAndRowsWithLengths) {
+TEST(InfoText, ShowsPairsWithEventNamesAndRowsWithLengths) {
   Bytes bytes = TwoEventBuild();
   SetWord(&bytes, 180, 9);  // state 8's second pair: an event without a name
   const std::string text = FormatOrvLayout(Layout(bytes));
@@ -33,7 +25,7 @@ TEST(OrvReport, ShowsPairsWithEventNamesAndRowsWithLengths) {
   EXPECT_NE(std::string::npos, text.find("payload: 120 bytes, from byte 264 to 384\n"));
 }
 
-TEST(OrvReport, ShowsWhatWasReadBeforeAFault) {
+TEST(InfoText, ShowsWhatWasReadBeforeAFault) {
   Bytes bytes = EmptyBuild();
   SetWord(&bytes, 28, 1);  // chunkCount
   const std::string text = FormatOrvLayout(Layout(bytes));
@@ -41,7 +33,7 @@ TEST(OrvReport, ShowsWhatWasReadBeforeAFault) {
   EXPECT_EQ(std::string::npos, text.find("payload"));
 }
 
-TEST(OrvReport, NotesWhenABuildWouldTakeOtherBytesThanThePayloadArea) {
+TEST(InfoText, NotesWhenABuildWouldTakeOtherBytesThanThePayloadArea) {
   // One state, one chunk: a valid file, but its word at byte 44 is row 1's offset, 68, not the end.
   const Bytes bytes = MakeOrv(1, {0, 1, 0, 1}, {68, 0, 0, 68, 2, 112, 98, 0, 0}, 30);
   MemorySource source(bytes);
@@ -63,46 +55,6 @@ TEST(OrvReport, NotesWhenABuildWouldTakeOtherBytesThanThePayloadArea) {
     EXPECT_EQ("build source: no, stateCount is " + std::to_string(states) + ", not 1\n",
               FormatSourceVerdict(Layout(odd), JudgeSourceOf(&oddSource), true));
   }
-}
-
-// Pipelines read the JSON with any library; people read it too, laid out as a library would write it.
-TEST(OrvJson, IsLaidOutAsAJsonLibraryIndentsIt) {
-  Bytes bytes = EmptyBuild();
-  SetWord(&bytes, 4, 7);
-  EXPECT_EQ(
-      "{\n  \"file\": \"e.orv\",\n  \"size\": 56,\n  \"valid\": true,\n  \"error\": null,\n  \"stateCount\": 1,\n"
-      "  \"states\": [\n    {\n      \"pairs\": [\n        {\n          \"event\": 0,\n"
-      "          \"eventName\": \"Cruising\",\n          \"chunk\": 1\n        }\n      ]\n    }\n  ],\n"
-      "  \"chunkCount\": 2,\n  \"chunks\": [\n    {\n      \"dataOffset\": 56,\n      \"stateIndex\": 0,\n"
-      "      \"scaledLength\": 0,\n      \"length\": 0\n    },\n    {\n      \"dataOffset\": 56,\n"
-      "      \"stateIndex\": 0,\n      \"scaledLength\": 0,\n      \"length\": null\n    }\n  ],\n"
-      "  \"payloadBytes\": 0,\n  \"acceptableAsSource\": true,\n  \"warnings\": [\n"
-      "    \"the word at byte 4 is 7, not 0\"\n  ]\n}\n",
-      FormatOrvJson("e.orv", Layout(bytes), "", true));
-  EXPECT_EQ(
-      "{\n  \"file\": \"t.orv\",\n  \"size\": 3,\n  \"valid\": false,\n  \"error\": \"too short\",\n"
-      "  \"stateCount\": null,\n  \"states\": [],\n  \"chunkCount\": null,\n  \"chunks\": [],\n"
-      "  \"payloadBytes\": null,\n  \"acceptableAsSource\": false,\n  \"warnings\": []\n}\n",
-      FormatOrvJson("t.orv", Layout(Bytes(3, 0)), "too short", false));
-}
-
-TEST(FileSource, ReadsAcrossBlocksAsMemoryDoes) {
-  TempDir dir;
-  const Bytes bytes = BeginLoopBuild();  // longer than one 64 KiB block
-  FileSource file;
-  std::string err;
-  ASSERT_TRUE(file.Open(dir.Write("big.orv", bytes), &err)) << err;
-  EXPECT_EQ(bytes.size(), file.Size());
-  unsigned char got[12];
-  ASSERT_TRUE(file.Read(65530, sizeof got, got));
-  EXPECT_EQ(Bytes(bytes.begin() + 65530, bytes.begin() + 65542), Bytes(got, got + sizeof got));
-  ASSERT_TRUE(file.Read(0, 4, got));  // back to the first block
-  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), Bytes(got, got + 4));
-  EXPECT_FALSE(file.Read(bytes.size() - 3, 4, got));
-
-  OrvLayout layout;
-  EXPECT_TRUE(InspectOrv(&file, &layout, &err)) << err;
-  EXPECT_FALSE(file.Open(dir.Path("missing.orv"), &err));
 }
 
 }  // namespace

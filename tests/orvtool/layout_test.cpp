@@ -1,4 +1,4 @@
-#include "layout.h"
+#include "read/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,6 @@
 #include <limits>
 #include <string>
 
-#include "info_text.h"
 #include "orv_examples.h"
 
 namespace {
@@ -28,7 +27,7 @@ std::string Inspect(Bytes bytes, OrvLayout* layout = nullptr) {
   return err;
 }
 
-TEST(OrvInspect, AcceptsWorkedExampleBuilds) {
+TEST(Layout, AcceptsWorkedExampleBuilds) {
   struct Case {
     const char* name;
     Bytes bytes;
@@ -57,7 +56,7 @@ TEST(OrvInspect, AcceptsWorkedExampleBuilds) {
   EXPECT_EQ(1, pairs[1].chunkIndex);
 }
 
-TEST(OrvInspect, NamesEachBrokenRule) {
+TEST(Layout, NamesEachBrokenRule) {
   // Offsets into BeginLoopBuild: state 1's pairCount at 32, state 2's first chunkIndex at 48,
   // chunkCount at 76, rows at 80 + 12 * r.
   struct Case {
@@ -97,7 +96,7 @@ TEST(OrvInspect, NamesEachBrokenRule) {
   }
 }
 
-TEST(OrvInspect, RefusesEveryTruncationWithoutReadingPastTheEnd) {
+TEST(Layout, RefusesEveryTruncationWithoutReadingPastTheEnd) {
   for (const Bytes& whole : {EmptyBuild(), TwoEventBuild()}) {
     for (std::size_t length = 0; length < whole.size(); ++length) {
       const std::string err = Inspect(Prefix(whole, length));
@@ -109,7 +108,7 @@ TEST(OrvInspect, RefusesEveryTruncationWithoutReadingPastTheEnd) {
   EXPECT_EQ("the file ends at byte 28, before chunkCount at byte 28", Inspect(Prefix(EmptyBuild(), 28)));
 }
 
-TEST(OrvInspect, RefusesHugeCountsInTinyFilesByTheirSize) {
+TEST(Layout, RefusesHugeCountsInTinyFilesByTheirSize) {
   Bytes states = MakeOrv(kHuge, {0, kHuge}, {}, 0);
   states.resize(20);
   EXPECT_EQ("stateCount 2147483647 does not fit in a file of 20 bytes", Inspect(states));
@@ -122,7 +121,7 @@ TEST(OrvInspect, RefusesHugeCountsInTinyFilesByTheirSize) {
 }
 
 // Counts that do fit the file but would take more memory than the tool allows itself.
-TEST(OrvInspect, RefusesCountsBeyondWhatItHoldsInMemory) {
+TEST(Layout, RefusesCountsBeyondWhatItHoldsInMemory) {
   Bytes big(13 * 1000 * 1000, 0);
   SetWord(&big, 0, static_cast<std::int32_t>(0x3F35C28F));
   SetWord(&big, 8, 1000001);
@@ -133,41 +132,6 @@ TEST(OrvInspect, RefusesCountsBeyondWhatItHoldsInMemory) {
   SetWord(&big, 16, 0);
   SetWord(&big, 20, 1000001);
   EXPECT_EQ("chunkCount 1000001 is more than orvtool reads (1000000)", Inspect(big));
-}
-
-std::string SourceVerdictOf(Bytes bytes, std::int32_t* end = nullptr) {
-  MemorySource source(std::move(bytes));
-  const SourceVerdict verdict = JudgeSourceOf(&source);
-  if (end != nullptr) *end = verdict.payloadEnd;
-  return verdict.accepted() ? "yes" : SourceFaultReason(verdict);
-}
-
-TEST(OrvInspect, JudgesBuildSourcesByTheFixedWords) {
-  std::int32_t end = 0;
-  EXPECT_EQ("yes", SourceVerdictOf(EmptyBuild(), &end));
-  EXPECT_EQ(56, end);
-  Bytes withPayload = EmptyBuild();
-  withPayload.resize(66);
-  SetWord(&withPayload, 44, 66);
-  EXPECT_EQ("yes", SourceVerdictOf(withPayload, &end));
-  EXPECT_EQ(66, end);
-
-  EXPECT_EQ("stateCount is 5, not 1", SourceVerdictOf(BeginLoopBuild()));
-  Bytes bad = EmptyBuild();
-  SetWord(&bad, 0, 0);
-  EXPECT_EQ("the magic is wrong", SourceVerdictOf(bad));
-  EXPECT_EQ("the file is 8 bytes, too short to hold the words at bytes 0, 8 and 44",
-            SourceVerdictOf(Prefix(EmptyBuild(), 8)));
-  // Too short is judged before the state count, as a build judges it.
-  Bytes shortTwoStates = Prefix(EmptyBuild(), 47);
-  SetWord(&shortTwoStates, 8, 2);
-  EXPECT_EQ("the file is 47 bytes, too short to hold the words at bytes 0, 8 and 44", SourceVerdictOf(shortTwoStates));
-  Bytes below = EmptyBuild();
-  SetWord(&below, 44, 40);
-  EXPECT_EQ("the payload end 40 lies before the payload start 56", SourceVerdictOf(below));
-  Bytes beyond = EmptyBuild();
-  SetWord(&beyond, 44, 57);
-  EXPECT_EQ("the payload runs to byte 57, past the end of the file at 56", SourceVerdictOf(beyond));
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "byte_source.h"
 #include "example_project.h"
-#include "layout.h"
 #include "orv_examples.h"
+#include "read/byte_source.h"
+#include "read/layout.h"
 #include "run_orvtool.h"
 #include "temp_dir.h"
 

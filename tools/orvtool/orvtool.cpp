@@ -1,35 +1,27 @@
 // orvtool: builds an ORV file from a script without the dialog, and shows what is inside an ORV file and
-// what the game plays from it. Here are the table of its commands and each command's run, which reads
-// what the command was given, asks the engine or the inspection library, and prints.
+// what the game plays from it. Here are its table of commands, the runs of build and check, and main;
+// each other command's run has a file of its own in commands/.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <functional>
-#include <memory>
 #include <new>
 #include <string>
 #include <vector>
 
 #include "build_engine.h"
-#include "check_plan.h"
-#include "depfile.h"
-#include "diff.h"
-#include "diff_report.h"
-#include "event_table.h"
+#include "commands/commands.h"
 #include "file_replacement.h"
-#include "flow.h"
-#include "graph.h"
-#include "info_json.h"
-#include "info_text.h"
-#include "layout.h"
-#include "layout_tables.h"
-#include "orv_writer.h"
 #include "orvtool_command_line.h"
 #include "output_lock.h"
+#include "play/flow.h"
+#include "play/run_on_warnings.h"
+#include "read/layout.h"
+#include "read/planned_layout.h"
+#include "report/depfile.h"
 #include "script_folder.h"
 #include "script_reader.h"
-#include "trace.h"
 
 #ifdef _WIN32
 #include <direct.h>
@@ -38,8 +30,6 @@
 #endif
 
 namespace {
-
-void ToStandardOutput(const std::string& text) { std::fputs(text.c_str(), stdout); }
 
 // --- build and check: the engine's build of SCRIPT into OUT, in the folder -C names
 
@@ -165,94 +155,6 @@ int RunCheck(const Invocation& in) {
   return RunInBuildTurn(
       in, [&plan](BuildReporter* reporter, const BuildFiles& files) { return DryRunBuild(&plan, reporter, files); },
       [&in, &plan](const BuildFiles& files, const BuildOutcome&) { return ReportPlan(in, files, plan); });
-}
-
-// --- info, trace, graph and diff: what is in a file
-
-// Opens path into *file; false, with the reason said, when it cannot be read.
-bool OpenOrvFile(const Invocation& in, const std::string& path, FileSource* file) {
-  std::string err;
-  if (file->Open(path, &err)) return true;
-  in.Say(err);
-  return false;
-}
-
-// For the commands that need a sound file: kExitOk, or the status with the reason said, kExitUsage when
-// the file cannot be read, kExitFailed when it breaks a layout rule.
-int ReadSoundOrv(const Invocation& in, const std::string& path, FileSource* file, OrvLayout* layout) {
-  if (!OpenOrvFile(in, path, file)) return kExitUsage;
-  std::string fault;
-  if (InspectOrv(file, layout, &fault)) return kExitOk;
-  return in.Fail(path + ": " + fault, kExitFailed);
-}
-
-// The file is walked again for each rule and for the report, which is printed as it is made: memory
-// stays flat whatever its counts.
-int RunInfo(const Invocation& in) {
-  const std::string& path = in.operands()[0];
-  FileSource file;
-  if (!OpenOrvFile(in, path, &file)) return kExitUsage;
-  OrvLayout layout;
-  std::string fault;
-  const bool valid = InspectOrvHoldingNothing(&file, &layout, &fault);
-  const SourceVerdict source = JudgeSourceOf(&file);
-  FileTables tables(&file, layout);
-  if (in.Given("--json"))
-    WriteOrvJson(&tables, path, valid ? std::string() : fault, source.accepted(), ToStandardOutput);
-  else
-    WriteInfoText(&tables, path, source, valid, ToStandardOutput);
-  const int status = in.FinishReport(kExitOk);
-  return status != kExitOk || valid ? status : in.Fail(path + ": " + fault, kExitFailed);
-}
-
-int RunTrace(const Invocation& in) {
-  const std::vector<std::string>& words = in.operands();
-  std::vector<TraceEvent> events;
-  for (std::size_t i = 1; i < words.size(); ++i) {
-    TraceEvent event;
-    if (!ParseTraceEvent(words[i], &event))
-      return in.UsageError(
-          "'" + words[i] + "' is no event id; give one from 0 to " + std::to_string(kMaxPairedEventId) +
-          ", or ID*COUNT for COUNT chunk ends in a row (COUNT 1 to " + std::to_string(kMaxTraceCount) + ")");
-    events.push_back(event);
-  }
-  FileSource file;
-  OrvLayout layout;
-  const int status = ReadSoundOrv(in, words[0], &file, &layout);
-  if (status != kExitOk) return status;
-  TraceOrv(OrvFlow(layout), events, ToStandardOutput);
-  return in.FinishReport(kExitOk);
-}
-
-int RunGraph(const Invocation& in) {
-  const std::string& path = in.operands()[0];
-  FileSource file;
-  OrvLayout layout;
-  const int status = ReadSoundOrv(in, path, &file, &layout);
-  if (status != kExitOk) return status;
-  WriteGraph(OrvFlow(layout), path, ToStandardOutput);
-  return in.FinishReport(kExitOk);
-}
-
-// The exit status of cmp and diff: 0 the same, 1 different, 2 trouble, a file that cannot be read or
-// breaks a layout rule among it.
-int RunDiff(const Invocation& in) {
-  const std::string& oldPath = in.operands()[0];
-  const std::string& newPath = in.operands()[1];
-  FileSource oldFile, newFile;
-  OrvLayout oldLayout, newLayout;
-  if (ReadSoundOrv(in, oldPath, &oldFile, &oldLayout) != kExitOk ||
-      ReadSoundOrv(in, newPath, &newFile, &newLayout) != kExitOk)
-    return kExitUsage;
-  const OrvFlow oldFlow(oldLayout), newFlow(newLayout);
-  const std::unique_ptr<DiffSink> report = in.Given("--json") ? MakeJsonDiffReport(ToStandardOutput, oldPath, newPath)
-                                                              : MakeTextDiffReport(ToStandardOutput, oldPath, newPath);
-  DiffCounts counts;
-  std::string err;
-  const bool compared =
-      DiffOrv({oldFlow, &oldFile, oldPath}, {newFlow, &newFile, newPath}, report.get(), &counts, &err);
-  const int status = in.FinishReport(counts.Same() ? kExitOk : kExitFailed);
-  return status == kExitUsage || compared ? status : in.Fail(err, kExitUsage);
 }
 
 // In the order --help lists them.

@@ -1,0 +1,50 @@
+// Hand-made files read as orvtool's commands read them, for the tests of what is made of their layout.
+#ifndef ORVTOOL_TESTS_INSPECTED_ORV_H_
+#define ORVTOOL_TESTS_INSPECTED_ORV_H_
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "orv_bytes.h"
+#include "play/flow.h"
+#include "play/trace_walk.h"
+#include "read/byte_source.h"
+#include "read/layout.h"
+#include "report/words.h"
+
+// As much of the layout as could be read, sound or not.
+inline OrvLayout Layout(Bytes bytes) {
+  MemorySource source(std::move(bytes));
+  OrvLayout layout;
+  std::string err;
+  InspectOrv(&source, &layout, &err);
+  return layout;
+}
+
+// The layout of a file that must be sound.
+inline OrvLayout Checked(Bytes bytes) {
+  MemorySource source(std::move(bytes));
+  OrvLayout layout;
+  std::string err;
+  EXPECT_TRUE(InspectOrv(&source, &layout, &err)) << err;
+  return layout;
+}
+
+// What trace prints of the file for the EVENT words.
+inline std::string Trace(Bytes bytes, const std::vector<std::string>& words) {
+  std::vector<TraceEvent> events;
+  for (const std::string& word : words) {
+    TraceEvent event;
+    EXPECT_TRUE(ParseTraceEvent(word, &event)) << word;
+    events.push_back(event);
+  }
+  const OrvLayout layout = Checked(std::move(bytes));
+  std::string out;
+  TraceOrv(OrvFlow(layout), events, AppendTo(&out));
+  return out;
+}
+
+#endif  // ORVTOOL_TESTS_INSPECTED_ORV_H_

@@ -1,0 +1,96 @@
+// How the game's player walks an ORV file: which script entry each chunk row was cut from, read back
+// from the state indices, and where the music goes at the end of a row for the event that holds then.
+#ifndef ORVTOOL_PLAY_FLOW_H_
+#define ORVTOOL_PLAY_FLOW_H_
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "read/layout.h"
+
+// A piece of the music: the chunk rows of an event's Begin or Loop, or a row of no entry on its own.
+struct FlowPiece {
+  // False for a row of no entry, and for an entry whose state 2e+2 holds no pair to tell the event by.
+  bool haveEvent = false;
+  std::int32_t eventId = 0;
+  bool loop = false;
+  int firstRow = 0;
+  int rowCount = 0;
+  std::int64_t bytes = 0;
+};
+
+// The chunk rows cut from one script entry, told by their states (orv_format.h). The first pair of the
+// state of the entry's last chunk is the entry's own event: back to the entry's first chunk for a Loop,
+// on to what follows for a Begin.
+struct FlowEntry : FlowPiece {
+  int scriptIndex = 0;  // the entry's place among the script's, e in its states 2e + 1 and 2e + 2
+};
+
+struct FlowStep {
+  int row = 0;          // where the player goes
+  bool byPair = false;  // false: the state holds no pair for the event, so on to the next row
+  std::int32_t stateIndex = 0;
+};
+
+class OrvFlow {
+ public:
+  // The layout must have passed InspectOrv. Rows that do not fall into entries the way a build cuts
+  // them (a file this tool did not build) belong to no entry, and are shown by their state alone.
+  explicit OrvFlow(const OrvLayout& layout);
+
+  const OrvLayout& layout() const { return layout_; }
+  int trailingRow() const { return static_cast<int>(layout_.rows.size()) - 1; }
+  const std::vector<FlowEntry>& entries() const { return entries_; }
+  // The entry a row was cut from, or nullptr for the leading and trailing rows and rows of no entry.
+  const FlowEntry* EntryOf(int row) const;
+  std::int64_t RowLength(int row) const;
+
+  // At the end of `row` with `eventId` current: the row of the state's first pair for that event, or
+  // else the next row. The leading row is read by state 0 as every other row by its own.
+  FlowStep Next(int row, std::int32_t eventId) const;
+
+  // Where the player goes from the leading row, at the start or when a pair sends the music back there:
+  // the row holds no bytes, so it is passed at once, where state 0 sends the event. Row 0 again when
+  // state 0 sends it back, and the player then never leaves it.
+  FlowStep Start(std::int32_t eventId) const { return Next(0, eventId); }
+
+  // The place in state `state`'s pairs of the first one for the event, or -1; the player takes that one
+  // and never a later one. Constant time for a few pairs, logarithmic for many.
+  int FirstPair(std::size_t state, std::int32_t eventId) const;
+
+  // The state `row` looks events up in, or -1 where its index names none (the leading row of a file
+  // without states).
+  std::int32_t StateOf(int row) const;
+
+  // A state's pairs the player can take, the first of each event, in the order of their event ids; none
+  // for state -1.
+  std::vector<OrvPair> FirstPairsByEvent(std::int32_t state) const;
+
+  // Whether the leading row sends every event to row 1, as state 0 of a built file does.
+  bool EveryEventStartsAtRowOne() const { return everyEventToRowOne_; }
+
+ private:
+  const OrvLayout& layout_;
+  std::vector<FlowEntry> entries_;
+  // The bytes from row `from` up to row `to`.
+  std::int64_t RowsLength(int from, int to) const;
+
+  std::vector<int> entryOfRow_;  // index into entries_, or -1
+
+  // For a state of many pairs: its first pair of each event, sorted by event.
+  struct FirstOfEvent {
+    std::int32_t eventId;
+    int pair;
+  };
+  std::unordered_map<std::size_t, std::vector<FirstOfEvent>> firstPairs_;
+  static std::vector<FirstOfEvent> FirstOfEachEvent(const std::vector<OrvPair>& pairs);
+  bool everyEventToRowOne_ = true;
+};
+
+// `"Combat" Loop`, `event 9 Begin`, or `entry 3` when the event cannot be told; with the name unquoted
+// (`Combat Loop`) where it stands alone, as in a picture's caption.
+std::string EntryLabel(const FlowEntry& entry, bool quoteName = true);
+
+#endif  // ORVTOOL_PLAY_FLOW_H_

@@ -1,0 +1,77 @@
+#include "read/byte_source.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "file_reading.h"
+#include "orv_format.h"
+
+bool ByteSource::ReadTwoWords(std::uint64_t offset, std::int32_t* first, std::int32_t* second) {
+  return ReadWord(offset, first) && ReadWord(offset + orv::kWordBytes, second);
+}
+
+bool ByteSource::ReadRow(std::uint64_t offset, ChunkRow* row) {
+  unsigned char bytes[orv::kRowBytes];
+  if (!Read(offset, sizeof bytes, bytes)) return false;
+  *row = orv::GetRow(bytes);
+  return true;
+}
+
+bool MemorySource::Read(std::uint64_t offset, std::size_t n, unsigned char* out) {
+  if (offset > bytes_.size() || n > bytes_.size() - offset) return false;
+  if (n != 0) std::memcpy(out, bytes_.data() + offset, n);
+  return true;
+}
+
+FileSource::~FileSource() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+bool FileSource::Open(const std::string& path, std::string* err) {
+  if (file_ != nullptr) std::fclose(file_);
+  blockValid_ = false;
+  size_ = 0;
+  // Only a regular file is read: a pipe or a device would be waited on, a folder has no bytes.
+  OpenFailure failure;
+  errno = 0;
+  file_ = OpenRegularFile(path.c_str(), &failure).release();
+  if (file_ == nullptr) {
+    *err = failure == OpenFailure::kNotRegular ? "cannot read '" + path + "': it is not a regular file"
+                                               : "cannot open '" + path + "': " + std::strerror(errno);
+    return false;
+  }
+  const std::int64_t size = FileSize(file_);
+  if (size < 0) {
+    *err = "cannot measure '" + path + "'";
+    return false;
+  }
+  size_ = static_cast<std::uint64_t>(size);
+  return true;
+}
+
+bool FileSource::LoadBlock(std::uint64_t blockStart) {
+  blockValid_ = false;
+  const std::uint64_t left = size_ - blockStart;
+  block_.resize(left < kBlockSize ? static_cast<std::size_t>(left) : kBlockSize);
+  if (!SeekTo(file_, static_cast<std::int64_t>(blockStart))) return false;
+  if (std::fread(block_.data(), 1, block_.size(), file_) != block_.size()) return false;
+  blockStart_ = blockStart;
+  blockValid_ = true;
+  return true;
+}
+
+bool FileSource::Read(std::uint64_t offset, std::size_t n, unsigned char* out) {
+  if (file_ == nullptr || offset > size_ || n > size_ - offset) return false;
+  while (n > 0) {
+    if (!blockValid_ || offset < blockStart_ || offset >= blockStart_ + block_.size()) {
+      if (!LoadBlock(offset - offset % kBlockSize)) return false;
+    }
+    const std::size_t at = static_cast<std::size_t>(offset - blockStart_);
+    const std::size_t take = n < block_.size() - at ? n : block_.size() - at;
+    std::memcpy(out, block_.data() + at, take);
+    out += take;
+    offset += take;
+    n -= take;
+  }
+  return true;
+}

@@ -1,0 +1,61 @@
+// Random access to the bytes of a file under inspection. Tests hand in a buffer; the tool reads the
+// file itself a block at a time, so a huge file never has to be held in memory.
+#ifndef ORVTOOL_READ_BYTE_SOURCE_H_
+#define ORVTOOL_READ_BYTE_SOURCE_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "orv_format.h"
+#include "word_reader.h"
+
+class ByteSource : public WordReader {
+ public:
+  virtual std::uint64_t Size() const = 0;
+
+  // A pair, or a state record's leading two words.
+  bool ReadTwoWords(std::uint64_t offset, std::int32_t* first, std::int32_t* second);
+  bool ReadRow(std::uint64_t offset, ChunkRow* row);
+};
+
+class MemorySource : public ByteSource {
+ public:
+  explicit MemorySource(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)), size_(bytes_.size()) {}
+  // The first bytes of a file of `size` bytes, such as the header of one not written yet; the rest
+  // cannot be read.
+  MemorySource(std::vector<unsigned char> bytes, std::uint64_t size) : bytes_(std::move(bytes)), size_(size) {}
+  std::uint64_t Size() const override { return size_; }
+  bool Read(std::uint64_t offset, std::size_t n, unsigned char* out) override;
+
+ private:
+  std::vector<unsigned char> bytes_;
+  std::uint64_t size_;
+};
+
+class FileSource : public ByteSource {
+ public:
+  FileSource() = default;
+  ~FileSource() override;
+  FileSource(const FileSource&) = delete;
+  FileSource& operator=(const FileSource&) = delete;
+
+  bool Open(const std::string& path, std::string* err);
+  std::uint64_t Size() const override { return size_; }
+  bool Read(std::uint64_t offset, std::size_t n, unsigned char* out) override;
+
+ private:
+  bool LoadBlock(std::uint64_t blockStart);
+
+  static constexpr std::size_t kBlockSize = 64 * 1024;
+  std::FILE* file_ = nullptr;
+  std::uint64_t size_ = 0;
+  // The one cached block; the layout is walked front to back, so one is enough.
+  std::vector<unsigned char> block_;
+  std::uint64_t blockStart_ = 0;
+  bool blockValid_ = false;
+};
+
+#endif  // ORVTOOL_READ_BYTE_SOURCE_H_
