@@ -10,6 +10,8 @@
 #include "read/byte_source.h"
 #include "read/layout.h"
 
+int RunBuild(const Invocation& in);
+int RunCheck(const Invocation& in);
 int RunInfo(const Invocation& in);
 int RunTrace(const Invocation& in);
 int RunGraph(const Invocation& in);

@@ -1,0 +1,36 @@
+// `orvtool check`: the build up to writing OUT, then the figures OUT would have and the music that runs on.
+#include <cstdio>
+#include <string>
+
+#include "build_engine.h"
+#include "commands/build_turn.h"
+#include "commands/commands.h"
+#include "play/flow.h"
+#include "play/run_on_warnings.h"
+#include "read/layout.h"
+#include "read/planned_layout.h"
+
+namespace {
+
+// What the planned build would write, and the music in it that runs on.
+int ReportPlan(const Invocation& in, const BuildFiles& files, const BuildPlan& plan) {
+  OrvLayout layout;
+  std::string err;
+  if (!LayoutOfPlan(plan, &layout, &err))
+    return in.Fail("the header a build would write breaks the layout: " + err, kExitFailed);
+  std::printf("%s would be %llu bytes: stateCount %d, chunkCount %d\n", files.output.c_str(),
+              static_cast<unsigned long long>(layout.fileSize), static_cast<int>(layout.stateCount),
+              static_cast<int>(layout.chunkCount));
+  for (const std::string& warning : RunOnWarnings(OrvFlow(layout), plan.entries, plan.entryCount))
+    in.Say("warning: " + warning);
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunCheck(const Invocation& in) {
+  BuildPlan plan;
+  return RunInBuildTurn(
+      in, [&plan](BuildReporter* reporter, const BuildFiles& files) { return DryRunBuild(&plan, reporter, files); },
+      [&in, &plan](const BuildFiles& files, const BuildOutcome&) { return ReportPlan(in, files, plan); });
+}
