@@ -1,7 +1,7 @@
 // Where the files of one drop on the dialog go: a script to open, or the source box each one fills, or
 // why the drop is refused as a whole.
-#ifndef ORV_FRONTEND_FILE_DROP_H_
-#define ORV_FRONTEND_FILE_DROP_H_
+#ifndef ORV_FRONTEND_MODEL_FILE_DROP_H_
+#define ORV_FRONTEND_MODEL_FILE_DROP_H_
 
 #include <string>
 #include <vector>
@@ -25,4 +25,4 @@ DropPlan PlanDrop(int fileCount, bool anyFolder, SourceBox droppedOn, SourceBox 
 // set of handlers to open, not a source.
 bool IsHandlerSetDrop(const std::vector<std::string>& paths, bool anyFolder);
 
-#endif  // ORV_FRONTEND_FILE_DROP_H_
+#endif  // ORV_FRONTEND_MODEL_FILE_DROP_H_

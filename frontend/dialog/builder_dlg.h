@@ -1,7 +1,7 @@
 // The builder dialog: the author picks an event, names its Begin and Loop sources, adds the handler,
 // and builds out.orv from all handlers.
-#ifndef ORV_FRONTEND_BUILDER_DLG_H_
-#define ORV_FRONTEND_BUILDER_DLG_H_
+#ifndef ORV_FRONTEND_DIALOG_BUILDER_DLG_H_
+#define ORV_FRONTEND_DIALOG_BUILDER_DLG_H_
 
 #include <string>
 
@@ -71,4 +71,4 @@ class CBuilderDlg : public CDialog {
   std::string lastSetFile_;
 };
 
-#endif  // ORV_FRONTEND_BUILDER_DLG_H_
+#endif  // ORV_FRONTEND_DIALOG_BUILDER_DLG_H_

@@ -1,7 +1,7 @@
 // The texts of the dialog's status line: where out.orv goes, a build under way or waiting for another's
 // to end, what the last build came to, and the handler sets opened and saved.
-#ifndef ORV_FRONTEND_BUILD_STATUS_H_
-#define ORV_FRONTEND_BUILD_STATUS_H_
+#ifndef ORV_FRONTEND_MODEL_BUILD_STATUS_H_
+#define ORV_FRONTEND_MODEL_BUILD_STATUS_H_
 
 #include <cstdint>
 #include <ctime>
@@ -36,4 +36,4 @@ std::string WithThousands(std::int64_t count);
 // The count so written and the word that fits it, `one` for 1 and `many` otherwise: "3 handlers".
 std::string Counted(std::int64_t count, const char* one, const char* many);
 
-#endif  // ORV_FRONTEND_BUILD_STATUS_H_
+#endif  // ORV_FRONTEND_MODEL_BUILD_STATUS_H_
