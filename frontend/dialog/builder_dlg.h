@@ -6,10 +6,10 @@
 #include <string>
 
 #include "builder_layout.h"
-#include "file_drop.h"
 #include "handler_table.h"
 #include "platform/dialog.h"
 #include "set_aside_file.h"
+#include "source_box.h"
 
 class OutputLock;
 

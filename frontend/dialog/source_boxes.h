@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "file_drop.h"
 #include "platform/wnd.h"
+#include "source_box.h"
 
 // The box's text as Add reads it: up to 499 bytes, so a longer text still comes back cut, and is then
 // refused as too long.

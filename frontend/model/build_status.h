@@ -3,7 +3,6 @@
 #ifndef ORV_FRONTEND_MODEL_BUILD_STATUS_H_
 #define ORV_FRONTEND_MODEL_BUILD_STATUS_H_
 
-#include <cstdint>
 #include <ctime>
 #include <string>
 
@@ -29,11 +28,5 @@ std::string HandlerSetStatus(SetAction action, int handlerCount, const std::stri
 
 // Any other text with its time, as the status line tells what happened: "14:03:12  Cannot open ...".
 std::string TimedStatus(const std::string& text, const std::tm& at);
-
-// The count with a comma between each group of three digits: "109,764".
-std::string WithThousands(std::int64_t count);
-
-// The count so written and the word that fits it, `one` for 1 and `many` otherwise: "3 handlers".
-std::string Counted(std::int64_t count, const char* one, const char* many);
 
 #endif  // ORV_FRONTEND_MODEL_BUILD_STATUS_H_

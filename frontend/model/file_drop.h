@@ -6,10 +6,7 @@
 #include <string>
 #include <vector>
 
-enum class SourceBox { kNone, kBegin, kLoop };
-
-// The name the dialog gives the piece of a box in its messages ("Begin ORV").
-const char* SourceLabel(SourceBox box);
+#include "source_box.h"
 
 struct DropPlan {
   std::vector<SourceBox> boxes;  // boxes[i]: the box the drop's i-th file fills

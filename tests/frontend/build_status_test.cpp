@@ -13,17 +13,6 @@ std::tm At(int hour, int minute, int second) {
   return at;
 }
 
-TEST(BuildStatus, CountsGetACommaEveryThreeDigits) {
-  EXPECT_EQ(WithThousands(0), "0");
-  EXPECT_EQ(WithThousands(56), "56");
-  EXPECT_EQ(WithThousands(999), "999");
-  EXPECT_EQ(WithThousands(1000), "1,000");
-  EXPECT_EQ(WithThousands(109764), "109,764");
-  EXPECT_EQ(WithThousands(1234567), "1,234,567");
-  EXPECT_EQ(WithThousands(2147483647), "2,147,483,647");
-  EXPECT_EQ(WithThousands(-1000), "-1,000");
-}
-
 TEST(BuildStatus, AWrittenBuildTellsItsTimeAndFigures) {
   BuildOutcome built;
   built.written = true;
