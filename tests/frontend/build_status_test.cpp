@@ -13,7 +13,7 @@ std::tm At(int hour, int minute, int second) {
   return at;
 }
 
-TEST(BuildStatus, AWrittenBuildTellsItsTimeAndFigures) {
+TEST(BuildStatusTest, AWrittenBuildTellsItsTimeAndFigures) {
   BuildOutcome built;
   built.written = true;
   built.fileSize = 109764;
@@ -32,7 +32,7 @@ TEST(BuildStatus, AWrittenBuildTellsItsTimeAndFigures) {
   EXPECT_EQ(OutcomeStatus(built, At(23, 59, 59)), "23:59:59  out.orv built: 56 bytes, 0 handlers, 2 chunks");
 }
 
-TEST(BuildStatus, AFailedBuildTellsItsTimeThatOutOrvStayedAndThenItsText) {
+TEST(BuildStatusTest, AFailedBuildTellsItsTimeThatOutOrvStayedAndThenItsText) {
   BuildOutcome failed;
   failed.failure = "Error opening \"missing.orv\", aborting.";
   failed.failureShown = true;
@@ -43,14 +43,14 @@ TEST(BuildStatus, AFailedBuildTellsItsTimeThatOutOrvStayedAndThenItsText) {
   EXPECT_EQ(FailureStatus(failed.failure, At(9, 41, 7)), OutcomeStatus(failed, At(9, 41, 7)));
 }
 
-TEST(BuildStatus, ASetOpenedOrSavedIsToldWithItsCountAndFileName) {
+TEST(BuildStatusTest, ASetOpenedOrSavedIsToldWithItsCountAndFileName) {
   EXPECT_EQ(HandlerSetStatus(SetAction::kOpened, 5, "music.txt", At(14, 3, 12)),
             "14:03:12  5 handlers opened from music.txt");
   EXPECT_EQ(HandlerSetStatus(SetAction::kSaved, 1, "one.txt", At(8, 0, 0)), "08:00:00  1 handler saved to one.txt");
   EXPECT_EQ(HandlerSetStatus(SetAction::kSaved, 0, "none.txt", At(8, 0, 0)), "08:00:00  0 handlers saved to none.txt");
 }
 
-TEST(BuildStatus, AtStartTheFolderIsGivenWhole) {
+TEST(BuildStatusTest, AtStartTheFolderIsGivenWhole) {
   EXPECT_EQ(FolderStatus("C:\\Users\\author\\Music & Sound"),
             "out.orv will be written in C:\\Users\\author\\Music & Sound");
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(CountText, CountsGetACommaEveryThreeDigits) {
+TEST(CountTextTest, CountsGetACommaEveryThreeDigits) {
   EXPECT_EQ(WithThousands(0), "0");
   EXPECT_EQ(WithThousands(56), "56");
   EXPECT_EQ(WithThousands(999), "999");
