@@ -6,9 +6,7 @@
 
 #include <vector>
 
-struct Box {
-  int left, top, right, bottom;
-};
+#include "box.h"
 
 struct Extent {
   int width, height;
