@@ -33,7 +33,8 @@ std::vector<DialogChild> DialogChildren(const CWnd& dialog) {
   assert(::IsWindow(parent));
   std::vector<DialogChild> children;
   for (HWND c = ::GetWindow(parent, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
-    DialogChild child = {c, ::GetDlgCtrlID(c), PlaceIn(parent, c), KindOf(c), 0, 0};
+    const RECT r = PlaceIn(parent, c);
+    DialogChild child = {c, ::GetDlgCtrlID(c), {r.left, r.top, r.right, r.bottom}, KindOf(c), 0, 0};
     if (child.kind == DialogChild::kList) {
       RECT client;
       ::GetClientRect(c, &client);
@@ -45,11 +46,11 @@ std::vector<DialogChild> DialogChildren(const CWnd& dialog) {
   return children;
 }
 
-void PlaceChildren(const CWnd& dialog, const std::vector<DialogChild>& children, const std::vector<RECT>& places) {
+void PlaceChildren(const CWnd& dialog, const std::vector<DialogChild>& children, const std::vector<Box>& places) {
   assert(children.size() == places.size());
   HDWP batch = ::BeginDeferWindowPos(static_cast<int>(children.size()));
   for (size_t i = 0; i < children.size() && batch != nullptr; ++i) {
-    const RECT& r = places[i];
+    const Box& r = places[i];
     batch = ::DeferWindowPos(batch, children[i].hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                              SWP_NOZORDER | SWP_NOACTIVATE);
   }

@@ -18,11 +18,6 @@ LONG OneLineTextWidth(HWND label) {
   return text.size.cx;
 }
 
-bool Inside(const RECT& inner, const RECT& outer) {
-  return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
-         inner.bottom <= outer.bottom;
-}
-
 // How far right the label may reach: the nearest control beside it, the frame of a group box holding
 // it, the dialog's edge.
 LONG RightLimit(const DialogChild& label, const std::vector<DialogChild>& children, LONG clientRight) {
@@ -31,14 +26,14 @@ LONG RightLimit(const DialogChild& label, const std::vector<DialogChild>& childr
   LONG limit = clientRight;
   for (const DialogChild& other : children) {
     if (other.hwnd == label.hwnd) continue;
-    const RECT& o = other.place;
+    const Box& o = other.place;
     if (other.kind == DialogChild::kGroupBox && Inside(label.place, o)) {
       limit = std::min(limit, o.right - frame);
       continue;
     }
     const bool beside = o.top < label.place.bottom && o.bottom > label.place.top;
     // A control that already overlaps the label is the template's doing; it does not stop the label.
-    if (beside && o.left >= label.place.right) limit = std::min(limit, o.left);
+    if (beside && o.left >= label.place.right) limit = std::min<LONG>(limit, o.left);
   }
   return limit;
 }

@@ -10,7 +10,7 @@ namespace {
 
 std::vector<int> Edges(const Box& b) { return {b.left, b.top, b.right, b.bottom}; }
 
-TEST(AnchorLayout, EdgesFollowTheFarSideFramesTheirContentsListsWholeRows) {
+TEST(AnchorLayoutTest, EdgesFollowTheFarSideFramesTheirContentsListsWholeRows) {
   AnchorLayout layout({300, 200});
   layout.AddFrame({5, 5, 150, 160});                       // 0: holds 1 and 2
   layout.Add({10, 10, 140, 95}, kGrowsDown, Rows{4, 13});  // 1: six rows of 13 and 3 over

@@ -13,18 +13,7 @@ std::tm At(int hour, int minute, int second) {
   return at;
 }
 
-TEST(BuildStatus, CountsGetACommaEveryThreeDigits) {
-  EXPECT_EQ(WithThousands(0), "0");
-  EXPECT_EQ(WithThousands(56), "56");
-  EXPECT_EQ(WithThousands(999), "999");
-  EXPECT_EQ(WithThousands(1000), "1,000");
-  EXPECT_EQ(WithThousands(109764), "109,764");
-  EXPECT_EQ(WithThousands(1234567), "1,234,567");
-  EXPECT_EQ(WithThousands(2147483647), "2,147,483,647");
-  EXPECT_EQ(WithThousands(-1000), "-1,000");
-}
-
-TEST(BuildStatus, AWrittenBuildTellsItsTimeAndFigures) {
+TEST(BuildStatusTest, AWrittenBuildTellsItsTimeAndFigures) {
   BuildOutcome built;
   built.written = true;
   built.fileSize = 109764;
@@ -43,19 +32,19 @@ TEST(BuildStatus, AWrittenBuildTellsItsTimeAndFigures) {
   EXPECT_EQ(BuiltStatus(built, At(23, 59, 59)), "23:59:59  out.orv built: 56 bytes, 0 handlers, 2 chunks");
 }
 
-TEST(BuildStatus, AFailedBuildTellsItsTimeThatOutOrvStayedAndThenItsText) {
+TEST(BuildStatusTest, AFailedBuildTellsItsTimeThatOutOrvStayedAndThenItsText) {
   EXPECT_EQ(FailureStatus("Error opening \"missing.orv\", aborting.", At(9, 41, 7)),
             "09:41:07  out.orv was left as it was. Error opening \"missing.orv\", aborting.");
 }
 
-TEST(BuildStatus, ASetOpenedOrSavedIsToldWithItsCountAndFileName) {
+TEST(BuildStatusTest, ASetOpenedOrSavedIsToldWithItsCountAndFileName) {
   EXPECT_EQ(HandlerSetStatus(SetAction::kOpened, 5, "music.txt", At(14, 3, 12)),
             "14:03:12  5 handlers opened from music.txt");
   EXPECT_EQ(HandlerSetStatus(SetAction::kSaved, 1, "one.txt", At(8, 0, 0)), "08:00:00  1 handler saved to one.txt");
   EXPECT_EQ(HandlerSetStatus(SetAction::kSaved, 0, "none.txt", At(8, 0, 0)), "08:00:00  0 handlers saved to none.txt");
 }
 
-TEST(BuildStatus, AtStartTheFolderIsGivenWhole) {
+TEST(BuildStatusTest, AtStartTheFolderIsGivenWhole) {
   EXPECT_EQ(FolderStatus("C:\\Users\\author\\Music & Sound"),
             "out.orv will be written in C:\\Users\\author\\Music & Sound");
 }

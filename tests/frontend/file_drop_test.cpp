@@ -13,7 +13,7 @@ constexpr SourceBox kNone = SourceBox::kNone;
 constexpr SourceBox kBegin = SourceBox::kBegin;
 constexpr SourceBox kLoop = SourceBox::kLoop;
 
-TEST(PlanDrop, OneFileGoesWhereItLandsElseToTheFocusedBoxElseToBegin) {
+TEST(FileDropTest, OneFileGoesWhereItLandsElseToTheFocusedBoxElseToBegin) {
   EXPECT_EQ(PlanDrop(1, false, kLoop, kBegin).boxes, Boxes{kLoop});
   EXPECT_EQ(PlanDrop(1, false, kBegin, kLoop).boxes, Boxes{kBegin});
   EXPECT_EQ(PlanDrop(1, false, kNone, kLoop).boxes, Boxes{kLoop});
@@ -21,11 +21,11 @@ TEST(PlanDrop, OneFileGoesWhereItLandsElseToTheFocusedBoxElseToBegin) {
   EXPECT_EQ(PlanDrop(1, false, kNone, kNone).refusal, "");
 }
 
-TEST(PlanDrop, TwoFilesAreBeginThenLoopWhereverTheyLand) {
+TEST(FileDropTest, TwoFilesAreBeginThenLoopWhereverTheyLand) {
   for (SourceBox on : {kNone, kBegin, kLoop}) EXPECT_EQ(PlanDrop(2, false, on, kLoop).boxes, (Boxes{kBegin, kLoop}));
 }
 
-TEST(PlanDrop, AFolderOrMoreThanTwoFilesChangesNothing) {
+TEST(FileDropTest, AFolderOrMoreThanTwoFilesChangesNothing) {
   for (const DropPlan& plan : {PlanDrop(1, true, kBegin, kNone), PlanDrop(2, true, kNone, kNone),
                                PlanDrop(3, false, kLoop, kNone), PlanDrop(12, false, kNone, kNone)}) {
     EXPECT_TRUE(plan.boxes.empty());
@@ -35,7 +35,7 @@ TEST(PlanDrop, AFolderOrMoreThanTwoFilesChangesNothing) {
   EXPECT_TRUE(PlanDrop(0, false, kBegin, kNone).boxes.empty());
 }
 
-TEST(IsHandlerSetDrop, OneTextFileOpensAsASetAnythingElseGoesToTheBoxes) {
+TEST(FileDropTest, OneTextFileOpensAsASetAnythingElseGoesToTheBoxes) {
   EXPECT_TRUE(IsHandlerSetDrop({"C:\\sets\\music.txt"}, false));
   EXPECT_TRUE(IsHandlerSetDrop({"C:\\sets\\MUSIC.TXT"}, false));
   EXPECT_FALSE(IsHandlerSetDrop({"C:\\music\\a.orv"}, false));

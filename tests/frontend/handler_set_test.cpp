@@ -11,49 +11,10 @@
 
 namespace {
 
-std::vector<ScriptHandler> Saved(std::vector<ScriptHandler> handlers, const SetFolders& folders, std::string* why) {
-  why->clear();
-  if (!PathsForScript(&handlers, folders, why)) return {};
-  return handlers;
-}
-
-TEST(PathsForScript, SourcesAreNamedFromTheScriptsFolder) {
-  const SetFolders sets{"C:\\work", "C:\\work\\sets"};
-  std::string why;
-  const std::vector<ScriptHandler> boxes = {
-      {0, "cruising_begin.orv", "music\\cruising_loop.orv"}, {1, "", "D:\\audio\\combat.orv"}, {3, "..\\x.orv", ""}};
-  const std::vector<ScriptHandler> want = {{0, "..\\cruising_begin.orv", "..\\music\\cruising_loop.orv"},
-                                           {1, "", "D:\\audio\\combat.orv"},
-                                           {3, "..\\..\\x.orv", ""}};
-  const std::vector<ScriptHandler> got = Saved(boxes, sets, &why);
-  ASSERT_EQ(got.size(), want.size()) << why;
-  for (size_t i = 0; i < want.size(); ++i) {
-    EXPECT_EQ(got[i].eventId, want[i].eventId);
-    EXPECT_EQ(got[i].beginPath, want[i].beginPath);
-    EXPECT_EQ(got[i].loopPath, want[i].loopPath);
-  }
-  // Saved beside the sources, the paths stay as they are.
-  EXPECT_EQ(Saved(boxes, {"C:\\work", "C:\\work"}, &why)[0].loopPath, "music\\cruising_loop.orv");
-}
-
-TEST(PathsForScript, APathThatWouldNotFitIsRefusedNamingItsHandler) {
-  std::string why;
-  // Climbing out through a folder whose name holds a space.
-  EXPECT_TRUE(Saved({{0, "a.orv", "b.orv"}, {4, "c.orv", "d.orv"}}, {"C:\\my music\\work", "C:\\sets"}, &why).empty());
-  EXPECT_EQ(
-      why,
-      "The Begin ORV path of event 0 (\"Cruising\"), seen from the script's folder, is ..\\my music\\work\\a.orv, "
-      "which contains a space or other white space: a script cannot hold it.");
-  const std::string deep = std::string(190, 'd') + "\\a.orv";
-  EXPECT_TRUE(Saved({{2, "", deep}}, {"C:\\w", "C:\\sets"}, &why).empty());
-  EXPECT_EQ(why, "The Loop ORV path of event 2 (\"Combat / Dmg\"), seen from the script's folder, is ..\\w\\" + deep +
-                     ", which is longer than 199 bytes: a script cannot hold it.");
-}
-
 // A script in C:\work\sets, the current folder C:\work.
 const SetFolders kWorkSets = {"C:\\work", "C:\\work\\sets"};
 
-class ReadHandlerSetTest : public ::testing::Test {
+class HandlerSetTest : public ::testing::Test {
  protected:
   // Reads text as a script; *why empty when it was read.
   std::vector<ScriptHandler> Read(const std::string& text, std::string* why, const SetFolders& folders = kWorkSets) {
@@ -80,7 +41,46 @@ class ReadHandlerSetTest : public ::testing::Test {
   TempDir dir_{"handler-set"};
 };
 
-TEST_F(ReadHandlerSetTest, HandlersComeInEventOrderWithPathsFromTheCurrentFolder) {
+std::vector<ScriptHandler> Saved(std::vector<ScriptHandler> handlers, const SetFolders& folders, std::string* why) {
+  why->clear();
+  if (!PathsForScript(&handlers, folders, why)) return {};
+  return handlers;
+}
+
+TEST_F(HandlerSetTest, SavedSourcesAreNamedFromTheScriptsFolder) {
+  const SetFolders sets{"C:\\work", "C:\\work\\sets"};
+  std::string why;
+  const std::vector<ScriptHandler> boxes = {
+      {0, "cruising_begin.orv", "music\\cruising_loop.orv"}, {1, "", "D:\\audio\\combat.orv"}, {3, "..\\x.orv", ""}};
+  const std::vector<ScriptHandler> want = {{0, "..\\cruising_begin.orv", "..\\music\\cruising_loop.orv"},
+                                           {1, "", "D:\\audio\\combat.orv"},
+                                           {3, "..\\..\\x.orv", ""}};
+  const std::vector<ScriptHandler> got = Saved(boxes, sets, &why);
+  ASSERT_EQ(got.size(), want.size()) << why;
+  for (size_t i = 0; i < want.size(); ++i) {
+    EXPECT_EQ(got[i].eventId, want[i].eventId);
+    EXPECT_EQ(got[i].beginPath, want[i].beginPath);
+    EXPECT_EQ(got[i].loopPath, want[i].loopPath);
+  }
+  // Saved beside the sources, the paths stay as they are.
+  EXPECT_EQ(Saved(boxes, {"C:\\work", "C:\\work"}, &why)[0].loopPath, "music\\cruising_loop.orv");
+}
+
+TEST_F(HandlerSetTest, ASavedPathThatWouldNotFitIsRefusedNamingItsHandler) {
+  std::string why;
+  // Climbing out through a folder whose name holds a space.
+  EXPECT_TRUE(Saved({{0, "a.orv", "b.orv"}, {4, "c.orv", "d.orv"}}, {"C:\\my music\\work", "C:\\sets"}, &why).empty());
+  EXPECT_EQ(
+      why,
+      "The Begin ORV path of event 0 (\"Cruising\"), seen from the script's folder, is ..\\my music\\work\\a.orv, "
+      "which contains a space or other white space: a script cannot hold it.");
+  const std::string deep = std::string(190, 'd') + "\\a.orv";
+  EXPECT_TRUE(Saved({{2, "", deep}}, {"C:\\w", "C:\\sets"}, &why).empty());
+  EXPECT_EQ(why, "The Loop ORV path of event 2 (\"Combat / Dmg\"), seen from the script's folder, is ..\\w\\" + deep +
+                     ", which is longer than 199 bytes: a script cannot hold it.");
+}
+
+TEST_F(HandlerSetTest, HandlersComeInEventOrderWithPathsFromTheCurrentFolder) {
   std::string why;
   const std::vector<ScriptHandler> got = Read(
       "5 ..\\combat_begin.orv begin\r\n5 ..\\failed_loop.orv LOOP\r\n"
@@ -106,9 +106,9 @@ TEST_F(ReadHandlerSetTest, HandlersComeInEventOrderWithPathsFromTheCurrentFolder
   EXPECT_EQ(why, "");
 }
 
-// The dialog's own refusals, each kind by Open and by drop, are in handler_set_dialog_test.cpp; here the
+// The dialog's own refusals, each kind by Open and by drop, are in builder_dlg_test.cpp; here the
 // cases around them: a negative event, a Loop of a handled event, Begin after Begin, a Begin last.
-TEST_F(ReadHandlerSetTest, AFileThatCannotBeOpenedOrIsAFolderCannotBeRead) {
+TEST_F(HandlerSetTest, AFileThatCannotBeOpenedOrIsAFolderCannotBeRead) {
   std::string why;
   EXPECT_TRUE(ReadFile(dir_.Path("missing.txt"), &why).empty());
   EXPECT_EQ(why, "It cannot be read.");
@@ -116,7 +116,7 @@ TEST_F(ReadHandlerSetTest, AFileThatCannotBeOpenedOrIsAFolderCannotBeRead) {
   EXPECT_EQ(why, "It cannot be read.");
 }
 
-TEST_F(ReadHandlerSetTest, TheFirstLineTheDialogCannotTakeIsNamed) {
+TEST_F(HandlerSetTest, TheFirstLineTheDialogCannotTakeIsNamed) {
   EXPECT_EQ(Refusal("\r\n-2 a begin\r\n-2 b loop\r\n-1"),
             "Line 2: event -2 is not one of the dialog's events, 0 to 5.");
   EXPECT_EQ(Refusal("0 a begin\n0 b loop\n0 c loop\n-1"),
@@ -127,7 +127,7 @@ TEST_F(ReadHandlerSetTest, TheFirstLineTheDialogCannotTakeIsNamed) {
             "Line 3: the Begin of event 3 (\"caps alive, fght dead\") on line 2 is not followed by its Loop.");
 }
 
-TEST_F(ReadHandlerSetTest, APathASourceBoxCannotHoldIsRefused) {
+TEST_F(HandlerSetTest, APathASourceBoxCannotHoldIsRefused) {
   std::string why;
   // Fits the script, but shown full from a current folder elsewhere it is too long for a box.
   const std::string deep(190, 'd');
@@ -136,7 +136,7 @@ TEST_F(ReadHandlerSetTest, APathASourceBoxCannotHoldIsRefused) {
                      "\\b.orv, which is longer than 199 bytes: Add would refuse it.");
 }
 
-TEST_F(ReadHandlerSetTest, AFileOfControlBytesOrOverTheLimitIsNotRead) {
+TEST_F(HandlerSetTest, AFileOfControlBytesOrOverTheLimitIsNotRead) {
   EXPECT_EQ(Refusal("0 a begin\n0 b loop\n-1\x01"),
             "Line 3: it holds the byte 0x01, which no text has: it is not a script.");
   // A valid script at its head changes nothing: the whole file is too long to be one.
@@ -144,7 +144,7 @@ TEST_F(ReadHandlerSetTest, AFileOfControlBytesOrOverTheLimitIsNotRead) {
             "It is 1,048,598 bytes long, far longer than a script of 6 handlers.");
 }
 
-TEST(ReplaceQuestion, CountsAreSaidRightInBothNumbers) {
+TEST_F(HandlerSetTest, TheReplaceQuestionSaysItsCountsRightInBothNumbers) {
   EXPECT_EQ(ReplaceQuestion(3, 5, "music.txt"), "Replace the 3 handlers in the list with the 5 of music.txt?");
   EXPECT_EQ(ReplaceQuestion(1, 1, "one.txt"), "Replace the 1 handler in the list with the 1 of one.txt?");
   EXPECT_EQ(ReplaceQuestion(2, 0, "empty.txt"), "Remove the 2 handlers in the list? empty.txt holds no handlers.");

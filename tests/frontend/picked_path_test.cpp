@@ -7,34 +7,14 @@
 #include "handler_table.h"
 #include "picked_path.h"
 #include "script_path.h"
-#include "windows_path.h"
 
 namespace {
-
-TEST(RelativeToFolder, FilesInOrUnderTheFolderLoseItsPrefixOthersStayWhole) {
-  EXPECT_EQ(RelativeToFolder("C:\\work\\a.orv", "C:\\work"), "a.orv");
-  EXPECT_EQ(RelativeToFolder("C:\\work\\music\\a.orv", "C:\\work"), "music\\a.orv");
-  // The drive's root, and a folder given with its closing separator.
-  EXPECT_EQ(RelativeToFolder("C:\\a.orv", "C:\\"), "a.orv");
-  EXPECT_EQ(RelativeToFolder("C:\\work\\a.orv", "C:\\work\\"), "a.orv");
-  // The file system ignores case, and takes either slash.
-  EXPECT_EQ(RelativeToFolder("c:\\WORK\\Music\\a.orv", "C:\\work"), "Music\\a.orv");
-  EXPECT_EQ(RelativeToFolder("C:/work/a.orv", "C:\\work"), "a.orv");
-  // Only whole folder names count: a sibling that starts alike, another drive, a folder above.
-  EXPECT_EQ(RelativeToFolder("C:\\workshop\\a.orv", "C:\\work"), "C:\\workshop\\a.orv");
-  EXPECT_EQ(RelativeToFolder("D:\\work\\a.orv", "C:\\work"), "D:\\work\\a.orv");
-  EXPECT_EQ(RelativeToFolder("C:\\a.orv", "C:\\work"), "C:\\a.orv");
-  EXPECT_EQ(RelativeToFolder("C:\\work", "C:\\work"), "C:\\work");
-  EXPECT_EQ(RelativeToFolder("\\\\server\\share\\a.orv", "\\\\server\\share"), "a.orv");
-  // Letters outside ASCII are not folded: "É" and "é" are different bytes.
-  EXPECT_EQ(RelativeToFolder("C:\\\xC3\xA9t\xC3\xA9\\a.orv", "C:\\\xC3\x89t\xC3\x89"), "C:\\\xC3\xA9t\xC3\xA9\\a.orv");
-}
 
 std::string AddsWords(const std::string& path) {
   return PathProblem("Loop ORV", path.data(), static_cast<int>(path.size()));
 }
 
-TEST(PathForBox, APathTheScriptHoldsIsTakenAsItIs) {
+TEST(PickedPathTest, APathTheScriptHoldsIsTakenAsItIs) {
   const WindowsName folder{"C:\\work", ""};
   EXPECT_EQ(PathForBox("Begin ORV", {"C:\\work\\music\\a.orv", "C:\\work\\music\\a.orv"}, folder).path, "music\\a.orv");
   const BoxPath outside = PathForBox("Begin ORV", {"D:\\audio\\b.orv", ""}, folder);
@@ -42,7 +22,7 @@ TEST(PathForBox, APathTheScriptHoldsIsTakenAsItIs) {
   EXPECT_EQ(outside.problem, "");
 }
 
-TEST(PathForBox, AWhiteSpaceOrOverlongNameFallsBackToItsShortForm) {
+TEST(PickedPathTest, AWhiteSpaceOrOverlongNameFallsBackToItsShortForm) {
   const WindowsName folder{"C:\\my work", "C:\\MYWORK~1"};
   // The short file name is relative to the short folder.
   EXPECT_EQ(PathForBox("Loop ORV", {"C:\\my work\\loop one.orv", "C:\\MYWORK~1\\LOOPON~1.ORV"}, folder).path,
@@ -59,7 +39,7 @@ TEST(PathForBox, AWhiteSpaceOrOverlongNameFallsBackToItsShortForm) {
   EXPECT_EQ(shortened.problem, "");
 }
 
-TEST(PathForBox, WithNoShortFormThatFitsTheBoxIsLeftWithAddsWords) {
+TEST(PickedPathTest, WithNoShortFormThatFitsTheBoxIsLeftWithAddsWords) {
   const WindowsName folder{"C:\\work", "C:\\work"};
   const BoxPath spaced = PathForBox("Loop ORV", {"C:\\work\\loop one.orv", ""}, folder);
   EXPECT_EQ(spaced.path, "");
@@ -79,7 +59,7 @@ TEST(PathForBox, WithNoShortFormThatFitsTheBoxIsLeftWithAddsWords) {
   EXPECT_EQ(tooLong.problem, AddsWords("D:\\" + std::string(200, 'y')));
 }
 
-TEST(PathForBox, WhatItPutsInABoxIsNeverRefusedByAdd) {
+TEST(PickedPathTest, WhatItPutsInABoxIsNeverRefusedByAdd) {
   const WindowsName folder{"C:\\my work", "C:\\MYWORK~1"};
   const WindowsName files[] = {
       {"C:\\my work\\a.orv", "C:\\MYWORK~1\\a.orv"},

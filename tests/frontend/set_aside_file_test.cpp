@@ -21,12 +21,12 @@ std::vector<std::string> FolderNames() {
   return names;
 }
 
-class SetAside : public ::testing::Test {
+class SetAsideFileTest : public ::testing::Test {
  protected:
   TempDir dir_{::testing::UnitTest::GetInstance()->current_test_info()->name(), TempDir::kEnter};
 };
 
-TEST_F(SetAside, TheUsersFileMakesWayAndComesBackByteForByte) {
+TEST_F(SetAsideFileTest, TheUsersFileMakesWayAndComesBackByteForByte) {
   WriteBytes("script.txt", kUsers);
   SetAsideFile kept("script.txt");
   ASSERT_TRUE(kept.MoveAside());
@@ -44,7 +44,7 @@ TEST_F(SetAside, TheUsersFileMakesWayAndComesBackByteForByte) {
   EXPECT_EQ(kept.asideName(), "");
 }
 
-TEST_F(SetAside, AFolderStaysWhereItIs) {
+TEST_F(SetAsideFileTest, AFolderStaysWhereItIs) {
   fs::create_directory("script.txt");
   SetAsideFile kept("script.txt");
   EXPECT_TRUE(kept.MoveAside());
@@ -52,7 +52,7 @@ TEST_F(SetAside, AFolderStaysWhereItIs) {
   EXPECT_TRUE(fs::is_directory("script.txt"));
 }
 
-TEST_F(SetAside, EveryWayOutOfTheScopePutsTheFileBack) {
+TEST_F(SetAsideFileTest, EveryWayOutOfTheScopePutsTheFileBack) {
   WriteBytes("script.txt", kUsers);
   {
     SetAsideFile kept("script.txt");
@@ -64,7 +64,7 @@ TEST_F(SetAside, EveryWayOutOfTheScopePutsTheFileBack) {
 
 #ifndef _WIN32
 // A link is the user's too: it is moved and put back as the link it was, its target never written.
-TEST_F(SetAside, ALinkComesBackAsALink) {
+TEST_F(SetAsideFileTest, ALinkComesBackAsALink) {
   WriteBytes("target.txt", kUsers);
   fs::create_symlink("target.txt", "script.txt");
   {

@@ -1,12 +1,32 @@
-// Windows paths as the dialog works them out on any system: full paths from a folder, the way from a
-// folder to a file (climbing with "..", left full across drives and shares), a file's folder and name.
+// Windows paths as the dialog works them out on any system: a path made relative to a folder that holds
+// it, full paths from a folder, the way from a folder to a file (climbing with "..", left full across
+// drives and shares), a file's folder and name.
 #include "windows_path.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(WindowsPath, FullPathsTakeRelativeOnesFromTheFolderAndResolveDots) {
+TEST(WindowsPathTest, FilesInOrUnderTheFolderLoseItsPrefixOthersStayWhole) {
+  EXPECT_EQ(RelativeToFolder("C:\\work\\a.orv", "C:\\work"), "a.orv");
+  EXPECT_EQ(RelativeToFolder("C:\\work\\music\\a.orv", "C:\\work"), "music\\a.orv");
+  // The drive's root, and a folder given with its closing separator.
+  EXPECT_EQ(RelativeToFolder("C:\\a.orv", "C:\\"), "a.orv");
+  EXPECT_EQ(RelativeToFolder("C:\\work\\a.orv", "C:\\work\\"), "a.orv");
+  // The file system ignores case, and takes either slash.
+  EXPECT_EQ(RelativeToFolder("c:\\WORK\\Music\\a.orv", "C:\\work"), "Music\\a.orv");
+  EXPECT_EQ(RelativeToFolder("C:/work/a.orv", "C:\\work"), "a.orv");
+  // Only whole folder names count: a sibling that starts alike, another drive, a folder above.
+  EXPECT_EQ(RelativeToFolder("C:\\workshop\\a.orv", "C:\\work"), "C:\\workshop\\a.orv");
+  EXPECT_EQ(RelativeToFolder("D:\\work\\a.orv", "C:\\work"), "D:\\work\\a.orv");
+  EXPECT_EQ(RelativeToFolder("C:\\a.orv", "C:\\work"), "C:\\a.orv");
+  EXPECT_EQ(RelativeToFolder("C:\\work", "C:\\work"), "C:\\work");
+  EXPECT_EQ(RelativeToFolder("\\\\server\\share\\a.orv", "\\\\server\\share"), "a.orv");
+  // Letters outside ASCII are not folded: "É" and "é" are different bytes.
+  EXPECT_EQ(RelativeToFolder("C:\\\xC3\xA9t\xC3\xA9\\a.orv", "C:\\\xC3\x89t\xC3\x89"), "C:\\\xC3\xA9t\xC3\xA9\\a.orv");
+}
+
+TEST(WindowsPathTest, FullPathsTakeRelativeOnesFromTheFolderAndResolveDots) {
   EXPECT_EQ(FullPathFrom("C:\\work", "a.orv"), "C:\\work\\a.orv");
   EXPECT_EQ(FullPathFrom("C:\\work\\sets", "..\\music\\a.orv"), "C:\\work\\music\\a.orv");
   EXPECT_EQ(FullPathFrom("C:\\work\\", "./music/../b.orv"), "C:\\work\\b.orv");
@@ -22,7 +42,7 @@ TEST(WindowsPath, FullPathsTakeRelativeOnesFromTheFolderAndResolveDots) {
   EXPECT_EQ(FullPathFrom("C:\\work", "\\\\server\\share\\a.orv"), "\\\\server\\share\\a.orv");
 }
 
-TEST(WindowsPath, TheWayFromAFolderClimbsWhereItMustAndIsFullOnlyAcrossDrives) {
+TEST(WindowsPathTest, TheWayFromAFolderClimbsWhereItMustAndIsFullOnlyAcrossDrives) {
   // Under, beside, above.
   EXPECT_EQ(RelativePathFrom("C:\\work", "C:\\work\\music\\a.orv"), "music\\a.orv");
   EXPECT_EQ(RelativePathFrom("C:\\work\\sets", "C:\\work\\music\\combat_loop.orv"), "..\\music\\combat_loop.orv");
@@ -38,7 +58,7 @@ TEST(WindowsPath, TheWayFromAFolderClimbsWhereItMustAndIsFullOnlyAcrossDrives) {
   EXPECT_EQ(RelativePathFrom("\\\\server\\one", "\\\\server\\two\\a.orv"), "\\\\server\\two\\a.orv");
 }
 
-TEST(WindowsPath, AFilesFolderAndName) {
+TEST(WindowsPathTest, AFilesFolderAndName) {
   EXPECT_EQ(FolderOfFile("C:\\work\\sets\\music.txt"), "C:\\work\\sets");
   EXPECT_EQ(FolderOfFile("C:\\music.txt"), "C:\\");
   EXPECT_EQ(FileNameOf("C:\\work\\sets\\music.txt"), "music.txt");

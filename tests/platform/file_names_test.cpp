@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(ExistingFolderOf, TheHoldingFolderWhereItExistsElseNothing) {
+TEST(FileNamesTest, TheHoldingFolderWhereItExistsElseNothing) {
   const TempDir dir("file-names");
   EXPECT_EQ(ExistingFolderOf(dir.Path("a.orv")), dir.Path());
   EXPECT_EQ(ExistingFolderOf(dir.Path("gone\\a.orv")), "");

@@ -13,7 +13,7 @@ namespace {
 
 INT_PTR CALLBACK PlainProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
-class LabelFit : public ::testing::Test {
+class LabelFitTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dialog_ =
@@ -31,7 +31,7 @@ class LabelFit : public ::testing::Test {
   HWND dialog_ = nullptr;
 };
 
-TEST_F(LabelFit, CutLabelsGrowRightAsFarAsTheirTextOrTheFreeSpaceGoesAndNoFurther) {
+TEST_F(LabelFitTest, CutLabelsGrowRightAsFarAsTheirTextOrTheFreeSpaceGoesAndNoFurther) {
   struct Control {
     int id;
     bool cut;  // its text does not fit, and there is room to its right

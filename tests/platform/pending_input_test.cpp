@@ -16,7 +16,7 @@ std::vector<UINT> TakeQueue() {
   return left;
 }
 
-TEST(PendingInput, MouseAndKeysGoEverythingElseStaysInOrder) {
+TEST(PendingInputTest, MouseAndKeysGoEverythingElseStaysInOrder) {
   ControlHost host;
   ASSERT_NE(host.hwnd(), nullptr);
   TakeQueue();  // what making the window queued

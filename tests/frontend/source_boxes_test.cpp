@@ -8,7 +8,7 @@
 
 namespace {
 
-class DialogDrop : public DialogInThread {
+class SourceBoxesTest : public DialogInThread {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(DialogInThread::SetUp());
@@ -19,7 +19,7 @@ class DialogDrop : public DialogInThread {
   }
 };
 
-TEST_F(DialogDrop, OnABoxFillsThatBoxRelativeWhereItCan) {
+TEST_F(SourceBoxesTest, OnABoxFillsThatBoxRelativeWhereItCan) {
   Keep();
   Drop(loop_, {Full("music\\c.orv")});
   EXPECT_EQ(Text(loop_), L"music\\c.orv");
@@ -38,7 +38,7 @@ TEST_F(DialogDrop, OnABoxFillsThatBoxRelativeWhereItCan) {
   EXPECT_EQ(TakeBox(), L"");
 }
 
-TEST_F(DialogDrop, OnTheDialogAPairIsBeginThenLoopAndOneFileGoesToTheFocusedBoxElseBegin) {
+TEST_F(SourceBoxesTest, OnTheDialogAPairIsBeginThenLoopAndOneFileGoesToTheFocusedBoxElseBegin) {
   Drop(dialog_, {Full("b.orv"), Full("a.orv")});
   EXPECT_EQ(Text(begin_), L"b.orv");
   EXPECT_EQ(Text(loop_), L"a.orv");
@@ -55,7 +55,7 @@ TEST_F(DialogDrop, OnTheDialogAPairIsBeginThenLoopAndOneFileGoesToTheFocusedBoxE
   EXPECT_EQ(TakeBox(), L"");
 }
 
-TEST_F(DialogDrop, AFolderOrThreeFilesAreRefusedAndChangeNothing) {
+TEST_F(SourceBoxesTest, AFolderOrThreeFilesAreRefusedAndChangeNothing) {
   Keep();
   Drop(begin_, {Full("music")});
   EXPECT_NE(TakeBox().find(L"folder"), std::wstring::npos);

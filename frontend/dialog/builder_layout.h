@@ -2,8 +2,8 @@
 // Browse... buttons keep to the right edge, the Handled events list grows down, the buttons below
 // the lists keep to the foot and those of the last row to its corners, and the status line widens
 // along the foot. Both lists show whole rows. Never smaller than the starting size.
-#ifndef ORV_FRONTEND_BUILDER_LAYOUT_H_
-#define ORV_FRONTEND_BUILDER_LAYOUT_H_
+#ifndef ORV_FRONTEND_DIALOG_BUILDER_LAYOUT_H_
+#define ORV_FRONTEND_DIALOG_BUILDER_LAYOUT_H_
 
 #include <memory>
 #include <vector>
@@ -27,4 +27,4 @@ class BuilderLayout {
   SIZE minimum_ = {0, 0};
 };
 
-#endif  // ORV_FRONTEND_BUILDER_LAYOUT_H_
+#endif  // ORV_FRONTEND_DIALOG_BUILDER_LAYOUT_H_

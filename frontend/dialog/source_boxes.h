@@ -1,14 +1,14 @@
 // The dialog's Begin and Loop boxes filled from outside the keyboard: a file picked with Browse... or
 // files dropped on the dialog. A box only ever takes a path Add accepts; what cannot go in is said
 // in a box of the dialog's, and nothing changes.
-#ifndef ORV_FRONTEND_SOURCE_BOXES_H_
-#define ORV_FRONTEND_SOURCE_BOXES_H_
+#ifndef ORV_FRONTEND_DIALOG_SOURCE_BOXES_H_
+#define ORV_FRONTEND_DIALOG_SOURCE_BOXES_H_
 
 #include <string>
 #include <vector>
 
-#include "file_drop.h"
 #include "platform/wnd.h"
+#include "source_box.h"
 
 // The box's text as Add reads it: up to 499 bytes, so a longer text still comes back cut, and is then
 // refused as too long.
@@ -28,4 +28,4 @@ void FillFromDrop(const CWnd& dialog, const CWnd& droppedOn, const std::vector<s
 // Whether one of the paths names an existing folder.
 bool AnyFolder(const std::vector<std::string>& paths);
 
-#endif  // ORV_FRONTEND_SOURCE_BOXES_H_
+#endif  // ORV_FRONTEND_DIALOG_SOURCE_BOXES_H_

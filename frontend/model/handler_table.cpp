@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "event_table.h"
-#include "file_drop.h"
 #include "script_path.h"
 #include "script_reader.h"
+#include "source_box.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // A file of the user's that stands under a name the program must use for a file of its own for a while
 // (the build's hand-over script): moved aside under a fresh name, then put back untouched, byte for
 // byte, once the program is done with the name.
-#ifndef ORV_FRONTEND_SET_ASIDE_FILE_H_
-#define ORV_FRONTEND_SET_ASIDE_FILE_H_
+#ifndef ORV_FRONTEND_MODEL_SET_ASIDE_FILE_H_
+#define ORV_FRONTEND_MODEL_SET_ASIDE_FILE_H_
 
 #include <string>
 
@@ -31,4 +31,4 @@ class SetAsideFile {
   std::string aside_;
 };
 
-#endif  // ORV_FRONTEND_SET_ASIDE_FILE_H_
+#endif  // ORV_FRONTEND_MODEL_SET_ASIDE_FILE_H_

@@ -1,5 +1,6 @@
 #include "source_boxes.h"
 
+#include "file_drop.h"
 #include "picked_path.h"
 #include "platform/dropped_files.h"
 #include "platform/edit.h"

@@ -1,6 +1,6 @@
 // The dialog's handled-events list box, as the handler table keeps it in step with its records.
-#ifndef ORV_FRONTEND_HANDLED_LIST_BOX_H_
-#define ORV_FRONTEND_HANDLED_LIST_BOX_H_
+#ifndef ORV_FRONTEND_DIALOG_HANDLED_LIST_BOX_H_
+#define ORV_FRONTEND_DIALOG_HANDLED_LIST_BOX_H_
 
 #include <string>
 
@@ -20,4 +20,4 @@ class HandledListBox : public ListControl {
   CListBox list_;
 };
 
-#endif  // ORV_FRONTEND_HANDLED_LIST_BOX_H_
+#endif  // ORV_FRONTEND_DIALOG_HANDLED_LIST_BOX_H_

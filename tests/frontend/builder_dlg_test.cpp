@@ -19,7 +19,7 @@ const char kThreeHandlers[] =
     "5 a.orv begin\r\n5 b.orv loop\r\n0 a.orv begin\r\n0 b.orv loop\r\n"
     "1 null begin\r\n1 music\\c.orv loop\r\n-1";
 
-class HandlerSetDialog : public DialogInThread {
+class BuilderDlgTest : public DialogInThread {
  protected:
   Strings Items() const {
     Strings items;
@@ -63,7 +63,7 @@ class HandlerSetDialog : public DialogInThread {
   }
 };
 
-TEST_F(HandlerSetDialog, AScriptTheDialogCannotTakeIsRefusedByOpenAndByDropChangingNothing) {
+TEST_F(BuilderDlgTest, AScriptTheDialogCannotTakeIsRefusedByOpenAndByDropChangingNothing) {
   WriteText(folder_->Path("three.txt"), kThreeHandlers);
   Drop(dialog_, {Full("three.txt")});
   ASSERT_EQ(TakeBox(), L"");
@@ -115,7 +115,7 @@ TEST_F(HandlerSetDialog, AScriptTheDialogCannotTakeIsRefusedByOpenAndByDropChang
   }
 }
 
-TEST_F(HandlerSetDialog, HandlersInTheListGiveWayOnlyWhenTheUserSaysOK) {
+TEST_F(BuilderDlgTest, HandlersInTheListGiveWayOnlyWhenTheUserSaysOK) {
   WriteText(folder_->Path("a.orv"), "a");
   WriteText(folder_->Path("three.txt"), kThreeHandlers);
   WriteText(folder_->Path("five.txt"),
@@ -150,7 +150,7 @@ TEST_F(HandlerSetDialog, HandlersInTheListGiveWayOnlyWhenTheUserSaysOK) {
   EXPECT_EQ(Text(loop_), L"d");
 }
 
-TEST_F(HandlerSetDialog, SaveWritesTheScriptUnderAnyNameOrRefusesAPathItCannotHoldWritingNothing) {
+TEST_F(BuilderDlgTest, SaveWritesTheScriptUnderAnyNameOrRefusesAPathItCannotHoldWritingNothing) {
   WriteText(folder_->Path("three.txt"), kThreeHandlers);
   ASSERT_NO_FATAL_FAILURE(OpenByDialog(Full("three.txt")));
   std::filesystem::create_directories(folder_->Path("sets"));
@@ -173,6 +173,8 @@ TEST_F(HandlerSetDialog, SaveWritesTheScriptUnderAnyNameOrRefusesAPathItCannotHo
       L"..\\my work\\a.orv, which contains a space or other white space: a script cannot hold it. Nothing was written.";
   EXPECT_EQ(TakeBox(), want);
   EXPECT_FALSE(FileExists(folder_->Path("sets\\refused.txt")));
+  EXPECT_EQ(ReadText(folder_->Path("sets\\other.txt")), "kept");
+  EXPECT_EQ(TemporaryFileCount(folder_->Path("sets")), 0);
   EXPECT_TRUE(EndsWith(Text(::GetDlgItem(dialog_, IDC_STATUS)), L"  " + want));
   std::filesystem::current_path(folder_->path());
 }

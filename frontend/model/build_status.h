@@ -1,9 +1,8 @@
 // The texts of the dialog's status line: where out.orv goes, a build under way or waiting for another's
 // to end, what the last build came to, and the handler sets opened and saved.
-#ifndef ORV_FRONTEND_BUILD_STATUS_H_
-#define ORV_FRONTEND_BUILD_STATUS_H_
+#ifndef ORV_FRONTEND_MODEL_BUILD_STATUS_H_
+#define ORV_FRONTEND_MODEL_BUILD_STATUS_H_
 
-#include <cstdint>
 #include <ctime>
 #include <string>
 
@@ -30,10 +29,4 @@ std::string HandlerSetStatus(SetAction action, int handlerCount, const std::stri
 // Any other text with its time, as the status line tells what happened: "14:03:12  Cannot open ...".
 std::string TimedStatus(const std::string& text, const std::tm& at);
 
-// The count with a comma between each group of three digits: "109,764".
-std::string WithThousands(std::int64_t count);
-
-// The count so written and the word that fits it, `one` for 1 and `many` otherwise: "3 handlers".
-std::string Counted(std::int64_t count, const char* one, const char* many);
-
-#endif  // ORV_FRONTEND_BUILD_STATUS_H_
+#endif  // ORV_FRONTEND_MODEL_BUILD_STATUS_H_

@@ -1,6 +1,6 @@
 // The application: its start-up hook runs the builder dialog, then the program ends.
-#ifndef ORV_FRONTEND_BUILDER_APP_H_
-#define ORV_FRONTEND_BUILDER_APP_H_
+#ifndef ORV_FRONTEND_DIALOG_BUILDER_APP_H_
+#define ORV_FRONTEND_DIALOG_BUILDER_APP_H_
 
 #include "platform/win_app.h"
 
@@ -13,4 +13,4 @@ class CBuilderApp : public CWinApp {
   bool OnCommand(int id) override;
 };
 
-#endif  // ORV_FRONTEND_BUILDER_APP_H_
+#endif  // ORV_FRONTEND_DIALOG_BUILDER_APP_H_

@@ -30,8 +30,6 @@ Anchors AnchorsOf(int id) {
   }
 }
 
-Box BoxOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
 Extent ClientExtent(const CWnd& dialog) {
   RECT client;
   dialog.GetClientRect(&client);
@@ -45,9 +43,9 @@ void BuilderLayout::Start(const CWnd& dialog) {
   layout_ = std::make_unique<AnchorLayout>(ClientExtent(dialog));
   for (const DialogChild& child : children_) {
     if (child.kind == DialogChild::kGroupBox)
-      layout_->AddFrame(BoxOf(child.place));
+      layout_->AddFrame(child.place);
     else
-      layout_->Add(BoxOf(child.place), AnchorsOf(child.id), Rows{child.frameHeight, child.rowHeight});
+      layout_->Add(child.place, AnchorsOf(child.id), Rows{child.frameHeight, child.rowHeight});
   }
   Follow(dialog);
   RECT frame;
@@ -57,9 +55,5 @@ void BuilderLayout::Start(const CWnd& dialog) {
 
 void BuilderLayout::Follow(const CWnd& dialog) const {
   if (!layout_) return;
-  const std::vector<Box> boxes = layout_->PlacesAt(ClientExtent(dialog));
-  std::vector<RECT> places;
-  places.reserve(boxes.size());
-  for (const Box& b : boxes) places.push_back({b.left, b.top, b.right, b.bottom});
-  PlaceChildren(dialog, children_, places);
+  PlaceChildren(dialog, children_, layout_->PlacesAt(ClientExtent(dialog)));
 }

@@ -1,7 +1,7 @@
 // The handled-events list as the handler table sees it. The dialog's list box provides it over Win32;
 // the native tests use an in-memory double.
-#ifndef ORV_FRONTEND_LIST_CONTROL_H_
-#define ORV_FRONTEND_LIST_CONTROL_H_
+#ifndef ORV_FRONTEND_MODEL_LIST_CONTROL_H_
+#define ORV_FRONTEND_MODEL_LIST_CONTROL_H_
 
 #include <string>
 
@@ -18,4 +18,4 @@ class ListControl {
   virtual std::string GetText(int index) const = 0;
 };
 
-#endif  // ORV_FRONTEND_LIST_CONTROL_H_
+#endif  // ORV_FRONTEND_MODEL_LIST_CONTROL_H_

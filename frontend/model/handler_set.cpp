@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "build_status.h"
+#include "count_text.h"
 #include "event_table.h"
-#include "file_drop.h"
 #include "file_reading.h"
 #include "script_path.h"
 #include "script_reader.h"
+#include "source_box.h"
 #include "windows_path.h"
 
 namespace {

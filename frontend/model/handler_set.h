@@ -1,8 +1,8 @@
 // A set of handlers kept in a script file the author saves and opens again: read for the dialog by the
 // build's own script reader, and the paths of the dialog's handlers made ready for the file's folder,
 // so that a set and its sources move together and the set builds wherever it lies.
-#ifndef ORV_FRONTEND_HANDLER_SET_H_
-#define ORV_FRONTEND_HANDLER_SET_H_
+#ifndef ORV_FRONTEND_MODEL_HANDLER_SET_H_
+#define ORV_FRONTEND_MODEL_HANDLER_SET_H_
 
 #include <cstdint>
 #include <cstdio>
@@ -44,4 +44,4 @@ bool PathsForScript(std::vector<ScriptHandler>* handlers, const SetFolders& fold
 // The question asked before the handlers in the list give way to those of the file fileName.
 std::string ReplaceQuestion(int inList, int inFile, const std::string& fileName);
 
-#endif  // ORV_FRONTEND_HANDLER_SET_H_
+#endif  // ORV_FRONTEND_MODEL_HANDLER_SET_H_

@@ -1,15 +1,15 @@
 // The builder dialog: the author picks an event, names its Begin and Loop sources, adds the handler,
 // and builds out.orv from all handlers.
-#ifndef ORV_FRONTEND_BUILDER_DLG_H_
-#define ORV_FRONTEND_BUILDER_DLG_H_
+#ifndef ORV_FRONTEND_DIALOG_BUILDER_DLG_H_
+#define ORV_FRONTEND_DIALOG_BUILDER_DLG_H_
 
 #include <string>
 
 #include "builder_layout.h"
-#include "file_drop.h"
 #include "handler_table.h"
 #include "platform/dialog.h"
 #include "set_aside_file.h"
+#include "source_box.h"
 
 class OutputLock;
 
@@ -67,4 +67,4 @@ class CBuilderDlg : public CDialog {
   std::string lastSetFile_;
 };
 
-#endif  // ORV_FRONTEND_BUILDER_DLG_H_
+#endif  // ORV_FRONTEND_DIALOG_BUILDER_DLG_H_

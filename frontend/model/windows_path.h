@@ -1,8 +1,8 @@
 // Windows paths worked out as text, without asking the system, so the rules hold wherever they are
 // tested: full paths made from a folder and a relative one, and the way from one folder to a file.
 // Either slash separates; Latin letters compare without regard to case, as the file system does.
-#ifndef ORV_FRONTEND_WINDOWS_PATH_H_
-#define ORV_FRONTEND_WINDOWS_PATH_H_
+#ifndef ORV_FRONTEND_MODEL_WINDOWS_PATH_H_
+#define ORV_FRONTEND_MODEL_WINDOWS_PATH_H_
 
 #include <string>
 
@@ -24,4 +24,4 @@ std::string RelativePathFrom(const std::string& folder, const std::string& path)
 std::string FolderOfFile(const std::string& path);
 std::string FileNameOf(const std::string& path);
 
-#endif  // ORV_FRONTEND_WINDOWS_PATH_H_
+#endif  // ORV_FRONTEND_MODEL_WINDOWS_PATH_H_

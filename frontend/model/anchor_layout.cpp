@@ -4,11 +4,6 @@
 
 namespace {
 
-bool Inside(const Box& inner, const Box& outer) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-         inner.bottom <= outer.bottom;
-}
-
 // Rows are cut from the bottom, so the first row stays where it was.
 int WholeRowsHeight(int height, Rows rows) {
   if (rows.height <= 0) return height;

@@ -1,7 +1,7 @@
 // The handlers the author has defined, one per event, kept in step with the dialog's handled-events
 // list, and written out as the build script.
-#ifndef ORV_FRONTEND_HANDLER_TABLE_H_
-#define ORV_FRONTEND_HANDLER_TABLE_H_
+#ifndef ORV_FRONTEND_MODEL_HANDLER_TABLE_H_
+#define ORV_FRONTEND_MODEL_HANDLER_TABLE_H_
 
 #include <cstdint>
 #include <string>
@@ -73,4 +73,4 @@ class CHandlerTable {
   ListControl& handledList_;
 };
 
-#endif  // ORV_FRONTEND_HANDLER_TABLE_H_
+#endif  // ORV_FRONTEND_MODEL_HANDLER_TABLE_H_

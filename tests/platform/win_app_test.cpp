@@ -1,3 +1,5 @@
+// The application object: one static instance, named after the executable, whose start-up hook runs
+// without a message loop of its own.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,16 +9,6 @@
 #include "test_app.h"
 
 namespace {
-
-TEST(AppNameTest, IsTheFileNameWithoutDirectoryAndExe) {
-  EXPECT_EQ(AppNameFromPath("C:\\Program Files\\ORV\\ORVBuilder.exe"), "ORVBuilder");
-  EXPECT_EQ(AppNameFromPath("C:/tools/ORVBuilder.EXE"), "ORVBuilder");
-  EXPECT_EQ(AppNameFromPath("ORVBuilder.exe"), "ORVBuilder");
-  EXPECT_EQ(AppNameFromPath("D:\\a.b\\orv.builder.exe"), "orv.builder");
-  EXPECT_EQ(AppNameFromPath("C:\\bin\\ORVBuilder"), "ORVBuilder");
-  EXPECT_EQ(AppNameFromPath("C:\\bin\\ORVBuilder.exe.bak"), "ORVBuilder.exe.bak");
-  EXPECT_EQ(AppNameFromPath("C:\\bin\\"), "");
-}
 
 TEST(WinAppTest, TheStaticInstanceIsRegisteredAndNamedAfterTheExecutable) {
   EXPECT_EQ(CWinApp::Current(), &g_testApp);

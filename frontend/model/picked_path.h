@@ -1,8 +1,8 @@
 // What a file the author picks in the Open dialog, or drops on the dialog, puts into a source box: a
 // path relative to the current folder where the file lies in or under it, and always one the build
 // script can hold, so Add never refuses what Browse or a drop put there.
-#ifndef ORV_FRONTEND_PICKED_PATH_H_
-#define ORV_FRONTEND_PICKED_PATH_H_
+#ifndef ORV_FRONTEND_MODEL_PICKED_PATH_H_
+#define ORV_FRONTEND_MODEL_PICKED_PATH_H_
 
 #include <string>
 
@@ -22,4 +22,4 @@ struct BoxPath {
 };
 BoxPath PathForBox(const char* label, const WindowsName& file, const WindowsName& currentFolder);
 
-#endif  // ORV_FRONTEND_PICKED_PATH_H_
+#endif  // ORV_FRONTEND_MODEL_PICKED_PATH_H_

@@ -9,8 +9,6 @@ const char kTooManyRefused[] = "Please drop one ORV file, or two: the first for 
 
 }  // namespace
 
-const char* SourceLabel(SourceBox box) { return box == SourceBox::kLoop ? "Loop ORV" : "Begin ORV"; }
-
 DropPlan PlanDrop(int fileCount, bool anyFolder, SourceBox droppedOn, SourceBox focused) {
   DropPlan plan;
   if (anyFolder) {

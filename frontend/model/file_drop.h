@@ -1,15 +1,12 @@
 // Where the files of one drop on the dialog go: a script to open, or the source box each one fills, or
 // why the drop is refused as a whole.
-#ifndef ORV_FRONTEND_FILE_DROP_H_
-#define ORV_FRONTEND_FILE_DROP_H_
+#ifndef ORV_FRONTEND_MODEL_FILE_DROP_H_
+#define ORV_FRONTEND_MODEL_FILE_DROP_H_
 
 #include <string>
 #include <vector>
 
-enum class SourceBox { kNone, kBegin, kLoop };
-
-// The name the dialog gives the piece of a box in its messages ("Begin ORV").
-const char* SourceLabel(SourceBox box);
+#include "source_box.h"
 
 struct DropPlan {
   std::vector<SourceBox> boxes;  // boxes[i]: the box the drop's i-th file fills
@@ -25,4 +22,4 @@ DropPlan PlanDrop(int fileCount, bool anyFolder, SourceBox droppedOn, SourceBox 
 // set of handlers to open, not a source.
 bool IsHandlerSetDrop(const std::vector<std::string>& paths, bool anyFolder);
 
-#endif  // ORV_FRONTEND_FILE_DROP_H_
+#endif  // ORV_FRONTEND_MODEL_FILE_DROP_H_

@@ -1,14 +1,12 @@
 // Where the controls of a dialog go when the user makes it larger: each edge of a control either stays
 // where the starting size put it or keeps its distance to the dialog's far edge (right, bottom). A
 // frame (a group box) follows what it holds, and a list can be held to whole rows.
-#ifndef ORV_FRONTEND_ANCHOR_LAYOUT_H_
-#define ORV_FRONTEND_ANCHOR_LAYOUT_H_
+#ifndef ORV_FRONTEND_MODEL_ANCHOR_LAYOUT_H_
+#define ORV_FRONTEND_MODEL_ANCHOR_LAYOUT_H_
 
 #include <vector>
 
-struct Box {
-  int left, top, right, bottom;
-};
+#include "box.h"
 
 struct Extent {
   int width, height;
@@ -59,4 +57,4 @@ class AnchorLayout {
   std::vector<Item> items_;
 };
 
-#endif  // ORV_FRONTEND_ANCHOR_LAYOUT_H_
+#endif  // ORV_FRONTEND_MODEL_ANCHOR_LAYOUT_H_

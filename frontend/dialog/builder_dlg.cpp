@@ -10,6 +10,7 @@
 #include "build_from_script.h"
 #include "build_status.h"
 #include "event_table.h"
+#include "file_drop.h"
 #include "handled_list_box.h"
 #include "handler_set.h"
 #include "orv_writer.h"
