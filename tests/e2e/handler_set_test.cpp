@@ -1,6 +1,7 @@
 // A set of handlers kept in a file, with real keys under the window manager: Ctrl+S saves it through the
 // Save dialog with its paths relative to the file's own folder; the next run opens it with Ctrl+O and
-// shows the same handlers and paths; and the file builds with orvtool as the dialog builds it.
+// shows the same handlers and paths; and the file builds with orvtool as the dialog builds it. Handlers
+// never saved are asked about on the way out, and saved there on Yes.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -25,6 +26,15 @@ class HandlerSets : public RealInputTest {
     EXPECT_TRUE(WaitUntil([&] { return ActiveForWindowManager(app().dialog(), &why); }, 5000)) << why;
     EXPECT_TRUE(PressKeys(keys, &err)) << err;
     return WaitForFileDialog(app(), title);
+  }
+
+  // Waits until the window manager has handed the window the keyboard, then presses the keys.
+  void PressFor(HWND window, const char* keys) {
+    std::string err;
+    std::string why;
+    EXPECT_TRUE(WaitForWindowManager(&err)) << err;
+    EXPECT_TRUE(WaitUntil([&] { return ActiveForWindowManager(window, &why); }, 5000)) << why;
+    EXPECT_TRUE(PressKeys(keys, &err)) << err;
   }
 
   // Selects each handled event in turn: the Begin and Loop paths it shows.
@@ -103,6 +113,78 @@ TEST_F(HandlerSets, SavedWithCtrlSOpenedNextRunWithCtrlOAndBuiltByOrvtoolAlike) 
   EXPECT_EQ(dir().Read("sets\\script.txt"), saved);
   EXPECT_EQ(app().Text(kStatus), status);
   Exit();
+}
+
+// Enter in the Loop box, as in any text box, and Alt+F4 ask before five handlers never saved go: Cancel
+// and Esc keep them all and the focus in the box; Yes saves them through the Save dialog, then the
+// program ends. Opened again and left as it was, the set goes on Esc at once.
+TEST_F(HandlerSets, UnsavedHandlersAreAskedAboutOnEnterAndAltF4AndSavedOnYes) {
+  dir().CopyExamples();
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  Add(kCruising, "cruising_begin.orv", "cruising_loop.orv");
+  Add(kCombat, "combat_begin.orv", "combat_loop.orv");
+  Add(kCombatDmg, "combat_begin.orv", "combat_loop.orv");
+  Add(kAccomplished, "cruising_begin.orv", "cruising_loop.orv");
+  Add(kFailed, "", "failed_loop.orv");
+  ASSERT_EQ(app().ListItems(kHandledList).size(), 5u);
+  EXPECT_EQ(WindowText(app().dialog()), "*ORV Builder v1.0");
+
+  std::string err;
+  const HWND loop = app().Control(kLoopEdit);
+  EXPECT_TRUE(ClickAt(Centre(loop), &err)) << err;
+  ASSERT_TRUE(WaitUntil([&] { return app().Focus() == loop; }));
+  const std::string question = "Save the 5 handlers before closing?";
+  struct Way {
+    const char* keys;
+    const char* answer;  // a real key for the question, or null for a real click on its Cancel
+  } kept[] = {{"Return", nullptr}, {"alt+F4", "Escape"}};
+  for (const Way& way : kept) {
+    SCOPED_TRACE(way.keys);
+    PressFor(app().dialog(), way.keys);
+    const HWND box = ExpectSaveQuestion(question);
+    ASSERT_NE(box, nullptr);
+    if (way.answer != nullptr) {
+      PressFor(box, way.answer);
+    } else {
+      EXPECT_TRUE(WaitForWindowManager(&err)) << err;
+      EXPECT_TRUE(ClickAt(Centre(::GetDlgItem(box, IDCANCEL)), &err)) << err;
+    }
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); })) << "the question stays";
+    EXPECT_TRUE(WaitUntil([&] { return app().Focus() == loop; }, 5000)) << "the focus left the Loop box";
+    ASSERT_TRUE(app().Running());
+    EXPECT_EQ(app().ListItems(kHandledList).size(), 5u);
+    ExpectNoMessageBox();
+  }
+
+  PressFor(app().dialog(), "Return");
+  const HWND box = ExpectSaveQuestion(question);
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(WaitForWindowManager(&err)) << err;
+  EXPECT_TRUE(ClickAt(Centre(::GetDlgItem(box, IDYES)), &err)) << err;
+  const HWND save = WaitForFileDialog(app(), "Save handlers");
+  ASSERT_NE(save, nullptr);
+  EXPECT_TRUE(PressKeys("End shift+Home", &err)) << err;
+  EXPECT_TRUE(TypeText("combat.txt", &err)) << err;
+  EXPECT_TRUE(PressKeys("Return", &err)) << err;
+  ASSERT_TRUE(app().WaitForExit()) << "the program did not end once the handlers were saved";
+  const Bytes saved = dir().Read("combat.txt");
+  EXPECT_EQ(std::string(saved.begin(), saved.end()),
+            "0 cruising_begin.orv begin\r\n0 cruising_loop.orv loop\r\n"
+            "1 combat_begin.orv begin\r\n1 combat_loop.orv loop\r\n"
+            "2 combat_begin.orv begin\r\n2 combat_loop.orv loop\r\n"
+            "4 cruising_begin.orv begin\r\n4 cruising_loop.orv loop\r\n"
+            "5 null begin\r\n5 failed_loop.orv loop\r\n-1");
+  EXPECT_FALSE(dir().Exists("script.txt"));
+
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  EXPECT_EQ(WindowText(app().dialog()), "ORV Builder v1.0");
+  const HWND open = PressForFileDialog("ctrl+o", "Open handlers");
+  ASSERT_NE(open, nullptr);
+  AnswerFileDialog(app(), open, "combat.txt", "Return");
+  EXPECT_EQ(app().ListItems(kHandledList).size(), 5u);
+  EXPECT_EQ(WindowText(app().dialog()), "combat.txt - ORV Builder v1.0");
+  PressFor(app().dialog(), "Escape");
+  EXPECT_TRUE(app().WaitForExit()) << "Esc with nothing unsaved did not end the program at once";
 }
 
 }  // namespace
