@@ -1,11 +1,8 @@
-// The four ways out of the dialog: with nothing unsaved each ends the program at once; with handlers
-// never saved each asks once, and No ends it. The last out.orv stays on disk, and no script behind. An
-// ending session is held back and the user asked, as by the close box.
+// The four ways out of the dialog: with a handler never saved each asks once, and No ends the program,
+// leaving the last out.orv on disk and no script behind.
 #include <string>
 
 #include "builder_test.h"
-#include "child_process.h"
-#include "x_display.h"
 
 namespace e2e {
 namespace {
@@ -37,34 +34,7 @@ class Closing : public BuilderTest, public ::testing::WithParamInterface<Way> {
     }
     return app().Focus() == edit;
   }
-
-  void TakeTheWayOut() {
-    switch (GetParam()) {
-      case Way::kExitButton:
-        app().PostClick(kExit);
-        break;
-      case Way::kEnterInEdit:
-        ASSERT_TRUE(TabToBeginEdit()) << "Tab never reached the Begin box";
-        app().PostKey(app().Focus(), VK_RETURN);
-        break;
-      case Way::kEscape:
-        app().PostKey(app().Focus(), VK_ESCAPE);
-        break;
-      case Way::kCloseBox:
-        app().PostSysCommand(SC_CLOSE);
-        break;
-    }
-  }
 };
-
-TEST_P(Closing, WithNothingUnsavedEndsTheProgramAtOnce) {
-  ASSERT_NO_FATAL_FAILURE(Launch());
-  Add(kCruising, "cruising_begin.orv", "cruising_loop.orv");
-  app().SelectListItem(kHandledList, 0);
-  app().Click(kRemove);
-  ASSERT_NO_FATAL_FAILURE(TakeTheWayOut());
-  ASSERT_TRUE(app().WaitForExit()) << "the program is still running";
-}
 
 TEST_P(Closing, AsksOnceAndOnNoEndsTheProgramKeepingTheLastOutOrv) {
   dir().CopyExamples();
@@ -75,7 +45,21 @@ TEST_P(Closing, AsksOnceAndOnNoEndsTheProgramKeepingTheLastOutOrv) {
   const Bytes built = dir().Read("out.orv");
   ASSERT_FALSE(built.empty()) << "the build wrote no out.orv";
 
-  ASSERT_NO_FATAL_FAILURE(TakeTheWayOut());
+  switch (GetParam()) {
+    case Way::kExitButton:
+      app().PostClick(kExit);
+      break;
+    case Way::kEnterInEdit:
+      ASSERT_TRUE(TabToBeginEdit()) << "Tab never reached the Begin box";
+      app().PostKey(app().Focus(), VK_RETURN);
+      break;
+    case Way::kEscape:
+      app().PostKey(app().Focus(), VK_ESCAPE);
+      break;
+    case Way::kCloseBox:
+      app().PostSysCommand(SC_CLOSE);
+      break;
+  }
   const HWND question = ExpectSaveQuestion("Save the 1 handler before closing?");
   ASSERT_NE(question, nullptr);
   ASSERT_TRUE(app().DismissMessageBox(question, IDNO));
@@ -88,42 +72,6 @@ TEST_P(Closing, AsksOnceAndOnNoEndsTheProgramKeepingTheLastOutOrv) {
 INSTANTIATE_TEST_SUITE_P(Dialog, Closing,
                          ::testing::Values(Way::kExitButton, Way::kEnterInEdit, Way::kEscape, Way::kCloseBox),
                          ::testing::PrintToStringParamName());
-
-// Wine ends its session as Windows does: it asks every program's windows whether it may, and tells them
-// whether it does. Its exit status: 0 once the session has ended.
-DWORD EndWineSession() {
-  PROCESS_INFORMATION process = {};
-  std::string why;
-  EXPECT_TRUE(StartProcess("wineboot.exe --end-session", ".", nullptr, nullptr, &process, &why)) << why;
-  if (process.hProcess == nullptr) return 0;
-  EXPECT_EQ(::WaitForSingleObject(process.hProcess, kWaitMs), WAIT_OBJECT_0) << "wineboot did not end";
-  DWORD status = 0;
-  ::GetExitCodeProcess(process.hProcess, &status);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  return status;
-}
-
-class SessionEnd : public BuilderTest {};
-
-TEST_F(SessionEnd, IsHeldBackWhileAHandlerIsUnsavedAndTheUserAsked) {
-  // With nothing to hold it back, the session would end, and every program in it.
-  if (!UnderWine()) GTEST_SKIP() << "only Wine's session is the test's to end";
-  ASSERT_NO_FATAL_FAILURE(Launch());
-  Add(kCombat, "combat_begin.orv", "combat_loop.orv");
-  for (const int answer : {IDCANCEL, IDNO}) {
-    SCOPED_TRACE(answer == IDNO ? "No" : "Cancel");
-    EXPECT_NE(EndWineSession(), 0u) << "the session ended with a handler unsaved";
-    const HWND question = ExpectSaveQuestion("Save the 1 handler before closing?");
-    ASSERT_NE(question, nullptr);
-    ASSERT_TRUE(app().DismissMessageBox(question, answer));
-    if (answer == IDNO) break;
-    app().Settle();
-    EXPECT_EQ(app().ListItems(kHandledList).size(), 1u) << "Cancel lost the handler";
-  }
-  EXPECT_TRUE(app().WaitForExit()) << "No did not end the program";
-  EXPECT_FALSE(dir().Exists("script.txt"));
-}
 
 }  // namespace
 }  // namespace e2e
