@@ -20,12 +20,6 @@ std::string Unfit(const std::string& path) {
   return "contains a space or other white space";
 }
 
-// "event 1 (\"Combat\")"
-std::string EventWords(int eventId) {
-  const char* name = EventName(eventId);
-  return "event " + std::to_string(eventId) + (name != nullptr ? std::string(" (\"") + name + "\")" : std::string());
-}
-
 // A byte no text holds: the control characters other than the white space that separates tokens.
 bool IsControlByte(int c) { return (c < 0x20 && !IsScriptSpace(c)) || c == 0x7F; }
 
@@ -105,7 +99,7 @@ bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<Sc
     }
     const bool loopOfPending = result == ScriptReader::kEntry && entry.loop && entry.eventId == pending.eventId;
     if (pending.eventId >= 0 && !loopOfPending) {
-      *why = at + "the Begin of " + EventWords(pending.eventId) + " on line " +
+      *why = at + "the Begin of " + EventLabel(pending.eventId, EventNameIn::kParentheses) + " on line " +
              std::to_string(handlerLine[pending.eventId]) + " is not followed by its Loop.";
       return false;
     }
@@ -113,11 +107,12 @@ bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<Sc
 
     const int id = entry.eventId;
     if (!loopOfPending && handlerLine[id] != 0) {
-      *why = at + EventWords(id) + " has a handler already, on line " + std::to_string(handlerLine[id]) + ".";
+      *why = at + EventLabel(id, EventNameIn::kParentheses) + " has a handler already, on line " +
+             std::to_string(handlerLine[id]) + ".";
       return false;
     }
     if (entry.loop && !loopOfPending) {
-      *why = at + "the Loop of " + EventWords(id) + " does not follow its Begin.";
+      *why = at + "the Loop of " + EventLabel(id, EventNameIn::kParentheses) + " does not follow its Begin.";
       return false;
     }
     std::string path;
@@ -157,7 +152,7 @@ bool PathsForScript(std::vector<ScriptHandler>* handlers, const SetFolders& fold
       path = RelativePathFrom(folders.script, FullPathFrom(folders.current, path));
       const std::string unfit = Unfit(path);
       if (!unfit.empty()) {
-        *why = std::string("The ") + SourceLabel(box) + " path of " + EventWords(h.eventId) +
+        *why = std::string("The ") + SourceLabel(box) + " path of " + EventLabel(h.eventId, EventNameIn::kParentheses) +
                ", seen from the script's folder, is " + path + ", which " + unfit + ": a script cannot hold it.";
         return false;
       }

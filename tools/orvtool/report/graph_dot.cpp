@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "count_text.h"
 #include "report/words.h"
 
 namespace {

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "count_text.h"
+#include "event_table.h"
 #include "orv_format.h"
 #include "report/words.h"
 
