@@ -1,6 +1,7 @@
 #include "handler_set.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "count_text.h"
 #include "event_table.h"
@@ -60,9 +61,12 @@ bool BoxPathOf(const ScriptEntry& entry, const SetFolders& folders, const std::s
 
 }  // namespace
 
-bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
-                    std::string* why) {
-  const std::int64_t size = FileSize(script);
+bool ReadHandlerSetFile(const std::string& file, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
+                        std::string* why) {
+  OpenFailure failure;
+  const FilePtr opened = OpenRegularFile(file.c_str(), &failure);
+  std::FILE* script = opened.get();
+  const std::int64_t size = script != nullptr ? FileSize(script) : -1;
   if (size < 0 || !SeekTo(script, 0)) {
     *why = "It cannot be read.";
     return false;
@@ -130,17 +134,6 @@ bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<Sc
                    [](const ScriptHandler& a, const ScriptHandler& b) { return a.eventId < b.eventId; });
   *handlers = read;
   return true;
-}
-
-bool ReadHandlerSetFile(const std::string& file, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
-                        std::string* why) {
-  OpenFailure failure;
-  const FilePtr script = OpenRegularFile(file.c_str(), &failure);
-  if (!script) {
-    *why = "It cannot be read.";
-    return false;
-  }
-  return ReadHandlerSet(script.get(), folders, handlers, why);
 }
 
 bool PathsForScript(std::vector<ScriptHandler>* handlers, const SetFolders& folders, std::string* why) {
