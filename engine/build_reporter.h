@@ -10,7 +10,7 @@
 
 class BuildReporter {
  public:
-  virtual ~BuildReporter();
+  virtual ~BuildReporter() = default;
 
   // One progress line, its line end included. By default on standard output, flushed at once: the
   // lines are seen only where standard output is redirected, and must keep in step with the failures.
@@ -23,7 +23,7 @@ class BuildReporter {
   // The script `script` could not be opened, missing (kMissing) or there but unreadable (kCannotOpen):
   // the build ends without a line and touches nothing. By default nothing is said, as the dialog has
   // just written the script; a caller that has not says so.
-  virtual void ScriptNotOpened(const std::string& script, OpenFailure why);
+  virtual void ScriptNotOpened(const std::string& /*script*/, OpenFailure /*why*/) {}
 };
 
 #endif  // ORV_ENGINE_BUILD_REPORTER_H_
