@@ -43,9 +43,6 @@ class CHandlerTable {
   bool AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength, int loopLength,
                   std::string* why = nullptr);
 
-  // True when a handler for the event is in the table.
-  bool IsHandled(int eventId) const;
-
   // Removes handler `index` and its list item; false, with nothing changed, for an index outside the
   // table.
   bool RemoveHandler(int index);
