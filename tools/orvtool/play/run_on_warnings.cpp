@@ -4,7 +4,6 @@
 #include <set>
 
 #include "event_table.h"
-#include "report/words.h"
 
 namespace {
 
