@@ -20,14 +20,8 @@ void CopyText(char* field, const char* text, int length) {
 }  // namespace
 
 CHandlerTable::CHandlerTable(ListControl& handledList) : handledList_(handledList) {
-  for (HandlerRecord& r : records_) {
-    r.eventId = -1;
-    r.beginPath[0] = '\0';
-    r.loopPath[0] = '\0';
-  }
+  for (HandlerRecord& r : records_) r = {-1, "", ""};
 }
-
-CHandlerTable::~CHandlerTable() = default;
 
 std::string PathProblem(const char* label, const char* text, int length) {
   switch (FitOfScriptPath(text, length)) {

@@ -35,7 +35,7 @@ bool MayListHandler(int eventId, bool taken, const char* beginText, const char* 
 class CHandlerTable {
  public:
   explicit CHandlerTable(ListControl& handledList);
-  virtual ~CHandlerTable();
+  virtual ~CHandlerTable() = default;
 
   // Adds a handler for an event of the event table and appends its name to the list. The texts need
   // not be NUL-terminated. False, with nothing changed and *why (where given) saying why, when the

@@ -10,7 +10,6 @@ class CListBox : public CWnd {
  public:
   // --- constructors
   CListBox() = default;
-  explicit CListBox(HWND hwnd) : CWnd(hwnd) {}
   explicit CListBox(CWnd wnd) : CWnd(wnd.GetSafeHwnd()) {}
 
   // --- items

@@ -70,7 +70,7 @@ class CWnd {
 
   // A modal box owned by this window, captioned with the application's name, with no icon and one OK
   // button. Returns once the user has closed it.
-  void MessageBoxA(const char* text) const;
+  void MessageBoxA(const char* text) const { MessageBoxA(text, nullptr, MB_OK); }
   // The same with a caption (the application's name for null) and MB_ flags of the caller's (icon,
   // buttons); returns the button pressed.
   // The box disables this window while it is up and leaves it enabled, even if the caller had
