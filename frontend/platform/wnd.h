@@ -41,10 +41,6 @@ class CWnd {
     assert(::IsWindow(hwnd_));
     ::EnableWindow(hwnd_, enable ? TRUE : FALSE);
   }
-  bool IsWindowEnabled() const {
-    assert(::IsWindow(hwnd_));
-    return ::IsWindowEnabled(hwnd_) != FALSE;
-  }
   // The window with the keyboard focus in this thread; its handle is null when there is none.
   static CWnd GetFocus() { return CWnd(::GetFocus()); }
   void SetFocus() const {
