@@ -4,6 +4,7 @@
 #ifndef ORV_ENGINE_BUILD_REPORTER_H_
 #define ORV_ENGINE_BUILD_REPORTER_H_
 
+#include <cstdio>
 #include <string>
 
 #include "file_reading.h"
@@ -14,7 +15,10 @@ class BuildReporter {
 
   // One progress line, its line end included. By default on standard output, flushed at once: the
   // lines are seen only where standard output is redirected, and must keep in step with the failures.
-  virtual void Progress(const std::string& line);
+  virtual void Progress(const std::string& line) {
+    std::fputs(line.c_str(), stdout);
+    std::fflush(stdout);
+  }
 
   // The failure that stops the build, in the words the user sees. Returns once the user has seen it:
   // the build closes its files and removes its partial output only after that.

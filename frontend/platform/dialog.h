@@ -12,7 +12,6 @@ class CDroppedFiles;
 
 class CDialog : public CWnd {
  public:
-  // --- constructors
   // Binds the dialog template id; the window exists only while DoModal runs. The dialog has no owner.
   explicit CDialog(int templateId);
   virtual ~CDialog();

@@ -8,7 +8,6 @@
 
 class CEdit : public CWnd {
  public:
-  // --- constructors
   CEdit() = default;
   explicit CEdit(CWnd wnd) : CWnd(wnd.GetSafeHwnd()) {}
 

@@ -8,7 +8,6 @@
 
 class CListBox : public CWnd {
  public:
-  // --- constructors
   CListBox() = default;
   explicit CListBox(CWnd wnd) : CWnd(wnd.GetSafeHwnd()) {}
 

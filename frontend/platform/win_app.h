@@ -15,7 +15,6 @@ class CWnd;
 
 class CWinApp {
  public:
-  // --- constructors
   // Registers this object as the application unless one is registered already.
   CWinApp();
   virtual ~CWinApp();

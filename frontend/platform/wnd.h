@@ -9,7 +9,6 @@
 
 class CWnd {
  public:
-  // --- constructors
   CWnd() = default;
   explicit CWnd(HWND hwnd) : hwnd_(hwnd) {}
 

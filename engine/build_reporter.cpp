@@ -1,8 +1,0 @@
-#include "build_reporter.h"
-
-#include <cstdio>
-
-void BuildReporter::Progress(const std::string& line) {
-  std::fputs(line.c_str(), stdout);
-  std::fflush(stdout);
-}
