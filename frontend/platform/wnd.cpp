@@ -6,8 +6,6 @@
 #include "platform/message_box.h"
 #include "platform/win_app.h"
 
-void CWnd::MessageBoxA(const char* text) const { MessageBoxA(text, nullptr, MB_OK); }
-
 void CWnd::UpdateWindow() const {
   assert(::IsWindow(hwnd_));
   ::UpdateWindow(hwnd_);
