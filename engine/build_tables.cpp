@@ -13,11 +13,6 @@ namespace {
 // The smallest header a build writes: state 0's one pair, the leading and the trailing rows.
 constexpr std::int64_t kSmallestHeader = orv::HeaderLength(orv::StateWords(1), 2);
 
-std::string TooLarge(const std::string& output, std::int64_t bytes) {
-  return "Error, " + output + " would be " + std::to_string(bytes) +
-         " bytes long, more than its 32-bit offsets can address (" + std::to_string(INT32_MAX) + "), aborting.";
-}
-
 }  // namespace
 
 void BuildTables::Reset() {
@@ -126,7 +121,8 @@ bool BuildTables::BuildStates(std::string* err) {
 bool BuildTables::PlaceInFile(const std::string& output, std::string* err) {
   const std::int64_t h = headerLength();
   if (h + payloadTotal_ > INT32_MAX) {
-    *err = TooLarge(output, h + payloadTotal_);
+    *err = "Error, " + output + " would be " + std::to_string(h + payloadTotal_) +
+           " bytes long, more than its 32-bit offsets can address (" + std::to_string(INT32_MAX) + "), aborting.";
     return false;
   }
   for (int i = 0; i < chunkCount_; ++i) chunks_[i].dataOffset += static_cast<std::int32_t>(h);

@@ -39,10 +39,9 @@ class BuildTables {
   int stateWordCount() const { return stateWordCount_; }
   const ChunkRow& chunk(int i) const { return chunks_[i]; }
   std::int32_t stateWord(int i) const { return stateWords_[i]; }
-  std::int64_t payloadTotal() const { return payloadTotal_; }
   std::int64_t headerLength() const { return orv::HeaderLength(stateWordCount_, chunkCount_); }
   // The whole output: its header, then every source's payload.
-  std::int64_t fileLength() const { return headerLength() + payloadTotal(); }
+  std::int64_t fileLength() const { return headerLength() + payloadTotal_; }
 
  private:
   // Appends, for every other event from 0 to kMaxPairedEventId, a pair per Begin row of that event;

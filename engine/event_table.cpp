@@ -10,3 +10,11 @@ const char* EventName(int eventId) {
   if (eventId < 0 || eventId >= kEventCount) return nullptr;
   return kEventNames[eventId];
 }
+
+std::string EventLabel(int eventId, EventNameIn style) {
+  const char* name = EventName(eventId);
+  const std::string label = "event " + std::to_string(eventId);
+  if (name == nullptr) return label;
+  const std::string quoted = std::string("\"") + name + "\"";
+  return label + (style == EventNameIn::kParentheses ? " (" + quoted + ")" : " " + quoted);
+}

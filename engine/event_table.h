@@ -2,6 +2,8 @@
 #ifndef ORV_ENGINE_EVENT_TABLE_H_
 #define ORV_ENGINE_EVENT_TABLE_H_
 
+#include <string>
+
 constexpr int kEventCount = 6;
 
 // The highest event id a build's states list pairs for: events 0 to 14 can be told apart in a built
@@ -10,5 +12,10 @@ constexpr int kMaxPairedEventId = 14;
 
 // The event's display name, or nullptr for an identifier outside 0 to kEventCount - 1.
 const char* EventName(int eventId);
+
+// An event by its number and name: `event 1 "Combat"` in orvtool's reports, `event 1 ("Combat")` in
+// the dialog's sentences; `event 9` for an event without a name.
+enum class EventNameIn { kQuotes, kParentheses };
+std::string EventLabel(int eventId, EventNameIn style = EventNameIn::kQuotes);
 
 #endif  // ORV_ENGINE_EVENT_TABLE_H_

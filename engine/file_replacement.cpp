@@ -16,6 +16,16 @@ namespace {
 // replacements themselves, so the handler needs no allocation; changed only while the signals are held.
 FileReplacement* volatile g_pending = nullptr;
 
+// The link's target when path is a symbolic link, made relative to the link's own folder; else "".
+std::string LinkTarget(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) return std::string();
+  const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+  if (ec) return std::string();
+  if (target.is_absolute()) return target.string();
+  return (std::filesystem::path(path).parent_path() / target).string();
+}
+
 // Links are followed as opening the name would follow them, up to the depth systems allow, and only
 // where a link planted in a shared folder would not be.
 bool ResolveLinks(std::string* path) {

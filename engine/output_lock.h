@@ -19,15 +19,24 @@ class OutputLock {
 
   OutputLock() = default;
   // Releases it.
-  ~OutputLock();
+  ~OutputLock() { Release(); }
   OutputLock(const OutputLock&) = delete;
   OutputLock& operator=(const OutputLock&) = delete;
 
   // Takes the lock of `output` if no other build holds it; never waits.
-  Result TryTake(const std::string& output);
+  Result TryTake(const std::string& output) {
+    Release();
+    path_ = output + ".lock";
+    return Lock(false);
+  }
   // Takes it, waiting as long as another build holds it; `waiting` runs once, before the first wait.
   // kTaken or kUnavailable.
-  Result Take(const std::string& output, const std::function<void()>& waiting);
+  Result Take(const std::string& output, const std::function<void()>& waiting) {
+    const Result first = TryTake(output);
+    if (first != kBusy) return first;
+    if (waiting) waiting();
+    return Lock(true);
+  }
   // Removes the lock file and lets the next build have its turn; nothing when not held.
   void Release();
 

@@ -1,5 +1,5 @@
-// What replacing a file durably needs of the system: where a link leads and whether it may be followed, a new file that
-// nothing already there can stand in for, flushes to the disk, and a removal safe inside a signal handler. The
+// What replacing a file durably needs of the system: whether a link may be followed, a new file that nothing
+// already there can stand in for, flushes to the disk, and a removal safe inside a signal handler. The
 // system-specific halves live in replacement_calls-posix.cpp and replacement_calls-win32.cpp.
 #ifndef ORV_ENGINE_REPLACEMENT_CALLS_H_
 #define ORV_ENGINE_REPLACEMENT_CALLS_H_
@@ -8,9 +8,6 @@
 #include <string>
 
 #include "file_ptr.h"
-
-// The link's target when path is a symbolic link, made relative to the link's own folder; else "".
-std::string LinkTarget(const std::string& path);
 
 // Whether the link at path may be followed by this process under the rule that keeps links planted in
 // shared folders from redirecting it: the link is the process's own, or its folder is not both sticky

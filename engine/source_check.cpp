@@ -75,8 +75,6 @@ bool IsCheckedSource(std::FILE* file, const CheckedSource& checked, std::int32_t
          payloadEnd == orv::kSourcePayloadStart + payloadLength;
 }
 
-std::int32_t SourceVerdict::payloadLength() const { return payloadEnd - orv::kSourcePayloadStart; }
-
 SourceVerdict JudgeSource(std::int64_t size, WordReader* words) {
   SourceVerdict v;
   v.size = size;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "file_reading.h"
+#include "orv_format.h"
 #include "word_reader.h"
 
 enum class SourceFault {
@@ -28,7 +29,7 @@ struct SourceVerdict {
   std::int32_t stateCount = 0;  // read unless the file is too short or no ORV
   std::int32_t payloadEnd = 0;  // read unless the file is too short or no ORV
   bool accepted() const { return fault == SourceFault::kNone; }
-  std::int32_t payloadLength() const;
+  std::int32_t payloadLength() const { return payloadEnd - orv::kSourcePayloadStart; }
 };
 
 // Judges a file of `size` bytes (-1 when unknown) by the words it holds at bytes 0, 8 and 44.

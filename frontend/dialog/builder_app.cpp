@@ -14,10 +14,7 @@ bool CBuilderApp::InitInstance() {
 }
 
 bool CBuilderApp::OnCommand(int id) {
-  switch (id) {
-    case ID_HELP:
-      OnHelp();
-      return true;
-  }
-  return false;
+  if (id != ID_HELP) return false;
+  OnHelp();
+  return true;
 }

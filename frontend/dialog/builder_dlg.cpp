@@ -11,7 +11,6 @@
 #include "build_status.h"
 #include "event_table.h"
 #include "file_drop.h"
-#include "handled_list_box.h"
 #include "handler_set.h"
 #include "orv_writer.h"
 #include "output_lock.h"
@@ -50,6 +49,20 @@ std::tm LocalTimeNow() {
   const std::tm* local = std::localtime(&now);
   return local != nullptr ? *local : std::tm{};
 }
+
+// The dialog's handled-events list box, as the handler table keeps it in step with its records.
+class HandledListBox : public ListControl {
+ public:
+  explicit HandledListBox(CListBox list) : list_(list) {}
+
+  void AddString(const char* text) override { list_.AddString(text); }
+  void DeleteString(int index) override { list_.DeleteString(index); }
+  int GetCount() const override { return list_.GetCount(); }
+  std::string GetText(int index) const override { return list_.GetText(index); }
+
+ private:
+  CListBox list_;
+};
 
 // The dialog's build: a failure goes to the status line first, so the line no longer says the build is
 // running while the box is up, then to the Error box, owned by the dialog. Owned, the box stays in

@@ -1,33 +1,23 @@
 #include "builder_layout.h"
 
+#include <utility>
+
 #include "resource.h"
 
 namespace {
 
+const std::pair<int, Anchors> kAnchors[] = {
+    {IDC_EVENT_LIST, kWidens},       {IDC_BEGIN_EDIT, kWidens},      {IDC_LOOP_EDIT, kWidens},
+    {IDC_BROWSE_BEGIN, kKeepsRight}, {IDC_BROWSE_LOOP, kKeepsRight}, {IDC_HANDLED_LIST, kGrowsDown},
+    {IDC_ADD, kKeepsDown},           {IDC_REMOVE, kKeepsDown},       {IDC_OPEN, kKeepsDown},
+    {IDC_SAVE, kKeepsDown},          {IDC_BUILD, kKeepsDownRight},   {IDOK, kKeepsDownRight},
+    {IDC_STATUS, kWidensAtFoot},
+};
+
 Anchors AnchorsOf(int id) {
-  switch (id) {
-    case IDC_EVENT_LIST:
-    case IDC_BEGIN_EDIT:
-    case IDC_LOOP_EDIT:
-      return kWidens;
-    case IDC_BROWSE_BEGIN:
-    case IDC_BROWSE_LOOP:
-      return kKeepsRight;
-    case IDC_HANDLED_LIST:
-      return kGrowsDown;
-    case IDC_ADD:
-    case IDC_REMOVE:
-    case IDC_OPEN:
-    case IDC_SAVE:
-      return kKeepsDown;
-    case IDC_BUILD:
-    case IDOK:
-      return kKeepsDownRight;
-    case IDC_STATUS:
-      return kWidensAtFoot;
-    default:  // the labels, each beside or above what it names
-      return kStays;
-  }
+  for (const auto& [control, anchors] : kAnchors)
+    if (control == id) return anchors;
+  return kStays;  // the labels, each beside or above what it names
 }
 
 Extent ClientExtent(const CWnd& dialog) {

@@ -1,5 +1,7 @@
 #include "source_boxes.h"
 
+#include <algorithm>
+
 #include "file_drop.h"
 #include "picked_path.h"
 #include "platform/dropped_files.h"
@@ -72,8 +74,4 @@ void FillFromDrop(const CWnd& dialog, const CWnd& droppedOn, const std::vector<s
     dialog.GetDlgItem(EditId(plan.boxes[i])).SetWindowTextA(texts[i].c_str());
 }
 
-bool AnyFolder(const std::vector<std::string>& paths) {
-  for (const std::string& path : paths)
-    if (IsFolder(path)) return true;
-  return false;
-}
+bool AnyFolder(const std::vector<std::string>& paths) { return std::any_of(paths.begin(), paths.end(), IsFolder); }

@@ -4,16 +4,6 @@
 
 #include "count_text.h"
 
-namespace {
-
-std::string ClockTime(const std::tm& at) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", at.tm_hour, at.tm_min, at.tm_sec);
-  return text;
-}
-
-}  // namespace
-
 std::string FolderStatus(const std::string& folder) { return "out.orv will be written in " + folder; }
 
 std::string BuiltStatus(const BuildOutcome& outcome, const std::tm& at) {
@@ -34,4 +24,8 @@ std::string HandlerSetStatus(SetAction action, int handlerCount, const std::stri
                      at);
 }
 
-std::string TimedStatus(const std::string& text, const std::tm& at) { return ClockTime(at) + "  " + text; }
+std::string TimedStatus(const std::string& text, const std::tm& at) {
+  char clock[16];
+  std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", at.tm_hour, at.tm_min, at.tm_sec);
+  return std::string(clock) + "  " + text;
+}

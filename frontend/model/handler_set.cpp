@@ -1,6 +1,7 @@
 #include "handler_set.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "count_text.h"
 #include "event_table.h"
@@ -18,12 +19,6 @@ std::string Unfit(const std::string& path) {
   if (FitOfScriptPath(path.data(), static_cast<int>(path.size())) == PathFit::kTooLong)
     return "is longer than " + std::to_string(kMaxPathLength) + " bytes";
   return "contains a space or other white space";
-}
-
-// "event 1 (\"Combat\")"
-std::string EventWords(int eventId) {
-  const char* name = EventName(eventId);
-  return "event " + std::to_string(eventId) + (name != nullptr ? std::string(" (\"") + name + "\")" : std::string());
 }
 
 // A byte no text holds: the control characters other than the white space that separates tokens.
@@ -66,9 +61,12 @@ bool BoxPathOf(const ScriptEntry& entry, const SetFolders& folders, const std::s
 
 }  // namespace
 
-bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
-                    std::string* why) {
-  const std::int64_t size = FileSize(script);
+bool ReadHandlerSetFile(const std::string& file, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
+                        std::string* why) {
+  OpenFailure failure;
+  const FilePtr opened = OpenRegularFile(file.c_str(), &failure);
+  std::FILE* script = opened.get();
+  const std::int64_t size = script != nullptr ? FileSize(script) : -1;
   if (size < 0 || !SeekTo(script, 0)) {
     *why = "It cannot be read.";
     return false;
@@ -105,7 +103,7 @@ bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<Sc
     }
     const bool loopOfPending = result == ScriptReader::kEntry && entry.loop && entry.eventId == pending.eventId;
     if (pending.eventId >= 0 && !loopOfPending) {
-      *why = at + "the Begin of " + EventWords(pending.eventId) + " on line " +
+      *why = at + "the Begin of " + EventLabel(pending.eventId, EventNameIn::kParentheses) + " on line " +
              std::to_string(handlerLine[pending.eventId]) + " is not followed by its Loop.";
       return false;
     }
@@ -113,11 +111,12 @@ bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<Sc
 
     const int id = entry.eventId;
     if (!loopOfPending && handlerLine[id] != 0) {
-      *why = at + EventWords(id) + " has a handler already, on line " + std::to_string(handlerLine[id]) + ".";
+      *why = at + EventLabel(id, EventNameIn::kParentheses) + " has a handler already, on line " +
+             std::to_string(handlerLine[id]) + ".";
       return false;
     }
     if (entry.loop && !loopOfPending) {
-      *why = at + "the Loop of " + EventWords(id) + " does not follow its Begin.";
+      *why = at + "the Loop of " + EventLabel(id, EventNameIn::kParentheses) + " does not follow its Begin.";
       return false;
     }
     std::string path;
@@ -137,17 +136,6 @@ bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<Sc
   return true;
 }
 
-bool ReadHandlerSetFile(const std::string& file, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
-                        std::string* why) {
-  OpenFailure failure;
-  const FilePtr script = OpenRegularFile(file.c_str(), &failure);
-  if (!script) {
-    *why = "It cannot be read.";
-    return false;
-  }
-  return ReadHandlerSet(script.get(), folders, handlers, why);
-}
-
 bool PathsForScript(std::vector<ScriptHandler>* handlers, const SetFolders& folders, std::string* why) {
   std::vector<ScriptHandler> rewritten = *handlers;
   for (ScriptHandler& h : rewritten) {
@@ -157,7 +145,7 @@ bool PathsForScript(std::vector<ScriptHandler>* handlers, const SetFolders& fold
       path = RelativePathFrom(folders.script, FullPathFrom(folders.current, path));
       const std::string unfit = Unfit(path);
       if (!unfit.empty()) {
-        *why = std::string("The ") + SourceLabel(box) + " path of " + EventWords(h.eventId) +
+        *why = std::string("The ") + SourceLabel(box) + " path of " + EventLabel(h.eventId, EventNameIn::kParentheses) +
                ", seen from the script's folder, is " + path + ", which " + unfit + ": a script cannot hold it.";
         return false;
       }

@@ -5,7 +5,6 @@
 #define ORV_FRONTEND_MODEL_HANDLER_SET_H_
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -21,17 +20,14 @@ struct SetFolders {
 // The longest script file that is read at all: a script of six handlers takes a few kilobytes.
 constexpr std::int64_t kMaxSetFileBytes = 1 << 20;
 
-// Reads a script for the dialog: its handlers into *handlers in ascending order of their events, with
-// paths as the source boxes show them (taken from the script's folder, then relative to the current
-// folder where they lie in it or under it, else full; "null" as no path). False, *handlers untouched,
-// with *why naming the first line the dialog cannot take and why ("Line 3: event 9 is not one of the
-// dialog's events, 0 to 5."): a file too long or not text, what the build's reader refuses, an event
-// outside the event table or twice, a Begin not followed by the Loop of its event or a Loop without
-// that Begin, and a path a source box cannot hold.
-bool ReadHandlerSet(std::FILE* script, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
-                    std::string* why);
-// The same for the script file at path `file`, closed again before this returns; a file that cannot be
-// opened, or is no regular file, "cannot be read".
+// Reads the script file at path `file` for the dialog, closed again before this returns: its handlers
+// into *handlers in ascending order of their events, with paths as the source boxes show them (taken
+// from the script's folder, then relative to the current folder where they lie in it or under it, else
+// full; "null" as no path). False, *handlers untouched, with *why naming the first line the dialog
+// cannot take and why ("Line 3: event 9 is not one of the dialog's events, 0 to 5."): a file that
+// cannot be opened or is no regular file ("It cannot be read."), one too long or not text, what the
+// build's reader refuses, an event outside the event table or twice, a Begin not followed by the Loop
+// of its event or a Loop without that Begin, and a path a source box cannot hold.
 bool ReadHandlerSetFile(const std::string& file, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
                         std::string* why);
 

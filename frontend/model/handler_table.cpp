@@ -20,14 +20,8 @@ void CopyText(char* field, const char* text, int length) {
 }  // namespace
 
 CHandlerTable::CHandlerTable(ListControl& handledList) : handledList_(handledList) {
-  for (HandlerRecord& r : records_) {
-    r.eventId = -1;
-    r.beginPath[0] = '\0';
-    r.loopPath[0] = '\0';
-  }
+  for (HandlerRecord& r : records_) r = {-1, "", ""};
 }
-
-CHandlerTable::~CHandlerTable() = default;
 
 std::string PathProblem(const char* label, const char* text, int length) {
   switch (FitOfScriptPath(text, length)) {
@@ -65,7 +59,8 @@ bool CHandlerTable::AddHandler(int eventId, const char* beginText, const char* l
                                int loopLength, std::string* why) {
   std::string refusal;
   // A full table has every event's handler, so it refuses as a taken event does.
-  const bool taken = count_ == kMaxHandlers || IsHandled(eventId);
+  bool taken = count_ == kMaxHandlers;
+  for (int i = 0; i < count_; ++i) taken = taken || records_[i].eventId == eventId;
   if (!MayListHandler(eventId, taken, beginText, loopText, beginLength, loopLength, &refusal)) {
     if (why != nullptr) *why = refusal;
     return false;
@@ -78,12 +73,6 @@ bool CHandlerTable::AddHandler(int eventId, const char* beginText, const char* l
   ++count_;
   handledList_.AddString(EventName(eventId));
   return true;
-}
-
-bool CHandlerTable::IsHandled(int eventId) const {
-  for (int i = 0; i < count_; ++i)
-    if (records_[i].eventId == eventId) return true;
-  return false;
 }
 
 bool CHandlerTable::RemoveHandler(int index) {

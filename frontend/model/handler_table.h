@@ -35,16 +35,13 @@ bool MayListHandler(int eventId, bool taken, const char* beginText, const char* 
 class CHandlerTable {
  public:
   explicit CHandlerTable(ListControl& handledList);
-  virtual ~CHandlerTable();
+  virtual ~CHandlerTable() = default;
 
   // Adds a handler for an event of the event table and appends its name to the list. The texts need
   // not be NUL-terminated. False, with nothing changed and *why (where given) saying why, when the
   // handler may not go in (see MayListHandler).
   bool AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength, int loopLength,
                   std::string* why = nullptr);
-
-  // True when a handler for the event is in the table.
-  bool IsHandled(int eventId) const;
 
   // Removes handler `index` and its list item; false, with nothing changed, for an index outside the
   // table.

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
-#include <utility>
 
 #include "temporary_name.h"
 
@@ -18,8 +17,6 @@ fs::file_type TypeAt(const std::string& name) {
 }
 
 }  // namespace
-
-SetAsideFile::SetAsideFile(std::string name) : name_(std::move(name)) {}
 
 SetAsideFile::~SetAsideFile() { PutBack(); }
 

@@ -5,10 +5,11 @@
 #define ORV_FRONTEND_MODEL_SET_ASIDE_FILE_H_
 
 #include <string>
+#include <utility>
 
 class SetAsideFile {
  public:
-  explicit SetAsideFile(std::string name);
+  explicit SetAsideFile(std::string name) : name_(std::move(name)) {}
   // Puts back what is still aside.
   ~SetAsideFile();
   SetAsideFile(const SetAsideFile&) = delete;

@@ -1,5 +1,6 @@
 #include "windows_path.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ascii_case.h"
@@ -11,10 +12,7 @@ bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 bool SameChar(char a, char b) { return LowerAscii(a) == LowerAscii(b) || (IsSeparator(a) && IsSeparator(b)); }
 
 bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (!SameChar(a[i], b[i])) return false;
-  return true;
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), SameChar);
 }
 
 // A path cut into its root ("C:", "\\server\share", or none) and its names, "." and empty ones left out.
@@ -82,8 +80,8 @@ std::string RelativeToFolder(const std::string& path, const std::string& folder)
   size_t folderLength = folder.size();
   while (folderLength > 0 && IsSeparator(folder[folderLength - 1])) --folderLength;
   if (folderLength == 0 || path.size() <= folderLength + 1) return path;
-  for (size_t i = 0; i < folderLength; ++i)
-    if (!SameChar(path[i], folder[i])) return path;
+  if (!std::equal(folder.begin(), folder.begin() + static_cast<std::ptrdiff_t>(folderLength), path.begin(), SameChar))
+    return path;
   // "C:\workshop\a.orv" is not under "C:\work".
   if (!IsSeparator(path[folderLength])) return path;
   size_t start = folderLength;

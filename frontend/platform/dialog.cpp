@@ -72,28 +72,6 @@ bool CDialog::TakeShortcut(const MSG& msg) {
   return false;
 }
 
-bool CDialog::OnInitDialog() { return true; }
-
-bool CDialog::OnCommand(int, int) { return false; }
-
-void CDialog::OnOK() { EndDialog(IDOK); }
-
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
-
-bool CDialog::OnPaint() { return false; }
-
-HICON CDialog::OnQueryDragIcon() { return nullptr; }
-
-void CDialog::OnDropFiles(const CWnd&, const CDroppedFiles&) {}
-
-void CDialog::OnSize(int, int, int) {}
-
-bool CDialog::OnQueryEndSession() { return true; }
-
-void CDialog::OnSessionHeld() {}
-
-void CDialog::OnEndSession(bool) {}
-
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   CDialog* dialog = nullptr;
   if (message == WM_INITDIALOG) {

@@ -12,7 +12,6 @@ class CDroppedFiles;
 
 class CDialog : public CWnd {
  public:
-  // --- constructors
   // Binds the dialog template id; the window exists only while DoModal runs. The dialog has no owner.
   explicit CDialog(int templateId);
   virtual ~CDialog();
@@ -37,35 +36,35 @@ class CDialog : public CWnd {
   // --- hooks, called from the modal loop; the window is attached in each of them
   // bool OnInitDialog(): before the dialog shows. Return true to put the focus on the first tab stop,
   // false after setting it yourself.
-  virtual bool OnInitDialog();
+  virtual bool OnInitDialog() { return true; }
   // bool OnCommand(int id, int code): a WM_COMMAND from control id with its notification code
   // (BN_CLICKED, LBN_SELCHANGE, EN_CHANGE, ...). Return true when handled. Unhandled clicks of IDOK
   // and IDCANCEL go on to OnOK and OnCancel, other unhandled clicks to the application's OnCommand.
-  virtual bool OnCommand(int id, int code);
+  virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
   // void OnOK(): the Exit button or Enter. Ends the dialog with IDOK.
-  virtual void OnOK();
+  virtual void OnOK() { EndDialog(IDOK); }
   // void OnCancel(): Esc or the close box. Ends the dialog with IDCANCEL.
-  virtual void OnCancel();
+  virtual void OnCancel() { EndDialog(IDCANCEL); }
   // bool OnPaint(): WM_PAINT. Paint through a CPaintDC and return true, or return false to leave the
   // painting to the system.
-  virtual bool OnPaint();
+  virtual bool OnPaint() { return false; }
   // HICON OnQueryDragIcon(): the picture shown while the minimized dialog is dragged; null leaves it
   // to the system.
-  virtual HICON OnQueryDragIcon();
+  virtual HICON OnQueryDragIcon() { return nullptr; }
   // void OnDropFiles(droppedOn, files): files dropped on the dialog (droppedOn is the dialog) or on a
   // control that takes drops for it (AcceptDroppedFilesForParent; droppedOn is that control).
-  virtual void OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files);
+  virtual void OnDropFiles(const CWnd& /*droppedOn*/, const CDroppedFiles& /*files*/) {}
   // void OnSize(int type, int width, int height): the client area has a new size (type SIZE_RESTORED,
   // SIZE_MAXIMIZED, SIZE_MINIMIZED, ...).
-  virtual void OnSize(int type, int width, int height);
+  virtual void OnSize(int /*type*/, int /*width*/, int /*height*/) {}
   // bool OnQueryEndSession(): Windows asks whether the session may end, and waits for the answer, so
   // nothing here may wait on the user. Return false to hold the session back; OnSessionHeld follows,
   // once Windows has the answer, to ask the user what is to be done.
-  virtual bool OnQueryEndSession();
-  virtual void OnSessionHeld();
+  virtual bool OnQueryEndSession() { return true; }
+  virtual void OnSessionHeld() {}
   // void OnEndSession(bool ending): with ending, the session ends, the process with it, once this
   // returns; otherwise it goes on after all.
-  virtual void OnEndSession(bool ending);
+  virtual void OnEndSession(bool /*ending*/) {}
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

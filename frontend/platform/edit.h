@@ -2,13 +2,13 @@
 #ifndef ORV_FRONTEND_PLATFORM_EDIT_H_
 #define ORV_FRONTEND_PLATFORM_EDIT_H_
 
+#include <cstring>
+
 #include "platform/wnd.h"
 
 class CEdit : public CWnd {
  public:
-  // --- constructors
   CEdit() = default;
-  explicit CEdit(HWND hwnd) : CWnd(hwnd) {}
   explicit CEdit(CWnd wnd) : CWnd(wnd.GetSafeHwnd()) {}
 
   // --- operations
@@ -16,7 +16,14 @@ class CEdit : public CWnd {
   // characters (2 to 65535: the limit travels in the buffer's first two bytes), and returns how many
   // it copied. The copy carries no terminating NUL: use the count.
   // Bytes of buffer past the count are left unspecified.
-  int GetLine(int line, char* buffer, int maxCount) const;
+  int GetLine(int line, char* buffer, int maxCount) const {
+    // The system reads the limit from the buffer's first 16-bit word.
+    assert(buffer != nullptr && maxCount >= 2 && maxCount <= 0xFFFF);
+    const WORD limit = static_cast<WORD>(maxCount);
+    std::memcpy(buffer, &limit, sizeof(limit));
+    const LRESULT copied = SendMessageA(EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer));
+    return copied > 0 ? static_cast<int>(copied) : 0;
+  }
 };
 
 #endif  // ORV_FRONTEND_PLATFORM_EDIT_H_

@@ -22,17 +22,18 @@ std::wstring Grown(Call call) {
   }
 }
 
-}  // namespace
-
-std::string CurrentFolder() {
-  return Utf8FromWide(Grown([](DWORD size, wchar_t* buffer) { return ::GetCurrentDirectoryW(size, buffer); }));
-}
-
+// path made full against the current folder; empty when Windows cannot make it so.
 std::string FullPathName(const std::string& path) {
   const std::wstring wide = WideFromUtf8(path);
   if (wide.empty()) return std::string();
   return Utf8FromWide(
       Grown([&](DWORD size, wchar_t* buffer) { return ::GetFullPathNameW(wide.c_str(), size, buffer, nullptr); }));
+}
+
+}  // namespace
+
+std::string CurrentFolder() {
+  return Utf8FromWide(Grown([](DWORD size, wchar_t* buffer) { return ::GetCurrentDirectoryW(size, buffer); }));
 }
 
 std::string ShortPathName(const std::string& path) {

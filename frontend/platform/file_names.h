@@ -1,5 +1,5 @@
-// What Windows says about a file name: the current folder, a path made full, its short (8.3) form and
-// whether it names a folder. Paths in UTF-8.
+// What Windows says about a file name: the current folder, a path's short (8.3) form, whether it names a
+// folder and the folder that holds it. Paths in UTF-8.
 #ifndef ORV_FRONTEND_PLATFORM_FILE_NAMES_H_
 #define ORV_FRONTEND_PLATFORM_FILE_NAMES_H_
 
@@ -7,8 +7,6 @@
 
 // The process's current folder, where relative paths and out.orv are.
 std::string CurrentFolder();
-// path made full against the current folder; empty when Windows cannot make it so.
-std::string FullPathName(const std::string& path);
 // The short form of an existing file's or folder's full path; empty where the volume gives none, or
 // gives the name back unchanged.
 std::string ShortPathName(const std::string& path);

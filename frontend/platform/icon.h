@@ -6,10 +6,10 @@
 #include <windows.h>
 
 // The icon with this resource id in the executable, or null when it has none. Shared by the system:
-// never destroyed.
-HICON LoadAppIcon(int id);
+// never destroyed. The resources live in the executable itself: the platform is linked in statically.
+inline HICON LoadAppIcon(int id) { return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
 
 // Width and height of a standard icon (SM_CXICON, SM_CYICON).
-SIZE GetSystemIconSize();
+inline SIZE GetSystemIconSize() { return {::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)}; }
 
 #endif  // ORV_FRONTEND_PLATFORM_ICON_H_

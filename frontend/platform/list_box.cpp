@@ -1,13 +1,5 @@
 #include "platform/list_box.h"
 
-void CListBox::AddString(const char* text) {
-  SendMessageA(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text != nullptr ? text : ""));
-}
-
-void CListBox::DeleteString(int index) { SendMessageA(LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
-
-int CListBox::GetCount() const { return static_cast<int>(SendMessageA(LB_GETCOUNT)); }
-
 std::string CListBox::GetText(int index) const {
   const LRESULT length = SendMessageA(LB_GETTEXTLEN, static_cast<WPARAM>(index));
   if (length < 0) return std::string();
@@ -19,11 +11,7 @@ std::string CListBox::GetText(int index) const {
   return text;
 }
 
-int CListBox::GetCurSel() const { return static_cast<int>(SendMessageA(LB_GETCURSEL)); }
-
 int CListBox::SelectString(int startAfter, const char* text) {
   return static_cast<int>(SendMessageA(LB_SELECTSTRING, static_cast<WPARAM>(startAfter),
                                        reinterpret_cast<LPARAM>(text != nullptr ? text : "")));
 }
-
-void CListBox::SetCurSel(int index) { SendMessageA(LB_SETCURSEL, static_cast<WPARAM>(index)); }

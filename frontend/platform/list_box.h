@@ -8,24 +8,24 @@
 
 class CListBox : public CWnd {
  public:
-  // --- constructors
   CListBox() = default;
-  explicit CListBox(HWND hwnd) : CWnd(hwnd) {}
   explicit CListBox(CWnd wnd) : CWnd(wnd.GetSafeHwnd()) {}
 
   // --- items
   // Appends at the end; the list must not be sorted, or the item would not stay last.
-  void AddString(const char* text);
-  void DeleteString(int index);
-  int GetCount() const;
+  void AddString(const char* text) {
+    SendMessageA(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text != nullptr ? text : ""));
+  }
+  void DeleteString(int index) { SendMessageA(LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
+  int GetCount() const { return static_cast<int>(SendMessageA(LB_GETCOUNT)); }
   // The item's whole text, however long; empty for an index outside the list.
   std::string GetText(int index) const;
 
   // --- selection
   // The selected index, or a negative value when nothing is selected.
-  int GetCurSel() const;
+  int GetCurSel() const { return static_cast<int>(SendMessageA(LB_GETCURSEL)); }
   // Selects the item at index, or nothing for -1, without telling the dialog.
-  void SetCurSel(int index);
+  void SetCurSel(int index) { SendMessageA(LB_SETCURSEL, static_cast<WPARAM>(index)); }
   // Selects the first item after startAfter (-1: from the top) whose text begins with text, ignoring
   // case, and returns its index. When none matches it returns a negative value and the selection
   // stays as it was.

@@ -7,15 +7,20 @@
 
 class CPaintDC {
  public:
-  explicit CPaintDC(const CWnd& wnd);
-  ~CPaintDC();
+  explicit CPaintDC(const CWnd& wnd) : hwnd_(wnd.GetSafeHwnd()), paint_() {
+    assert(::IsWindow(hwnd_));
+    hdc_ = ::BeginPaint(hwnd_, &paint_);
+  }
+  ~CPaintDC() { ::EndPaint(hwnd_, &paint_); }
   CPaintDC(const CPaintDC&) = delete;
   CPaintDC& operator=(const CPaintDC&) = delete;
 
   // --- operations for drawing a minimized window
   // Asks the window to erase the background behind its icon (WM_ICONERASEBKGND with this context).
-  void EraseIconBackground();
-  bool DrawIcon(int x, int y, HICON icon);
+  void EraseIconBackground() {
+    if (hdc_ != nullptr) ::SendMessageA(hwnd_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hdc_), 0);
+  }
+  bool DrawIcon(int x, int y, HICON icon) { return hdc_ != nullptr && icon != nullptr && ::DrawIcon(hdc_, x, y, icon); }
 
  private:
   HWND hwnd_;

@@ -25,8 +25,6 @@ int CWinApp::Run() {
   return 0;
 }
 
-bool CWinApp::OnCommand(int) { return false; }
-
 // The entry point lives beside the application object: a program that makes its CWinApp links this
 // file, and with it WinMain. Programs with a main of their own (the tests) never call it.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

@@ -15,7 +15,6 @@ class CWnd;
 
 class CWinApp {
  public:
-  // --- constructors
   // Registers this object as the application unless one is registered already.
   CWinApp();
   virtual ~CWinApp();
@@ -44,8 +43,8 @@ class CWinApp {
 
   // --- commands
   // bool OnCommand(int id): a click or command that no window handled (a dialog's, or F1's ID_HELP).
-  // Return true when handled; a derived application routes ids with a switch, e.g. ID_HELP to OnHelp.
-  virtual bool OnCommand(int id);
+  // Return true when handled; a derived application routes ids, e.g. ID_HELP to OnHelp.
+  virtual bool OnCommand(int /*id*/) { return false; }
   // No help file ships with the tool, so there is nothing to open.
   void OnHelp() {}
 

@@ -8,10 +8,21 @@
 
 // Puts proc in front of hwnd's procedure, keeping that one under the property `key`; does nothing when
 // the window has one kept under key already.
-void PutProcInFront(HWND hwnd, const wchar_t* key, WNDPROC proc);
+inline void PutProcInFront(HWND hwnd, const wchar_t* key, WNDPROC proc) {
+  if (::GetPropW(hwnd, key) != nullptr) return;
+  ::SetPropW(hwnd, key, reinterpret_cast<HANDLE>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)));
+  ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+}
 
 // For proc to hand a message on to the window's own procedure; at WM_NCDESTROY that one is put back
 // first, and the property removed.
-LRESULT CallOwnProc(HWND hwnd, const wchar_t* key, UINT message, WPARAM wparam, LPARAM lparam);
+inline LRESULT CallOwnProc(HWND hwnd, const wchar_t* key, UINT message, WPARAM wparam, LPARAM lparam) {
+  const WNDPROC own = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, key));
+  if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+    ::RemovePropW(hwnd, key);
+  }
+  return ::CallWindowProcW(own, hwnd, message, wparam, lparam);
+}
 
 #endif  // ORV_FRONTEND_PLATFORM_WINDOW_SUBCLASS_H_

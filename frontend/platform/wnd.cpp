@@ -6,8 +6,6 @@
 #include "platform/message_box.h"
 #include "platform/win_app.h"
 
-void CWnd::MessageBoxA(const char* text) const { MessageBoxA(text, nullptr, MB_OK); }
-
 std::string CWnd::GetWindowTextA() const {
   assert(::IsWindow(hwnd_));
   std::string text(static_cast<size_t>(::GetWindowTextLengthA(hwnd_)) + 1, '\0');

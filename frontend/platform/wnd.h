@@ -10,7 +10,6 @@
 
 class CWnd {
  public:
-  // --- constructors
   CWnd() = default;
   explicit CWnd(HWND hwnd) : hwnd_(hwnd) {}
 
@@ -42,10 +41,6 @@ class CWnd {
     assert(::IsWindow(hwnd_));
     ::EnableWindow(hwnd_, enable ? TRUE : FALSE);
   }
-  bool IsWindowEnabled() const {
-    assert(::IsWindow(hwnd_));
-    return ::IsWindowEnabled(hwnd_) != FALSE;
-  }
   // The window with the keyboard focus in this thread; its handle is null when there is none.
   static CWnd GetFocus() { return CWnd(::GetFocus()); }
   void SetFocus() const {
@@ -72,7 +67,7 @@ class CWnd {
 
   // A modal box owned by this window, captioned with the application's name, with no icon and one OK
   // button. Returns once the user has closed it.
-  void MessageBoxA(const char* text) const;
+  void MessageBoxA(const char* text) const { MessageBoxA(text, nullptr, MB_OK); }
   // The same with a caption (the application's name for null) and MB_ flags of the caller's (icon,
   // buttons); returns the button pressed.
   // The box disables this window while it is up and leaves it enabled, even if the caller had

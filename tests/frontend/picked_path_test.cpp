@@ -6,7 +6,6 @@
 
 #include "handler_table.h"
 #include "picked_path.h"
-#include "script_path.h"
 
 namespace {
 

@@ -122,9 +122,7 @@ int Invocation::Read(const std::vector<std::string>& args) {
 }
 
 bool Invocation::Given(const std::string& option) const {
-  for (const auto& given : given_)
-    if (given.first == option) return true;
-  return false;
+  return std::any_of(given_.begin(), given_.end(), [&option](const auto& given) { return given.first == option; });
 }
 
 const std::string& Invocation::Value(const std::string& option) const {

@@ -76,13 +76,6 @@ int BuildFailed(const Invocation& in, const BuildFiles& files, const CommandRepo
   return in.Fail("no " + files.script + (IsRootedPath(files.script) ? "" : " in " + where), kExitUsage);
 }
 
-// Builds of one output take turns, the dialog's among them, whose hand-over script.txt stands in the
-// user's place only for its turn; so check takes its turn too, and reads the user's script. Where no lock
-// can be made (a folder that may not be written) the command goes on without one.
-void TakeTurn(const Invocation& in, const BuildFiles& files, OutputLock* turn) {
-  turn->Take(files.output, [&] { in.Say("waiting for another build of " + files.output + " to end"); });
-}
-
 }  // namespace
 
 int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuild& after) {
@@ -93,8 +86,11 @@ int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuil
   if (in.Given("--depfile"))
     for (const std::string& path : {files.output, files.script})
       if (!DepfileCanName(path)) return in.UsageError("a depfile cannot name '" + path + "', which holds a line end");
+  // Builds of one output take turns, the dialog's among them, whose hand-over script.txt stands in the
+  // user's place only for its turn; so check takes its turn too, and reads the user's script. Where no
+  // lock can be made (a folder that may not be written) the command goes on without one.
   OutputLock turn;
-  TakeTurn(in, files, &turn);
+  turn.Take(files.output, [&] { in.Say("waiting for another build of " + files.output + " to end"); });
   CommandReporter reporter;
   const BuildOutcome outcome = build(&reporter, files);
   std::fflush(stdout);

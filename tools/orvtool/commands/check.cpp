@@ -5,18 +5,20 @@
 #include "build_engine.h"
 #include "commands/build_turn.h"
 #include "commands/commands.h"
+#include "orv_writer.h"
 #include "play/flow.h"
 #include "play/run_on_warnings.h"
 #include "read/layout.h"
-#include "read/planned_layout.h"
 
 namespace {
 
-// What the planned build would write, and the music in it that runs on.
+// What the planned build would write, and the music in it that runs on. Its header is read and checked
+// as info reads a file; a build should never write one that breaks a rule.
 int ReportPlan(const Invocation& in, const BuildFiles& files, const BuildPlan& plan) {
+  MemorySource header(OrvHeaderBytes(*plan.tables), static_cast<std::uint64_t>(plan.tables->fileLength()));
   OrvLayout layout;
   std::string err;
-  if (!LayoutOfPlan(plan, &layout, &err))
+  if (!InspectOrv(&header, &layout, &err))
     return in.Fail("the header a build would write breaks the layout: " + err, kExitFailed);
   std::printf("%s would be %llu bytes: stateCount %d, chunkCount %d\n", files.output.c_str(),
               static_cast<unsigned long long>(layout.fileSize), static_cast<int>(layout.stateCount),

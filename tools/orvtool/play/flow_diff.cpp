@@ -1,12 +1,11 @@
 #include "play/flow_diff.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <tuple>
 #include <utility>
 #include <vector>
-
-#include "read/same_bytes.h"
 
 namespace {
 
@@ -128,6 +127,40 @@ bool SameChunks(const OrvFlow& oldFlow, const FlowPiece& o, const OrvFlow& newFl
   return true;
 }
 
+// Payloads are compared a bounded block at a time, so the memory used does not grow with their length.
+constexpr std::size_t kCompareBlock = 64 * 1024;
+
+// `n` bytes of the piece's payload from byte `done` of it on; false, with *err naming the file, when
+// they cannot be read.
+bool ReadPayload(const DiffInput& file, const FlowPiece& piece, std::uint64_t done, std::size_t n, unsigned char* out,
+                 std::string* err) {
+  const std::uint64_t from =
+      static_cast<std::uint64_t>(file.flow.layout().rows[static_cast<std::size_t>(piece.firstRow)].dataOffset) + done;
+  if (file.bytes->Read(from, n, out)) return true;
+  *err = file.name + ": cannot read bytes " + to_string(from) + " to " + to_string(from + n);
+  return false;
+}
+
+// Whether two pieces of as many bytes hold the same payload, read up to the first block that differs.
+bool SamePayload(const DiffInput& oldFile, const FlowPiece& o, const DiffInput& newFile, const FlowPiece& n, bool* same,
+                 std::string* err) {
+  std::vector<unsigned char> left(kCompareBlock), right(kCompareBlock);
+  *same = true;
+  const std::uint64_t length = static_cast<std::uint64_t>(o.bytes);
+  for (std::uint64_t done = 0; done < length;) {
+    const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(length - done, kCompareBlock));
+    if (!ReadPayload(oldFile, o, done, count, left.data(), err) ||
+        !ReadPayload(newFile, n, done, count, right.data(), err))
+      return false;
+    if (std::memcmp(left.data(), right.data(), count) != 0) {
+      *same = false;
+      return true;
+    }
+    done += count;
+  }
+  return true;
+}
+
 // A merged piece as the report names it: the new file's where it holds the piece, else the old file's.
 const FilePiece& EitherPiece(const FilePiece* oldPiece, const FilePiece* newPiece) {
   return newPiece != nullptr ? *newPiece : *oldPiece;
@@ -144,14 +177,7 @@ bool ComparePiece(const DiffInput& oldFile, const FilePiece* oldPiece, const Dif
   }
   const FlowPiece& o = *oldPiece;
   const FlowPiece& n = *newPiece;
-  if (o.bytes == n.bytes) {
-    auto start = [](const DiffInput& file, const FlowPiece& side) {
-      return static_cast<std::uint64_t>(file.flow.layout().rows[static_cast<std::size_t>(side.firstRow)].dataOffset);
-    };
-    if (!SameBytes({oldFile.bytes, start(oldFile, o), oldFile.name}, {newFile.bytes, start(newFile, n), newFile.name},
-                   static_cast<std::uint64_t>(o.bytes), &diff->payloadSame, err))
-      return false;
-  }
+  if (o.bytes == n.bytes && !SamePayload(oldFile, o, newFile, n, &diff->payloadSame, err)) return false;
   diff->change =
       diff->payloadSame && SameChunks(oldFile.flow, o, newFile.flow, n) ? DiffChange::kSame : DiffChange::kChanged;
   return true;

@@ -1,9 +1,9 @@
 #include "play/run_on_warnings.h"
 
+#include <algorithm>
 #include <set>
 
 #include "event_table.h"
-#include "report/words.h"
 
 namespace {
 
@@ -91,9 +91,7 @@ std::vector<std::string> RunOnWarnings(const OrvFlow& flow, const ScriptEntry* e
       const std::string outcome = FollowHeldEvent(flow, start, eventId);
       if (outcome.empty()) continue;
       const std::string text = who + outcome + WhyTheMusicLeaves(entries, n, eventId);
-      bool known = false;
-      for (const std::string& have : warnings) known = known || have == text;
-      if (!known) warnings.push_back(text);
+      if (std::find(warnings.begin(), warnings.end(), text) == warnings.end()) warnings.push_back(text);
     }
   }
   return warnings;

@@ -23,24 +23,20 @@ bool MemorySource::Read(std::uint64_t offset, std::size_t n, unsigned char* out)
   return true;
 }
 
-FileSource::~FileSource() {
-  if (file_ != nullptr) std::fclose(file_);
-}
-
 bool FileSource::Open(const std::string& path, std::string* err) {
-  if (file_ != nullptr) std::fclose(file_);
+  file_.reset();
   blockValid_ = false;
   size_ = 0;
   // Only a regular file is read: a pipe or a device would be waited on, a folder has no bytes.
   OpenFailure failure;
   errno = 0;
-  file_ = OpenRegularFile(path.c_str(), &failure).release();
-  if (file_ == nullptr) {
+  file_ = OpenRegularFile(path.c_str(), &failure);
+  if (!file_) {
     *err = failure == OpenFailure::kNotRegular ? "cannot read '" + path + "': it is not a regular file"
                                                : "cannot open '" + path + "': " + std::strerror(errno);
     return false;
   }
-  const std::int64_t size = FileSize(file_);
+  const std::int64_t size = FileSize(file_.get());
   if (size < 0) {
     *err = "cannot measure '" + path + "'";
     return false;
@@ -53,15 +49,15 @@ bool FileSource::LoadBlock(std::uint64_t blockStart) {
   blockValid_ = false;
   const std::uint64_t left = size_ - blockStart;
   block_.resize(left < kBlockSize ? static_cast<std::size_t>(left) : kBlockSize);
-  if (!SeekTo(file_, static_cast<std::int64_t>(blockStart))) return false;
-  if (std::fread(block_.data(), 1, block_.size(), file_) != block_.size()) return false;
+  if (!SeekTo(file_.get(), static_cast<std::int64_t>(blockStart))) return false;
+  if (std::fread(block_.data(), 1, block_.size(), file_.get()) != block_.size()) return false;
   blockStart_ = blockStart;
   blockValid_ = true;
   return true;
 }
 
 bool FileSource::Read(std::uint64_t offset, std::size_t n, unsigned char* out) {
-  if (file_ == nullptr || offset > size_ || n > size_ - offset) return false;
+  if (!file_ || offset > size_ || n > size_ - offset) return false;
   while (n > 0) {
     if (!blockValid_ || offset < blockStart_ || offset >= blockStart_ + block_.size()) {
       if (!LoadBlock(offset - offset % kBlockSize)) return false;

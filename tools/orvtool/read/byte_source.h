@@ -5,10 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "file_ptr.h"
 #include "orv_format.h"
 #include "word_reader.h"
 
@@ -37,11 +37,6 @@ class MemorySource : public ByteSource {
 
 class FileSource : public ByteSource {
  public:
-  FileSource() = default;
-  ~FileSource() override;
-  FileSource(const FileSource&) = delete;
-  FileSource& operator=(const FileSource&) = delete;
-
   bool Open(const std::string& path, std::string* err);
   std::uint64_t Size() const override { return size_; }
   bool Read(std::uint64_t offset, std::size_t n, unsigned char* out) override;
@@ -50,7 +45,7 @@ class FileSource : public ByteSource {
   bool LoadBlock(std::uint64_t blockStart);
 
   static constexpr std::size_t kBlockSize = 64 * 1024;
-  std::FILE* file_ = nullptr;
+  FilePtr file_;
   std::uint64_t size_ = 0;
   // The one cached block; the layout is walked front to back, so one is enough.
   std::vector<unsigned char> block_;

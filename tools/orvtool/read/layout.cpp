@@ -118,17 +118,9 @@ class Holder : public OrvVisitor {
 
 // The rules below read rows by index and stop at the first one broken; a row that can no longer be read
 // (a file cut short while it is read) is a fault of its own.
-class RowReader {
- public:
-  RowReader(OrvTables* tables, std::string* err) : tables_(tables), err_(err) {}
-  bool Get(std::size_t r, ChunkRow* row) {
-    return tables_->Row(r, row) || Fail(err_, "cannot read row " + to_string(r) + " of the chunk table again");
-  }
-
- private:
-  OrvTables* tables_;
-  std::string* err_;
-};
+bool GetRow(OrvTables* tables, std::size_t r, ChunkRow* row, std::string* err) {
+  return tables->Row(r, row) || Fail(err, "cannot read row " + to_string(r) + " of the chunk table again");
+}
 
 std::string RowName(const OrvLayout& layout, std::size_t row) {
   return ::RowName(row, static_cast<std::size_t>(layout.chunkCount), {"row ", " (leading)", " (trailing)"});
@@ -137,11 +129,10 @@ std::string RowName(const OrvLayout& layout, std::size_t row) {
 bool CheckOffsets(OrvTables* tables, std::string* err) {
   const OrvLayout& layout = tables->layout();
   const std::size_t count = static_cast<std::size_t>(layout.chunkCount);
-  RowReader rows(tables, err);
   const std::int64_t h = static_cast<std::int64_t>(layout.headerLength);
   ChunkRow row, before;
   for (std::size_t r = 0; r < count; ++r) {
-    if (!rows.Get(r, &row)) return false;
+    if (!GetRow(tables, r, &row, err)) return false;
     if (r < 2 && row.dataOffset != h)
       return Fail(err, RowName(layout, r) + ": dataOffset " + to_string(row.dataOffset) +
                            ", expected the header length " + to_string(h));
@@ -159,17 +150,16 @@ bool CheckOffsets(OrvTables* tables, std::string* err) {
 bool CheckLengths(OrvTables* tables, std::string* err) {
   const OrvLayout& layout = tables->layout();
   const std::size_t count = static_cast<std::size_t>(layout.chunkCount);
-  RowReader rows(tables, err);
   ChunkRow row, next;
   for (std::size_t r : {std::size_t{0}, count - 1}) {
-    if (!rows.Get(r, &row)) return false;
+    if (!GetRow(tables, r, &row, err)) return false;
     if (row.stateIndex != 0 || row.scaledLength != 0)
       return Fail(err, RowName(layout, r) + ": stateIndex " + to_string(row.stateIndex) + " and scaledLength " +
                            to_string(row.scaledLength) + ", both must be 0");
   }
-  if (!rows.Get(1, &row)) return false;
+  if (!GetRow(tables, 1, &row, err)) return false;
   for (std::size_t r = 1; r + 1 < count; ++r, row = next) {
-    if (!rows.Get(r + 1, &next)) return false;
+    if (!GetRow(tables, r + 1, &next, err)) return false;
     // Offsets rise strictly by now, so the length is positive and fits.
     const std::int32_t length = static_cast<std::int32_t>(static_cast<std::int64_t>(next.dataOffset) - row.dataOffset);
     if (length > orv::kMaxChunkLength)
@@ -206,11 +196,10 @@ class PairIndexRule : public OrvVisitor {
 
 bool CheckIndices(OrvTables* tables, std::string* err) {
   const OrvLayout& layout = tables->layout();
-  RowReader rows(tables, err);
   // The leading and trailing rows carry 0 as a mark, not as a state to go to.
   for (std::size_t r = 1; r + 1 < static_cast<std::size_t>(layout.chunkCount); ++r) {
     ChunkRow row;
-    if (!rows.Get(r, &row)) return false;
+    if (!GetRow(tables, r, &row, err)) return false;
     if (row.stateIndex < 0 || row.stateIndex >= layout.stateCount)
       return Fail(err, RowName(layout, r) + ": stateIndex " + to_string(row.stateIndex) + " outside the " +
                            to_string(layout.stateCount) + " states");
@@ -224,23 +213,6 @@ bool CheckTables(OrvTables* tables, std::string* err) {
   const OrvLayout& layout = tables->layout();
   if (!layout.haveRows || layout.chunkCount < 2) return Fail(err, "the layout was not read completely");
   return CheckOffsets(tables, err) && CheckLengths(tables, err) && CheckIndices(tables, err);
-}
-
-// Walks the header, holding what it reads.
-bool ReadOrvLayout(ByteSource* in, OrvLayout* layout, std::string* err) {
-  Holder holder(layout);
-  const bool read = WalkOrvLayout(in, layout, &holder, err);
-  // A state whose pairs were not all read, or a table not read to its end, is not shown in part.
-  holder.states.resize(layout->statesRead);
-  layout->states = std::move(holder.states);
-  if (layout->haveRows) layout->rows = std::move(holder.rows);
-  return read;
-}
-
-// The rules of the chunk table and the indices, on a layout that ReadOrvLayout read completely.
-bool CheckOrvLayout(const OrvLayout& layout, std::string* err) {
-  HeldTables tables(layout);
-  return CheckTables(&tables, err);
 }
 
 }  // namespace
@@ -262,7 +234,14 @@ bool WalkOrvLayout(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::
 }
 
 bool InspectOrv(ByteSource* in, OrvLayout* layout, std::string* err) {
-  return ReadOrvLayout(in, layout, err) && CheckOrvLayout(*layout, err);
+  Holder holder(layout);
+  const bool read = WalkOrvLayout(in, layout, &holder, err);
+  // A state whose pairs were not all read, or a table not read to its end, is not shown in part.
+  holder.states.resize(layout->statesRead);
+  layout->states = std::move(holder.states);
+  if (layout->haveRows) layout->rows = std::move(holder.rows);
+  HeldTables tables(*layout);
+  return read && CheckTables(&tables, err);
 }
 
 bool InspectOrvHoldingNothing(ByteSource* in, OrvLayout* layout, std::string* err) {

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "count_text.h"
 #include "event_table.h"
 #include "report/json_stream.h"
 

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <unordered_map>
-#include <utility>
+#include <unordered_set>
 #include <vector>
 
+#include "count_text.h"
 #include "report/words.h"
 
 namespace {
@@ -88,8 +89,11 @@ class Edges {
   // Writes the edges met so far and forgets them.
   void Flush(const OrvFlow& flow, const TextSink& out) {
     for (const Edge& edge : edges_) {
+      // The labels in the order first met, each once, however many pairs a state has.
       std::string label;
-      for (const Label& part : FirstOfEach(edge.labels)) label += (label.empty() ? "" : "\n") + part.Text();
+      std::unordered_set<std::uint64_t> seen;
+      for (const Label& part : edge.labels)
+        if (seen.insert(part.Key()).second) label += (label.empty() ? "" : "\n") + part.Text();
       std::string line =
           "  " + NodeName(flow, edge.from) + " -> " + NodeName(flow, edge.to) + " [label=" + QuotedText(label);
       if (edge.fallThroughOnly) line += ", style=dashed";
@@ -105,22 +109,6 @@ class Edges {
     bool fallThroughOnly;
     std::vector<Label> labels;
   };
-
-  // The labels in the order first met, each once: sorted by key, so as many as a state has pairs cost
-  // no more than a sort.
-  static std::vector<Label> FirstOfEach(const std::vector<Label>& labels) {
-    std::vector<std::pair<std::uint64_t, std::size_t>> order;
-    order.reserve(labels.size());
-    for (std::size_t i = 0; i < labels.size(); ++i) order.emplace_back(labels[i].Key(), i);
-    std::sort(order.begin(), order.end());
-    std::vector<bool> first(labels.size(), false);
-    for (std::size_t i = 0; i < order.size(); ++i)
-      if (i == 0 || order[i].first != order[i - 1].first) first[order[i].second] = true;
-    std::vector<Label> once;
-    for (std::size_t i = 0; i < labels.size(); ++i)
-      if (first[i]) once.push_back(labels[i]);
-    return once;
-  }
 
   std::vector<Edge> edges_;
   std::unordered_map<std::uint64_t, std::size_t> index_;
@@ -176,9 +164,7 @@ void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& o
       node = from;
       walked.clear();
     }
-    bool seen = false;
-    for (std::int32_t have : walked) seen = seen || have == state;
-    if (!seen && state >= 0) {
+    if (state >= 0 && std::find(walked.begin(), walked.end(), state) == walked.end()) {
       walked.push_back(state);
       AddPairEdges(flow, from, static_cast<std::size_t>(state), &edges);
     }

@@ -3,20 +3,14 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "count_text.h"
+#include "event_table.h"
 #include "orv_format.h"
 #include "report/words.h"
 
 namespace {
 
 using std::to_string;
-
-std::string Header(const OrvLayout& layout) {
-  std::string out = "header\n  magic       " + Hex(layout.magic) + "\n";
-  if (!layout.haveStateCount) return out;
-  out += "  zero word   " + to_string(layout.zeroWord) + "\n";
-  out += "  stateCount  " + to_string(layout.stateCount) + "\n";
-  return out;
-}
 
 // States as they come; each row once the next one gives its length.
 class InfoTextReport : public OrvVisitor {
@@ -73,9 +67,9 @@ void WriteOrvLayout(OrvTables* tables, const TextSink& out) {
   const OrvLayout& layout = tables->layout();
   out("size: " + Plural(static_cast<std::int64_t>(layout.fileSize), "byte", "bytes") + "\n");
   if (!layout.haveMagic) return;
-  out(Header(layout));
+  out("header\n  magic       " + Hex(layout.magic) + "\n");
   if (!layout.haveStateCount) return;
-  out("states\n");
+  out("  zero word   " + to_string(layout.zeroWord) + "\n  stateCount  " + to_string(layout.stateCount) + "\nstates\n");
   InfoTextReport report(layout, out);
   tables->Walk(&report);
   if (!layout.haveChunkCount) return;

@@ -40,8 +40,3 @@ void JsonStream::Close() {
   pending_ += "\n";
   Flush();
 }
-
-JsonStream& JsonStream::Key(const char* name) {
-  key_ = name;
-  return *this;
-}

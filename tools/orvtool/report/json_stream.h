@@ -31,7 +31,10 @@ class JsonStream {
   void OpenArray() { Open('['); }
   void Close();
   // Names the member of the open object whose value, or object or array, comes next.
-  JsonStream& Key(const char* name);
+  JsonStream& Key(const char* name) {
+    key_ = name;
+    return *this;
+  }
   void Value(const Json& value) { Put(OneLineJson(value)); }
   // The same for the values a report writes most, without making a Json of each.
   void Number(std::int64_t value) { Put(std::to_string(value)); }

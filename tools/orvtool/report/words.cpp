@@ -11,10 +11,6 @@ TextSink AppendTo(std::string* text) {
   return [text](const std::string& piece) { *text += piece; };
 }
 
-std::string Plural(std::int64_t n, const char* one, const char* many) {
-  return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
 std::string Hex(std::int32_t word) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%08x", static_cast<unsigned>(word));
@@ -26,13 +22,6 @@ std::string RowName(std::size_t row, std::size_t rowCount, const RowWords& words
   if (row == 0) return "row " + number + words.leading;
   if (row + 1 == rowCount) return "row " + number + words.trailing;
   return words.chunk + number;
-}
-
-std::string EventLabel(std::int32_t eventId) {
-  const char* name = EventName(eventId);
-  std::string label = "event " + std::to_string(eventId);
-  if (name != nullptr) label += std::string(" \"") + name + "\"";
-  return label;
 }
 
 std::string EventShortName(std::int32_t eventId) {

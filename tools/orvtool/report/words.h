@@ -16,9 +16,6 @@ void ToStandardOutput(const std::string& text);
 // The sink that adds each piece to the end of *text, which must outlive it.
 TextSink AppendTo(std::string* text);
 
-// `1 byte`, `2 bytes`.
-std::string Plural(std::int64_t n, const char* one, const char* many);
-
 // `0x3f35c28f`: eight digits, as the word's bits.
 std::string Hex(std::int32_t word);
 
@@ -31,8 +28,6 @@ struct RowWords {
 };
 std::string RowName(std::size_t row, std::size_t rowCount, const RowWords& words);
 
-// `event 1 "Combat"`, or `event 9` for an event without a name.
-std::string EventLabel(std::int32_t eventId);
 // `Combat`, or `event 9` for an event without a name.
 std::string EventShortName(std::int32_t eventId);
 // `"Combat"`, or `event 9` for an event without a name.
