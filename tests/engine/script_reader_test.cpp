@@ -95,6 +95,26 @@ TEST_F(ScriptReaderTest, ScriptWithoutTerminatorIsRefused) {
   ExpectRefused("Error in \"script.txt\": it ends without the terminator -1, aborting.");
 }
 
+// A line that ends short of a token is told as that, at its own line: the next line's event would be
+// taken for its type word, and the script read out of step from there. A type word on a later line that
+// is no number is still read as the entry's.
+TEST_F(ScriptReaderTest, ALineShortOfATokenIsToldAtItsLine) {
+  Source("a.orv", PayloadPattern(10, 1));
+  Script("0 a.orv begin\n1 a.orv\n1 a.orv loop\n-1");
+  ExpectRefused("Error in \"script.txt\", line 2: the type word is missing, aborting.");
+  ClearShownErrors();
+  Script("0 a.orv begin\n\n0 loop\n-1");
+  ExpectRefused("Error in \"script.txt\", line 3: the path is missing, aborting.");
+  ClearShownErrors();
+  Script("0 a.orv begin\n0 a.orv\n-1");
+  ExpectRefused("Error in \"script.txt\", line 2: the type word is missing, aborting.");
+  ClearShownErrors();
+  Script("0 a.orv\n  begin\n0 a.orv 7\n-1");
+  Build();
+  EXPECT_TRUE(built_);
+  EXPECT_TRUE(ShownErrors().empty());
+}
+
 TEST_F(ScriptReaderTest, AtMost200Entries) {
   std::string script;
   for (int i = 0; i < 200; ++i) script += std::to_string(i % 10) + (i % 2 ? " null loop\n" : " null begin\n");
