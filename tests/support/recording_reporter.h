@@ -1,6 +1,6 @@
-// The tests' build reporter: it records every failure a build reports, every warning of its script, and
-// the notice of a script that could not be opened, and can run a check while a failure is "shown", to
-// see what the build has left on disk at that moment. Progress goes to standard output, as by default.
+// The tests' build reporter: it records every failure a build reports, and the notice of a script that
+// could not be opened, and can run a check while a failure is "shown", to see what the build has left
+// on disk at that moment. Progress goes to standard output, as by default.
 #ifndef ORV_TESTS_RECORDING_REPORTER_H_
 #define ORV_TESTS_RECORDING_REPORTER_H_
 
@@ -17,10 +17,6 @@ class RecordingReporter : public BuildReporter {
     details.push_back(failure);
     if (whileShown) whileShown();
   }
-  bool Warning(const ScriptWarning& warning) override {
-    warnings.push_back(warning);
-    return goOnAfterWarnings;
-  }
   void ScriptNotOpened(const std::string& script, OpenFailure why) override {
     unopenedScript = script;
     unopened = why;
@@ -30,7 +26,6 @@ class RecordingReporter : public BuildReporter {
   void Clear() {
     failures.clear();
     details.clear();
-    warnings.clear();
     whileShown = nullptr;
     unopenedScript.clear();
     unopened = OpenFailure::kNone;
@@ -38,8 +33,6 @@ class RecordingReporter : public BuildReporter {
 
   std::vector<std::string> failures;
   std::vector<BuildFailure> details;  // the same failures, whole
-  std::vector<ScriptWarning> warnings;
-  bool goOnAfterWarnings = true;  // what Warning answers
   // Runs inside Failure, before it returns.
   std::function<void()> whileShown;
   std::string unopenedScript;
