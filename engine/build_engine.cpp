@@ -8,8 +8,10 @@
 #include "build_tables.h"
 #include "file_reading.h"
 #include "orv_writer.h"
+#include "same_file.h"
 #include "script_folder.h"
 #include "script_reader.h"
+#include "script_warnings.h"
 #include "source_check.h"
 
 namespace {
@@ -19,38 +21,63 @@ ScriptEntry g_entries[kMaxScriptEntries];
 CheckedSource g_sources[kMaxScriptEntries];
 BuildTables g_tables;
 
+// The file of `files` the build would write that is the open input `input`: the script, or a source.
+WrittenFile WrittenAs(const BuildFiles& files, const std::string& input) {
+  if (NameOneFile(files.output, input)) return WrittenFile::kOutput;
+  if (!files.depfile.empty() && NameOneFile(files.depfile, input)) return WrittenFile::kDepfile;
+  return WrittenFile::kNone;
+}
+
+// The failure of a build that would write over its script (`entry` null) or the source of `entry`.
+BuildFailure WritesInputFailure(WrittenFile written, const std::string& script, const ScriptEntry* entry) {
+  const std::string role = "\" is the build's " + std::string(written == WrittenFile::kOutput ? "output" : "depfile");
+  if (entry == nullptr) return {"Error, \"" + script + role + " and cannot be its script, aborting.", 0, "", written};
+  return {"Error, \"" + std::string(entry->path) + role + " and cannot be one of its sources, aborting.", entry->line,
+          "", written, entry->path};
+}
+
 // Phase 1: scans the script and checks each source as its entry is read. Sets *n to the entries read;
-// false once the failure is reported.
-bool ScanScript(std::FILE* script, const std::string& scriptPath, int* n, BuildReporter* reporter) {
-  ScriptReader reader(script, scriptPath);
+// false once the failure is reported, or once a warning the reporter would not go on after is told.
+bool ScanScript(std::FILE* script, const BuildFiles& files, int* n, BuildReporter* reporter) {
+  ScriptReader reader(script, files.script);
+  ScriptWarnings warnings;
+  bool goOn = true;
   std::string err;
   for (;;) {
     ScriptEntry entry;
     switch (reader.Next(&entry, &err)) {
       case ScriptReader::kEnd:
-        return true;
+        return goOn;
       case ScriptReader::kError:
-        reporter->Failure(err);
+        reporter->Failure({err, reader.line()});
         return false;
       case ScriptReader::kEntry:
         break;
     }
+    for (const ScriptWarning& warning : warnings.Of(entry, reader.typeWord()))
+      goOn = reporter->Warning(warning) && goOn;
     CheckedSource checked;
     if (!IsNullPath(entry.path)) {
-      checked.path = SourceOpenPath(scriptPath, entry.path);
+      checked.path = SourceOpenPath(files.script, entry.path);
       // A folder, pipe or device is no source either; it is refused as one that cannot be opened.
       OpenFailure failure;
       FilePtr source = OpenRegularFile(checked.path.c_str(), &failure);
       if (!source) {
-        reporter->Failure(SourceOpenErrorText(entry.path));
+        reporter->Failure({SourceOpenErrorText(entry.path), entry.line});
+        return false;
+      }
+      // Before the source is judged: a build of a single state is a source the check would take.
+      const WrittenFile written = WrittenAs(files, checked.path);
+      if (written != WrittenFile::kNone) {
+        reporter->Failure(WritesInputFailure(written, files.script, &entry));
         return false;
       }
       if (!CheckSource(source.get(), entry.path, &entry.payloadLength, &err)) {
-        reporter->Failure(err);
+        reporter->Failure({err, entry.line});
         return false;
       }
       if (!StampOf(source.get(), &checked.stamp)) {
-        reporter->Failure(SourceFaultText({SourceFault::kSizeUnknown}, entry.path));
+        reporter->Failure({SourceFaultText({SourceFault::kSizeUnknown}, entry.path), entry.line});
         return false;
       }
     }
@@ -85,22 +112,27 @@ bool PlanBuild(const BuildFiles& files, BuildPlan* plan, BuildReporter* reporter
   }
   reporter->Progress("Processing script\n");
   if (scriptFailure == OpenFailure::kNotRegular) {
-    reporter->Failure(NotAFileText(scriptPath));
+    reporter->Failure({NotAFileText(scriptPath)});
     return false;
   }
-  if (!ScanScript(script.get(), scriptPath, &n, reporter)) return false;
+  const WrittenFile written = WrittenAs(files, scriptPath);
+  if (written != WrittenFile::kNone) {
+    reporter->Failure(WritesInputFailure(written, scriptPath, nullptr));
+    return false;
+  }
+  if (!ScanScript(script.get(), files, &n, reporter)) return false;
   script.reset();
   ReportEntries(n, reporter);
 
   std::string err;
   reporter->Progress("Building table2\n");
   if (!g_tables.CutChunks(g_entries, n, files.output, &err)) {
-    reporter->Failure(err);
+    reporter->Failure({err});
     return false;
   }
   reporter->Progress("Building table1\n");
   if (!g_tables.BuildStates(&err)) {
-    reporter->Failure(err);
+    reporter->Failure({err});
     return false;
   }
   *plan = {g_entries, g_sources, n, &g_tables};
@@ -122,7 +154,7 @@ std::vector<std::string> SourcesRead(const BuildPlan& plan) {
 bool PlaceInFile(const BuildPlan& plan, const std::string& output, BuildReporter* reporter) {
   std::string err;
   if (plan.tables->PlaceInFile(output, &err)) return true;
-  reporter->Failure(err);
+  reporter->Failure({err});
   return false;
 }
 

@@ -19,10 +19,13 @@
 #include "source_check.h"
 
 // The files a build reads and writes. Paths are as the current directory reaches them; the sources'
-// paths in the script are relative to the script's own folder (SourceOpenPath).
+// paths in the script are relative to the script's own folder (SourceOpenPath). A build never reads
+// what it or its caller writes: an output or depfile that is the script or a source fails it before
+// anything is written.
 struct BuildFiles {
   std::string script = kScriptFileName;
   std::string output = kOutputFileName;  // named so in the build's messages
+  std::string depfile{};                 // written by the caller from the outcome (orvtool), or ""
 };
 
 // What a build has made by the time it starts writing: the script's entries, each one's source as the

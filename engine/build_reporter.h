@@ -8,6 +8,22 @@
 #include <string>
 
 #include "file_reading.h"
+#include "script_warnings.h"
+
+// The files a build writes, as a failure names one: its output, and the file its caller writes from
+// what it read (orvtool's depfile).
+enum class WrittenFile { kNone, kOutput, kDepfile };
+
+// Why a build stopped: the text the user sees, and what a reporter that tells more may add to it.
+struct BuildFailure {
+  std::string text;      // in the words the dialog shows
+  int line = 0;          // the script's line the failure is about, counted from 1; 0 when it is about none
+  std::string reason{};  // the system's own reason the output could not be made or written, or ""
+  // A file the build was to write that is one it reads, found before anything was written: which it
+  // writes, and which it reads, the source as the script gives it, or "" for the script itself.
+  WrittenFile writesInput = WrittenFile::kNone;
+  std::string input{};
+};
 
 class BuildReporter {
  public:
@@ -20,9 +36,15 @@ class BuildReporter {
     std::fflush(stdout);
   }
 
-  // The failure that stops the build, in the words the user sees. Returns once the user has seen it:
-  // the build closes its files and removes its partial output only after that.
-  virtual void Failure(const std::string& text) = 0;
+  // The failure that stops the build. Returns once the user has seen it: the build closes its files
+  // and removes its partial output only after that.
+  virtual void Failure(const BuildFailure& failure) = 0;
+
+  // A line of the script the build reads all the same, but which is likely a slip. True to go on;
+  // false ends the build once the whole script is read, every warning told, with nothing written and
+  // no failure of its own: the reporter says why. By default nothing is said, as the dialog writes no
+  // such line.
+  virtual bool Warning(const ScriptWarning& /*warning*/) { return true; }
 
   // The script `script` could not be opened, missing (kMissing) or there but unreadable (kCannotOpen):
   // the build ends without a line and touches nothing. By default nothing is said, as the dialog has

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -27,15 +28,16 @@ std::string LinkTarget(const std::string& path) {
 }
 
 // Links are followed as opening the name would follow them, up to the depth systems allow, and only
-// where a link planted in a shared folder would not be.
-bool ResolveLinks(std::string* path) {
+// where a link planted in a shared folder would not be. "" once resolved, else why not, as the system
+// would have said it opening the name.
+std::string ResolveLinks(std::string* path) {
   for (int depth = 0; depth < 40; ++depth) {
     const std::string next = LinkTarget(*path);
-    if (next.empty()) return true;
-    if (!MayFollowLink(*path)) return false;
+    if (next.empty()) return std::string();
+    if (!MayFollowLink(*path)) return std::strerror(EACCES);
     *path = next;
   }
-  return false;
+  return "Too many levels of symbolic links";
 }
 
 }  // namespace
@@ -52,19 +54,31 @@ FileReplacement::~FileReplacement() { Discard(); }
 bool FileReplacement::Begin(const std::string& name) {
   Discard();
   target_ = name;
-  if (!ResolveLinks(&target_)) return false;
+  whyFailed_ = ResolveLinks(&target_);
+  if (!whyFailed_.empty()) return false;
 
   // A file there that may not be written (read-only, a folder, held by another program) stops the
   // build as writing it in place would; it is not replaced behind the user's back.
   const PathInfo old = InspectPath(target_.c_str());
   FilePtr oldFile;
-  if (old.exists && (!old.regular || !(oldFile = OpenFile(target_.c_str(), "r+b")))) return false;
+  if (old.exists && !old.regular) {
+    std::error_code ec;
+    whyFailed_ = std::filesystem::is_directory(std::filesystem::u8path(target_), ec) ? std::strerror(EISDIR)
+                                                                                     : "Not a regular file";
+    return false;
+  }
+  if (old.exists && !(oldFile = OpenFile(target_.c_str(), "r+b"))) {
+    whyFailed_ = std::strerror(errno);
+    return false;
+  }
 
   guard_ = std::make_unique<SignalGuard>(RemovePendingNow);
+  int error = EEXIST;  // what is left when every name tried was taken
   UseTemporaryName(target_, [&](const std::string& candidate) {
     guard_->Hold();
     file_ = CreateNewFile(candidate.c_str(), oldFile.get());
-    const bool taken = !file_ && errno == EEXIST;
+    error = errno;
+    const bool taken = !file_ && error == EEXIST;
     if (file_) {
       tempName_ = candidate;
       tempFd_ = fileno(file_.get());
@@ -74,20 +88,31 @@ bool FileReplacement::Begin(const std::string& name) {
     guard_->Release();
     return file_ ? NameTry::kDone : taken ? NameTry::kNameTaken : NameTry::kFailed;
   });
-  if (!file_) guard_.reset();
-  return file_ != nullptr;
+  if (file_) return true;
+  guard_.reset();
+  whyFailed_ = std::strerror(error);
+  return false;
 }
 
 FileReplacement::Result FileReplacement::Commit() {
-  if (!FlushToDisk(file_.get())) return kWriteFailed;
+  if (!FlushToDisk(file_.get())) {
+    whyFailed_ = std::strerror(errno);
+    return kWriteFailed;
+  }
   // From here on the descriptor may be reused; the handler only removes the file by name.
   tempFd_ = -1;
-  if (std::fclose(file_.release()) != 0) return kWriteFailed;
+  if (std::fclose(file_.release()) != 0) {
+    whyFailed_ = std::strerror(errno);
+    return kWriteFailed;
+  }
   std::error_code ec;
   // Names are UTF-8, as the C library's own calls take them here; a path made of a plain string would
   // be read in another code page on Windows, and a name outside ASCII never found.
   std::filesystem::rename(std::filesystem::u8path(tempName_), std::filesystem::u8path(target_), ec);
-  if (ec) return kRenameFailed;
+  if (ec) {
+    whyFailed_ = ec.message();
+    return kRenameFailed;
+  }
   Forget();
   // The data is on the disk already; this makes the new name stay too. A folder that cannot be flushed
   // still holds a whole file, old or new, so it is no reason to call the build failed.

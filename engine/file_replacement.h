@@ -39,6 +39,8 @@ class FileReplacement {
 
   // The temporary file's name while there is one, else "".
   const std::string& temporaryName() const { return tempName_; }
+  // After Begin or Commit failed, the system's reason, in its own words: "No such file or directory".
+  const std::string& whyFailed() const { return whyFailed_; }
 
  private:
   // The signal handler's clean-up: safe inside it.
@@ -48,6 +50,7 @@ class FileReplacement {
 
   std::string target_;
   std::string tempName_;
+  std::string whyFailed_;
   FilePtr file_;
   std::unique_ptr<SignalGuard> guard_;
   // What the handler reads, changed only while the signals are held.

@@ -1,6 +1,8 @@
 #include "orv_writer.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "build_reporter.h"
 #include "file_reading.h"
@@ -37,7 +39,7 @@ std::string WriteErrorText(const std::string& output) { return "Error writing " 
 
 bool BeginOutput(FileReplacement* replacement, const std::string& output, BuildReporter* reporter) {
   if (replacement->Begin(output)) return true;
-  reporter->Failure(OpenErrorText(output));
+  reporter->Failure({OpenErrorText(output), 0, replacement->whyFailed()});
   return false;
 }
 
@@ -56,54 +58,62 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, const C
   if (!BeginOutput(&output, outputName, reporter)) return false;
   const std::string writeError = WriteErrorText(outputName);
   FilePtr source;
-  // The failure is seen first; the files are closed and the partial output removed after.
-  auto fail = [&](const std::string& text) {
-    reporter->Failure(text);
+  // The failure is seen first; the files are closed and the partial output removed after. A source's
+  // failure is told at its entry's line; the output's with the system's reason.
+  auto fail = [&](const BuildFailure& failure) {
+    reporter->Failure(failure);
     source.reset();
     output.Discard();
     return false;
   };
+  // Only right after the call that failed does errno tell why.
+  auto failWriting = [&]() {
+    const int error = errno;
+    return fail({writeError, 0, error != 0 ? std::strerror(error) : std::string()});
+  };
 
   std::FILE* out = output.file();
   const std::vector<unsigned char> header = OrvHeaderBytes(tables);
-  if (std::fwrite(header.data(), 1, header.size(), out) != header.size()) return fail(writeError);
+  if (std::fwrite(header.data(), 1, header.size(), out) != header.size()) return failWriting();
 
   for (int i = 0; i < n; ++i) {
-    if (entries[i].payloadLength == 0) continue;
+    const ScriptEntry& entry = entries[i];
+    if (entry.payloadLength == 0) continue;
     OpenFailure failure;
     source = OpenRegularFile(sources[i].path.c_str(), &failure);
-    if (!source) return fail(SourceOpenErrorText(entries[i].path));
+    if (!source) return fail({SourceOpenErrorText(entry.path), entry.line});
     // Another file under the name, or one written since the scan, would put bytes the tables were not
     // cut for into the output: the row would keep the old length and take the new file's bytes. Looked
     // at again after the copy, for a file written meanwhile.
-    if (!IsCheckedSource(source.get(), sources[i], entries[i].payloadLength))
-      return fail(SourceChangedText(entries[i].path));
-    switch (CopyPayload(source.get(), entries[i].payloadLength, out)) {
+    if (!IsCheckedSource(source.get(), sources[i], entry.payloadLength))
+      return fail({SourceChangedText(entry.path), entry.line});
+    switch (CopyPayload(source.get(), entry.payloadLength, out)) {
       case CopyResult::kCopied:
         break;
       case CopyResult::kReadFailed:
-        return fail("Error reading \"" + std::string(entries[i].path) +
-                    "\", it is shorter than when the build began, aborting.");
+        return fail(
+            {"Error reading \"" + std::string(entry.path) + "\", it is shorter than when the build began, aborting.",
+             entry.line});
       case CopyResult::kWriteFailed:
       case CopyResult::kCopyUnsupported:
-        return fail(writeError);
+        return failWriting();
     }
-    if (!IsCheckedSource(source.get(), sources[i], entries[i].payloadLength))
-      return fail(SourceChangedText(entries[i].path));
+    if (!IsCheckedSource(source.get(), sources[i], entry.payloadLength))
+      return fail({SourceChangedText(entry.path), entry.line});
     source.reset();
   }
 
   // Buffered bytes may only fail to reach the disk here.
-  if (std::ferror(out)) return fail(writeError);
+  if (std::ferror(out)) return fail({writeError});
   switch (output.Commit()) {
     case FileReplacement::kReplaced:
       return true;
     case FileReplacement::kWriteFailed:
-      return fail(writeError);
+      return fail({writeError, 0, output.whyFailed()});
     case FileReplacement::kRenameFailed:
       break;
   }
-  return fail(OpenErrorText(outputName));
+  return fail({OpenErrorText(outputName), 0, output.whyFailed()});
 }
 
 std::vector<unsigned char> OrvHeaderBytes(const BuildTables& tables) {

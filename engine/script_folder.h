@@ -12,7 +12,9 @@
 // a leading backslash or a drive ("C:" alone included) too.
 bool IsRootedPath(const std::string& path);
 
-// The path by which a build opens the source `path` that the script at `script` names.
+// The path by which a build opens the source `path` that the script at `script` names. Where the slash
+// is the only separator, a backslash in `path` separates folders too, as in the sets the dialog saves
+// on Windows, unless the path as written names a file: a name that holds a backslash still opens.
 std::string SourceOpenPath(const std::string& script, const std::string& path);
 
 // The file `name` in the script's folder: "out.orv" beside "script.txt", "sets/out.orv" beside

@@ -59,32 +59,34 @@ ScriptReader::Token ScriptReader::ReadToken(char* out, int maxLength) {
   return kToken;
 }
 
-ScriptReader::Result ScriptReader::Refuse(const std::string& what, const std::string& text, std::string* err) {
-  line_ = tokenLine_;
+ScriptReader::Result ScriptReader::Refuse(int line, const std::string& what, const std::string& text,
+                                          std::string* err) {
+  line_ = line;
   problem_ = what;
   *err = text;
   return kError;
 }
 
-ScriptReader::Result ScriptReader::Fail(const std::string& what, std::string* err) {
-  return Refuse(
-      what, "Error in \"" + name_ + "\", entry " + std::to_string(entriesRead_ + 1) + ": " + what + ", aborting.", err);
+ScriptReader::Result ScriptReader::Fail(int line, const std::string& what, std::string* err) {
+  return Refuse(line, what, "Error in \"" + name_ + "\", line " + std::to_string(line) + ": " + what + ", aborting.",
+                err);
 }
 
-ScriptReader::Result ScriptReader::ReadField(const std::string& what, char* out, int maxLength, std::string* err) {
+ScriptReader::Result ScriptReader::ReadField(const std::string& what, char* out, int maxLength, int lineIfMissing,
+                                             std::string* err) {
   switch (ReadToken(out, maxLength)) {
     case kToken:
       return kEntry;
     case kEndOfFile:
-      return Fail(what + " is missing", err);
+      return Fail(lineIfMissing, what + " is missing", err);
     case kTooLong:
-      return Fail(what + " is longer than " + std::to_string(maxLength) + " bytes", err);
+      return Fail(tokenLine_, what + " is longer than " + std::to_string(maxLength) + " bytes", err);
     case kNulByte:
-      return Fail(what + " holds a NUL character", err);
+      return Fail(tokenLine_, what + " holds a NUL character", err);
     case kReadError:
       break;
   }
-  return Refuse(kUnreadable, ReadErrorText(name_), err);
+  return Refuse(tokenLine_, kUnreadable, ReadErrorText(name_), err);
 }
 
 ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
@@ -94,15 +96,15 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
   switch (ReadToken(token, kMaxPathLength + 1)) {
     case kEndOfFile: {
       const std::string what = "it ends without the terminator -1";
-      return Refuse(what, "Error in \"" + name_ + "\": " + what + ", aborting.", err);
+      return Refuse(tokenLine_, what, "Error in \"" + name_ + "\": " + what + ", aborting.", err);
     }
     case kReadError:
-      return Refuse(kUnreadable, ReadErrorText(name_), err);
+      return Refuse(tokenLine_, kUnreadable, ReadErrorText(name_), err);
     case kToken:
       if (ParseEventId(token, &entry->eventId)) break;
       [[fallthrough]];
     default:
-      return Fail("the first token is not an event number", err);
+      return Fail(tokenLine_, "the first token is not an event number", err);
   }
   const int entryLine = tokenLine_;
   if (entry->eventId == -1) {
@@ -110,15 +112,24 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
     return kEnd;
   }
   if (entriesRead_ == kMaxScriptEntries)
-    return Fail("more than " + std::to_string(kMaxScriptEntries) + " entries", err);
+    return Fail(entryLine, "more than " + std::to_string(kMaxScriptEntries) + " entries", err);
 
-  char typeWord[kMaxTypeWordLength + 1];
-  if (ReadField("the path", entry->path, kMaxPathLength, err) != kEntry ||
-      ReadField("the type word", typeWord, kMaxTypeWordLength, err) != kEntry)
-    return kError;
+  if (ReadField("the path", entry->path, kMaxPathLength, entryLine, err) != kEntry) return kError;
+  const int pathLine = tokenLine_;
+  if (ReadField("the type word", typeWord_, kMaxTypeWordLength, pathLine, err) != kEntry) return kError;
 
-  entry->loop = EqualsIgnoringAsciiCase(typeWord, "loop");
+  // A number on a later line is the next entry's event (or the terminator), not this one's type word:
+  // the line ends short of a token, and the script would fall out of step from here on.
+  std::int32_t number;
+  if (tokenLine_ > pathLine && ParseEventId(typeWord_, &number)) {
+    const bool pathIsTypeWord =
+        EqualsIgnoringAsciiCase(entry->path, "begin") || EqualsIgnoringAsciiCase(entry->path, "loop");
+    return Fail(pathLine, pathIsTypeWord ? "the path is missing" : "the type word is missing", err);
+  }
+
+  entry->loop = EqualsIgnoringAsciiCase(typeWord_, "loop");
   entry->payloadLength = 0;
+  entry->line = entryLine;
   line_ = entryLine;
   ++entriesRead_;
   return kEntry;

@@ -19,6 +19,7 @@ struct ScriptEntry {
   char path[kMaxPathLength + 1];  // NUL-terminated; "null" for an entry without a source
   bool loop;                      // the type word was "loop", in any case
   std::int32_t payloadLength;     // filled in by the source check; 0 for "null"
+  int line = 0;                   // where the entry begins in the script, counted from 1
 };
 
 // The characters that separate tokens, and so can stand in no path.
@@ -41,7 +42,8 @@ class ScriptReader {
       : script_(script), name_(std::move(name)) {}
 
   // Scans the next entry into *entry. kEnd at the terminator; kError with *err set when the script
-  // is malformed, cannot be read, or would hold more than kMaxScriptEntries entries. Reads at most one
+  // is malformed (a line short of its type word among it, whose entry would take the next line's event
+  // for one), cannot be read, or would hold more than kMaxScriptEntries entries. Reads at most one
   // byte past the longest token it accepts, however long the script.
   Result Next(ScriptEntry* entry, std::string* err);
 
@@ -50,17 +52,19 @@ class ScriptReader {
   int line() const { return line_; }
   // Why the last kError came, in words without the script's name: "the path is longer than 199 bytes".
   const std::string& problem() const { return problem_; }
+  // The last entry's type word, as the script spells it.
+  const char* typeWord() const { return typeWord_; }
 
  private:
   enum Token { kToken, kEndOfFile, kTooLong, kNulByte, kReadError };
   Token ReadToken(char* out, int maxLength);
   // Reads the entry's token named `what` ("the path") into out: kEntry, or kError with the refusal
-  // when there is none, it is too long, holds a NUL or cannot be read.
-  Result ReadField(const std::string& what, char* out, int maxLength, std::string* err);
+  // when there is none (told at `lineIfMissing`), it is too long, holds a NUL or cannot be read.
+  Result ReadField(const std::string& what, char* out, int maxLength, int lineIfMissing, std::string* err);
 
   // Sets what line() and problem() tell, and *err to the text a build shows.
-  Result Refuse(const std::string& what, const std::string& text, std::string* err);
-  Result Fail(const std::string& what, std::string* err);
+  Result Refuse(int line, const std::string& what, const std::string& text, std::string* err);
+  Result Fail(int line, const std::string& what, std::string* err);
 
   std::FILE* script_;
   std::string name_;
@@ -69,6 +73,7 @@ class ScriptReader {
   int tokenLine_ = 1;     // where the last token began, or where the script ended
   int line_ = 1;
   std::string problem_;
+  char typeWord_[kMaxTypeWordLength + 1] = "";
 };
 
 #endif  // ORV_ENGINE_SCRIPT_READER_H_

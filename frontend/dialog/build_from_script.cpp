@@ -5,7 +5,8 @@
 #include "build_engine.h"
 #include "platform/pending_input.h"
 
-void ErrorBoxReporter::Failure(const std::string& text) {
+void ErrorBoxReporter::Failure(const BuildFailure& failure) {
+  const std::string& text = failure.text;
   std::fflush(stdout);
   // Keys given while the build computed were not meant for a box that was not there: an Enter among
   // them would dismiss it before the user saw it.

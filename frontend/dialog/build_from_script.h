@@ -13,7 +13,7 @@ class ErrorBoxReporter : public BuildReporter {
   // The boxes are owned by `owner`, or by no window when it holds none.
   explicit ErrorBoxReporter(const CWnd& owner = CWnd()) : owner_(owner) {}
 
-  void Failure(const std::string& text) override;
+  void Failure(const BuildFailure& failure) override;
 
  protected:
   const CWnd& owner() const { return owner_; }

@@ -77,9 +77,9 @@ class DialogBuildReporter : public ErrorBoxReporter {
   // the dialog the keyboard only once the box has gone, some time later, and a dialog disabled again
   // by then refuses it: it would look active to Windows while no window had the keyboard. What remains
   // of the build takes no input either way: nothing reads it before the build drops it.
-  void Failure(const std::string& text) override {
-    SayFailed(text);
-    ErrorBoxReporter::Failure(text);
+  void Failure(const BuildFailure& failure) override {
+    SayFailed(failure.text);
+    ErrorBoxReporter::Failure(failure);
   }
   // The hand-over script gone before the build read it: said in the status line alone.
   void ScriptNotOpened(const std::string& script, OpenFailure) override { SayFailed(ReadErrorText(script)); }

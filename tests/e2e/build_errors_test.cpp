@@ -44,6 +44,8 @@ const Failure kFailures[] = {
      },
      "cruising_begin.orv", "cut.orv",
      "Error, \"cut.orv\" is 96 bytes long, shorter than the 156 bytes its header gives, aborting."},
+    {"OutOrvIsASource", nullptr, "cruising_begin.orv", "out.orv",
+     "Error, \"out.orv\" is the build's output and cannot be one of its sources, aborting."},
     // A folder where out.orv should be: the build may neither write it nor replace it.
     {"OutOrvCannotBeCreated", [](const WorkDir& d) { std::filesystem::create_directory(d.Path("out.orv")); },
      "cruising_begin.orv", "cruising_loop.orv", "Error opening out.orv, aborting."},

@@ -316,6 +316,18 @@ TEST_F(BuildEngineTest, BoxIsShownBeforeTheBuildCleansUp) {
   EXPECT_EQ(openWhileShown, 2) << "script and source are still open while the box is shown";
 }
 
+// A build never writes over what it reads: out.orv named as a source, as the dialog's build may meet it,
+// fails before anything is written, the failure telling the entry's line and which file is which.
+TEST_F(BuildEngineTest, OutOrvAsASourceIsRefusedBeforeAnythingIsWritten) {
+  Source("a.orv", PayloadPattern(100, 1));
+  Script("0 a.orv begin\n0 out.orv loop\n-1");
+  ExpectRefused("Error, \"out.orv\" is the build's output and cannot be one of its sources, aborting.");
+  ASSERT_EQ(reporter_.details.size(), 1u);
+  EXPECT_EQ(reporter_.details[0].line, 2);
+  EXPECT_EQ(reporter_.details[0].writesInput, WrittenFile::kOutput);
+  EXPECT_EQ(reporter_.details[0].input, "out.orv");
+}
+
 // A build that failed once its tables were built leaves nothing of them to the next one.
 TEST_F(BuildEngineTest, BuildsAfterAFailureStartAfresh) {
   Source("a.orv", PayloadPattern(70000, 1));

@@ -58,10 +58,10 @@ TEST_F(ScriptReaderTest, PathsUpTo199BytesAreRead) {
 
 TEST_F(ScriptReaderTest, OverlongTokensAreRefused) {
   Script("0 " + std::string(200, 'p') + " begin\n-1");
-  ExpectRefused("Error in \"script.txt\", entry 1: the path is longer than 199 bytes, aborting.");
+  ExpectRefused("Error in \"script.txt\", line 1: the path is longer than 199 bytes, aborting.");
   ClearShownErrors();
   Script("0 null begin\n0 null " + std::string(80, 'l') + "\n-1");
-  ExpectRefused("Error in \"script.txt\", entry 2: the type word is longer than 79 bytes, aborting.");
+  ExpectRefused("Error in \"script.txt\", line 2: the type word is longer than 79 bytes, aborting.");
   ClearShownErrors();
   Script("0 null " + std::string(79, 'l') + "\n-1");
   Build();
@@ -95,6 +95,20 @@ TEST_F(ScriptReaderTest, ScriptWithoutTerminatorIsRefused) {
   ExpectRefused("Error in \"script.txt\": it ends without the terminator -1, aborting.");
 }
 
+// A line short of a token is told as that, at its line: the next line's event would be taken for its
+// type word. A type word on a later line that is no number is still the entry's.
+TEST_F(ScriptReaderTest, ALineShortOfATokenIsToldAtItsLine) {
+  Script("0 null begin\n1 a.orv\n1 null loop\n-1");
+  ExpectRefused("Error in \"script.txt\", line 2: the type word is missing, aborting.");
+  ClearShownErrors();
+  Script("0 null begin\n\n0 loop\n-1");
+  ExpectRefused("Error in \"script.txt\", line 3: the path is missing, aborting.");
+  ClearShownErrors();
+  Script("0 null\n  begin\n-1");
+  Build();
+  EXPECT_TRUE(built_);
+}
+
 TEST_F(ScriptReaderTest, AtMost200Entries) {
   std::string script;
   for (int i = 0; i < 200; ++i) script += std::to_string(i % 10) + (i % 2 ? " null loop\n" : " null begin\n");
@@ -102,12 +116,12 @@ TEST_F(ScriptReaderTest, AtMost200Entries) {
   Build();
   EXPECT_TRUE(built_);
   Script(script + "0 null begin\n-1");
-  ExpectRefused("Error in \"script.txt\", entry 201: more than 200 entries, aborting.");
+  ExpectRefused("Error in \"script.txt\", line 201: more than 200 entries, aborting.");
 }
 
 TEST_F(ScriptReaderTest, NulCharacterInAPathIsRefused) {
   Script(std::string("0 a\0b begin\n-1", 15));
-  ExpectRefused("Error in \"script.txt\", entry 1: the path holds a NUL character, aborting.");
+  ExpectRefused("Error in \"script.txt\", line 1: the path holds a NUL character, aborting.");
 }
 
 // The reader tells where an entry began and where it went wrong, for messages that point at a line.
@@ -126,7 +140,7 @@ TEST_F(ScriptReaderTest, TheReaderTellsTheLineOfEachEntryAndOfAFault) {
   ASSERT_EQ(reader.Next(&entry, &err), ScriptReader::kError);
   EXPECT_EQ(reader.line(), 7);
   EXPECT_EQ(reader.problem(), "the path is longer than 199 bytes");
-  EXPECT_EQ(err, "Error in \"script.txt\", entry 4: the path is longer than 199 bytes, aborting.");
+  EXPECT_EQ(err, "Error in \"script.txt\", line 7: the path is longer than 199 bytes, aborting.");
 
   Script("0 a begin\n0 b loop\n\n");
   script = OpenFile("script.txt", "rb");
@@ -188,10 +202,10 @@ TEST_F(ScriptReaderTest, TokensFarPastTheLimitsAreRefusedWithoutReadingThem) {
     GeneratedScript script;
     const char* error;
   } cases[] = {
-      {{"0 ", 'p', huge, " begin\n-1"}, "entry 1: the path is longer than 199 bytes"},
-      {{"0 a.orv ", 'l', huge, "\n-1"}, "entry 1: the type word is longer than 79 bytes"},
-      {{"", '7', huge, " a.orv begin\n-1"}, "entry 1: the first token is not an event number"},
-      {{"0 ", '\0', 1ull << 62, ""}, "entry 1: the path holds a NUL character"},
+      {{"0 ", 'p', huge, " begin\n-1"}, "line 1: the path is longer than 199 bytes"},
+      {{"0 a.orv ", 'l', huge, "\n-1"}, "line 1: the type word is longer than 79 bytes"},
+      {{"", '7', huge, " a.orv begin\n-1"}, "line 1: the first token is not an event number"},
+      {{"0 ", '\0', 1ull << 62, ""}, "line 1: the path holds a NUL character"},
   };
   for (Case& c : cases) {
     SCOPED_TRACE(c.error);

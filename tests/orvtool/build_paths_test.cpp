@@ -95,7 +95,7 @@ TEST_F(BuildPaths, AFailedBuildKeepsTheOldOutputAndDepfile) {
   fs::remove(dir_.path() / "shared" / "loop.orv");
   ToolRun run = RunOrvtool({"build", "-o", "out/set.orv", "--depfile", "out/set.d", Set("script.txt")}, dir_.Path());
   EXPECT_EQ(1, run.status);
-  EXPECT_EQ("Error opening \"../shared/loop.orv\", aborting.\n", run.err);
+  EXPECT_EQ(Set("script.txt") + ":2: Error opening \"../shared/loop.orv\", aborting.\n", run.err);
   EXPECT_EQ(output, dir_.Read("out/set.orv"));
   EXPECT_EQ(depfile, dir_.Read("out/set.d"));
   run = RunOrvtool({"build", "-o", "out/new.orv", "--depfile", "out/new.d", Set("script.txt")}, dir_.Path());
@@ -107,12 +107,15 @@ TEST_F(BuildPaths, AFailedBuildKeepsTheOldOutputAndDepfile) {
 
 // The output's own messages name it as given; check takes the same names and writes nothing.
 TEST_F(BuildPaths, MessagesNameTheFilesAsGiven) {
+  // After the engine's text, the system's reason.
   ToolRun run = RunOrvtool({"build", "-o", "missing/set.orv", Set("script.txt")}, dir_.Path());
   EXPECT_EQ(1, run.status);
-  EXPECT_EQ("Error opening missing/set.orv, aborting.\n", run.err);
+  EXPECT_EQ("Error opening missing/set.orv, aborting.\norvtool build: missing/set.orv: No such file or directory\n",
+            run.err);
   run = RunOrvtool({"check", "-o", "missing/set.orv", Set("script.txt")}, dir_.Path());
   EXPECT_EQ(1, run.status);
-  EXPECT_EQ("Error opening missing/set.orv, aborting.\n", run.err);
+  EXPECT_EQ("Error opening missing/set.orv, aborting.\norvtool check: missing/set.orv: No such file or directory\n",
+            run.err);
 
   run = RunOrvtool({"check", "-o", "out/set.orv", Set("script.txt")}, dir_.Path());
   EXPECT_EQ(0, run.status) << run.err;

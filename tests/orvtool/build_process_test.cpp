@@ -141,7 +141,8 @@ TEST(OrvtoolBuildCutShort, SizeLimitIsReportedAsAWriteError) {
   ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), 1);
   const Bytes err = dir.Read("stderr.txt");
-  EXPECT_EQ(std::string(err.begin(), err.end()), "Error writing out.orv, aborting.\n");
+  EXPECT_EQ(std::string(err.begin(), err.end()),
+            "Error writing out.orv, aborting.\norvtool build: out.orv: File too large\n");
   EXPECT_EQ(dir.Read("out.orv"), (Bytes{'o', 'l', 'd'}));
   EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
 }
@@ -223,7 +224,8 @@ TEST(OrvtoolBuildCutShort, CheckFailsWhereTheBuildCannotWriteItsFile) {
     for (const char* command : {"check", "build"}) {
       const ToolRun run = RunOrvtool({command}, dir.Path());
       EXPECT_EQ(run.status, 1) << command;
-      EXPECT_EQ(run.err, "Error opening out.orv, aborting.\n") << command;
+      EXPECT_EQ(run.err,
+                "Error opening out.orv, aborting.\norvtool " + std::string(command) + ": out.orv: Is a directory\n");
       EXPECT_EQ(std::string::npos, run.out.find("would be")) << command << run.out;
     }
     EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
@@ -238,7 +240,8 @@ TEST(OrvtoolBuildCutShort, CheckFailsWhereTheBuildCannotWriteItsFile) {
   for (const char* command : {"check", "build"}) {
     const ToolRun run = RunOrvtool({command}, dir.Path(), runner);
     EXPECT_EQ(run.status, 1) << command;
-    EXPECT_EQ(run.err, "Error opening out.orv, aborting.\n") << command;
+    EXPECT_EQ(run.err,
+              "Error opening out.orv, aborting.\norvtool " + std::string(command) + ": out.orv: Permission denied\n");
   }
   // Once the folder may be written, the check passes and leaves it as it was.
   ASSERT_EQ(chmod(dir.path().c_str(), 0777), 0);
@@ -339,7 +342,7 @@ TEST(OrvtoolBuildWhileASourceChanges, EachBuildIsOneVersionOrFailsNamingTheSourc
     } else {
       ++refused;
       EXPECT_EQ(1, run.status) << run.err;
-      EXPECT_EQ("Error, \"loop.orv\" changed while the build was reading it, aborting.\n", run.err);
+      EXPECT_EQ("script.txt:2: Error, \"loop.orv\" changed while the build was reading it, aborting.\n", run.err);
       EXPECT_EQ(before, after) << "round " << round << ": a failed build changed out.orv";
     }
     if (HasFailure()) break;

@@ -67,9 +67,10 @@ TEST(OrvtoolCommandLine, HelpAndVersionGoToStdout) {
   EXPECT_EQ("orvtool 1.0.0.1\n", run.out);
   run = RunOrvtool({"--help"}, dir.Path());
   EXPECT_EQ(0, run.status);
-  for (const char* synopsis : {"  build [-C DIR] [-o OUT] [--depfile FILE] [SCRIPT]  ",
-                               "  check [-C DIR] [-o OUT] [SCRIPT]  ", "  info [--json] FILE    ",
-                               "  trace FILE EVENT...   ", "  graph FILE            ", "  diff [--json] OLD NEW  "})
+  for (const char* synopsis :
+       {"  build [-C DIR] [-o OUT] [--depfile FILE] [--warnings-as-errors] [SCRIPT]  ",
+        "  check [-C DIR] [-o OUT] [--warnings-as-errors] [SCRIPT]  ", "  info [--json] FILE    ",
+        "  trace FILE EVENT...   ", "  graph FILE            ", "  diff [--json] OLD NEW  "})
     EXPECT_TRUE(Has(run.out, synopsis)) << synopsis << "\n" << run.out;
   EXPECT_EQ("", run.err);
 }
@@ -169,7 +170,7 @@ TEST(OrvtoolBuild, ProgressOnStdoutAndFailuresOnStderr) {
   run = RunOrvtool({"build"}, dir.Path());
   EXPECT_EQ(1, run.status);
   EXPECT_EQ(0u, run.out.find("Processing script\n")) << run.out;
-  EXPECT_EQ("Error opening \"nope.orv\", aborting.\n", run.err);
+  EXPECT_EQ("script.txt:1: Error opening \"nope.orv\", aborting.\n", run.err);
   EXPECT_EQ(EmptyBuild(), dir.Read("out.orv"));  // the earlier product is left as it was
   EXPECT_TRUE(dir.Exists("script.txt"));         // the user's script is theirs to keep
 

@@ -65,7 +65,7 @@ TEST(OrvtoolCheck, RunsTheBuildWithoutWritingAndForeseesItsFile) {
   const ToolRun buildFailed = RunOrvtool({"build", "-C", project.Path()}, elsewhere.Path());
   EXPECT_EQ(1, failed.status);
   EXPECT_EQ(buildFailed.status, failed.status);
-  EXPECT_EQ("Error opening \"gone.orv\", aborting.\n", failed.err);
+  EXPECT_EQ("script.txt:2: Error opening \"gone.orv\", aborting.\n", failed.err);
   EXPECT_EQ(buildFailed.err, failed.err);
   EXPECT_EQ(buildFailed.out, failed.out);
 

@@ -68,16 +68,16 @@ expect "" diff --json a.orv b.orv ""
 # only after -C, .orv files after -o, any file after --depfile.
 expect "kept.orv|notes.txt|script.txt|sub dir" build ""
 expect "script.txt" check sc
-expect "--depfile|-C|-o" build -
-expect "-C|-o" check -
-expect "--depfile|-C" build -o out.orv -
-expect "--depfile|-C|-o" build script.txt ""
+expect "--depfile|--warnings-as-errors|-C|-o" build -
+expect "--warnings-as-errors|-C|-o" check -
+expect "--depfile|--warnings-as-errors|-C" build -o out.orv -
+expect "--depfile|--warnings-as-errors|-C|-o" build script.txt ""
 expect "kept.orv|sub dir" check -C ""
 expect "sub dir" build -C s
 expect "kept.orv|notes.txt|script.txt|sub dir" build -C music ""
 expect "a.orv|b.orv|kept.orv|sub dir" build -o ""
 expect "notes.txt" build --depfile n
-expect "-C" check -o out.orv script.txt ""
+expect "--warnings-as-errors|-C" check -o out.orv script.txt ""
 
 if ((failures)); then
   echo "$failures failures"

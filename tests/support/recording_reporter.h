@@ -12,8 +12,9 @@
 
 class RecordingReporter : public BuildReporter {
  public:
-  void Failure(const std::string& text) override {
-    failures.push_back(text);
+  void Failure(const BuildFailure& failure) override {
+    failures.push_back(failure.text);
+    details.push_back(failure);
     if (whileShown) whileShown();
   }
   void ScriptNotOpened(const std::string& script, OpenFailure why) override {
@@ -24,12 +25,14 @@ class RecordingReporter : public BuildReporter {
   // Forgets what was recorded, and the check.
   void Clear() {
     failures.clear();
+    details.clear();
     whileShown = nullptr;
     unopenedScript.clear();
     unopened = OpenFailure::kNone;
   }
 
   std::vector<std::string> failures;
+  std::vector<BuildFailure> details;  // the same failures, whole
   // Runs inside Failure, before it returns.
   std::function<void()> whileShown;
   std::string unopenedScript;

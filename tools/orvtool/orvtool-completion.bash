@@ -57,7 +57,7 @@ _orvtool() {
   fi
   case ${COMP_WORDS[1]} in
     build | check)
-      local options=(-C -o)
+      local options=(-C -o --warnings-as-errors)
       [[ ${COMP_WORDS[1]} == build ]] && options+=(--depfile)
       if [[ $prev == -C ]]; then
         compopt -o filenames 2>/dev/null

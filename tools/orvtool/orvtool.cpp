@@ -17,15 +17,16 @@ const std::vector<Command>& Commands() {
   static const CommandOption kDir = {"-C", "DIR", "a directory"};
   static const CommandOption kOut = {"-o", "OUT", "a file"};
   static const CommandOption kJson = {"--json", nullptr, nullptr};
+  static const CommandOption kWarningsAsErrors = {"--warnings-as-errors", nullptr, nullptr};
   static const std::vector<Command> table = {
       {"build",
-       {kDir, kOut, {"--depfile", "FILE", "a file"}},
+       {kDir, kOut, {"--depfile", "FILE", "a file"}, kWarningsAsErrors},
        {"SCRIPT"},
        LastOperand::kOptional,
        "build OUT from SCRIPT (out.orv beside script.txt), and a depfile FILE of what it read",
        RunBuild},
       {"check",
-       {kDir, kOut},
+       {kDir, kOut, kWarningsAsErrors},
        {"SCRIPT"},
        LastOperand::kOptional,
        "run a build up to writing OUT: its errors, the file's figures, music that runs on",

@@ -7,6 +7,7 @@
 
 #include "output_lock.h"
 #include "report/depfile.h"
+#include "same_file.h"
 #include "script_folder.h"
 #include "script_reader.h"
 
@@ -32,25 +33,43 @@ int EnterBuildFolder(const Invocation& in) {
   return in.Fail("cannot enter directory '" + dir + "': " + why, kExitUsage);
 }
 
-// SCRIPT as given, or script.txt; OUT as given, or out.orv beside SCRIPT. Both as the current folder
-// reaches them, after -C.
+// SCRIPT as given, or script.txt; OUT as given, or out.orv beside SCRIPT; the depfile as given. All as
+// the current folder reaches them, after -C.
 BuildFiles FilesOf(const Invocation& in) {
   BuildFiles files;
   if (!in.operands().empty()) files.script = in.operands()[0];
   files.output = in.Given("-o") ? in.Value("-o") : BesideScript(files.script, kOutputFileName);
+  files.depfile = in.Value("--depfile");
   return files;
 }
 
-// The build's progress on standard output, its failure on standard error, one a line, and whether it
-// failed, for the command's exit status.
+// Said once a build or check has stopped for its warnings alone.
+const char kWarningsFail[] = "warnings treated as errors (--warnings-as-errors)";
+
+// The build's progress on standard output; its failure, and the warnings of its script, on standard
+// error, one a line, those about a line of the script after "SCRIPT:LINE: ", as compilers give them;
+// and whether it failed, for the command's exit status.
 class CommandReporter : public BuildReporter {
  public:
-  void Failure(const std::string& text) override {
-    // Progress before the failure should reach a shared terminal before the failure does.
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s\n", text.c_str());
-    std::fflush(stderr);
+  CommandReporter(const Invocation& in, const BuildFiles& files)
+      : in_(in), files_(files), warningsFail_(in.Given("--warnings-as-errors")) {}
+
+  void Failure(const BuildFailure& failure) override {
     failed_ = true;
+    // A command line that would write over an input is the command's to tell, in its own voice.
+    if (failure.writesInput != WrittenFile::kNone) {
+      writesInput_ = true;
+      in_.Say(WritesInputText(failure));
+      return;
+    }
+    told_ = true;
+    Tell(AtLine(failure.line) + failure.text);
+    if (!failure.reason.empty()) in_.Say(files_.output + ": " + failure.reason);
+  }
+  bool Warning(const ScriptWarning& warning) override {
+    Tell(AtLine(warning.line) + "warning: " + warning.text);
+    if (warningsFail_) failed_ = true;
+    return !warningsFail_;
   }
   // The engine passes over a script it cannot open in silence, as the dialog always writes one; here it
   // is the user's to supply, so that is said: a missing script is a usage error, said by the command,
@@ -58,19 +77,47 @@ class CommandReporter : public BuildReporter {
   void ScriptNotOpened(const std::string& script, OpenFailure why) override {
     scriptMissing_ = why == OpenFailure::kMissing;
     failed_ = true;
-    if (!scriptMissing_) Failure(ReadErrorText(script));
+    if (!scriptMissing_) Failure({ReadErrorText(script)});
   }
 
   bool failed() const { return failed_; }
   bool scriptMissing() const { return scriptMissing_; }
+  bool writesInput() const { return writesInput_; }
+  // Whether the build stopped for its warnings, and nothing else has said so.
+  bool stoppedByWarnings() const { return failed_ && !told_ && !writesInput_ && !scriptMissing_; }
 
  private:
+  std::string AtLine(int line) const { return line > 0 ? files_.script + ":" + std::to_string(line) + ": " : ""; }
+
+  // "the output out/l.orv is the source l.orv at out/script.txt:1"
+  std::string WritesInputText(const BuildFailure& failure) const {
+    const std::string written =
+        failure.writesInput == WrittenFile::kOutput ? "the output " + files_.output : "the depfile " + files_.depfile;
+    if (failure.input.empty()) return written + " is the script " + files_.script;
+    return written + " is the source " + failure.input + " at " + files_.script + ":" + std::to_string(failure.line);
+  }
+
+  // Progress before the text should reach a shared terminal before the text does.
+  static void Tell(const std::string& text) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fflush(stderr);
+  }
+
+  const Invocation& in_;
+  const BuildFiles& files_;
+  const bool warningsFail_;
   bool failed_ = false;
+  bool told_ = false;
   bool scriptMissing_ = false;
+  bool writesInput_ = false;
 };
 
-// The status of a failed build, which has said why itself unless its script is missing.
+// The status of a failed build, which has said why itself unless its script is missing or its warnings
+// alone stopped it.
 int BuildFailed(const Invocation& in, const BuildFiles& files, const CommandReporter& reporter) {
+  if (reporter.writesInput()) return kExitUsage;
+  if (reporter.stoppedByWarnings()) return FailForWarnings(in);
   if (!reporter.scriptMissing()) return kExitFailed;
   const std::string where = !in.Given("-C") ? "the current directory" : "'" + in.Value("-C") + "'";
   return in.Fail("no " + files.script + (IsRootedPath(files.script) ? "" : " in " + where), kExitUsage);
@@ -78,20 +125,26 @@ int BuildFailed(const Invocation& in, const BuildFiles& files, const CommandRepo
 
 }  // namespace
 
+int FailForWarnings(const Invocation& in) { return in.Fail(kWarningsFail, kExitFailed); }
+
 int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuild& after) {
   const int status = EnterBuildFolder(in);
   if (status != kExitOk) return status;
   const BuildFiles files = FilesOf(in);
   // A path with a line end is a command line no depfile can answer; said before anything is built.
-  if (in.Given("--depfile"))
+  if (in.Given("--depfile")) {
     for (const std::string& path : {files.output, files.script})
       if (!DepfileCanName(path)) return in.UsageError("a depfile cannot name '" + path + "', which holds a line end");
+    // The build itself refuses to write over what it reads; this pair is the command line's alone.
+    if (NameOneFile(files.depfile, files.output))
+      return in.Fail("the depfile " + files.depfile + " is the output " + files.output, kExitUsage);
+  }
   // Builds of one output take turns, the dialog's among them, whose hand-over script.txt stands in the
   // user's place only for its turn; so check takes its turn too, and reads the user's script. Where no
   // lock can be made (a folder that may not be written) the command goes on without one.
   OutputLock turn;
   turn.Take(files.output, [&] { in.Say("waiting for another build of " + files.output + " to end"); });
-  CommandReporter reporter;
+  CommandReporter reporter(in, files);
   const BuildOutcome outcome = build(&reporter, files);
   std::fflush(stdout);
   return reporter.failed() ? BuildFailed(in, files, reporter) : after(files, outcome);

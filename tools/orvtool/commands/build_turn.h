@@ -14,6 +14,10 @@ using AfterBuild = std::function<int(const BuildFiles&, const BuildOutcome&)>;
 // The frame of build and check: SCRIPT and OUT resolved in the folder -C names, then `build` run on
 // them and, when it did not fail, `after`, both in the output's turn, so what `after` writes or tells
 // belongs to this build and no other. A missing script is said here, every other failure as it came.
+// With --warnings-as-errors a warning of the script fails the build, nothing written.
 int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuild& after);
+
+// What check says when warnings of its own fail it under --warnings-as-errors; kExitFailed.
+int FailForWarnings(const Invocation& in);
 
 #endif  // ORVTOOL_COMMANDS_BUILD_TURN_H_

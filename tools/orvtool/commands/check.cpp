@@ -1,6 +1,7 @@
 // `orvtool check`: the build up to writing OUT, then the figures OUT would have and the music that runs on.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "build_engine.h"
 #include "commands/build_turn.h"
@@ -23,9 +24,9 @@ int ReportPlan(const Invocation& in, const BuildFiles& files, const BuildPlan& p
   std::printf("%s would be %llu bytes: stateCount %d, chunkCount %d\n", files.output.c_str(),
               static_cast<unsigned long long>(layout.fileSize), static_cast<int>(layout.stateCount),
               static_cast<int>(layout.chunkCount));
-  for (const std::string& warning : RunOnWarnings(OrvFlow(layout), plan.entries, plan.entryCount))
-    in.Say("warning: " + warning);
-  return kExitOk;
+  const std::vector<std::string> warnings = RunOnWarnings(OrvFlow(layout), plan.entries, plan.entryCount);
+  for (const std::string& warning : warnings) in.Say("warning: " + warning);
+  return warnings.empty() || !in.Given("--warnings-as-errors") ? kExitOk : FailForWarnings(in);
 }
 
 }  // namespace

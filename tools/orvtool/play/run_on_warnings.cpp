@@ -68,12 +68,9 @@ std::vector<std::string> RunOnWarnings(const OrvFlow& flow, const ScriptEntry* e
   std::set<std::int32_t> done;
   for (int i = 0; i < n; ++i) {
     const std::int32_t eventId = entries[i].eventId;
-    if (!done.insert(eventId).second) continue;
+    // No state lists an event outside the table's: the script's own warning says so, at its line.
+    if (!done.insert(eventId).second || eventId < 0 || eventId > kMaxPairedEventId) continue;
     const std::string who = EventLabel(eventId) + ": ";
-    if (eventId < 0 || eventId > kMaxPairedEventId) {
-      warnings.push_back(who + "no state sends the music to an event outside 0 to " + to_string(kMaxPairedEventId));
-      continue;
-    }
     // Where the event takes the music when it comes during another event's entry, or at the start.
     std::set<int> starts;
     for (int row = 1; row < flow.trailingRow(); ++row) {
