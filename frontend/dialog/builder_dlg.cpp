@@ -24,6 +24,7 @@
 #include "platform/list_box.h"
 #include "platform/paint_dc.h"
 #include "platform/pending_input.h"
+#include "platform/session_end.h"
 #include "platform/work_area.h"
 #include "resource.h"
 #include "script_reader.h"
@@ -95,6 +96,7 @@ CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), icon_(LoadAppIcon(IDI_
 
 bool CBuilderDlg::OnInitDialog() {
   CDialog::OnInitDialog();
+  programCaption_ = GetWindowTextA();
   FitLabelsToText(*this);
   NameListsAfterLabels(*this);
   // Given after the labels are fitted, so the status line keeps its width whatever its text.
@@ -162,12 +164,14 @@ void CBuilderDlg::OnAdd() {
   if (!g_handlerTable->AddHandler(eventId, begin.c_str(), loop.c_str(), static_cast<int>(begin.size()),
                                   static_cast<int>(loop.size()), &why))
     MessageBoxA(why.c_str());
+  ShowSetInCaption();
 }
 
 void CBuilderDlg::OnRemove() {
   if (busy_) return;
   const int index = CListBox(GetDlgItem(IDC_HANDLED_LIST)).GetCurSel();
   if (index >= 0) g_handlerTable->RemoveHandler(index);
+  ShowSetInCaption();
 }
 
 void CBuilderDlg::OnSelchangeHandled() {
@@ -266,26 +270,36 @@ void CBuilderDlg::OnOpen() {
   if (busy_) return;
   const CFileDialog open(CFileDialog::kOpen, "Open handlers", kScriptFilters);
   std::string file;
-  if (open.DoModal(*this, ExistingFolderOf(lastSetFile_), std::string(), &file)) OpenHandlerSet(file);
+  if (open.DoModal(*this, ExistingFolderOf(saved_.file()), std::string(), &file)) OpenHandlerSet(file);
 }
 
 void CBuilderDlg::OpenHandlerSet(const std::string& file) {
   const std::string name = FileNameOf(file);
   std::vector<ScriptHandler> handlers;
-  std::string why;
-  if (!ReadHandlerSetFile(file, {CurrentFolder(), FolderOfFile(file)}, &handlers, &why)) {
+  const auto read = [&] {
+    std::string why;
+    if (ReadHandlerSetFile(file, {CurrentFolder(), FolderOfFile(file)}, &handlers, &why)) return true;
     Refuse("Cannot open " + name + ". " + why);
+    return false;
+  };
+  if (!read()) return;
+  // Handlers the author defined are never lost unasked: unsaved ones are offered a save, the set's own
+  // give way once the author says so.
+  const int inList = g_handlerTable->GetCount();
+  if (saved_.IsUnsaved(g_handlerTable->Handlers())) {
+    // Saved, they may have gone into this very file.
+    if (!AskToSave(name) || !read()) return;
+  } else if (inList > 0 && MessageBoxA(ReplaceQuestion(inList, static_cast<int>(handlers.size()), name).c_str(),
+                                       nullptr, MB_OKCANCEL) != IDOK) {
     return;
   }
-  // Handlers the author defined are never lost unasked.
-  const int inList = g_handlerTable->GetCount();
   const int inFile = static_cast<int>(handlers.size());
-  if (inList > 0 && MessageBoxA(ReplaceQuestion(inList, inFile, name).c_str(), nullptr, MB_OKCANCEL) != IDOK) return;
   if (!g_handlerTable->ReplaceAll(handlers)) {
     Refuse("Cannot open " + name + ". The list cannot take its handlers.");
     return;
   }
-  lastSetFile_ = file;
+  saved_.Take(file, handlers);
+  ShowSetInCaption();
   // The boxes show the first handler's paths, not those of what was there before.
   if (inFile > 0) {
     CListBox(GetDlgItem(IDC_HANDLED_LIST)).SetCurSel(0);
@@ -296,25 +310,84 @@ void CBuilderDlg::OpenHandlerSet(const std::string& file) {
 
 void CBuilderDlg::OnSave() {
   if (busy_) return;
-  const std::string current = CurrentFolder();
-  const std::string proposed = lastSetFile_.empty() ? FullPathFrom(current, kFirstSetName) : lastSetFile_;
-  const CFileDialog save(CFileDialog::kSave, "Save handlers", kScriptFilters, "txt");
   std::string file;
-  if (!save.DoModal(*this, FolderOfFile(proposed), FileNameOf(proposed), &file)) return;
+  if (AskWhereToSave(&file)) SaveTo(file);
+}
 
+bool CBuilderDlg::AskWhereToSave(std::string* file) {
+  const std::string proposed = saved_.file().empty() ? FullPathFrom(CurrentFolder(), kFirstSetName) : saved_.file();
+  const CFileDialog save(CFileDialog::kSave, "Save handlers", kScriptFilters, "txt");
+  return save.DoModal(*this, FolderOfFile(proposed), FileNameOf(proposed), file);
+}
+
+bool CBuilderDlg::SaveTo(const std::string& file) {
   const std::string name = FileNameOf(file);
-  std::vector<ScriptHandler> handlers = g_handlerTable->Handlers();
+  const std::vector<ScriptHandler> listed = g_handlerTable->Handlers();
+  std::vector<ScriptHandler> handlers = listed;
   std::string why;
-  if (!PathsForScript(&handlers, {current, FolderOfFile(file)}, &why)) {
+  if (!PathsForScript(&handlers, {CurrentFolder(), FolderOfFile(file)}, &why)) {
     Refuse("Cannot save " + name + ". " + why + " Nothing was written.");
-    return;
+    return false;
   }
   if (!WriteScriptFile(file, handlers)) {
     Refuse("Error saving " + name + ": it could not be written. Any file of that name was left as it was.");
-    return;
+    return false;
   }
-  lastSetFile_ = file;
+  // The set's paths as the boxes show them, which the list is measured by, not as the file has them.
+  saved_.Take(file, listed);
+  ShowSetInCaption();
   SetStatus(HandlerSetStatus(SetAction::kSaved, static_cast<int>(handlers.size()), name, LocalTimeNow()));
+  return true;
+}
+
+void CBuilderDlg::ShowSetInCaption() {
+  const bool unsaved = saved_.IsUnsaved(g_handlerTable->Handlers());
+  SetWindowTextA(SetCaption(programCaption_, FileNameOf(saved_.file()), unsaved).c_str());
+}
+
+void CBuilderDlg::OnOK() { Leave(IDOK); }
+
+void CBuilderDlg::OnCancel() { Leave(IDCANCEL); }
+
+void CBuilderDlg::Leave(int result) {
+  const bool unsaved = saved_.IsUnsaved(g_handlerTable->Handlers());
+  // One question at a time; and none in the middle of a build, which drops a way out as it drops clicks.
+  if (asking_ || (unsaved && busy_)) return;
+  if (unsaved && !AskToSave(std::string())) return;
+  EndDialog(result);
+}
+
+bool CBuilderDlg::AskToSave(const std::string& opening) {
+  asking_ = true;
+  const std::string question = SaveQuestion(g_handlerTable->GetCount(), FileNameOf(saved_.file()), opening);
+  const int answer = MessageBoxA(question.c_str(), nullptr, MB_YESNOCANCEL);
+  bool mayGo = answer == IDNO;
+  if (answer == IDYES) {
+    // As Save... saves, but straight into the set's file where it has one.
+    std::string file = saved_.file();
+    mayGo = (!file.empty() || AskWhereToSave(&file)) && SaveTo(file);
+  }
+  asking_ = false;
+  // An ending session held back for the answer waits on it no longer.
+  LetSessionEnd(*this);
+  return mayGo;
+}
+
+bool CBuilderDlg::OnQueryEndSession() {
+  if (!saved_.IsUnsaved(g_handlerTable->Handlers())) return true;
+  HoldSessionEnd(*this, NotSavedReason(g_handlerTable->GetCount()));
+  return false;
+}
+
+// Asked as the close box asks, unless a question is up already, or a build runs.
+void CBuilderDlg::OnSessionHeld() { Leave(IDCANCEL); }
+
+void CBuilderDlg::OnEndSession(bool ending) {
+  // Ending regardless, the process goes once this returns, whatever box is up; no file is left half
+  // written. The thread writes nothing while it answers messages, and what it writes, a set or
+  // out.orv, goes in beside its place and is renamed into it. Only a build stopped on its Error box
+  // leaves, as ever, the hand-over script.txt and the user's own set aside.
+  if (!ending) LetSessionEnd(*this);
 }
 
 void CBuilderDlg::Refuse(const std::string& text) {

@@ -8,6 +8,7 @@
 #include "builder_layout.h"
 #include "handler_table.h"
 #include "platform/dialog.h"
+#include "saved_set.h"
 #include "set_aside_file.h"
 #include "source_box.h"
 
@@ -29,6 +30,12 @@ class CBuilderDlg : public CDialog {
   HICON OnQueryDragIcon() override;
   void OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) override;
   void OnSize(int type, int width, int height) override;
+  // Every way out (Exit, Enter, Esc, the close box, Alt+F4) comes by one of these two.
+  void OnOK() override;
+  void OnCancel() override;
+  bool OnQueryEndSession() override;
+  void OnSessionHeld() override;
+  void OnEndSession(bool ending) override;
 
  private:
   // --- handlers, one per control action
@@ -42,6 +49,19 @@ class CBuilderDlg : public CDialog {
 
   // Opens the script file (a full path) as the list's handlers, asking first when the list holds some.
   void OpenHandlerSet(const std::string& file);
+  // Ends the dialog with result, once the user has saved the handlers or let them go where they are
+  // unsaved.
+  void Leave(int result);
+  // Whether the list's handlers, which are unsaved, may go now: asks to save them first, before closing
+  // or, with `opening` a file's name, before opening it. True for No, and for Yes once they are saved;
+  // false for Cancel and for a save that did not come about.
+  bool AskToSave(const std::string& opening);
+  // The file to save the handlers to, picked in the Save dialog; false when the user cancels it.
+  bool AskWhereToSave(std::string* file);
+  // Writes the list's handlers to the file (a full path); false, having said why, when it did not.
+  bool SaveTo(const std::string& file);
+  // The caption names the set's file and marks the list's unsaved changes.
+  void ShowSetInCaption();
   // Says in the status line and in a box why nothing was opened or saved.
   void Refuse(const std::string& text);
 
@@ -63,8 +83,12 @@ class CBuilderDlg : public CDialog {
   // While a build runs or waits for its turn, its error boxes included, no handler acts: no Add,
   // Remove, Browse, drop, Open or Save.
   bool busy_ = false;
-  // The script file last opened or saved (a full path), which Save proposes again; empty before.
-  std::string lastSetFile_;
+  // The set last opened or saved, which Save proposes again and the list is measured against.
+  SavedSet saved_;
+  // The template's caption, which the set's name goes before.
+  std::string programCaption_;
+  // While the question before handlers go is up, or the Save dialog it opened: no second question.
+  bool asking_ = false;
 };
 
 #endif  // ORV_FRONTEND_DIALOG_BUILDER_DLG_H_

@@ -13,6 +13,8 @@ bool KeyDown(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
 
 // Posted to the dialog itself when the system has held it to its smallest size.
 const UINT kHoldMinimumSize = WM_APP + 0x4D;
+// Posted to the dialog itself once it has held an ending session back.
+const UINT kSessionHeld = WM_APP + 0x4E;
 
 }  // namespace
 
@@ -123,6 +125,20 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case kHoldMinimumSize:
       HoldMinimumSize();
+      return TRUE;
+    case WM_QUERYENDSESSION: {
+      const bool mayEnd = OnQueryEndSession();
+      // Windows takes a program that keeps it waiting for a hung one: the user is asked afterwards.
+      if (!mayEnd) ::PostMessageA(hwnd_, kSessionHeld, 0, 0);
+      // A dialog procedure's answers go back through the message result.
+      ::SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, mayEnd ? TRUE : FALSE);
+      return TRUE;
+    }
+    case kSessionHeld:
+      OnSessionHeld();
+      return TRUE;
+    case WM_ENDSESSION:
+      OnEndSession(wparam != FALSE);
       return TRUE;
     case WM_NCDESTROY:
       if (shortcutHook_ != nullptr) ::UnhookWindowsHookEx(shortcutHook_);

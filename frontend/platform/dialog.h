@@ -57,6 +57,14 @@ class CDialog : public CWnd {
   // void OnSize(int type, int width, int height): the client area has a new size (type SIZE_RESTORED,
   // SIZE_MAXIMIZED, SIZE_MINIMIZED, ...).
   virtual void OnSize(int /*type*/, int /*width*/, int /*height*/) {}
+  // bool OnQueryEndSession(): Windows asks whether the session may end, and waits for the answer, so
+  // nothing here may wait on the user. Return false to hold the session back; OnSessionHeld follows,
+  // once Windows has the answer, to ask the user what is to be done.
+  virtual bool OnQueryEndSession() { return true; }
+  virtual void OnSessionHeld() {}
+  // void OnEndSession(bool ending): with ending, the session ends, the process with it, once this
+  // returns; otherwise it goes on after all.
+  virtual void OnEndSession(bool /*ending*/) {}
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

@@ -6,6 +6,13 @@
 #include "platform/message_box.h"
 #include "platform/win_app.h"
 
+std::string CWnd::GetWindowTextA() const {
+  assert(::IsWindow(hwnd_));
+  std::string text(static_cast<size_t>(::GetWindowTextLengthA(hwnd_)) + 1, '\0');
+  text.resize(static_cast<size_t>(::GetWindowTextA(hwnd_, &text[0], static_cast<int>(text.size()))));
+  return text;
+}
+
 void CWnd::UpdateWindow() const {
   assert(::IsWindow(hwnd_));
   ::UpdateWindow(hwnd_);

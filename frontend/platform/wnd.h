@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cassert>
+#include <string>
 
 class CWnd {
  public:
@@ -50,6 +51,7 @@ class CWnd {
     assert(::IsWindow(hwnd_));
     ::SetWindowTextA(hwnd_, text);
   }
+  std::string GetWindowTextA() const;
   // Paints at once what needs painting, and has it reach the screen before the thread goes on with
   // work that reads no messages.
   void UpdateWindow() const;

@@ -70,9 +70,22 @@ void BuilderTest::Add(BuilderProcess& app, int event, const std::string& begin, 
 
 void BuilderTest::Build() { app_.Click(kBuild); }
 
-void BuilderTest::Exit() {
-  app_.PostClick(kExit);
-  EXPECT_TRUE(app_.WaitForExit()) << "the program did not end after Exit";
+void BuilderTest::Exit(BuilderProcess& app) {
+  app.PostClick(kExit);
+  EXPECT_TRUE(EndsAnsweringNo(app)) << "the program did not end after Exit";
+}
+
+bool BuilderTest::EndsAnsweringNo(BuilderProcess& app, DWORD timeoutMs) {
+  HWND question = nullptr;
+  WaitUntil(
+      [&] {
+        const std::vector<HWND> boxes = app.MessageBoxes(kProgramCaption);
+        if (!boxes.empty()) question = boxes[0];
+        return question != nullptr || !app.Running();
+      },
+      timeoutMs);
+  if (question != nullptr && !app.DismissMessageBox(question, IDNO)) return false;
+  return app.WaitForExit(timeoutMs);
 }
 
 void BuilderTest::ExpectNoMessageBox(const BuilderProcess& app) {
@@ -93,6 +106,20 @@ void BuilderTest::ExpectProgramBox(const std::string& text) {
   EXPECT_TRUE(app_.MessageBoxes(kErrorCaption).empty());
   ASSERT_TRUE(app_.DismissMessageBox(box));
   EXPECT_TRUE(WaitUntil([&] { return app_.DialogEnabled(); })) << "the dialog stays disabled";
+}
+
+HWND BuilderTest::ExpectSaveQuestion(const std::string& text) {
+  const HWND box = app_.WaitForMessageBox(kProgramCaption);
+  EXPECT_NE(box, nullptr) << "no question came: " << text;
+  if (box == nullptr) return nullptr;
+  const MessageBoxView view = ReadMessageBox(box);
+  EXPECT_EQ(view.text, text);
+  EXPECT_EQ(view.owner, app_.dialog());
+  EXPECT_EQ(view.buttons, (std::vector<std::string>{"&Yes", "&No", "Cancel"}));
+  EXPECT_EQ(view.icon, nullptr) << "the question shows an icon";
+  EXPECT_EQ(app_.MessageBoxes(kProgramCaption).size(), 1u);
+  EXPECT_TRUE(app_.MessageBoxes(kErrorCaption).empty());
+  return box;
 }
 
 void BuilderTest::ExpectUsersScript(const std::string& users, const std::string& when) {

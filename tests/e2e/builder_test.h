@@ -46,14 +46,22 @@ class BuilderTest : public ::testing::Test {
   static void Add(BuilderProcess& app, int event, const std::string& begin, const std::string& loop);
   // Clicks Build ORV; returns when the build is over or has opened a box.
   void Build();
-  // Closes the dialog with Exit and waits for the program to end.
-  void Exit();
+  // Closes the dialog with Exit and waits for the program to end, answering No where it asks to save.
+  void Exit() { Exit(app_); }
+  static void Exit(BuilderProcess& app);
+  // Waits for the program to end, answering No where it asks to save the handlers first; false when
+  // it is still running, or asked something else.
+  static bool EndsAnsweringNo(BuilderProcess& app, DWORD timeoutMs = kWaitMs);
   // Fails the test if the program shows a message box of either kind.
   void ExpectNoMessageBox() { ExpectNoMessageBox(app_); }
   static void ExpectNoMessageBox(const BuilderProcess& app);
   // The box that the last click opened, owned by the dialog: its exact text, an OK button only
   // and no icon. It is dismissed, and the dialog must take input again afterwards.
   void ExpectProgramBox(const std::string& text);
+  // The question the last way out asked before unsaved handlers go, owned by the dialog: its exact
+  // text, Yes, No and Cancel, no icon, the only box shown. It is returned unanswered; null, with a
+  // failure of the test, when none came.
+  HWND ExpectSaveQuestion(const std::string& text);
   // Fails the test, saying `when`, unless script.txt holds exactly `users`: the user's own script, put
   // back where the build's own stood for its turn.
   void ExpectUsersScript(const std::string& users, const std::string& when);

@@ -112,8 +112,7 @@ TEST_F(BuildsAtOnce, TwoDialogsPressedAtOnceTakeTurns) {
   std::cout << rounds << " rounds; in " << waited << " of them a dialog was seen waiting for the other\n";
 
   Exit();
-  second_.PostClick(kExit);
-  EXPECT_TRUE(second_.WaitForExit());
+  Exit(second_);
   // Each printed its own builds only.
   const std::string firstLines = "0 cruising_begin.orv 0 960\r\n0 cruising_loop.orv 1 fa00\r\n";
   const std::string secondLines =

@@ -1,5 +1,5 @@
-// The four ways out of the dialog: each ends the program and leaves the last out.orv on disk, and
-// no script behind.
+// The four ways out of the dialog: with a handler never saved each asks once, and No ends the program,
+// leaving the last out.orv on disk and no script behind.
 #include <string>
 
 #include "builder_test.h"
@@ -36,7 +36,7 @@ class Closing : public BuilderTest, public ::testing::WithParamInterface<Way> {
   }
 };
 
-TEST_P(Closing, EndsTheProgramAndKeepsTheLastOutOrv) {
+TEST_P(Closing, AsksOnceAndOnNoEndsTheProgramKeepingTheLastOutOrv) {
   dir().CopyExamples();
   ASSERT_NO_FATAL_FAILURE(Launch());
   Add(kCruising, "cruising_begin.orv", "cruising_loop.orv");
@@ -60,6 +60,10 @@ TEST_P(Closing, EndsTheProgramAndKeepsTheLastOutOrv) {
       app().PostSysCommand(SC_CLOSE);
       break;
   }
+  const HWND question = ExpectSaveQuestion("Save the 1 handler before closing?");
+  ASSERT_NE(question, nullptr);
+  ASSERT_TRUE(app().DismissMessageBox(question, IDNO));
+  // Asked twice, the program would wait on the second question.
   ASSERT_TRUE(app().WaitForExit()) << "the program is still running";
   EXPECT_EQ(dir().Read("out.orv"), built);
   EXPECT_FALSE(dir().Exists("script.txt"));

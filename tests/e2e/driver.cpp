@@ -196,8 +196,8 @@ HWND BuilderProcess::WaitForMessageBox(const std::string& caption, DWORD timeout
   return shown ? box : nullptr;
 }
 
-bool BuilderProcess::DismissMessageBox(HWND box) {
-  if (!::PostMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0)) return false;
+bool BuilderProcess::DismissMessageBox(HWND box, int button) {
+  if (!::PostMessageA(::GetDlgItem(box, button), BM_CLICK, 0, 0)) return false;
   return WaitUntil([box] { return !::IsWindow(box); });
 }
 

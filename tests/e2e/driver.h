@@ -83,8 +83,8 @@ class BuilderProcess {
   // The program's top-level dialog-class windows with this caption, the builder dialog excluded.
   std::vector<HWND> MessageBoxes(const std::string& caption) const;
   HWND WaitForMessageBox(const std::string& caption, DWORD timeoutMs = kWaitMs) const;
-  // Clicks the box's OK button and waits until the box is gone.
-  bool DismissMessageBox(HWND box);
+  // Clicks the box's OK button, or the one given (IDNO...), and waits until the box is gone.
+  bool DismissMessageBox(HWND box, int button = IDOK);
 
  private:
   LRESULT Send(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) const;

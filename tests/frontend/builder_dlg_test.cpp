@@ -7,6 +7,7 @@
 
 #include "dialog_in_thread.h"
 #include "ends_with.h"
+#include "message_box_view.h"
 #include "resource.h"
 
 namespace {
@@ -177,6 +178,60 @@ TEST_F(BuilderDlgTest, SaveWritesTheScriptUnderAnyNameOrRefusesAPathItCannotHold
   EXPECT_EQ(TemporaryFileCount(folder_->Path("sets")), 0);
   EXPECT_TRUE(EndsWith(Text(::GetDlgItem(dialog_, IDC_STATUS)), L"  " + want));
   std::filesystem::current_path(folder_->path());
+}
+
+// The caption's mark follows the list, which a change undone leaves unmarked; only a marked list is
+// asked about, on leaving, when Windows ends the session, and on opening a set, in place of the
+// question to replace.
+TEST_F(BuilderDlgTest, OnlyAChangeThatStaysIsMarkedAndAskedAbout) {
+  WriteText(folder_->Path("three.txt"), kThreeHandlers);
+  WriteText(folder_->Path("five.txt"),
+            "0 a begin 0 b loop 1 a begin 1 b loop 2 a begin 2 b loop 3 a begin 3 b loop "
+            "4 c begin 4 d loop -1");
+  const auto sessionMayEnd = [&] {
+    DWORD_PTR answer = 2;
+    EXPECT_NE(::SendMessageTimeoutW(dialog_, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 5000, &answer), 0);
+    Settle();
+    return answer;
+  };
+  const auto remove = [&](const wchar_t* event) {
+    const LRESULT at =
+        ::SendMessageW(handled_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(event));
+    ::SendMessageW(handled_, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    Click(IDC_REMOVE);
+  };
+  ASSERT_NO_FATAL_FAILURE(OpenByDialog(Full("three.txt")));
+  EXPECT_EQ(Text(dialog_), L"three.txt - ORV Builder v1.0");
+  remove(L"Combat");
+  EXPECT_EQ(Text(dialog_), L"*three.txt - ORV Builder v1.0");
+  EXPECT_EQ(sessionMayEnd(), static_cast<DWORD_PTR>(FALSE));
+  EXPECT_EQ(TakeBox(IDCANCEL), L"Save the 2 handlers to three.txt before closing?");
+
+  ::SendMessageW(::GetDlgItem(dialog_, IDC_EVENT_LIST), LB_SETCURSEL, 1, 0);
+  ::SetWindowTextW(begin_, L"");
+  ::SetWindowTextW(loop_, L"music\\c.orv");
+  Click(IDC_ADD);
+  EXPECT_EQ(Text(dialog_), L"three.txt - ORV Builder v1.0") << "added back in another place in the list";
+  EXPECT_EQ(sessionMayEnd(), static_cast<DWORD_PTR>(TRUE));
+
+  remove(L"Combat");
+  Drop(dialog_, {Full("five.txt")});
+  EXPECT_EQ(TakeBox(IDNO), L"Save the 2 handlers to three.txt before opening five.txt?");
+  EXPECT_EQ(TakeBox(), L"") << "asked again, to replace";
+  EXPECT_EQ(Items().size(), 5u);
+  EXPECT_EQ(Text(dialog_), L"five.txt - ORV Builder v1.0");
+
+  // Yes saves into the set's file, with no Save dialog, and the dialog ends. Answered here, for TakeBox
+  // waits on the dialog afterwards.
+  remove(L"Cruising");
+  Click(IDCANCEL);
+  const HWND question = FindBox();
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(Text(::GetDlgItem(question, kMessageTextId)), L"Save the 4 handlers to five.txt before closing?");
+  ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(dialog_); })) << "the dialog did not end after the save";
+  EXPECT_EQ(ReadText(folder_->Path("five.txt")),
+            "1 a begin\r\n1 b loop\r\n2 a begin\r\n2 b loop\r\n3 a begin\r\n3 b loop\r\n4 c begin\r\n4 d loop\r\n-1");
 }
 
 }  // namespace

@@ -64,6 +64,10 @@ void DialogInThread::SetUp() {
 
 void DialogInThread::TearDown() {
   if (dialog_ != nullptr) ::PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  // Handlers a test left unsaved are asked about: No, so the dialog ends.
+  HWND box = nullptr;
+  if (WaitUntil([&] { return !::IsWindow(dialog_) || (box = FindBox()) != nullptr; }) && box != nullptr)
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
   if (thread_.joinable()) thread_.join();
   folder_.reset();
 }
