@@ -16,6 +16,8 @@ TEST(Depfile, PathsAreEscapedAsGccEscapesThem) {
   EXPECT_EQ(R"(a\:b.orv)", DepfilePath("a:b.orv"));
   EXPECT_EQ("out.orv: script.txt \\\n  a.orv\n", DepfileRule("out.orv", {"script.txt", "a.orv"}));
   EXPECT_FALSE(DepfileCanName("two\nlines.orv"));
+  // gcc's -MP: each source an empty rule of its own, escaped as in the rule above.
+  EXPECT_EQ("\nbay/skirmish\\:loop.orv:\n\na\\ b.orv:\n", DepfilePhonyRules({"bay/skirmish:loop.orv", "a b.orv"}));
 }
 
 }  // namespace
