@@ -3,13 +3,15 @@
 # - its depfile read back by ninja itself, in a rule of `deps = gcc`, for the set in a folder named
 #   `boss #2 $final` that takes a source from a sibling folder: ninja records the script and every source,
 #   builds nothing more when nothing changed, and builds again when the script or any source did;
+# - the same by a plain Makefile that includes the depfile, for a set with a source named with ':', and
+#   with --depfile-phony a source dropped from the script and deleted leaves make building;
 # - what it reads, traced by strace (skipped where STRACE is "", as under a sanitizer, whose run-time
 #   reads files and the environment of its own): the script and the sources it names, which the depfile
 #   lists exactly, and nothing else; it writes only beside OUT; and it reads no environment, building the
 #   same bytes in an empty one and in a hostile one.
-# Usage: build_system_test.sh ORVTOOL GAME_DIR NINJA STRACE
+# Usage: build_system_test.sh ORVTOOL GAME_DIR NINJA MAKE STRACE
 set -euo pipefail
-orvtool=$1 game=$2 ninja=$3 strace=$4
+orvtool=$1 game=$2 ninja=$3 make=$4 strace=$5
 source "$(dirname "$0")/../support/test_frame.sh"
 cp -r "$game/music" "$work/music"
 mkdir "$work/out"
@@ -50,6 +52,31 @@ touch music/shared/calm_loop.orv
 "$ninja" >log 2>&1
 grep -q "no work to do" log || fail "a file the set does not use built it: $(cat log)"
 
+# --- make reads the depfile; --depfile-phony lets it go on without a source the script no longer names
+mkdir -p make/bay
+cp music/harbour/*.orv make/bay/
+mv make/bay/skirmish_loop.orv "make/bay/skirmish:loop.orv"
+printf '0 harbour_begin.orv begin\n0 harbour_loop.orv loop\n1 skirmish_begin.orv begin\n1 skirmish:loop.orv loop\n-1' \
+  >make/bay/script.txt
+cat >make/Makefile <<MAKE
+bay.orv: bay/script.txt
+	'$orvtool' build -o \$@ --depfile \$@.d --depfile-phony \$<
+-include bay.orv.d
+MAKE
+made() { "$make" -C make >log 2>&1 || fail "make fails $1: $(cat log)"; }
+made "at first"
+grep -qF 'bay/skirmish\:loop.orv' make/bay.orv.d || fail "the depfile does not name skirmish:loop.orv: $(cat make/bay.orv.d)"
+"$make" -C make -q || fail "make has work to do with nothing changed"
+sleep 0.01
+touch "make/bay/skirmish:loop.orv"
+"$make" -C make -q && fail "make does not see skirmish:loop.orv changed"
+made "after skirmish:loop.orv changed"
+"$make" -C make -q || fail "make has work to do after building for skirmish:loop.orv"
+sed -i 's/skirmish:loop.orv/harbour_loop.orv/' make/bay/script.txt
+rm "make/bay/skirmish:loop.orv"
+made "once skirmish:loop.orv is dropped from the script and deleted"
+grep -qF 'skirmish\:loop' make/bay.orv.d && fail "the depfile still names skirmish:loop.orv: $(cat make/bay.orv.d)"
+
 # --- what the build reads and writes
 if [[ -n $strace ]]; then
   env -i "$strace" -f -qq -e trace=%file -o trace.txt "$orvtool" build -o out/convoy.orv --depfile out/convoy.d \
@@ -85,5 +112,6 @@ if ((failures)); then
   echo "$failures failures"
   exit 1
 fi
-echo "ninja read the depfile of a set in '$set' and rebuilt on each input, and on nothing else;" \
+echo "ninja read the depfile of a set in '$set' and rebuilt on each input, and on nothing else; make read one" \
+  "naming skirmish:loop.orv, and went on once it was dropped;" \
   "${strace:+the traced build read only the script and the sources its depfile names, in any environment}"

@@ -1,18 +1,23 @@
-// The depfile's paths, escaped as gcc escapes them.
+// The depfile's paths, escaped as gcc escapes them, colons too.
 #include "report/depfile.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// As gcc writes them, and make and ninja read them back: a backslash is a path's own but before a blank
-// or '#', where it would be read as an escape, and is doubled there (Windows paths).
+// As gcc writes them, and make and ninja read them back: a backslash is a path's own but before a blank,
+// a colon or '#', where it would be read as an escape, and is doubled there (Windows paths).
 TEST(Depfile, PathsAreEscapedAsGccEscapesThem) {
   EXPECT_EQ(R"(music\ \#2\ $$final/a.orv)", DepfilePath("music #2 $final/a.orv"));
   EXPECT_EQ(R"(C:\music\a.orv)", DepfilePath(R"(C:\music\a.orv)"));
   EXPECT_EQ(R"(C:\my\\\ music\\#2\a.orv)", DepfilePath(R"(C:\my\ music\#2\a.orv)"));
+  // A colon too, which Make would read as a second rule's, but a drive's.
+  EXPECT_EQ(R"(C:/raid\:night/a\\\:b.orv)", DepfilePath(R"(C:/raid:night/a\:b.orv)"));
+  EXPECT_EQ(R"(a\:b.orv)", DepfilePath("a:b.orv"));
   EXPECT_EQ("out.orv: script.txt \\\n  a.orv\n", DepfileRule("out.orv", {"script.txt", "a.orv"}));
   EXPECT_FALSE(DepfileCanName("two\nlines.orv"));
+  // gcc's -MP: each source an empty rule of its own, escaped as in the rule above.
+  EXPECT_EQ("\nbay/skirmish\\:loop.orv:\n\na\\ b.orv:\n", DepfilePhonyRules({"bay/skirmish:loop.orv", "a b.orv"}));
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 # scratch prefix, found by a project with no language, under Ninja and under Unix Makefiles. Each music set
 # comes out as `orvtool build -C <its folder>` makes it; a build with nothing changed does nothing; a changed
 # source or script rebuilds its sets and no other; a missing source fails with the engine's message and
-# keeps the set's old product whole. First the package itself: its version, the function's argument checks
-# and the build graphs Ninja and Make are given.
+# keeps the set's old product whole; one set is in a folder named with ';' and ':', and under Ninja one
+# source is named with a colon. First the package itself: its version, the function's argument checks, the
+# names it refuses for CMake, Ninja or Make, and the build graphs Ninja and Make are given.
 # Usage: game_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$1 source=$2 version=$3
@@ -34,15 +35,21 @@ out=$(finds "$work/moved" 1.0) || true
 mv "$work/moved" "$prefix"
 
 # --- orvtool_add_music's argument checks, each a project of its own.
-# refused CALLS MESSAGE: configuring a project with CALLS fails and says MESSAGE.
+# refused CALLS MESSAGE [GENERATOR]: configuring a project with CALLS fails and says MESSAGE. Its scripts:
+# script.txt, and one in each folder of a name some build tool cannot take; colon/script.txt names a
+# source whose name holds a colon, raid;night/script.txt one out of its folder.
 refused() {
-  local project=$work/arguments
+  local project=$work/arguments folder
   rm -rf "$project"
-  mkdir -p "$project"
-  printf -- '-1' >"$project/script.txt"
+  for folder in . 'raid;night' 'a\b' colon; do
+    mkdir -p "$project/$folder"
+    printf -- '-1' >"$project/$folder/script.txt"
+  done
+  printf '1 null begin\n1 attack:loop.orv loop\n-1' >"$project/colon/script.txt"
+  printf '1 null begin\n1 ../attack_loop.orv loop\n-1' >"$project/raid;night/script.txt"
   printf 'cmake_minimum_required(VERSION 3.20)\nproject(arguments NONE)\nfind_package(orvtool 1.0 CONFIG REQUIRED)\n%s\n' \
     "$1" >"$project/CMakeLists.txt"
-  if out=$(cmake -S "$project" -B "$project/build" -DCMAKE_PREFIX_PATH="$prefix" 2>&1); then
+  if out=$(cmake -S "$project" -B "$project/build" ${3:+-G "$3"} -DCMAKE_PREFIX_PATH="$prefix" 2>&1); then
     fail "'$1' was accepted"
   elif [[ $(tr -s ' \n' ' ' <<<"$out") != *"$2"* ]]; then
     fail "'$1' fails without saying '$2': $out"
@@ -57,13 +64,26 @@ orvtool_add_music(theme SCRIPT script.txt OUTPUT other.orv)' "a target named 'th
 refused 'orvtool_add_music(theme SCRIPT script.txt OUTPUT x.orv)
 orvtool_add_music(other SCRIPT script.txt OUTPUT x.orv)' "another music target writes"
 refused 'orvtool_add_music(theme SCRIPT no-such-script.txt)' "no-such-script.txt does not exist"
+# Names that CMake, Ninja or Make cannot take, which would break the build, or run the set on every build.
+refused 'orvtool_add_music(raid SCRIPT "raid;night/script.txt")' \
+  "orvtool_add_music(raid): the script $work/arguments/raid;night/script.txt names a source out of its folder, which holds ';'" Ninja
+refused 'orvtool_add_music(convoy SCRIPT colon/script.txt)' \
+  "colon/script.txt names a source with ':', which CMake cannot name in a Makefile" "Unix Makefiles"
+refused 'orvtool_add_music(boss SCRIPT script.txt OUTPUT "boss #2.orv")' \
+  "orvtool_add_music(boss): OUTPUT $work/arguments/build/boss #2.orv holds '#', which CMake takes in no custom command's OUTPUT"
+refused 'orvtool_add_music(theme SCRIPT "a\\b/script.txt")' "a\\b/script.txt holds '\\', which CMake reads as a folder separator"
 
 # --- the game, configured under each generator, and the build graph each tool was given.
-sets=(harbour convoy boss)
-declare -A folder=([harbour]=harbour [convoy]=convoy [boss]='boss #2 $final')
-declare -A product=([harbour]=harbour.orv [convoy]=convoy.orv [boss]=assets/boss.orv)
+# raid, a copy of harbour added to the game, is in a folder that neither Ninja nor Make can name, which the
+# package reaches through a link in the build folder.
+sets=(harbour convoy boss raid)
+declare -A folder=([harbour]=harbour [convoy]=convoy [boss]='boss #2 $final' [raid]='raid;night:2')
+declare -A product=([harbour]=harbour.orv [convoy]=convoy.orv [boss]=assets/boss.orv [raid]=raid.orv)
 generators=(Ninja "Unix Makefiles")
 game_of() { echo "$work/game-${1%% *}"; }
+# Under Ninja, one of harbour's sources is named with a colon, as no file on Windows, which the example
+# ships to, can be: Make cannot take it, and the package refuses it there (above).
+declare -A skirmish_loop=([Ninja]='skirmish:loop.orv' ["Unix Makefiles"]=skirmish_loop.orv)
 
 # The folder a build command runs in and its arguments, one a line, with orvtool given as the program:
 # the command line the build tool would run, executed with a stand-in that prints them.
@@ -77,6 +97,12 @@ for generator in "${generators[@]}"; do
   game=$(game_of "$generator")
   bin=$game/build
   cp -r "$source/examples/game" "$game"
+  cp -r "$game/music/harbour" "$game/music/${folder[raid]}"
+  echo 'orvtool_add_music(raid SCRIPT "music/raid;night:2/script.txt")' >>"$game/CMakeLists.txt"
+  if [[ ${skirmish_loop[$generator]} != skirmish_loop.orv ]]; then
+    mv "$game/music/harbour/skirmish_loop.orv" "$game/music/harbour/${skirmish_loop[$generator]}"
+    sed -i "s/skirmish_loop.orv/${skirmish_loop[$generator]}/" "$game/music/harbour/script.txt"
+  fi
   if ! cmake -S "$game" -B "$bin" -G "$generator" -DCMAKE_PREFIX_PATH="$prefix" >"$work/configure.log" 2>&1; then
     cat "$work/configure.log"
     fail "$generator: the game's project does not configure"
@@ -86,12 +112,18 @@ for generator in "${generators[@]}"; do
   for set in "${sets[@]}"; do
     script=$game/music/${folder[$set]}/script.txt
     depfile=$bin/CMakeFiles/orvtool_music/$set.d
+    if [[ $set == raid ]]; then
+      link=$bin/CMakeFiles/orvtool_music/raid.folder
+      [[ $(readlink "$link") == "${script%/*}" ]] || fail "$generator: $link does not lead to ${script%/*}"
+      script=$link/script.txt
+    fi
     if [[ $generator == Ninja ]]; then
       # Ninja names a product in the build folder relative to it, and the depfile must name it so too.
       expected=$(printf '%s\n' "$bin" build -o "${product[$set]}" --depfile "$depfile" "$script")
       command=$(ninja -C "$bin" -t commands "$set" | tail -n 1)
       query=$(ninja -C "$bin" -t query "${product[$set]}")
-      for input in "$script" "$orvtool"; do
+      # A path in the build folder, as raid's link, is named relative to it.
+      for input in "${script#"$bin/"}" "$orvtool"; do
         grep -qxF "    $input" <<<"$query" || fail "Ninja: ${product[$set]} does not depend on $input: $query"
       done
       given=$(awk -v build="build ${product[$set]} " 'index($0, build) == 1 { inside = 1 } /^$/ { inside = 0 }
@@ -192,8 +224,12 @@ for generator in "${generators[@]}"; do
     fail "Ninja had work to do with nothing changed: $(cat "$work/build.log")"
 
   before=$(stamps "$bin")
-  alter_source "$music/harbour/skirmish_loop.orv"
-  rebuilds "harbour's own source changed" harbour
+  alter_source "$music/harbour/${skirmish_loop[$generator]}"
+  rebuilds "harbour's own source ${skirmish_loop[$generator]} changed" harbour
+
+  before=$(stamps "$bin")
+  alter_source "$music/${folder[raid]}/harbour_loop.orv"
+  rebuilds "raid's own source changed" raid
 
   before=$(stamps "$bin")
   alter_source "$music/shared/failed_loop.orv"

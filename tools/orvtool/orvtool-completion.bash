@@ -58,7 +58,7 @@ _orvtool() {
   case ${COMP_WORDS[1]} in
     build | check)
       local options=(-C -o --warnings-as-errors)
-      [[ ${COMP_WORDS[1]} == build ]] && options+=(--depfile)
+      [[ ${COMP_WORDS[1]} == build ]] && options+=(--depfile --depfile-phony)
       if [[ $prev == -C ]]; then
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")

@@ -20,7 +20,8 @@ const std::vector<Command>& Commands() {
   static const CommandOption kWarningsAsErrors = {"--warnings-as-errors", nullptr, nullptr};
   static const std::vector<Command> table = {
       {"build",
-       {kDir, kOut, {"--depfile", "FILE", "a file"}, kWarningsAsErrors},
+       {kDir, kOut, {"--depfile", "FILE", "a file"}, {"--depfile-phony", nullptr, nullptr},
+        kWarningsAsErrors},
        {"SCRIPT"},
        LastOperand::kOptional,
        "build OUT from SCRIPT (out.orv beside script.txt), and a depfile FILE of what it read",

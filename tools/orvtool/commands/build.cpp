@@ -15,14 +15,17 @@ namespace {
 int WriteDepfile(const Invocation& in, const BuildFiles& files, const BuildOutcome& outcome) {
   std::vector<std::string> read = {files.script};
   read.insert(read.end(), outcome.sources.begin(), outcome.sources.end());
+  std::string text = DepfileRule(files.output, read);
+  if (in.Given("--depfile-phony")) text += DepfilePhonyRules(outcome.sources);
   const std::string& depfile = in.Value("--depfile");
-  if (ReplaceFileWith(depfile, DepfileRule(files.output, read))) return kExitOk;
+  if (ReplaceFileWith(depfile, text)) return kExitOk;
   return in.Fail("cannot write the depfile '" + depfile + "'", kExitFailed);
 }
 
 }  // namespace
 
 int RunBuild(const Invocation& in) {
+  if (in.Given("--depfile-phony") && !in.Given("--depfile")) return in.UsageError("--depfile-phony needs --depfile");
   return RunInBuildTurn(in, BuildWithOutcome, [&in](const BuildFiles& files, const BuildOutcome& outcome) {
     return in.Given("--depfile") ? WriteDepfile(in, files, outcome) : kExitOk;
   });

@@ -1,10 +1,21 @@
 #include "report/depfile.h"
 
+namespace {
+
+// A Windows drive's colon, at the start of "C:/" or "C:\", which Make and Ninja take as the path's own.
+bool IsDriveColon(const std::string& path, std::size_t i) {
+  const bool letter = (path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z');
+  return i == 1 && letter && path.size() > 2 && (path[2] == '\\' || path[2] == '/');
+}
+
+}  // namespace
+
 std::string DepfilePath(const std::string& path) {
   std::string escaped;
   for (std::size_t i = 0; i < path.size(); ++i) {
     const char c = path[i];
-    if (c == ' ' || c == '\t') {
+    // Make would end the path at a blank and read a second colon as a pattern rule's.
+    if (c == ' ' || c == '\t' || (c == ':' && !IsDriveColon(path, i))) {
       for (std::size_t j = i; j > 0 && path[j - 1] == '\\'; --j) escaped += '\\';
       escaped += '\\';
     } else if (c == '#') {
@@ -23,4 +34,10 @@ std::string DepfileRule(const std::string& output, const std::vector<std::string
   std::string rule = DepfilePath(output) + ":";
   for (std::size_t i = 0; i < inputs.size(); ++i) rule += (i == 0 ? " " : " \\\n  ") + DepfilePath(inputs[i]);
   return rule + "\n";
+}
+
+std::string DepfilePhonyRules(const std::vector<std::string>& sources) {
+  std::string rules;
+  for (const std::string& source : sources) rules += "\n" + DepfilePath(source) + ":\n";
+  return rules;
 }

@@ -1,14 +1,14 @@
 // The depfile `orvtool build --depfile` writes for the build system that runs it: one Make-style rule,
-// "OUT: SCRIPT SOURCE...", naming the files the build read, each path escaped as gcc writes it and as
-// Make and Ninja read it.
+// "OUT: SCRIPT SOURCE...", naming the files the build read, each path escaped as gcc escapes it, and its
+// colons too, so that Make and Ninja read it back.
 #ifndef ORVTOOL_REPORT_DEPFILE_H_
 #define ORVTOOL_REPORT_DEPFILE_H_
 
 #include <string>
 #include <vector>
 
-// The path as a depfile gives it: a blank after 2N+1 backslashes (each backslash before it doubled, and
-// one more), '#' after a backslash, '$' doubled.
+// The path as a depfile gives it: a blank, or a colon but a drive's ("C:/"), after 2N+1 backslashes
+// (each backslash before it doubled, and one more), '#' after a backslash, '$' doubled.
 std::string DepfilePath(const std::string& path);
 
 // Whether a depfile can name the path at all: no line end in it.
@@ -16,5 +16,9 @@ bool DepfileCanName(const std::string& path);
 
 // The rule: `output` depends on each of `inputs`, one a line, ending in a line end.
 std::string DepfileRule(const std::string& output, const std::vector<std::string>& inputs);
+
+// gcc's -MP: an empty rule for each source, after a blank line, so that Make takes a source dropped from
+// the script and deleted for one with nothing to rebuild rather than stopping at "No rule to make target".
+std::string DepfilePhonyRules(const std::vector<std::string>& sources);
 
 #endif  // ORVTOOL_REPORT_DEPFILE_H_
