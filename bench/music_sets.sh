@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Benchmark: 1,000 small music sets built through orvtool's CMake package by ninja -j2, against the same
-# 1,000 `orvtool build -C` runs from a shell loop (one at a time, and two at a time as ninja runs them);
-# the rebuild with nothing changed, and after one source changed; and, for the record, what one start of
+# Benchmark: 1,000 small music sets built through orvtool's CMake package by ninja -j2, beside the same
+# command lines run two at a time by xargs -P2, and beside the physical reference, a durable shell copy
+# a set (cat the sources, sync, mv, sync the folder) two at a time; the rebuild with nothing changed,
+# and after one source changed; the flushes a set makes (strace); and, for the record, what one start of
 # the program costs (`orvtool --version`). Prints medians over the rounds.
 # Usage: bench/music_sets.sh [sets, default 1000] [rounds, default 3]
 set -euo pipefail
@@ -43,29 +44,41 @@ report_whole() {
 }
 
 starts() { for _ in "${sets[@]}"; do "$orvtool" --version; done; }
-loop_builds() { for set in "${sets[@]}"; do "$orvtool" build -C "$set"; done; }
-paired_builds() { printf '%s\0' "${sets[@]}" | xargs -0 -P2 -n1 "$orvtool" build -C; }
-
-start=() loop=() paired=()
-for _ in $(seq "$rounds"); do
-  t=$(seconds starts) && start+=("$t")
-  t=$(seconds loop_builds) && loop+=("$t")
-  t=$(seconds paired_builds) && paired+=("$t")
-done
+start=()
+for _ in $(seq "$rounds"); do t=$(seconds starts) && start+=("$t"); done
 report "orvtool --version, once a set" "${start[@]}"
-report "orvtool build -C, a shell loop" "${loop[@]}"
-report "orvtool build -C, two at a time (xargs -P2)" "${paired[@]}"
-rm -f "$work"/game/sets/*/out.orv
 
-configure=$(seconds cmake -S "$work/game" -B "$work/game/build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix")
+bin=$work/game/build
+configure=$(seconds cmake -S "$work/game" -B "$bin" -G Ninja -DCMAKE_PREFIX_PATH="$prefix")
 report "cmake configure, $count orvtool_add_music calls" "$configure"
+# Ninja's own command lines, each run through a shell as ninja runs it.
+ninja -C "$bin" -t commands all | grep -F "$orvtool build " >"$work/commands.txt"
+(($(wc -l <"$work/commands.txt") == count)) || { echo "ninja has no $count orvtool commands"; exit 1; }
+# The physical reference, a durable copy a set: its sources into one file, flushed, renamed into place,
+# the folder flushed; the same bytes to the disk, and the same flushes and folder, as a build of -o alone.
+mkdir "$bin/copies"
+for set in "${sets[@]}"; do
+  name=$(basename "$set")
+  printf 'cd %q && cat %s >set%s.tmp && sync set%s.tmp && mv set%s.tmp set%s.orv && sync .\n' "$bin/copies" \
+    "$(printf '%q ' "$set"/*.orv)" "$name" "$name" "$name" "$name"
+done >"$work/copies.txt"
 
-ninja_build() { ninja -C "$work/game/build" -j2; }
-full=() noop=() one=()
+ninja_build() { ninja -C "$bin" -j2; }
+paired() { xargs -P2 -d '\n' -n1 sh -c <"$1"; }
+forget_products() { rm -f "$bin"/set*.orv "$bin"/CMakeFiles/orvtool_music/*.d "$bin"/copies/*; }
+# The flushes one command line makes, as strace counts them.
+flushes() {
+  strace -f -qq -c -o "$work/flushes.txt" sh -c "$1" >/dev/null 2>&1
+  awk '$NF ~ /^(fsync|fdatasync|syncfs|sync)$/ { n += $4 } END { print n + 0 }' "$work/flushes.txt"
+}
+
+full=() replay=() copy=() noop=() one=()
 for round in $(seq "$rounds"); do
-  ninja -C "$work/game/build" -t clean >/dev/null
+  # Each round writes new files into the same folders, the three in turn, on a settled disk.
+  forget_products
+  sync
   t=$(seconds ninja_build) && full+=("$t")
-  built=$(find "$work/game/build" -maxdepth 1 -name 'set*.orv' | wc -l)
+  built=$(find "$bin" -maxdepth 1 -name 'set*.orv' | wc -l)
   ((built == count)) || { echo "ninja built $built of $count sets"; exit 1; }
   t=$(seconds ninja_build) && noop+=("$t")
   grep -q "no work to do" "$work/last.log" || { echo "ninja rebuilt with nothing changed"; exit 1; }
@@ -74,7 +87,20 @@ for round in $(seq "$rounds"); do
   printf '\x7f' | dd of="$source_file" bs=1 seek=$((100 + round)) conv=notrunc status=none
   t=$(seconds ninja_build) && one+=("$t")
   grep -q '^\[1/1\] ' "$work/last.log" || { echo "ninja rebuilt more than one set: $(head -3 "$work/last.log")"; exit 1; }
+  forget_products
+  sync
+  t=$(seconds paired "$work/commands.txt") && replay+=("$t")
+  sync
+  t=$(seconds paired "$work/copies.txt") && copy+=("$t")
 done
 report "ninja -j2, the full build" "${full[@]}"
+report "ninja's command lines, two at a time (xargs -P2)" "${replay[@]}"
+report "durable copy a set, two at a time (xargs -P2)" "${copy[@]}"
+printf '%-48s %8s\n' "full build / durable copy (target at most 1.10)" \
+  "$(awk -v a="$(median "${full[@]}")" -v b="$(median "${copy[@]}")" 'BEGIN { printf "%.2f", a / b }')"
 report_whole "ninja -j2, nothing changed" "${noop[@]}"
 report_whole "ninja -j2, one source changed" "${one[@]}"
+if command -v strace >/dev/null; then
+  printf '%-48s %8s\n' "flushes a set: orvtool build with --depfile" "$(flushes "$(head -1 "$work/commands.txt")")"
+  printf '%-48s %8s\n' "flushes a set: the durable copy" "$(flushes "$(head -1 "$work/copies.txt")")"
+fi

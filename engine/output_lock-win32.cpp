@@ -34,6 +34,11 @@ Refusal WhyRefused(const std::string& path) {
 
 }  // namespace
 
+// The system removes the file with its last handle, whatever ends the build: nothing is left to a
+// signal handler.
+OutputLock::OutputLock() = default;
+OutputLock::~OutputLock() { Release(); }
+
 OutputLock::Result OutputLock::Lock(bool wait) {
   for (int vanished = 0;;) {
     // Shared with no one, and removed with its last handle: no second build opens it while the first

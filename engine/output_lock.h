@@ -1,13 +1,17 @@
 // Builds that write one output take turns: each holds the output's lock, a file "<output>.lock" beside
 // it, for as long as it may touch what another build reads or writes there (the dialog from setting the
 // user's script.txt aside until it is back, orvtool for its whole build). The system frees the lock
-// with its holder, even one that crashed. The system-specific halves live in output_lock-posix.cpp and
-// output_lock-win32.cpp.
+// with its holder, even one that crashed; a holder ended by a signal it may catch removes the file
+// first, so nothing of the build's own stays in the folder. The system-specific halves live in
+// output_lock-posix.cpp and output_lock-win32.cpp.
 #ifndef ORV_ENGINE_OUTPUT_LOCK_H_
 #define ORV_ENGINE_OUTPUT_LOCK_H_
 
 #include <functional>
+#include <memory>
 #include <string>
+
+class SignalGuard;
 
 class OutputLock {
  public:
@@ -17,9 +21,9 @@ class OutputLock {
     kUnavailable,  // no lock file can be made there (a folder that may not be written): build without
   };
 
-  OutputLock() = default;
+  OutputLock();
   // Releases it.
-  ~OutputLock() { Release(); }
+  ~OutputLock();
   OutputLock(const OutputLock&) = delete;
   OutputLock& operator=(const OutputLock&) = delete;
 
@@ -47,7 +51,21 @@ class OutputLock {
   Result Lock(bool wait);
 
   std::string path_;
-  int fd_ = -1;
+  // What the signal handler reads, changed only while the signals are held.
+  volatile int fd_ = -1;
+#ifndef _WIN32
+  // Removes the lock files of the locks held: safe inside a signal handler.
+  static void RemoveHeldNow();
+  // What one try under the name found: the lock taken, held by another build, its file gone from under
+  // the name meanwhile, or no lock file to be had.
+  enum Try { kGot, kHeld, kGone, kNoFile };
+  // Tries once, with the signals held, so that a lock file is either the handler's to remove or not
+  // this build's at all.
+  Try TryOnce();
+
+  std::unique_ptr<SignalGuard> guard_;
+  OutputLock* nextHeld_ = nullptr;
+#endif
 };
 
 #endif  // ORV_ENGINE_OUTPUT_LOCK_H_

@@ -2,10 +2,10 @@
 
 #include <signal.h>
 
+#include "signal_cleanups.h"
+
 namespace {
 
-void (*volatile g_cleanup)() = nullptr;
-int g_guards = 0;
 struct sigaction g_previous[NSIG];
 bool g_installed[NSIG];
 struct sigaction g_previousFileSize;
@@ -42,9 +42,7 @@ sigset_t EndingSet() {
 
 extern "C" void OnEndingSignal(int sig) {
   // The other ending signals are held while this runs, so none can cut the clean-up short.
-  void (*cleanup)() = g_cleanup;
-  g_cleanup = nullptr;
-  if (cleanup != nullptr) cleanup();
+  RunCleanupsNow();
   // Ends the process here, by this signal's own default action (a core dump where it makes one).
   struct sigaction byDefault = {};
   byDefault.sa_handler = SIG_DFL;
@@ -59,10 +57,9 @@ extern "C" void OnEndingSignal(int sig) {
 
 }  // namespace
 
-SignalGuard::SignalGuard(void (*cleanup)()) {
+SignalGuard::SignalGuard(void (*cleanup)()) : cleanup_(cleanup) {
   sigemptyset(&heldFrom_);
-  if (g_guards++ > 0) return;
-  g_cleanup = cleanup;
+  if (!AddCleanup(cleanup)) return;
   const sigset_t ending = EndingSet();
   struct sigaction action = {};
   action.sa_handler = OnEndingSignal;
@@ -81,13 +78,12 @@ SignalGuard::SignalGuard(void (*cleanup)()) {
 }
 
 SignalGuard::~SignalGuard() {
-  if (--g_guards > 0) return;
+  if (!RemoveCleanup(cleanup_)) return;
   sigaction(SIGXFSZ, &g_previousFileSize, nullptr);
   for (int sig = 1; sig < NSIG; ++sig) {
     if (g_installed[sig]) sigaction(sig, &g_previous[sig], nullptr);
     g_installed[sig] = false;
   }
-  g_cleanup = nullptr;
 }
 
 void SignalGuard::Hold() {

@@ -2,6 +2,8 @@
 
 #include <csignal>
 
+#include "signal_cleanups.h"
+
 namespace {
 
 // Windows raises SIGINT and SIGBREAK for Ctrl+C and Ctrl+Break in a console; SIGTERM only when a
@@ -9,23 +11,18 @@ namespace {
 const int kEndingSignals[] = {SIGINT, SIGBREAK, SIGTERM};
 constexpr int kSignalCount = sizeof kEndingSignals / sizeof kEndingSignals[0];
 
-void (*volatile g_cleanup)() = nullptr;
-int g_guards = 0;
 void (*g_previous[kSignalCount])(int);
 
 void OnEndingSignal(int sig) {
-  void (*cleanup)() = g_cleanup;
-  g_cleanup = nullptr;
-  if (cleanup != nullptr) cleanup();
+  RunCleanupsNow();
   std::signal(sig, SIG_DFL);
   std::raise(sig);
 }
 
 }  // namespace
 
-SignalGuard::SignalGuard(void (*cleanup)()) {
-  if (g_guards++ > 0) return;
-  g_cleanup = cleanup;
+SignalGuard::SignalGuard(void (*cleanup)()) : cleanup_(cleanup) {
+  if (!AddCleanup(cleanup)) return;
   for (int i = 0; i < kSignalCount; ++i) {
     g_previous[i] = std::signal(kEndingSignals[i], OnEndingSignal);
     // What the process set for itself, ignoring the signal or a handler of its own, is its to keep.
@@ -34,10 +31,9 @@ SignalGuard::SignalGuard(void (*cleanup)()) {
 }
 
 SignalGuard::~SignalGuard() {
-  if (--g_guards > 0) return;
+  if (!RemoveCleanup(cleanup_)) return;
   for (int i = 0; i < kSignalCount; ++i)
     if (g_previous[i] != SIG_ERR) std::signal(kEndingSignals[i], g_previous[i]);
-  g_cleanup = nullptr;
 }
 
 // The C runtime runs a console's handler on a thread of its own, which nothing here can hold back.

@@ -13,8 +13,9 @@ class SignalGuard {
  public:
   // `cleanup` must use only calls that are safe inside a signal handler. Only signals left at their
   // default action are taken over: one the process was told to ignore stays ignored, and one it handles
-  // itself keeps its handler. Guards may overlap: the first one's clean-up runs, the last one puts back
-  // what each signal did before.
+  // itself keeps its handler. Guards may overlap: each distinct clean-up among them runs once (the lock
+  // of a build and the temporary files it writes under it), the last guard puts back what each signal
+  // did before.
   explicit SignalGuard(void (*cleanup)());
   ~SignalGuard();
   SignalGuard(const SignalGuard&) = delete;
@@ -27,6 +28,7 @@ class SignalGuard {
   void Release();
 
  private:
+  void (*cleanup_)();
 #ifndef _WIN32
   sigset_t heldFrom_;
 #endif

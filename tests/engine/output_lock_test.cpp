@@ -1,6 +1,6 @@
 // Builds of one output take turns through its lock file: one holder at a time, across processes; a
 // build that must wait is told first; a holder that dies frees it; and no lock file is left after a
-// normal build.
+// normal build, nor after a signal the holder may catch.
 #include "output_lock.h"
 
 #include <gtest/gtest.h>
@@ -133,23 +133,29 @@ TEST(OutputLockTest, AWaitingBuildIsToldAndGoesOnOnceLetGo) {
   EXPECT_FALSE(fs::exists(kLockFile));
 }
 
-// The system frees the lock of a holder that is killed; the file it leaves behind is the next build's.
-TEST(OutputLockTest, AKilledHolderFreesIt) {
-  TempDir dir("output-lock", TempDir::kEnter);
-  const pid_t child = Child([] {
+// A holder ended by a signal it may catch removes its lock file before it ends, as it does when it lets
+// go; one killed outright leaves the file, which the system has freed and the next build takes over.
+TEST(OutputLockTest, AHolderEndedBySignalLeavesNoLockFileAndAKilledOneFreesIt) {
+  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
+    SCOPED_TRACE(strsignal(sig));
+    TempDir dir("output-lock", TempDir::kEnter);
+    const pid_t child = Child([] {
+      OutputLock lock;
+      if (lock.TryTake("out.orv") != OutputLock::kTaken) return 1;
+      WriteText("held", "yes");
+      for (;;) pause();
+    });
+    ASSERT_TRUE(WaitUntil([] { return FileExists("held"); }));
     OutputLock lock;
-    if (lock.TryTake("out.orv") != OutputLock::kTaken) return 1;
-    WriteText("held", "yes");
-    for (;;) pause();
-  });
-  ASSERT_TRUE(WaitUntil([] { return FileExists("held"); }));
-  OutputLock lock;
-  EXPECT_EQ(lock.TryTake("out.orv"), OutputLock::kBusy);
-  kill(child, SIGKILL);
-  WaitForChild(child);
-  EXPECT_EQ(lock.TryTake("out.orv"), OutputLock::kTaken);
-  lock.Release();
-  EXPECT_FALSE(fs::exists(kLockFile));
+    EXPECT_EQ(lock.TryTake("out.orv"), OutputLock::kBusy);
+    kill(child, sig);
+    const int status = WaitForChild(child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << "status " << status;
+    EXPECT_EQ(fs::exists(kLockFile), sig == SIGKILL);
+    EXPECT_EQ(lock.TryTake("out.orv"), OutputLock::kTaken);
+    lock.Release();
+    EXPECT_FALSE(fs::exists(kLockFile));
+  }
 }
 #endif
 

@@ -1,6 +1,6 @@
-// What the signal guard does for the temporary files of replacements under way: each signal that ends
-// the process removes them all, one that comes during the clean-up waits for it, and what the process
-// set for a signal itself stays as it was.
+// What the signal guard does for the temporary files of replacements under way and the locks held: each
+// signal that ends the process removes them all, one that comes during the clean-up waits for it, and
+// what the process set for a signal itself stays as it was.
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -13,6 +13,7 @@
 #include "build_fixture.h"
 #include "child_process.h"
 #include "file_replacement.h"
+#include "output_lock.h"
 #include "signal_guard.h"
 
 namespace {
@@ -37,13 +38,23 @@ void CleanUpInterrupted() {
   unlink(kMarker);
 }
 
+// Every clean-up runs, the lock's, the replacement's and one of the process's own, whichever the second
+// signal comes in.
 TEST_F(SignalGuardTest, SignalDuringTheCleanUpWaitsForItToFinish) {
   WriteText(kMarker, "x");
+  WriteText("out.orv", "old");
   const int status = InChild([] {
+    OutputLock lock;
+    if (lock.TryTake("out.orv") != OutputLock::kTaken) _exit(1);
     SignalGuard guard(CleanUpInterrupted);
+    FileReplacement output;
+    if (!output.Begin("out.orv")) _exit(1);
     raise(SIGINT);
   });
   EXPECT_FALSE(FileExists(kMarker));
+  EXPECT_EQ(TemporaryFileCount("."), 0);
+  EXPECT_FALSE(FileExists("out.orv.lock"));
+  EXPECT_EQ(ReadText("out.orv"), "old");
   // The process ends by the signal that came first.
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << "status " << status;
 }

@@ -1,6 +1,6 @@
 // orvtool build as a process on a real disk. Cut short from outside, as a pipeline's job control, a
 // reader gone from its pipe or a full disk would, it ends as it was told to or reports the write error,
-// and never leaves a temporary file behind; signals its caller blocked stay blocked; and what it reports
+// and never leaves a temporary file or its lock behind; signals its caller blocked stay blocked; and what it reports
 // as written has reached the disk before it took the old file's place.
 #include <gtest/gtest.h>
 
@@ -147,8 +147,8 @@ TEST(OrvtoolBuildCutShort, SizeLimitIsReportedAsAWriteError) {
   EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
 }
 
-// A signal that ends the process, while the temporary file is there and part written: the file is
-// removed, the previous out.orv stays, and the process ends by that signal, as the sender meant.
+// A signal that ends the process, while the temporary file is there and part written: the file and the
+// lock are removed, the previous out.orv stays, and the process ends by that signal, as the sender meant.
 TEST(OrvtoolBuildCutShort, EndingSignalsRemoveTheTemporaryFile) {
   for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM, SIGPROF,
                   SIGRTMIN + 1}) {
@@ -164,6 +164,7 @@ TEST(OrvtoolBuildCutShort, EndingSignalsRemoveTheTemporaryFile) {
     ASSERT_TRUE(held) << "no temporary file came";
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << "status " << status;
     EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
+    EXPECT_FALSE(dir.Exists("out.orv.lock"));
     EXPECT_EQ(dir.Read("out.orv"), (Bytes{'o', 'l', 'd'}));
   }
 }
@@ -181,7 +182,43 @@ TEST(OrvtoolBuildCutShort, ClosedPipeOnStandardErrorLeavesNoTemporaryFile) {
   const int status = WaitForChild(pid);
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << "status " << status;
   EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
+  EXPECT_FALSE(dir.Exists("out.orv.lock"));
   EXPECT_EQ(dir.Read("out.orv"), (Bytes{'o', 'l', 'd'}));
+}
+
+// strace sends the signal as the build enters a system call, to come once the call is done: as it takes
+// its lock (when the signals wait until the lock is its to remove), flushes its file, renames it into
+// place and flushes the folder, and as check takes its lock. Whichever, nothing of the build's own is left, and out.orv
+// is the old file or the new one, whole.
+TEST(OrvtoolBuildCutShort, SignalAtEachStepLeavesNoTemporaryFileNorLock) {
+  if (std::system("strace -qq -o /dev/null -e inject=getpid:retval=1 true 2>/dev/null") != 0)
+    GTEST_SKIP() << "strace cannot trace processes, or inject into them, on this machine";
+  struct Step {
+    const char* command;
+    const char* call;  // the system call, and which of them
+    bool replaced;     // out.orv is the new file by then: the call is made before the signal comes
+  } const kSteps[] = {{"build", "flock", false},
+                      {"build", "fsync:when=1", false},
+                      {"build", "rename", true},
+                      {"build", "fsync:when=2", true},
+                      {"check", "flock", false}};
+  for (const Step& step : kSteps)
+    for (const char* sig : {"SIGINT", "SIGTERM", "SIGHUP"}) {
+      SCOPED_TRACE(std::string(step.command) + " at " + step.call + ", " + sig);
+      TempDir dir;
+      const std::string script = "-1";
+      dir.Write("script.txt", Bytes(script.begin(), script.end()));
+      dir.Write("out.orv", {'o', 'l', 'd'});
+      const std::string command =
+          "cd '" + dir.Path() + "' && ASAN_OPTIONS=detect_leaks=0 exec strace -qq -o /dev/null -e inject=" + step.call +
+          ":signal=" + sig + " '" ORVTOOL_PATH "' " + step.command + " >/dev/null 2>&1";
+      const int status = std::system(command.c_str());
+      // strace ends as its tracee did, by the signal or with the shell's status for it.
+      EXPECT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) > 128)) << "status " << status;
+      EXPECT_EQ(TemporaryFileCount(dir.path()), 0);
+      EXPECT_FALSE(dir.Exists("out.orv.lock"));
+      EXPECT_EQ(dir.Read("out.orv"), step.replaced ? EmptyBuild() : (Bytes{'o', 'l', 'd'}));
+    }
 }
 
 // A caller that blocks ending signals and has them pending keeps them blocked through the build.

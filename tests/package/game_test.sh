@@ -4,7 +4,8 @@
 # comes out as `orvtool build -C <its folder>` makes it; a build with nothing changed does nothing; a changed
 # source or script rebuilds its sets and no other; a missing source fails with the engine's message and
 # keeps the set's old product whole; one set is in a folder named with ';' and ':', and under Ninja one
-# source is named with a colon. First the package itself: its version, the function's argument checks, the
+# source is named with a colon; and what each tool does with the state a power cut would leave without
+# each of orvtool's flushes. First the package itself: its version, the function's argument checks, the
 # names it refuses for CMake, Ninja or Make, and the build graphs Ninja and Make are given.
 # Usage: game_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
@@ -256,6 +257,59 @@ for generator in "${generators[@]}"; do
   cp "$work/harbour_begin.orv" "$music/harbour/harbour_begin.orv"
   changed "$music/harbour/harbour_begin.orv"
   rebuilds "the missing source back" harbour
+done
+
+# --- what a power cut would leave without each flush, made by hand, and what each tool does next: why
+# orvtool flushes the product and its folder, and the depfile and its folder.
+# built_again SOURCE WHAT: after the state WHAT and a change of SOURCE, one of harbour's, the build
+# builds harbour again.
+built_again() {
+  alter_source "$1"
+  before=$(stamps "$bin")
+  builds || fail "$generator, $2: the build fails: $(cat "$work/build.log")"
+  [[ $(grep "^harbour " <<<"$before") != $(grep "^harbour " <<<"$(stamps "$bin")") ]]
+}
+generator=Ninja
+bin=$(game_of Ninja)/build
+music=$(game_of Ninja)/music
+depfile=$bin/CMakeFiles/orvtool_music/harbour.d
+if [[ -f $bin/CMakeCache.txt ]]; then
+  # A depfile lost or empty (its rename or its data not on the disk): Ninja builds the set again.
+  for state in removed emptied; do
+    if [[ $state == removed ]]; then rm "$depfile"; else : >"$depfile"; fi
+    before=$(stamps "$bin")
+    builds || fail "Ninja, a depfile $state: the build fails: $(cat "$work/build.log")"
+    rebuilt_only "$bin" "$before" "Ninja, harbour's depfile $state" harbour
+  done
+  # One cut at a line end is taken as whole: a source it no longer names changes, and nothing is built.
+  head -n 1 "$depfile" >"$work/cut.d"
+  cp "$work/cut.d" "$depfile"
+  built_again "$music/harbour/skirmish_loop.orv" "a cut depfile" &&
+    fail "Ninja rebuilt a set whose depfile was cut: its data flush may no longer be needed"
+  changed "$music/harbour/script.txt"
+  builds
+  # The rename of a new product lost: the old one back with its old time. Ninja goes by the time it
+  # recorded (restat), not the file's, and takes the old product for the new one.
+  cp -p "$bin/harbour.orv" "$work/old-harbour.orv"
+  built_again "$music/harbour/skirmish_loop.orv" "a whole depfile" || fail "Ninja: a changed source built nothing"
+  cp -p "$work/old-harbour.orv" "$bin/harbour.orv"
+  before=$(stamps "$bin")
+  builds
+  rebuilt_only "$bin" "$before" "Ninja, the old product back after a lost rename (its folder flush may no longer be needed)"
+fi
+# Make, through CMake, reads a set's depfile at the build after the one that wrote it. Lost or empty in
+# between, it leaves the set depending on its script alone: a changed source builds nothing.
+generator="Unix Makefiles"
+game=$(game_of "$generator")
+bin=$game/first
+depfile=$bin/CMakeFiles/orvtool_music/harbour.d
+for state in removed emptied; do
+  rm -rf "$bin"
+  cmake -S "$game" -B "$bin" -G "$generator" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null 2>&1 &&
+    builds || { fail "Make: the game in a new build folder fails"; break; }
+  if [[ $state == removed ]]; then rm "$depfile"; else : >"$depfile"; fi
+  built_again "$game/music/harbour/skirmish_loop.orv" "a first depfile $state" &&
+    fail "Make rebuilt a set whose first depfile was $state: the depfile's flushes may no longer be needed"
 done
 
 if ((failures)); then
