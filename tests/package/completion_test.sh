@@ -68,10 +68,12 @@ expect "" diff --json a.orv b.orv ""
 # only after -C, .orv files after -o, any file after --depfile.
 expect "kept.orv|notes.txt|script.txt|sub dir" build ""
 expect "script.txt" check sc
-expect "--depfile|-C|-o" build -
+expect "--depfile|--quiet|-C|-o|-q" build -
 expect "-C|-o" check -
-expect "--depfile|-C" build -o out.orv -
-expect "--depfile|-C|-o" build script.txt ""
+expect "--depfile|--quiet|-C|-q" build -o out.orv -
+expect "--depfile|-C" build -q -o out.orv -
+expect "--depfile|-o" build --quiet -C music script.txt -
+expect "--depfile|--quiet|-C|-o|-q" build script.txt ""
 expect "kept.orv|sub dir" check -C ""
 expect "sub dir" build -C s
 expect "kept.orv|notes.txt|script.txt|sub dir" build -C music ""

@@ -19,7 +19,7 @@ const std::vector<Command>& Commands() {
   static const CommandOption kJson = {"--json", nullptr, nullptr};
   static const std::vector<Command> table = {
       {"build",
-       {kDir, kOut, {"--depfile", "FILE", "a file"}},
+       {kDir, kOut, {"--depfile", "FILE", "a file"}, {"-q", nullptr, nullptr, "--quiet"}},
        {"SCRIPT"},
        LastOperand::kOptional,
        "build OUT from SCRIPT (out.orv beside script.txt), and a depfile FILE of what it read",

@@ -45,6 +45,12 @@ BuildFiles FilesOf(const Invocation& in) {
 // failed, for the command's exit status.
 class CommandReporter : public BuildReporter {
  public:
+  explicit CommandReporter(bool quiet) : quiet_(quiet) {}
+
+  // A build system's log wants the failures alone: with -q the progress is left unsaid.
+  void Progress(const std::string& line) override {
+    if (!quiet_) BuildReporter::Progress(line);
+  }
   void Failure(const std::string& text) override {
     // Progress before the failure should reach a shared terminal before the failure does.
     std::fflush(stdout);
@@ -65,6 +71,7 @@ class CommandReporter : public BuildReporter {
   bool scriptMissing() const { return scriptMissing_; }
 
  private:
+  bool quiet_;
   bool failed_ = false;
   bool scriptMissing_ = false;
 };
@@ -86,12 +93,16 @@ int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuil
   if (in.Given("--depfile"))
     for (const std::string& path : {files.output, files.script})
       if (!DepfileCanName(path)) return in.UsageError("a depfile cannot name '" + path + "', which holds a line end");
+  const bool quiet = in.Given("-q");
   // Builds of one output take turns, the dialog's among them, whose hand-over script.txt stands in the
   // user's place only for its turn; so check takes its turn too, and reads the user's script. Where no
-  // lock can be made (a folder that may not be written) the command goes on without one.
+  // lock can be made (a folder that may not be written) the command goes on without one. Waiting is no
+  // failure: a quiet build waits without a word.
   OutputLock turn;
-  turn.Take(files.output, [&] { in.Say("waiting for another build of " + files.output + " to end"); });
-  CommandReporter reporter;
+  turn.Take(files.output, [&] {
+    if (!quiet) in.Say("waiting for another build of " + files.output + " to end");
+  });
+  CommandReporter reporter(quiet);
   const BuildOutcome outcome = build(&reporter, files);
   std::fflush(stdout);
   return reporter.failed() ? BuildFailed(in, files, reporter) : after(files, outcome);
