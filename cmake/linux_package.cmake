@@ -1,6 +1,6 @@
-# orvtool installed as a Linux tool: the program, its manual page and its bash completion, and a Debian
-# package and a tarball of the same (cmake --build <build> --target package). Included from the top
-# CMakeLists.txt for every build but the Windows one.
+# orvtool installed as a Linux tool: the program, its manual page, its bash completion and its Bazel
+# rules, and a Debian package and a tarball of the same (cmake --build <build> --target package).
+# Included from the top CMakeLists.txt for every build but the Windows one.
 include(GNUInstallDirs)
 
 install(TARGETS orvtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -8,6 +8,10 @@ install(FILES tools/orvtool/orvtool.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES tools/orvtool/orvtool-completion.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME orvtool)
 set(orvtool_program_folder ${CMAKE_INSTALL_BINDIR})
+# The Bazel rules as a repository of their own, share/orvtool, which a workspace names by
+# local_repository: the same labels as in this source tree.
+install(FILES WORKSPACE DESTINATION ${CMAKE_INSTALL_DATADIR}/orvtool)
+install(DIRECTORY bazel/ DESTINATION ${CMAKE_INSTALL_DATADIR}/orvtool/bazel)
 include(${CMAKE_CURRENT_LIST_DIR}/orvtool_package_config.cmake)
 
 # What Debian asks of every package, in its folder of documents: the copyright, and the changelog gzipped

@@ -19,6 +19,7 @@ packages=(
   strace                                # checks that a build flushes out.orv to the disk
   acl                                   # setfacl and getfacl: a rebuilt out.orv keeps its access list
   util-linux                            # setpriv: tests of what a second user may do
+  bazel-bootstrap nginx                 # the Bazel rule's test: Bazel itself, and a loopback HTTP cache for it
 )
 
 missing=()

@@ -33,6 +33,8 @@ TEST(OrvtoolCommandLine, ExitsTwoWithUsageOnStderrForAWrongCommandLine) {
       {{"build", "--depflie", "d"}, "orvtool: build: unknown option '--depflie', did you mean '--depfile'?\n"},
       {{"check", "--depfile", "d"}, "orvtool: check: unknown option '--depfile'\n"},
       {{"build", "--depfile-phony"}, "orvtool: build: --depfile-phony needs --depfile\n"},
+      {{"build", "--quite"}, "orvtool: build: unknown option '--quite', did you mean '--quiet'?\n"},
+      {{"check", "--quiet"}, "orvtool: check: unknown option '--quiet'\n"},
       {{"build", "-o", "a.orv", "-o", "b.orv"}, "orvtool: build: -o given more than once\n"},
       {{"build", "-o", "a\nb.orv", "--depfile", "d"},
        "orvtool: build: a depfile cannot name 'a\nb.orv', which holds a line end\n"},
@@ -69,7 +71,7 @@ TEST(OrvtoolCommandLine, HelpAndVersionGoToStdout) {
   run = RunOrvtool({"--help"}, dir.Path());
   EXPECT_EQ(0, run.status);
   for (const char* synopsis :
-       {"  build [-C DIR] [-o OUT] [--depfile FILE] [--depfile-phony] [--warnings-as-errors] [SCRIPT]  ",
+       {"  build [-C DIR] [-o OUT] [--depfile FILE] [--depfile-phony] [-q|--quiet] [--warnings-as-errors] [SCRIPT]  ",
         "  check [-C DIR] [-o OUT] [--warnings-as-errors] [SCRIPT]  ", "  info [--json] FILE    ",
         "  trace FILE EVENT...   ", "  graph FILE            ", "  diff [--json] OLD NEW  "})
     EXPECT_TRUE(Has(run.out, synopsis)) << synopsis << "\n" << run.out;

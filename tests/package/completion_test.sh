@@ -68,10 +68,12 @@ expect "" diff --json a.orv b.orv ""
 # only after -C, .orv files after -o, any file after --depfile.
 expect "kept.orv|notes.txt|script.txt|sub dir" build ""
 expect "script.txt" check sc
-expect "--depfile|--depfile-phony|--warnings-as-errors|-C|-o" build -
+expect "--depfile|--depfile-phony|--quiet|--warnings-as-errors|-C|-o|-q" build -
 expect "--warnings-as-errors|-C|-o" check -
-expect "--depfile|--depfile-phony|--warnings-as-errors|-C" build -o out.orv -
-expect "--depfile|--depfile-phony|--warnings-as-errors|-C|-o" build script.txt ""
+expect "--depfile|--depfile-phony|--quiet|--warnings-as-errors|-C|-q" build -o out.orv -
+expect "--depfile|--depfile-phony|--warnings-as-errors|-C" build -q -o out.orv -
+expect "--depfile|--depfile-phony|--warnings-as-errors|-o" build --quiet -C music script.txt -
+expect "--depfile|--depfile-phony|--quiet|--warnings-as-errors|-C|-o|-q" build script.txt ""
 expect "--depfile" build --depfile-phony --dep
 expect "kept.orv|sub dir" check -C ""
 expect "sub dir" build -C s

@@ -120,7 +120,7 @@ for generator in "${generators[@]}"; do
     fi
     if [[ $generator == Ninja ]]; then
       # Ninja names a product in the build folder relative to it, and the depfile must name it so too.
-      expected=$(printf '%s\n' "$bin" build -o "${product[$set]}" --depfile "$depfile" "$script")
+      expected=$(printf '%s\n' "$bin" build -q -o "${product[$set]}" --depfile "$depfile" "$script")
       command=$(ninja -C "$bin" -t commands "$set" | tail -n 1)
       query=$(ninja -C "$bin" -t query "${product[$set]}")
       # A path in the build folder, as raid's link, is named relative to it.
@@ -132,7 +132,7 @@ for generator in "${generators[@]}"; do
       [[ $given == "$depfile" ]] || fail "Ninja: ${product[$set]} is given the depfile '$given', not $depfile"
       [[ $'\n'$(ninja -C "$bin" -t query all)$'\n' == *$'\n'"    $set"$'\n'* ]] || fail "Ninja: all does not build $set"
     else
-      expected=$(printf '%s\n' "$bin" build -o "$bin/${product[$set]}" --depfile "$depfile" "$script")
+      expected=$(printf '%s\n' "$bin" build -q -o "$bin/${product[$set]}" --depfile "$depfile" "$script")
       command=$(make -C "$bin" -n "$set" | grep -F "$orvtool build" || true)
       [[ $(make -C "$bin" -n all) == *"Building music ${product[$set]}"* ]] || fail "Make: all does not build $set"
     fi
@@ -217,6 +217,9 @@ for generator in "${generators[@]}"; do
   builds || fail "$generator: the first build fails: $(cat "$work/build.log")"
   reference "$game"
   matches_reference "$bin" "$generator, first build"
+  # A line a set in the log, and none of the engine's progress.
+  [[ $(grep -c "Building music" "$work/build.log") == "${#sets[@]}" ]] || fail "$generator: not a line a set: $(cat "$work/build.log")"
+  ! grep -q "Processing script" "$work/build.log" || fail "$generator: the log holds the build's progress: $(cat "$work/build.log")"
 
   before=$(stamps "$bin")
   builds || fail "$generator: the second build fails: $(cat "$work/build.log")"

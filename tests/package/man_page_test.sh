@@ -16,11 +16,17 @@ rendered=$(MANWIDTH=80 man -l "$page" 2>&1)
 text=$(groff -man -Tascii -P-cbou -rLL=300n "$page")
 # The lines of one section of the page, from its heading to the next.
 section() { awk -v name="$1" '/^[A-Z]/ { inside = ($0 == name); next } inside' <<<"$text"; }
-# True when a line of section $1 begins, at the tag's indent, with $2 followed by a blank, a comma or
-# the line's end.
+# True when a line of section $1 begins, at the tag's indent, with $2, or with names joined by ", " one
+# of which is $2 ("-q, --quiet"), followed by a blank, a comma or the line's end.
 has_tag() {
-  section "$1" | awk -v tag="       $2" '
-    substr($0, 1, length(tag)) == tag && substr($0, length(tag) + 1, 1) ~ /^[ ,]?$/ { found = 1 }
+  section "$1" | awk -v tag="$2" '
+    /^       [^ ]/ {
+      for (rest = substr($0, 8); ; rest = substr(rest, next_name + 2)) {
+        if (substr(rest, 1, length(tag)) == tag && substr(rest, length(tag) + 1, 1) ~ /^[ ,]?$/) found = 1
+        next_name = index(rest, ", ")
+        if (!next_name) break
+      }
+    }
     END { exit !found }'
 }
 

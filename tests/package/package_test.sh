@@ -2,7 +2,8 @@
 # orvtool installed and packaged as a user gets it: `cmake --install` into a scratch prefix, then the
 # package target's .deb, read back with dpkg-deb, checked by lintian and unpacked with dpkg -x, and its
 # .tar.gz. Each must hold the program, the manual page, the completion, the CMake package (which must find
-# the program there) and Debian's copyright and changelog, and the program must run from there.
+# the program there), the Bazel rules and Debian's copyright and changelog, and the program must run from
+# there.
 # Usage: package_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$1 source=$2 version=$3
@@ -26,15 +27,19 @@ finds_its_program() {
 files_under() { (cd "$1" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort); }
 expected_files=$(printf '%s\n' bin/orvtool lib/cmake/orvtool/orvtoolConfig.cmake lib/cmake/orvtool/orvtoolConfigVersion.cmake \
   share/bash-completion/completions/orvtool share/doc/orvtool/changelog.gz share/doc/orvtool/copyright \
-  share/man/man1/orvtool.1.gz)
+  share/man/man1/orvtool.1.gz share/orvtool/WORKSPACE share/orvtool/bazel/BUILD.bazel share/orvtool/bazel/orv_music.bzl \
+  share/orvtool/bazel/orvtool_repository.bzl | LC_ALL=C sort)
 
 # --- cmake --install: the page as written, nothing else besides.
 install_to "$work/prefix"
 installed=$(files_under "$work/prefix")
-[[ $installed == "${expected_files%.gz}" ]] || fail "cmake --install put [$installed]"
+[[ $installed == "$(sed 's/\.1\.gz$/.1/' <<<"$expected_files")" ]] || fail "cmake --install put [$installed]"
 runs "$work/prefix/bin/orvtool" "the installed orvtool"
 same "$work/prefix/share/man/man1/orvtool.1" "$page" "the installed manual page"
 same "$work/prefix/share/bash-completion/completions/orvtool" "$completion" "the installed completion"
+for rules in WORKSPACE bazel/BUILD.bazel bazel/orv_music.bzl bazel/orvtool_repository.bzl; do
+  same "$work/prefix/share/orvtool/$rules" "$source/$rules" "the installed Bazel rules' $rules"
+done
 finds_its_program "$work/prefix"
 
 # --- the package target makes both packages.
@@ -136,4 +141,4 @@ if ((failures)); then
   exit 1
 fi
 echo "$(basename "$deb") ($(field Depends)) and $(basename "${tarballs[0]}") hold orvtool, its page," \
-  "completion and CMake package and Debian's documents; lintian finds no error"
+  "completion, CMake package and Bazel rules and Debian's documents; lintian finds no error"

@@ -28,7 +28,7 @@ if ! cmake -S "$game" -B "$work/game" -G Ninja -DCMAKE_PREFIX_PATH="$zip" >"$wor
   exit 1
 fi
 command=$(ninja -C "$work/game" -t commands harbour | tail -n 1)
-[[ $command == *"$zip/orvtool.exe build -o harbour.orv --depfile $work/game/"*" $game/music/harbour/script.txt" ]] || {
+[[ $command == *"$zip/orvtool.exe build -q -o harbour.orv --depfile $work/game/"*" $game/music/harbour/script.txt" ]] || {
   echo "FAIL: the zip's game builds harbour with: $command"
   exit 1
 }

@@ -59,6 +59,10 @@ _orvtool() {
     build | check)
       local options=(-C -o --warnings-as-errors)
       [[ ${COMP_WORDS[1]} == build ]] && options+=(--depfile --depfile-phony)
+      # -q and --quiet are one option: once either is there, neither is offered.
+      local word quiet=(-q --quiet)
+      for word in "${COMP_WORDS[@]:2:COMP_CWORD-2}"; do [[ $word == -q || $word == --quiet ]] && quiet=(); done
+      [[ ${COMP_WORDS[1]} == build ]] && options+=("${quiet[@]}")
       if [[ $prev == -C ]]; then
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")

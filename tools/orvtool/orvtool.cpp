@@ -21,7 +21,7 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> table = {
       {"build",
        {kDir, kOut, {"--depfile", "FILE", "a file"}, {"--depfile-phony", nullptr, nullptr},
-        kWarningsAsErrors},
+        {"-q", nullptr, nullptr, "--quiet"}, kWarningsAsErrors},
        {"SCRIPT"},
        LastOperand::kOptional,
        "build OUT from SCRIPT (out.orv beside script.txt), and a depfile FILE of what it read",

@@ -41,7 +41,8 @@ std::string SuggestClosest(const std::string& word, const std::vector<const char
 std::string Synopsis(const Command& command) {
   std::string text = command.name;
   for (const CommandOption& option : command.options)
-    text += std::string(" [") + option.name + (option.value != nullptr ? std::string(" ") + option.value : "") + "]";
+    text += std::string(" [") + option.name + (option.longName != nullptr ? std::string("|") + option.longName : "") +
+            (option.value != nullptr ? std::string(" ") + option.value : "") + "]";
   for (std::size_t i = 0; i < command.operands.size(); ++i) {
     const bool last = i + 1 == command.operands.size();
     if (last && command.last == LastOperand::kOptional)
@@ -54,7 +55,7 @@ std::string Synopsis(const Command& command) {
 
 const CommandOption* FindOption(const Command& command, const std::string& name) {
   for (const CommandOption& option : command.options)
-    if (name == option.name) return &option;
+    if (name == option.name || (option.longName != nullptr && name == option.longName)) return &option;
   return nullptr;
 }
 
@@ -93,17 +94,20 @@ int Invocation::Read(const std::vector<std::string>& args) {
     const CommandOption* option = FindOption(command_, arg);
     if (option != nullptr) {
       const bool takesValue = option->value != nullptr;
-      if (Given(arg) && takesValue) return UsageError(arg + " given more than once");
+      if (Given(option->name) && takesValue) return UsageError(arg + " given more than once");
       // A flag given again is an operand like any other word.
-      if (!Given(arg)) {
+      if (!Given(option->name)) {
         if (takesValue && (i + 1 == args.size() || args[i + 1].empty()))
           return UsageError(arg + " needs " + option->missing);
-        given_.emplace_back(arg, takesValue ? args[++i] : std::string());
+        given_.emplace_back(option->name, takesValue ? args[++i] : std::string());
         continue;
       }
     } else if (LooksLikeOption(arg)) {
       std::vector<const char*> names;
-      for (const CommandOption& known : command_.options) names.push_back(known.name);
+      for (const CommandOption& known : command_.options) {
+        names.push_back(known.name);
+        if (known.longName != nullptr) names.push_back(known.longName);
+      }
       const std::string guess = SuggestClosest(arg, names);
       return UsageError("unknown option '" + arg + "'" + (guess.empty() ? "" : ", did you mean '" + guess + "'?"));
     }

@@ -21,8 +21,9 @@ class Invocation;
 // value such as -C DIR.
 struct CommandOption {
   const char* name;
-  const char* value;    // "DIR", or nullptr for a flag
-  const char* missing;  // what a message calls the value: "a directory"
+  const char* value;               // "DIR", or nullptr for a flag
+  const char* missing;             // what a message calls the value: "a directory"
+  const char* longName = nullptr;  // "--quiet" beside "-q": the same option, known by `name`
 };
 
 // How a command's last operand may be given.

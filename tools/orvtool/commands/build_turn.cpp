@@ -51,9 +51,13 @@ const char kWarningsFail[] = "warnings treated as errors (--warnings-as-errors)"
 // and whether it failed, for the command's exit status.
 class CommandReporter : public BuildReporter {
  public:
-  CommandReporter(const Invocation& in, const BuildFiles& files)
-      : in_(in), files_(files), warningsFail_(in.Given("--warnings-as-errors")) {}
+  CommandReporter(const Invocation& in, const BuildFiles& files, bool quiet)
+      : in_(in), files_(files), warningsFail_(in.Given("--warnings-as-errors")), quiet_(quiet) {}
 
+  // A build system's log wants the failures alone: with -q the progress is left unsaid.
+  void Progress(const std::string& line) override {
+    if (!quiet_) BuildReporter::Progress(line);
+  }
   void Failure(const BuildFailure& failure) override {
     failed_ = true;
     // A command line that would write over an input is the command's to tell, in its own voice.
@@ -107,6 +111,7 @@ class CommandReporter : public BuildReporter {
   const Invocation& in_;
   const BuildFiles& files_;
   const bool warningsFail_;
+  const bool quiet_;
   bool failed_ = false;
   bool told_ = false;
   bool scriptMissing_ = false;
@@ -139,12 +144,16 @@ int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuil
     if (NameOneFile(files.depfile, files.output))
       return in.Fail("the depfile " + files.depfile + " is the output " + files.output, kExitUsage);
   }
+  const bool quiet = in.Given("-q");
   // Builds of one output take turns, the dialog's among them, whose hand-over script.txt stands in the
   // user's place only for its turn; so check takes its turn too, and reads the user's script. Where no
-  // lock can be made (a folder that may not be written) the command goes on without one.
+  // lock can be made (a folder that may not be written) the command goes on without one. Waiting is no
+  // failure: a quiet build waits without a word.
   OutputLock turn;
-  turn.Take(files.output, [&] { in.Say("waiting for another build of " + files.output + " to end"); });
-  CommandReporter reporter(in, files);
+  turn.Take(files.output, [&] {
+    if (!quiet) in.Say("waiting for another build of " + files.output + " to end");
+  });
+  CommandReporter reporter(in, files, quiet);
   const BuildOutcome outcome = build(&reporter, files);
   std::fflush(stdout);
   return reporter.failed() ? BuildFailed(in, files, reporter) : after(files, outcome);
