@@ -44,7 +44,7 @@ TEST(OrvtoolQuietBuild, SaysNothingOnSuccessAndOnlyTheFailureOtherwise) {
   run = RunOrvtool({"build", "-q"}, quiet.Path());
   EXPECT_EQ(1, run.status);
   EXPECT_EQ("", run.out);
-  EXPECT_EQ("Error opening \"combat_loop.orv\", aborting.\n", run.err);
+  EXPECT_EQ("script.txt:4: Error opening \"combat_loop.orv\", aborting.\n", run.err);
   EXPECT_EQ(built, quiet.Read("out.orv"));
   run = RunOrvtool({"build", "--quiet", "missing.txt"}, quiet.Path());
   EXPECT_EQ(2, run.status);

@@ -287,14 +287,14 @@ if [[ -f $bin/CMakeCache.txt ]]; then
   # One cut at a line end is taken as whole: a source it no longer names changes, and nothing is built.
   head -n 1 "$depfile" >"$work/cut.d"
   cp "$work/cut.d" "$depfile"
-  built_again "$music/harbour/skirmish_loop.orv" "a cut depfile" &&
+  built_again "$music/harbour/${skirmish_loop[Ninja]}" "a cut depfile" &&
     fail "Ninja rebuilt a set whose depfile was cut: its data flush may no longer be needed"
   changed "$music/harbour/script.txt"
   builds
   # The rename of a new product lost: the old one back with its old time. Ninja goes by the time it
   # recorded (restat), not the file's, and takes the old product for the new one.
   cp -p "$bin/harbour.orv" "$work/old-harbour.orv"
-  built_again "$music/harbour/skirmish_loop.orv" "a whole depfile" || fail "Ninja: a changed source built nothing"
+  built_again "$music/harbour/${skirmish_loop[Ninja]}" "a whole depfile" || fail "Ninja: a changed source built nothing"
   cp -p "$work/old-harbour.orv" "$bin/harbour.orv"
   before=$(stamps "$bin")
   builds
