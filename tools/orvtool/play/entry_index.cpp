@@ -8,7 +8,7 @@ namespace {
 
 // At most this many marks, whatever the rows: a run is then found by reading at most
 // chunkCount / kRowMarks rows.
-constexpr int kRowMarks = 8192;
+constexpr int kRowMarks = 32768;
 
 }  // namespace
 

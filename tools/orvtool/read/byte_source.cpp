@@ -45,11 +45,18 @@ bool FileSource::Open(const std::string& path, std::string* err) {
   return true;
 }
 
+bool FileSource::Block::Holds(std::uint64_t offset) const {
+  return valid && offset >= start && offset - start < bytes.size();
+}
+
 FileSource::Block* FileSource::BlockAt(std::uint64_t offset) {
+  // Most reads fall in the block read from last: a row's words, a walk through records.
+  if (blocks_[latest_].Holds(offset)) return &blocks_[latest_];
   Block* oldest = &blocks_[0];
   for (Block& block : blocks_) {
-    if (block.valid && offset >= block.start && offset - block.start < block.bytes.size()) {
+    if (block.Holds(offset)) {
       block.lastUse = ++uses_;
+      latest_ = static_cast<std::size_t>(&block - blocks_);
       return &block;
     }
     if (block.lastUse < oldest->lastUse) oldest = &block;
@@ -64,6 +71,7 @@ FileSource::Block* FileSource::BlockAt(std::uint64_t offset) {
   if (std::fread(block.bytes.data(), 1, block.bytes.size(), file_.get()) != block.bytes.size()) return nullptr;
   block.valid = true;
   block.lastUse = ++uses_;
+  latest_ = static_cast<std::size_t>(&block - blocks_);
   return &block;
 }
 

@@ -47,18 +47,20 @@ class FileSource : public ByteSource {
     std::uint64_t start = 0;
     std::uint64_t lastUse = 0;  // 0 for a block that holds nothing
     bool valid = false;
+    bool Holds(std::uint64_t offset) const;
   };
   // The block that holds `offset`, read in place of the one least recently used; null when it cannot be
   // read.
   Block* BlockAt(std::uint64_t offset);
 
-  static constexpr std::size_t kBlockSize = 16 * 1024;
+  static constexpr std::size_t kBlockSize = 4 * 1024;
   // The layout is walked front to back, but the commands that play a file read its tables again where
   // they are needed: a state, the rows it governs and a payload, each in a block of its own.
-  static constexpr std::size_t kBlocks = 4;
+  static constexpr std::size_t kBlocks = 8;
   FilePtr file_;
   std::uint64_t size_ = 0;
   Block blocks_[kBlocks];
+  std::size_t latest_ = 0;  // the block read from last
   std::uint64_t uses_ = 0;
 };
 

@@ -6,7 +6,7 @@ namespace {
 
 // At most this many marks are placed in a file's states, whatever their count: a record is then found
 // by walking at most stateCount / kStateMarks records.
-constexpr std::size_t kStateMarks = 16384;
+constexpr std::size_t kStateMarks = 32768;
 
 }  // namespace
 
