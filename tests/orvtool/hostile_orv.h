@@ -27,14 +27,14 @@ inline Bytes OneStateOfManyPairs(std::int32_t n) {
 }
 
 // n states and n rows: row r (1 to n - 2) is a chunk of one byte under state r, whose one pair sends
-// event r % 15 to chunk r % (n - 2) + 1.
-inline Bytes ManyStatesAndRows(std::int32_t n) {
+// event r % 15 to chunk r * stride % (n - 2) + 1: the next one, or with a stride far across the table.
+inline Bytes ManyStatesAndRows(std::int32_t n, std::int64_t stride = 1) {
   const std::int64_t chunks = n - 2;
   const std::int64_t h = 16 + 16 * static_cast<std::int64_t>(n) + 12 * static_cast<std::int64_t>(n);
   Bytes out = Words({orv::kMagic, 0, n, 0, 1, 0, 1});
   out.reserve(static_cast<std::size_t>(h + chunks));
   for (std::int64_t s = 1; s < n; ++s)
-    for (std::int64_t w : {std::int64_t{0}, std::int64_t{1}, s % 15, s % chunks + 1}) AppendWord(&out, w);
+    for (std::int64_t w : {std::int64_t{0}, std::int64_t{1}, s % 15, s * stride % chunks + 1}) AppendWord(&out, w);
   for (std::int64_t w : {std::int64_t{n}, h, std::int64_t{0}, std::int64_t{0}}) AppendWord(&out, w);
   for (std::int64_t r = 1; r <= chunks; ++r)
     for (std::int64_t w : {h + r - 1, r, std::int64_t{0}}) AppendWord(&out, w);
