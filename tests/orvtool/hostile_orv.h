@@ -4,6 +4,7 @@
 #define ORVTOOL_TESTS_HOSTILE_ORV_H_
 
 #include <cstdint>
+#include <vector>
 
 #include "orv_bytes.h"
 #include "orv_format.h"
@@ -60,6 +61,23 @@ inline Bytes OneStateSharedByRows(std::int32_t p, std::int32_t r, std::int32_t t
   for (std::int64_t w : {h + r, std::int64_t{0}, std::int64_t{0}}) AppendWord(&out, w);
   out.resize(out.size() + static_cast<std::size_t>(r), 0x5A);
   return out;
+}
+
+// Rows 1 to rowStates.size() of one byte each under the states given, in a file of stateCount states:
+// state s holds s % 4 pairs, its pair k sending event k to chunk (s + k) % rows + 1.
+inline Bytes TableOf(const std::vector<std::int32_t>& rowStates, std::int32_t stateCount) {
+  const std::int32_t rows = static_cast<std::int32_t>(rowStates.size());
+  std::vector<std::int32_t> stateWords;
+  for (std::int32_t s = 0; s < stateCount; ++s) {
+    stateWords.insert(stateWords.end(), {0, s % 4});
+    for (std::int32_t k = 0; k < s % 4; ++k) stateWords.insert(stateWords.end(), {k, (s + k) % rows + 1});
+  }
+  const std::int32_t h = 16 + 4 * static_cast<std::int32_t>(stateWords.size()) + 12 * (rows + 2);
+  std::vector<std::int32_t> rowWords = {h, 0, 0};
+  for (std::int32_t r = 0; r < rows; ++r)
+    rowWords.insert(rowWords.end(), {h + r, rowStates[static_cast<std::size_t>(r)], 0});
+  rowWords.insert(rowWords.end(), {h + rows, 0, 0});
+  return MakeOrv(stateCount, stateWords, rowWords, static_cast<std::size_t>(rows));
 }
 
 #endif  // ORVTOOL_TESTS_HOSTILE_ORV_H_
