@@ -3,7 +3,9 @@
 
   make_hostile_orv.py pairs N FILE   one state of N pairs (distinct events, the highest first),
                                      governing one chunk
-  make_hostile_orv.py rows N FILE    N states and N chunk rows, each row its own state of one pair
+  make_hostile_orv.py rows N FILE [STRIDE]
+                                     N states and N chunk rows, each row its own state of one pair,
+                                     which sends its event STRIDE rows on (default 1, the next row)
   make_hostile_orv.py shared P R FILE [TO]
                                      R one-byte chunk rows of no entry, all under one state of P pairs
                                      (events 0 to P - 1), each sending its event to chunk TO (default 1;
@@ -38,9 +40,9 @@ def pairs_file(n, path):
         f.write(b"\x5a" * 30)
 
 
-def rows_file(n, path):
+def rows_file(n, path, stride):
     # n states and n rows: row r (1 to n - 2) is a chunk of one byte under state r, whose one pair sends
-    # event r % 15 to chunk r % (n - 2) + 1.
+    # event r % 15 to chunk r * stride % (n - 2) + 1.
     chunks = n - 2
     h = 16 + 16 * n + 12 * n
     with open(path, "wb") as f:
@@ -48,7 +50,7 @@ def rows_file(n, path):
         f.write(struct.pack("<iiii", 0, 1, 0, 1))
         for start in range(1, n, STEP):
             end = min(n, start + STEP)
-            f.write(b"".join(struct.pack("<iiii", 0, 1, s % 15, s % chunks + 1) for s in range(start, end)))
+            f.write(b"".join(struct.pack("<iiii", 0, 1, s % 15, s * stride % chunks + 1) for s in range(start, end)))
         f.write(struct.pack("<i", n))
         f.write(struct.pack("<iii", h, 0, 0))
         for start in range(1, n - 1, STEP):
@@ -81,15 +83,19 @@ def main():
             sys.exit("shared: P must be at least 0, R at least 1, TO from 0 to R + 1")
         shared_file(p, r, sys.argv[4], to)
         return
-    if len(sys.argv) != 4 or sys.argv[1] not in ("pairs", "rows"):
+    if len(sys.argv) == 5 and sys.argv[1] == "rows":
+        stride = int(sys.argv[4])
+    elif len(sys.argv) != 4 or sys.argv[1] not in ("pairs", "rows"):
         sys.exit(__doc__)
+    else:
+        stride = 1
     kind, n, path = sys.argv[1], int(sys.argv[2]), sys.argv[3]
     if kind == "pairs":
         pairs_file(n, path)
     elif n < 3:
         sys.exit("rows: N must be at least 3")
     else:
-        rows_file(n, path)
+        rows_file(n, path, stride)
 
 
 if __name__ == "__main__":

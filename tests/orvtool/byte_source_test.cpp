@@ -11,7 +11,7 @@ namespace {
 
 TEST(ByteSource, AFileReadsAcrossBlocksAsMemoryDoes) {
   TempDir dir;
-  const Bytes bytes = BeginLoopBuild();  // longer than one 64 KiB block
+  const Bytes bytes = BeginLoopBuild();  // longer than all the blocks kept
   FileSource file;
   std::string err;
   ASSERT_TRUE(file.Open(dir.Write("big.orv", bytes), &err)) << err;
@@ -22,6 +22,16 @@ TEST(ByteSource, AFileReadsAcrossBlocksAsMemoryDoes) {
   ASSERT_TRUE(file.Read(0, 4, got));  // back to the first block
   EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), Bytes(got, got + 4));
   EXPECT_FALSE(file.Read(bytes.size() - 3, 4, got));
+  // Turn about among more places than blocks are kept, the first across a block's end, so each block is
+  // read again in place of another.
+  for (int round = 0; round < 3; ++round)
+    for (std::size_t at = 4090; at + sizeof got < bytes.size(); at += bytes.size() / 11) {
+      ASSERT_TRUE(file.Read(at, sizeof got, got)) << at;
+      ASSERT_EQ(Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                      bytes.begin() + static_cast<std::ptrdiff_t>(at + sizeof got)),
+                Bytes(got, got + sizeof got))
+          << at;
+    }
 
   OrvLayout layout;
   EXPECT_TRUE(InspectOrv(&file, &layout, &err)) << err;

@@ -4,6 +4,7 @@
 #define ORVTOOL_TESTS_HOSTILE_ORV_H_
 
 #include <cstdint>
+#include <vector>
 
 #include "orv_bytes.h"
 #include "orv_format.h"
@@ -27,14 +28,14 @@ inline Bytes OneStateOfManyPairs(std::int32_t n) {
 }
 
 // n states and n rows: row r (1 to n - 2) is a chunk of one byte under state r, whose one pair sends
-// event r % 15 to chunk r % (n - 2) + 1.
-inline Bytes ManyStatesAndRows(std::int32_t n) {
+// event r % 15 to chunk r * stride % (n - 2) + 1: the next one, or with a stride far across the table.
+inline Bytes ManyStatesAndRows(std::int32_t n, std::int64_t stride = 1) {
   const std::int64_t chunks = n - 2;
   const std::int64_t h = 16 + 16 * static_cast<std::int64_t>(n) + 12 * static_cast<std::int64_t>(n);
   Bytes out = Words({orv::kMagic, 0, n, 0, 1, 0, 1});
   out.reserve(static_cast<std::size_t>(h + chunks));
   for (std::int64_t s = 1; s < n; ++s)
-    for (std::int64_t w : {std::int64_t{0}, std::int64_t{1}, s % 15, s % chunks + 1}) AppendWord(&out, w);
+    for (std::int64_t w : {std::int64_t{0}, std::int64_t{1}, s % 15, s * stride % chunks + 1}) AppendWord(&out, w);
   for (std::int64_t w : {std::int64_t{n}, h, std::int64_t{0}, std::int64_t{0}}) AppendWord(&out, w);
   for (std::int64_t r = 1; r <= chunks; ++r)
     for (std::int64_t w : {h + r - 1, r, std::int64_t{0}}) AppendWord(&out, w);
@@ -60,6 +61,23 @@ inline Bytes OneStateSharedByRows(std::int32_t p, std::int32_t r, std::int32_t t
   for (std::int64_t w : {h + r, std::int64_t{0}, std::int64_t{0}}) AppendWord(&out, w);
   out.resize(out.size() + static_cast<std::size_t>(r), 0x5A);
   return out;
+}
+
+// Rows 1 to rowStates.size() of one byte each under the states given, in a file of stateCount states:
+// state s holds s % 4 pairs, its pair k sending event k to chunk (s + k) % rows + 1.
+inline Bytes TableOf(const std::vector<std::int32_t>& rowStates, std::int32_t stateCount) {
+  const std::int32_t rows = static_cast<std::int32_t>(rowStates.size());
+  std::vector<std::int32_t> stateWords;
+  for (std::int32_t s = 0; s < stateCount; ++s) {
+    stateWords.insert(stateWords.end(), {0, s % 4});
+    for (std::int32_t k = 0; k < s % 4; ++k) stateWords.insert(stateWords.end(), {k, (s + k) % rows + 1});
+  }
+  const std::int32_t h = 16 + 4 * static_cast<std::int32_t>(stateWords.size()) + 12 * (rows + 2);
+  std::vector<std::int32_t> rowWords = {h, 0, 0};
+  for (std::int32_t r = 0; r < rows; ++r)
+    rowWords.insert(rowWords.end(), {h + r, rowStates[static_cast<std::size_t>(r)], 0});
+  rowWords.insert(rowWords.end(), {h + rows, 0, 0});
+  return MakeOrv(stateCount, stateWords, rowWords, static_cast<std::size_t>(rows));
 }
 
 #endif  // ORVTOOL_TESTS_HOSTILE_ORV_H_

@@ -50,7 +50,10 @@ LimitedRun RunLimited(const std::vector<std::string>& args, rlim_t limitBytes) {
     const ssize_t got = read(pipeEnds[0], buffer, sizeof buffer);
     if (got <= 0) break;
     run.outBytes += got;
-    for (ssize_t i = 0; i < got; ++i) run.lines += buffer[i] == '\n';
+    for (ssize_t i = 0; i < got; ++i) {
+      run.lines += buffer[i] == '\n';
+      run.digest = (run.digest ^ static_cast<unsigned char>(buffer[i])) * 1099511628211u;
+    }
     run.tail.append(buffer, static_cast<std::size_t>(got));
     if (run.tail.size() > 4096) run.tail.erase(0, run.tail.size() - 4096);
   }

@@ -13,7 +13,8 @@ struct LimitedRun {
   int status = -1;            // the exit status, or -1 when the child did not exit by itself
   std::int64_t outBytes = 0;  // all it wrote on standard output
   std::int64_t lines = 0;
-  std::string tail;  // the last 4096 bytes of it
+  std::uint64_t digest = 14695981039346656037u;  // FNV-1a of all it wrote, to hold a huge report to a recorded one
+  std::string tail;                              // the last 4096 bytes of it
   std::string err;
 };
 

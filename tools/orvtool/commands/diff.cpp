@@ -4,6 +4,7 @@
 
 #include "commands/commands.h"
 #include "play/flow_diff.h"
+#include "read/layout_tables.h"
 #include "report/diff_report.h"
 
 // The exit status of cmp and diff: 0 the same, 1 different, 2 trouble, a file that cannot be read or
@@ -16,7 +17,8 @@ int RunDiff(const Invocation& in) {
   if (ReadSoundOrv(in, oldPath, &oldFile, &oldLayout) != kExitOk ||
       ReadSoundOrv(in, newPath, &newFile, &newLayout) != kExitOk)
     return kExitUsage;
-  const OrvFlow oldFlow(oldLayout), newFlow(newLayout);
+  FileTables oldTables(&oldFile, oldLayout), newTables(&newFile, newLayout);
+  const OrvFlow oldFlow(&oldTables), newFlow(&newTables);
   const std::unique_ptr<DiffSink> report = in.Given("--json") ? MakeJsonDiffReport(ToStandardOutput, oldPath, newPath)
                                                               : MakeTextDiffReport(ToStandardOutput, oldPath, newPath);
   DiffCounts counts;
@@ -24,5 +26,6 @@ int RunDiff(const Invocation& in) {
   const bool compared =
       DiffOrv({oldFlow, &oldFile, oldPath}, {newFlow, &newFile, newPath}, report.get(), &counts, &err);
   const int status = in.FinishReport(counts.Same() ? kExitOk : kExitFailed);
-  return status == kExitUsage || compared ? status : in.Fail(err, kExitUsage);
+  if (status != kExitUsage && !compared) return in.Fail(err, kExitUsage);
+  return FinishReadAgain(in, newFlow, newPath, FinishReadAgain(in, oldFlow, oldPath, status));
 }

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "commands/commands.h"
+#include "read/layout_tables.h"
 #include "report/graph_dot.h"
 
 int RunGraph(const Invocation& in) {
@@ -10,6 +11,8 @@ int RunGraph(const Invocation& in) {
   OrvLayout layout;
   const int status = ReadSoundOrv(in, path, &file, &layout);
   if (status != kExitOk) return status;
-  WriteGraph(OrvFlow(layout), path, ToStandardOutput);
-  return in.FinishReport(kExitOk);
+  FileTables tables(&file, layout);
+  const OrvFlow flow(&tables);
+  WriteGraph(flow, path, ToStandardOutput);
+  return FinishReadAgain(in, flow, path, in.FinishReport(kExitOk));
 }

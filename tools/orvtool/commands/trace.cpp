@@ -5,6 +5,7 @@
 #include "commands/commands.h"
 #include "event_table.h"
 #include "play/trace_walk.h"
+#include "read/layout_tables.h"
 
 int RunTrace(const Invocation& in) {
   const std::vector<std::string>& words = in.operands();
@@ -21,6 +22,8 @@ int RunTrace(const Invocation& in) {
   OrvLayout layout;
   const int status = ReadSoundOrv(in, words[0], &file, &layout);
   if (status != kExitOk) return status;
-  TraceOrv(OrvFlow(layout), events, ToStandardOutput);
-  return in.FinishReport(kExitOk);
+  FileTables tables(&file, layout);
+  const OrvFlow flow(&tables);
+  TraceOrv(flow, events, ToStandardOutput);
+  return FinishReadAgain(in, flow, words[0], in.FinishReport(kExitOk));
 }

@@ -6,131 +6,126 @@
 
 namespace {
 
-// Up to this many pairs a state is searched from its start; beyond, through a sorted index.
-constexpr std::size_t kPairsSearched = 16;
+// Up to this many pairs a state is searched from its start; beyond, its first pair of each event a trace
+// can name is found in one walk and kept.
+constexpr std::int32_t kPairsSearched = 16;
+// The states of many pairs kept so, at most: a trace that keeps visiting more of them walks each again,
+// but they share the layout's limit of pairs, so the more there are the fewer pairs each holds.
+constexpr std::size_t kStatesKept = 4096;
+
+// Asked at every pass of the leading row, so found once.
+bool EveryPairToRowOne(SoundTables* tables) {
+  const std::int32_t count = tables->layout().stateCount > 0 ? tables->PairCount(0) : 0;
+  for (std::int32_t k = 0; k < count; ++k)
+    if (tables->Pair(0, k).chunkIndex != 1) return false;
+  return true;
+}
 
 }  // namespace
 
-OrvFlow::OrvFlow(const OrvLayout& layout) : layout_(layout), entryOfRow_(layout.rows.size(), -1) {
-  // Rows are counted as int here, as chunk indices are; the layout check keeps them within the table.
-  auto stateOf = [&layout](int row) { return layout.rows[static_cast<std::size_t>(row)].stateIndex; };
-  const int trailing = trailingRow();
-  int lastEntry = -1;
-  int r = 1;
-  while (r < trailing) {
-    const std::int32_t state = stateOf(r);
-    if (state < 1) {
-      ++r;
-      continue;
-    }
-    const int e = orv::EntryOfState(state);
-    const std::int32_t lastState = orv::EntryLastState(e);
-    int q = r;
-    while (q < trailing && stateOf(q) == orv::EntryState(e)) ++q;
-    // A build's entries come in payload order, each run ended by its last state.
-    if (q == trailing || stateOf(q) != lastState || e <= lastEntry) {
-      r = q > r ? q : r + 1;
-      continue;
-    }
-    FlowEntry entry;
-    entry.scriptIndex = e;
-    entry.firstRow = r;
-    entry.rowCount = q - r + 1;
-    entry.bytes = RowsLength(r, q + 1);
-    // The layout check keeps every state index within the table.
-    const std::vector<OrvPair>& pairs = layout.states[static_cast<std::size_t>(lastState)].pairs;
-    if (!pairs.empty()) {
-      entry.haveEvent = true;
-      entry.eventId = pairs[0].eventId;
-      entry.loop = pairs[0].chunkIndex == r;
-    }
-    for (int row = r; row <= q; ++row) entryOfRow_[static_cast<std::size_t>(row)] = static_cast<int>(entries_.size());
-    entries_.push_back(entry);
-    lastEntry = e;
-    r = q + 1;
-  }
+OrvFlow::OrvFlow(const OrvLayout& layout)
+    : held_(std::make_unique<HeldTables>(layout)),
+      tables_(held_.get()),
+      index_(&tables_),
+      everyEventToRowOne_(EveryPairToRowOne(&tables_)) {}
 
-  for (std::size_t s = 0; s < layout.states.size(); ++s) {
-    const std::vector<OrvPair>& pairs = layout.states[s].pairs;
-    if (pairs.size() <= kPairsSearched) continue;
-    firstPairs_[s] = FirstOfEachEvent(pairs);
-  }
+OrvFlow::OrvFlow(OrvTables* tables)
+    : tables_(tables), index_(&tables_), everyEventToRowOne_(EveryPairToRowOne(&tables_)) {}
 
-  // Asked at every pass of the leading row, so found once.
-  if (!layout.states.empty())
-    for (const OrvPair& pair : layout.states[0].pairs)
-      everyEventToRowOne_ = everyEventToRowOne_ && pair.chunkIndex == 1;
+std::optional<FlowEntry> OrvFlow::EntryOf(int row) const {
+  if (row < 1 || row >= trailingRow()) return std::nullopt;
+  const RowRun run = index_.RunOf(row);
+  if (!run.IsEntry()) return std::nullopt;
+  if (lastEntry_ && lastEntry_->firstRow == run.first) return lastEntry_;
+  FlowEntry entry;
+  entry.scriptIndex = run.entry;
+  entry.index = run.entriesBefore;
+  entry.firstRow = run.first;
+  entry.rowCount = run.last - run.first + 1;
+  entry.bytes = static_cast<std::int64_t>(tables_.Row(run.last + 1).dataOffset) - tables_.Row(run.first).dataOffset;
+  const std::int32_t lastState = orv::EntryLastState(run.entry);
+  if (tables_.PairCount(lastState) > 0) {
+    const OrvPair first = tables_.Pair(lastState, 0);
+    entry.haveEvent = true;
+    entry.eventId = first.eventId;
+    entry.loop = first.chunkIndex == run.first;
+  }
+  lastEntry_ = entry;
+  return entry;
 }
 
-std::vector<OrvFlow::FirstOfEvent> OrvFlow::FirstOfEachEvent(const std::vector<OrvPair>& pairs) {
+std::int64_t OrvFlow::RowLength(int row) const {
+  if (row < 0 || row >= trailingRow()) return 0;
+  return static_cast<std::int64_t>(tables_.Row(row + 1).dataOffset) - tables_.Row(row).dataOffset;
+}
+
+std::int32_t OrvFlow::StateOf(int row) const {
+  const std::int32_t state = tables_.Row(row).stateIndex;
+  return state < tables_.layout().stateCount ? state : -1;
+}
+
+std::vector<OrvFlow::FirstOfEvent> OrvFlow::FirstOfEachEvent(std::int32_t state) const {
   std::vector<FirstOfEvent> index;
-  index.reserve(pairs.size());
-  for (std::size_t k = 0; k < pairs.size(); ++k) index.push_back({pairs[k].eventId, static_cast<int>(k)});
+  if (state < 0) return index;
+  const std::int32_t count = tables_.PairCount(state);
+  index.reserve(static_cast<std::size_t>(count));
+  for (std::int32_t k = 0; k < count; ++k) index.push_back({tables_.Pair(state, k).eventId, k});
   // Stable, so the first pair of an event stays ahead of its later ones, which are then dropped.
   std::stable_sort(index.begin(), index.end(),
                    [](const FirstOfEvent& a, const FirstOfEvent& b) { return a.eventId < b.eventId; });
   index.erase(std::unique(index.begin(), index.end(),
                           [](const FirstOfEvent& a, const FirstOfEvent& b) { return a.eventId == b.eventId; }),
               index.end());
-  index.shrink_to_fit();
   return index;
 }
 
-std::int32_t OrvFlow::StateOf(int row) const {
-  const std::int32_t state = layout_.rows[static_cast<std::size_t>(row)].stateIndex;
-  return state >= 0 && static_cast<std::size_t>(state) < layout_.states.size() ? state : -1;
-}
-
 std::vector<OrvPair> OrvFlow::FirstPairsByEvent(std::int32_t state) const {
-  if (state < 0) return {};
-  const std::vector<OrvPair>& pairs = layout_.states[static_cast<std::size_t>(state)].pairs;
-  const auto indexed = firstPairs_.find(static_cast<std::size_t>(state));
-  const std::vector<FirstOfEvent> index = indexed != firstPairs_.end() ? indexed->second : FirstOfEachEvent(pairs);
   std::vector<OrvPair> first;
-  first.reserve(index.size());
-  for (const FirstOfEvent& f : index) first.push_back(pairs[static_cast<std::size_t>(f.pair)]);
+  for (const FirstOfEvent& f : FirstOfEachEvent(state)) first.push_back(tables_.Pair(state, f.pair));
   return first;
 }
 
-int OrvFlow::FirstPair(std::size_t state, std::int32_t eventId) const {
-  const auto indexed = firstPairs_.find(state);
-  if (indexed != firstPairs_.end()) {
-    const std::vector<FirstOfEvent>& index = indexed->second;
-    const auto found = std::lower_bound(index.begin(), index.end(), eventId,
-                                        [](const FirstOfEvent& a, std::int32_t id) { return a.eventId < id; });
-    return found != index.end() && found->eventId == eventId ? found->pair : -1;
+std::vector<OrvPair> OrvFlow::FirstPairsInOrder(std::int32_t state) const {
+  std::vector<FirstOfEvent> index = FirstOfEachEvent(state);
+  std::sort(index.begin(), index.end(), [](const FirstOfEvent& a, const FirstOfEvent& b) { return a.pair < b.pair; });
+  std::vector<OrvPair> first;
+  first.reserve(index.size());
+  for (const FirstOfEvent& f : index) first.push_back(tables_.Pair(state, f.pair));
+  return first;
+}
+
+const OrvFlow::TracedEvents& OrvFlow::FirstOfTracedEvents(std::int32_t state) const {
+  const auto kept = tracedEvents_.find(state);
+  if (kept != tracedEvents_.end()) return kept->second;
+  if (tracedEvents_.size() >= kStatesKept) tracedEvents_.clear();
+  TracedEvents& first = tracedEvents_[state];
+  first.fill(-1);
+  for (std::int32_t k = tables_.PairCount(state) - 1; k >= 0; --k) {
+    const std::int32_t eventId = tables_.Pair(state, k).eventId;
+    if (eventId >= 0 && eventId <= kMaxPairedEventId) first[static_cast<std::size_t>(eventId)] = k;
   }
-  const std::vector<OrvPair>& pairs = layout_.states[state].pairs;
-  for (std::size_t k = 0; k < pairs.size(); ++k)
-    if (pairs[k].eventId == eventId) return static_cast<int>(k);
+  return first;
+}
+
+int OrvFlow::FirstPair(std::int32_t state, std::int32_t eventId) const {
+  const std::int32_t count = tables_.PairCount(state);
+  if (count > kPairsSearched && eventId >= 0 && eventId <= kMaxPairedEventId)
+    return FirstOfTracedEvents(state)[static_cast<std::size_t>(eventId)];
+  for (std::int32_t k = 0; k < count; ++k)
+    if (tables_.Pair(state, k).eventId == eventId) return k;
   return -1;
-}
-
-const FlowEntry* OrvFlow::EntryOf(int row) const {
-  if (row < 0 || row >= static_cast<int>(entryOfRow_.size())) return nullptr;
-  const int index = entryOfRow_[static_cast<std::size_t>(row)];
-  return index < 0 ? nullptr : &entries_[static_cast<std::size_t>(index)];
-}
-
-std::int64_t OrvFlow::RowLength(int row) const {
-  if (row < 0 || row >= trailingRow()) return 0;
-  return RowsLength(row, row + 1);
-}
-
-std::int64_t OrvFlow::RowsLength(int from, int to) const {
-  return layout_.RowsLength(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
 }
 
 FlowStep OrvFlow::Next(int row, std::int32_t eventId) const {
   FlowStep step;
-  step.stateIndex = layout_.rows[static_cast<std::size_t>(row)].stateIndex;
+  step.stateIndex = tables_.Row(row).stateIndex;
   step.row = row + 1;
   // Only the leading row of a file without states can lack one.
-  if (StateOf(row) < 0) return step;
-  const std::size_t state = static_cast<std::size_t>(step.stateIndex);
+  const std::int32_t state = StateOf(row);
+  if (state < 0) return step;
   const int pair = FirstPair(state, eventId);
   if (pair < 0) return step;
-  step.row = layout_.states[state].pairs[static_cast<std::size_t>(pair)].chunkIndex;
+  step.row = tables_.Pair(state, pair).chunkIndex;
   step.byPair = true;
   return step;
 }

@@ -3,12 +3,19 @@
 #ifndef ORVTOOL_PLAY_FLOW_H_
 #define ORVTOOL_PLAY_FLOW_H_
 
+#include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "event_table.h"
+#include "play/entry_index.h"
 #include "read/layout.h"
+#include "read/layout_tables.h"
+#include "read/sound_tables.h"
 
 // A piece of the music: the chunk rows of an event's Begin or Loop, or a row of no entry on its own.
 struct FlowPiece {
@@ -26,6 +33,7 @@ struct FlowPiece {
 // on to what follows for a Begin.
 struct FlowEntry : FlowPiece {
   int scriptIndex = 0;  // the entry's place among the script's, e in its states 2e + 1 and 2e + 2
+  int index = 0;        // its place among the file's entries
 };
 
 struct FlowStep {
@@ -34,17 +42,26 @@ struct FlowStep {
   std::int32_t stateIndex = 0;
 };
 
+// The tables are read again for each question, from a bounded number of marks and what was asked last,
+// so memory stays the same whatever the file's counts. That changes only what is kept at hand, so the
+// questions are const.
 class OrvFlow {
  public:
-  // The layout must have passed InspectOrv. Rows that do not fall into entries the way a build cuts
-  // them (a file this tool did not build) belong to no entry, and are shown by their state alone.
+  // The layout must have passed InspectOrv, and outlive the flow. Rows that do not fall into entries the
+  // way a build cuts them (a file this tool did not build) belong to no entry, and are shown by their
+  // state alone.
   explicit OrvFlow(const OrvLayout& layout);
+  // The same, read from tables that must outlive the flow, of a layout that passed a check.
+  explicit OrvFlow(OrvTables* tables);
+  // What is kept at hand points into the flow.
+  OrvFlow(const OrvFlow&) = delete;
+  OrvFlow& operator=(const OrvFlow&) = delete;
 
-  const OrvLayout& layout() const { return layout_; }
-  int trailingRow() const { return static_cast<int>(layout_.rows.size()) - 1; }
-  const std::vector<FlowEntry>& entries() const { return entries_; }
-  // The entry a row was cut from, or nullptr for the leading and trailing rows and rows of no entry.
-  const FlowEntry* EntryOf(int row) const;
+  int trailingRow() const { return tables_.trailingRow(); }
+  int entryCount() const { return index_.entryCount(); }
+  // The entry a row was cut from, or none for the leading and trailing rows and rows of no entry.
+  std::optional<FlowEntry> EntryOf(int row) const;
+  ChunkRow Row(int row) const { return tables_.Row(row); }
   std::int64_t RowLength(int row) const;
 
   // At the end of `row` with `eventId` current: the row of the state's first pair for that event, or
@@ -57,36 +74,41 @@ class OrvFlow {
   FlowStep Start(std::int32_t eventId) const { return Next(0, eventId); }
 
   // The place in state `state`'s pairs of the first one for the event, or -1; the player takes that one
-  // and never a later one. Constant time for a few pairs, logarithmic for many.
-  int FirstPair(std::size_t state, std::int32_t eventId) const;
+  // and never a later one. Found by a walk through the pairs, done once for a state of many.
+  int FirstPair(std::int32_t state, std::int32_t eventId) const;
 
   // The state `row` looks events up in, or -1 where its index names none (the leading row of a file
   // without states).
   std::int32_t StateOf(int row) const;
 
-  // A state's pairs the player can take, the first of each event, in the order of their event ids; none
-  // for state -1.
+  // A state's pairs the player can take, the first of each event: in the order of their event ids, or
+  // in the order the file holds them. None for state -1.
   std::vector<OrvPair> FirstPairsByEvent(std::int32_t state) const;
+  std::vector<OrvPair> FirstPairsInOrder(std::int32_t state) const;
 
   // Whether the leading row sends every event to row 1, as state 0 of a built file does.
   bool EveryEventStartsAtRowOne() const { return everyEventToRowOne_; }
 
+  // False when the file was changed while it was read again, so that what was made of it may be wrong.
+  bool intact() const { return tables_.intact(); }
+
  private:
-  const OrvLayout& layout_;
-  std::vector<FlowEntry> entries_;
-  // The bytes from row `from` up to row `to`.
-  std::int64_t RowsLength(int from, int to) const;
-
-  std::vector<int> entryOfRow_;  // index into entries_, or -1
-
-  // For a state of many pairs: its first pair of each event, sorted by event.
   struct FirstOfEvent {
     std::int32_t eventId;
     int pair;
   };
-  std::unordered_map<std::size_t, std::vector<FirstOfEvent>> firstPairs_;
-  static std::vector<FirstOfEvent> FirstOfEachEvent(const std::vector<OrvPair>& pairs);
-  bool everyEventToRowOne_ = true;
+  // The state's pairs, the first of each event, sorted by event.
+  std::vector<FirstOfEvent> FirstOfEachEvent(std::int32_t state) const;
+  // For a state of many pairs: its first pair of each event a trace can name, or -1.
+  using TracedEvents = std::array<int, kMaxPairedEventId + 1>;
+  const TracedEvents& FirstOfTracedEvents(std::int32_t state) const;
+
+  std::unique_ptr<HeldTables> held_;
+  mutable SoundTables tables_;
+  mutable EntryIndex index_;
+  mutable std::optional<FlowEntry> lastEntry_;  // the entry asked for last
+  mutable std::unordered_map<std::int32_t, TracedEvents> tracedEvents_;
+  bool everyEventToRowOne_;
 };
 
 // `"Combat" Loop`, `event 9 Begin`, or `entry 3` when the event cannot be told; with the name unquoted

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -27,8 +28,8 @@ using PiecesSeen = std::map<std::pair<std::int32_t, bool>, int>;
 // The piece that begins at `row`: an entry's, numbered among its event's pieces of its kind, or a row of
 // no entry.
 FilePiece PieceAt(const OrvFlow& flow, int row, PiecesSeen* seen) {
-  const FlowEntry* entry = flow.EntryOf(row);
-  if (entry == nullptr)
+  const std::optional<FlowEntry> entry = flow.EntryOf(row);
+  if (!entry)
     return {{false, 0, false, row, 1, flow.RowLength(row)}, PieceKey(kByRow, row, 0, 0), "row " + to_string(row)};
   FilePiece piece = {*entry, PieceKey(kByEntry, entry->scriptIndex, 0, 0), EntryLabel(*entry)};
   if (entry->haveEvent) {
@@ -42,11 +43,12 @@ FilePiece PieceAt(const OrvFlow& flow, int row, PiecesSeen* seen) {
 // A file's pieces in payload order, and the piece each row belongs to.
 class FilePieces {
  public:
-  explicit FilePieces(const OrvFlow& flow) : flow_(flow), pieceOfRow_(flow.layout().rows.size(), -1) {
+  explicit FilePieces(const OrvFlow& flow)
+      : flow_(flow), pieceOfRow_(static_cast<std::size_t>(flow.trailingRow()) + 1, -1) {
     PiecesSeen seen;
     for (int row = 1; row < flow.trailingRow(); ++row) {
-      const FlowEntry* entry = flow.EntryOf(row);
-      if (entry != nullptr && entry->firstRow != row) {
+      const std::optional<FlowEntry> entry = flow.EntryOf(row);
+      if (entry && entry->firstRow != row) {
         pieceOfRow_[static_cast<std::size_t>(row)] = pieceOfRow_[static_cast<std::size_t>(row) - 1];
         continue;
       }
@@ -134,8 +136,7 @@ constexpr std::size_t kCompareBlock = 64 * 1024;
 // they cannot be read.
 bool ReadPayload(const DiffInput& file, const FlowPiece& piece, std::uint64_t done, std::size_t n, unsigned char* out,
                  std::string* err) {
-  const std::uint64_t from =
-      static_cast<std::uint64_t>(file.flow.layout().rows[static_cast<std::size_t>(piece.firstRow)].dataOffset) + done;
+  const std::uint64_t from = static_cast<std::uint64_t>(file.flow.Row(piece.firstRow).dataOffset) + done;
   if (file.bytes->Read(from, n, out)) return true;
   *err = file.name + ": cannot read bytes " + to_string(from) + " to " + to_string(from + n);
   return false;

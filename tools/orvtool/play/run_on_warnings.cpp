@@ -1,6 +1,7 @@
 #include "play/run_on_warnings.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 #include "event_table.h"
@@ -10,8 +11,8 @@ namespace {
 using std::to_string;
 
 bool OwnRow(const OrvFlow& flow, int row, std::int32_t eventId) {
-  const FlowEntry* entry = flow.EntryOf(row);
-  return entry != nullptr && entry->haveEvent && entry->eventId == eventId;
+  const std::optional<FlowEntry> entry = flow.EntryOf(row);
+  return entry && entry->haveEvent && entry->eventId == eventId;
 }
 
 // Why an event's music leaves it, as far as its script entries tell; "" when they do not.
@@ -35,7 +36,7 @@ std::string WhyTheMusicLeaves(const ScriptEntry* entries, int n, std::int32_t ev
 // entries, leaves them, or ends. Empty when it stays.
 std::string FollowHeldEvent(const OrvFlow& flow, int row, std::int32_t eventId) {
   std::vector<bool> seen(static_cast<std::size_t>(flow.trailingRow()) + 1, false);
-  const FlowEntry* last = nullptr;
+  std::optional<FlowEntry> last;
   for (;;) {
     if (row == 0) row = flow.Start(eventId).row;
     std::string outcome;
@@ -44,15 +45,15 @@ std::string FollowHeldEvent(const OrvFlow& flow, int row, std::int32_t eventId) 
     } else if (row == flow.trailingRow()) {
       outcome = "the music ends";
     } else if (!OwnRow(flow, row, eventId)) {
-      const FlowEntry* entry = flow.EntryOf(row);
-      outcome = "the music runs on into " + (entry != nullptr ? EntryLabel(*entry) : std::string("a row of no entry")) +
+      const std::optional<FlowEntry> entry = flow.EntryOf(row);
+      outcome = "the music runs on into " + (entry ? EntryLabel(*entry) : std::string("a row of no entry")) +
                 " (chunk " + to_string(row) + ")";
     } else if (seen[static_cast<std::size_t>(row)]) {
       return "";
     }
     if (!outcome.empty()) {
       const std::string where =
-          last == nullptr ? "as soon as it comes" : std::string("after its ") + (last->loop ? "Loop" : "Begin");
+          !last ? "as soon as it comes" : std::string("after its ") + (last->loop ? "Loop" : "Begin");
       return where + " " + outcome;
     }
     seen[static_cast<std::size_t>(row)] = true;

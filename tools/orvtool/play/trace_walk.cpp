@@ -1,5 +1,7 @@
 #include "play/trace_walk.h"
 
+#include <optional>
+
 #include "event_table.h"
 #include "report/words.h"
 
@@ -18,18 +20,18 @@ bool ParseNumber(const std::string& digits, std::int64_t limit, std::int64_t* va
 }
 
 std::string RowName(const OrvFlow& flow, int row) {
-  return ::RowName(static_cast<std::size_t>(row), flow.layout().rows.size(),
+  return ::RowName(static_cast<std::size_t>(row), static_cast<std::size_t>(flow.trailingRow()) + 1,
                    {"chunk ", ", the leading row", ", the trailing row"});
 }
 
 std::string ChunkLine(const OrvFlow& flow, int row) {
   std::string line = "chunk " + to_string(row) + ": ";
-  const FlowEntry* entry = flow.EntryOf(row);
-  if (entry != nullptr)
+  const std::optional<FlowEntry> entry = flow.EntryOf(row);
+  if (entry)
     line +=
         EntryLabel(*entry) + ", piece " + to_string(row - entry->firstRow + 1) + " of " + to_string(entry->rowCount);
   else
-    line += "state " + to_string(flow.layout().rows[static_cast<std::size_t>(row)].stateIndex) + ", of no entry";
+    line += "state " + to_string(flow.Row(row).stateIndex) + ", of no entry";
   return line + ", " + to_string(flow.RowLength(row)) + " bytes\n";
 }
 

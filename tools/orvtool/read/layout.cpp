@@ -10,10 +10,10 @@ namespace {
 
 using std::to_string;
 
-// What the commands that hold the tables (trace, graph, diff, and check for the file it foresees) hold
-// in memory at most: far beyond any file a build writes (at most 100000 chunk rows and state words),
-// and small enough that no file can make the tool run out of memory. info holds none of it, but keeps
-// to the same limits so that every command reads a file alike.
+// What a reading that holds the tables (check, for the file it foresees) holds in memory at most: far
+// beyond any file a build writes (at most 100000 chunk rows and state words), and small enough that no
+// file can make the tool run out of memory. The commands that read the tables again hold none of it,
+// but keep to the same limits so that every command reads a file alike.
 constexpr std::int64_t kMaxStatesRead = 1000000;
 constexpr std::int64_t kMaxPairsRead = 1000000;
 constexpr std::int64_t kMaxRowsRead = 1000000;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -23,15 +24,15 @@ constexpr std::int64_t kEnd = -2;
 std::int64_t NodeOf(const OrvFlow& flow, int row) {
   if (row == 0) return kStart;
   if (row == flow.trailingRow()) return kEnd;
-  const FlowEntry* entry = flow.EntryOf(row);
-  if (entry != nullptr) return entry - flow.entries().data();
-  return static_cast<std::int64_t>(flow.entries().size()) + row;
+  const std::optional<FlowEntry> entry = flow.EntryOf(row);
+  if (entry) return entry->index;
+  return static_cast<std::int64_t>(flow.entryCount()) + row;
 }
 
 std::string NodeName(const OrvFlow& flow, std::int64_t node) {
   if (node == kStart) return "start";
   if (node == kEnd) return "end";
-  const std::int64_t entries = static_cast<std::int64_t>(flow.entries().size());
+  const std::int64_t entries = flow.entryCount();
   return node < entries ? "e" + to_string(node) : "r" + to_string(node - entries);
 }
 
@@ -40,10 +41,10 @@ std::string ChunkRange(int first, int count) {
   return Plural(count, "chunk", "chunks") + " (" + range + ")";
 }
 
-std::string EntryNode(const FlowEntry& entry, std::size_t index) {
+std::string EntryNode(const FlowEntry& entry) {
   std::string label = EntryLabel(entry, false);
   label += "\n" + ChunkRange(entry.firstRow, entry.rowCount) + ", " + to_string(entry.bytes) + " bytes";
-  std::string node = "  e" + to_string(index) + " [label=" + QuotedText(label);
+  std::string node = "  e" + to_string(entry.index) + " [label=" + QuotedText(label);
   if (entry.haveEvent && entry.eventId >= 0)
     node +=
         ", fillcolor=" + QuotedText(kFills[entry.eventId % static_cast<std::int32_t>(sizeof kFills / sizeof *kFills)]);
@@ -115,15 +116,12 @@ class Edges {
 };
 
 // The edges a row's state gives by its pairs, the first pair of each event only, as the player takes.
-void AddPairEdges(const OrvFlow& flow, std::int64_t from, std::size_t state, Edges* edges) {
-  const std::vector<OrvPair>& pairs = flow.layout().states[state].pairs;
-  for (std::size_t k = 0; k < pairs.size(); ++k) {
-    const OrvPair& pair = pairs[k];
-    if (flow.FirstPair(state, pair.eventId) != static_cast<int>(k)) continue;
+void AddPairEdges(const OrvFlow& flow, std::int64_t from, std::int32_t state, Edges* edges) {
+  for (const OrvPair& pair : flow.FirstPairsInOrder(state)) {
     Label label;
     label.eventId = pair.eventId;
-    const FlowEntry* target = flow.EntryOf(pair.chunkIndex);
-    if (target != nullptr && target->firstRow != pair.chunkIndex) label.toChunk = pair.chunkIndex;
+    const std::optional<FlowEntry> target = flow.EntryOf(pair.chunkIndex);
+    if (target && target->firstRow != pair.chunkIndex) label.toChunk = pair.chunkIndex;
     edges->Add(from, NodeOf(flow, pair.chunkIndex), label, false);
   }
 }
@@ -131,16 +129,19 @@ void AddPairEdges(const OrvFlow& flow, std::int64_t from, std::size_t state, Edg
 }  // namespace
 
 void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& out) {
-  const OrvLayout& layout = flow.layout();
   out("digraph orv {\n  label=" + QuotedText(title) + ";\n  labelloc=t;\n  fontname=\"Helvetica\";\n");
   out("  node [shape=box, style=\"rounded,filled\", fillcolor=\"#eeeeee\", fontname=\"Helvetica\"];\n");
   out("  edge [fontname=\"Helvetica\", fontsize=10];\n");
   out("  start [shape=circle, label=\"start\"];\n  end [shape=doublecircle, label=\"end\"];\n");
-  for (std::size_t i = 0; i < flow.entries().size(); ++i) out(EntryNode(flow.entries()[i], i));
   for (int row = 1; row < flow.trailingRow(); ++row) {
-    if (flow.EntryOf(row) != nullptr) continue;
-    const std::string label = "row " + to_string(row) + "\nstate " +
-                              to_string(layout.rows[static_cast<std::size_t>(row)].stateIndex) + ", " +
+    const std::optional<FlowEntry> entry = flow.EntryOf(row);
+    if (!entry) continue;
+    out(EntryNode(*entry));
+    row = entry->firstRow + entry->rowCount - 1;
+  }
+  for (int row = 1; row < flow.trailingRow(); ++row) {
+    if (flow.EntryOf(row)) continue;
+    const std::string label = "row " + to_string(row) + "\nstate " + to_string(flow.Row(row).stateIndex) + ", " +
                               to_string(flow.RowLength(row)) + " bytes";
     out("  r" + to_string(row) + " [label=" + QuotedText(label) + "];\n");
   }
@@ -166,7 +167,7 @@ void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& o
     }
     if (state >= 0 && std::find(walked.begin(), walked.end(), state) == walked.end()) {
       walked.push_back(state);
-      AddPairEdges(flow, from, static_cast<std::size_t>(state), &edges);
+      AddPairEdges(flow, from, state, &edges);
     }
     // Within an entry the music simply goes on; only at its end does running on lead elsewhere.
     if (NodeOf(flow, row + 1) != from) edges.Add(from, NodeOf(flow, row + 1), Label{0, Label::kAnyOther}, true);
