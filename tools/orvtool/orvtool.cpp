@@ -20,8 +20,12 @@ const std::vector<Command>& Commands() {
   static const CommandOption kWarningsAsErrors = {"--warnings-as-errors", nullptr, nullptr};
   static const std::vector<Command> table = {
       {"build",
-       {kDir, kOut, {"--depfile", "FILE", "a file"}, {"--depfile-phony", nullptr, nullptr},
-        {"-q", nullptr, nullptr, "--quiet"}, kWarningsAsErrors},
+       {kDir,
+        kOut,
+        {"--depfile", "FILE", "a file"},
+        {"--depfile-phony", nullptr, nullptr},
+        {"-q", nullptr, nullptr, "--quiet"},
+        kWarningsAsErrors},
        {"SCRIPT"},
        LastOperand::kOptional,
        "build OUT from SCRIPT (out.orv beside script.txt), and a depfile FILE of what it read",
