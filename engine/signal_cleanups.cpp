@@ -1,5 +1,7 @@
 #include "signal_cleanups.h"
 
+#include <cassert>
+
 namespace {
 
 // Distinct clean-ups at once: a build's lock and its replacements need two.
@@ -23,6 +25,8 @@ bool AddCleanup(void (*cleanup)()) {
     }
     if (entry.guards == 0 && unused == nullptr) unused = &entry;
   }
+  // Every kind of clean-up there is fits; one more would be a file left behind after a signal.
+  assert(unused != nullptr);
   if (unused != nullptr) {
     unused->guards = 1;
     // Last, so the handler never runs one half set.

@@ -90,8 +90,10 @@ bool FileTables::PlaceMarks() {
 
 bool FileTables::Find(std::size_t s, Record* record) {
   if (s >= layout_.statesRead) return false;
-  if (markStep_ == 0 && !PlaceMarks()) {
+  // A file that failed its marks once is not walked whole again on every look-up.
+  if (markStep_ == 0 && (marksFailed_ || !PlaceMarks())) {
     markStep_ = 0;
+    marksFailed_ = true;
     return false;
   }
   for (const Record& seen : recent_)

@@ -65,6 +65,7 @@ class FileTables : public OrvTables {
   ByteSource* in_;
   const OrvLayout& layout_;
   std::size_t markStep_ = 0;          // states from one mark to the next; 0 before they are placed
+  bool marksFailed_ = false;          // the file could not be walked to place them
   std::vector<std::uint64_t> marks_;  // where the record of every markStep_-th state starts
   Record recent_[2];                  // the records found last, the latest first
 };
