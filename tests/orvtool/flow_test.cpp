@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "inspected_orv.h"
 #include "orv_examples.h"
 #include "play/run_on_warnings.h"
+#include "read_orv.h"
 #include "report/graph_dot.h"
 
 namespace {

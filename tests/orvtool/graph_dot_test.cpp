@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "inspected_orv.h"
 #include "orv_examples.h"
+#include "read_orv.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "inspected_orv.h"
 #include "orv_examples.h"
+#include "read_orv.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include <limits>
 
-#include "inspected_orv.h"
 #include "orv_examples.h"
 #include "read/source_verdict.h"
+#include "read_orv.h"
 
 namespace {
 

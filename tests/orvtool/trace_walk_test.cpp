@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "inspected_orv.h"
 #include "orv_examples.h"
+#include "read_orv.h"
 
 namespace {
 

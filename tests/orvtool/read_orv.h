@@ -1,6 +1,6 @@
 // Hand-made files read as orvtool's commands read them, for the tests of what is made of their layout.
-#ifndef ORVTOOL_TESTS_INSPECTED_ORV_H_
-#define ORVTOOL_TESTS_INSPECTED_ORV_H_
+#ifndef ORVTOOL_TESTS_READ_ORV_H_
+#define ORVTOOL_TESTS_READ_ORV_H_
 
 #include <gtest/gtest.h>
 
@@ -47,4 +47,4 @@ inline std::string Trace(Bytes bytes, const std::vector<std::string>& words) {
   return out;
 }
 
-#endif  // ORVTOOL_TESTS_INSPECTED_ORV_H_
+#endif  // ORVTOOL_TESTS_READ_ORV_H_
