@@ -59,6 +59,7 @@ bool ScanScript(std::FILE* script, const BuildFiles& files, int* n, BuildReporte
     CheckedSource checked;
     if (!IsNullPath(entry.path)) {
       checked.path = SourceOpenPath(files.script, entry.path);
+      if (!reporter->Source(checked.path, entry.line)) return false;
       // A folder, pipe or device is no source either; it is refused as one that cannot be opened.
       OpenFailure failure;
       FilePtr source = OpenRegularFile(checked.path.c_str(), &failure);

@@ -46,6 +46,11 @@ class BuildReporter {
   // such line.
   virtual bool Warning(const ScriptWarning& /*warning*/) { return true; }
 
+  // A source the script names at `line`, by the path the build will open it by, before it is opened:
+  // false stops the build with nothing written and no failure of its own, the reporter having said why.
+  // By default every source is taken.
+  virtual bool Source(const std::string& /*path*/, int /*line*/) { return true; }
+
   // The script `script` could not be opened, missing (kMissing) or there but unreadable (kCannotOpen):
   // the build ends without a line and touches nothing. By default nothing is said, as the dialog has
   // just written the script; a caller that has not says so.

@@ -4,7 +4,8 @@
 #   `boss #2 $final` that takes a source from a sibling folder: ninja records the script and every source,
 #   builds nothing more when nothing changed, and builds again when the script or any source did;
 # - the same by a plain Makefile that includes the depfile, for a set with a source named with ':', and
-#   with --depfile-phony a source dropped from the script and deleted leaves make building;
+#   with --depfile-phony a source dropped from the script and deleted leaves make building, and a source
+#   whose name make would run as a command is refused with nothing written;
 # - what it reads, traced by strace (skipped where STRACE is "", as under a sanitizer, whose run-time
 #   reads files and the environment of its own): the script and the sources it names, which the depfile
 #   lists exactly, and nothing else; it writes only beside OUT; and it reads no environment, building the
@@ -76,6 +77,19 @@ sed -i 's/skirmish:loop.orv/harbour_loop.orv/' make/bay/script.txt
 rm "make/bay/skirmish:loop.orv"
 made "once skirmish:loop.orv is dropped from the script and deleted"
 grep -qF 'skirmish\:loop' make/bay.orv.d && fail "the depfile still names skirmish:loop.orv: $(cat make/bay.orv.d)"
+
+# A source whose name make would run as a command is refused: nothing written, and nothing run.
+cp make/bay/harbour_loop.orv 'make/bay/b.orv;touch${IFS}PWNED;.orv'
+cp make/bay.orv bay-before.orv
+cp make/bay.orv.d bay-before.d
+printf '0 harbour_begin.orv begin\n0 b.orv;touch${IFS}PWNED;.orv loop\n-1' >make/bay/script.txt
+for attempt in first second; do
+  "$make" -C make >log 2>&1 && fail "make builds, the $attempt time, a set whose source holds ';'"
+  grep -qF "bay/script.txt:2: a depfile cannot name the source 'bay/b.orv;touch\${IFS}PWNED;.orv', which holds ';'" log ||
+    fail "the $attempt refusal of a source with ';' does not say why: $(cat log)"
+done
+cmp -s make/bay.orv bay-before.orv && cmp -s make/bay.orv.d bay-before.d || fail "the refused build changed its files"
+[[ -z $(find . -name PWNED) ]] || fail "a source's name ran a command"
 
 # --- what the build reads and writes
 if [[ -n $strace ]]; then

@@ -15,9 +15,22 @@ TEST(Depfile, PathsAreEscapedAsGccEscapesThem) {
   EXPECT_EQ(R"(C:/raid\:night/a\\\:b.orv)", DepfilePath(R"(C:/raid:night/a\:b.orv)"));
   EXPECT_EQ(R"(a\:b.orv)", DepfilePath("a:b.orv"));
   EXPECT_EQ("out.orv: script.txt \\\n  a.orv\n", DepfileRule("out.orv", {"script.txt", "a.orv"}));
-  EXPECT_FALSE(DepfileCanName("two\nlines.orv"));
   // gcc's -MP: each source an empty rule of its own, escaped as in the rule above.
   EXPECT_EQ("\nbay/skirmish\\:loop.orv:\n\na\\ b.orv:\n", DepfilePhonyRules({"bay/skirmish:loop.orv", "a b.orv"}));
+}
+
+// What Make or Ninja would read as more than a path is named, so the build can be refused; what gcc's
+// escapes carry, and names merely like the refused ones, pass.
+TEST(Depfile, PathsMakeOrNinjaWouldMisreadAreNamed) {
+  EXPECT_EQ("holds a line end", DepfileMisreading("two\nlines.orv"));
+  EXPECT_EQ("holds ';'", DepfileMisreading("b.orv;touch${IFS}PWNED;.orv"));
+  EXPECT_EQ("holds '='", DepfileMisreading("SHELL=evil"));
+  EXPECT_EQ("holds the control character 0x1B", DepfileMisreading("a\x1b[2Jb.orv"));
+  EXPECT_EQ("begins with '~'", DepfileMisreading("~/theme.orv"));
+  EXPECT_EQ("ends in '(...)'", DepfileMisreading("music/lib(theme)"));
+  for (const char* path :
+       {"music #2 $final/a:b.orv", "C:\\PROGRA~1\\theme(1).orv", "d\xc3\xa9j\xc3\xa0.orv", "a,b@c!{d}.orv"})
+    EXPECT_EQ("", DepfileMisreading(path)) << path;
 }
 
 }  // namespace

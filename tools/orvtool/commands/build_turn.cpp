@@ -62,7 +62,7 @@ class CommandReporter : public BuildReporter {
     failed_ = true;
     // A command line that would write over an input is the command's to tell, in its own voice.
     if (failure.writesInput != WrittenFile::kNone) {
-      writesInput_ = true;
+      refused_ = true;
       in_.Say(WritesInputText(failure));
       return;
     }
@@ -75,6 +75,16 @@ class CommandReporter : public BuildReporter {
     if (warningsFail_) failed_ = true;
     return !warningsFail_;
   }
+  // A source the depfile would have to name, but that Make or Ninja would misread there, is refused
+  // before anything is written: in a script from a shared repository it could run a command on the next
+  // build.
+  bool Source(const std::string& path, int line) override {
+    const std::string misreading = in_.Given("--depfile") ? DepfileMisreading(path) : "";
+    if (misreading.empty()) return true;
+    failed_ = refused_ = true;
+    in_.Say(AtLine(line) + "a depfile cannot name the source '" + path + "', which " + misreading);
+    return false;
+  }
   // The engine passes over a script it cannot open in silence, as the dialog always writes one; here it
   // is the user's to supply, so that is said: a missing script is a usage error, said by the command,
   // and one that is there but may not be read fails as a read error would.
@@ -86,9 +96,10 @@ class CommandReporter : public BuildReporter {
 
   bool failed() const { return failed_; }
   bool scriptMissing() const { return scriptMissing_; }
-  bool writesInput() const { return writesInput_; }
+  // Whether the command refused the build in its own voice, as one it cannot use.
+  bool refused() const { return refused_; }
   // Whether the build stopped for its warnings, and nothing else has said so.
-  bool stoppedByWarnings() const { return failed_ && !told_ && !writesInput_ && !scriptMissing_; }
+  bool stoppedByWarnings() const { return failed_ && !told_ && !refused_ && !scriptMissing_; }
 
  private:
   std::string AtLine(int line) const { return line > 0 ? files_.script + ":" + std::to_string(line) + ": " : ""; }
@@ -115,13 +126,13 @@ class CommandReporter : public BuildReporter {
   bool failed_ = false;
   bool told_ = false;
   bool scriptMissing_ = false;
-  bool writesInput_ = false;
+  bool refused_ = false;
 };
 
 // The status of a failed build, which has said why itself unless its script is missing or its warnings
 // alone stopped it.
 int BuildFailed(const Invocation& in, const BuildFiles& files, const CommandReporter& reporter) {
-  if (reporter.writesInput()) return kExitUsage;
+  if (reporter.refused()) return kExitUsage;
   if (reporter.stoppedByWarnings()) return FailForWarnings(in);
   if (!reporter.scriptMissing()) return kExitFailed;
   const std::string where = !in.Given("-C") ? "the current directory" : "'" + in.Value("-C") + "'";
@@ -136,10 +147,13 @@ int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuil
   const int status = EnterBuildFolder(in);
   if (status != kExitOk) return status;
   const BuildFiles files = FilesOf(in);
-  // A path with a line end is a command line no depfile can answer; said before anything is built.
+  // A path Make or Ninja would misread is a command line no depfile can answer; said before anything is
+  // built.
   if (in.Given("--depfile")) {
-    for (const std::string& path : {files.output, files.script})
-      if (!DepfileCanName(path)) return in.UsageError("a depfile cannot name '" + path + "', which holds a line end");
+    for (const std::string& path : {files.output, files.script}) {
+      const std::string misreading = DepfileMisreading(path);
+      if (!misreading.empty()) return in.UsageError("a depfile cannot name '" + path + "', which " + misreading);
+    }
     // The build itself refuses to write over what it reads; this pair is the command line's alone.
     if (NameOneFile(files.depfile, files.output))
       return in.Fail("the depfile " + files.depfile + " is the output " + files.output, kExitUsage);

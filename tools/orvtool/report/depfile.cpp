@@ -1,5 +1,8 @@
 #include "report/depfile.h"
 
+#include <cstdio>
+#include <cstring>
+
 namespace {
 
 // A Windows drive's colon, at the start of "C:/" or "C:\", which Make and Ninja take as the path's own.
@@ -28,7 +31,20 @@ std::string DepfilePath(const std::string& path) {
   return escaped;
 }
 
-bool DepfileCanName(const std::string& path) { return path.find_first_of("\r\n") == std::string::npos; }
+std::string DepfileMisreading(const std::string& path) {
+  for (const char c : path) {
+    if (c == '\n' || c == '\r') return "holds a line end";
+    if ((c > 0 && c < ' ') || c == 0x7f) {
+      char code[8];
+      std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(c));
+      return std::string("holds the control character ") + code;
+    }
+    if (std::strchr(";|=%*?[&'\"<>^`", c) != nullptr) return std::string("holds '") + c + "'";
+  }
+  if (!path.empty() && path[0] == '~') return "begins with '~'";
+  if (!path.empty() && path.back() == ')' && path.find('(') != std::string::npos) return "ends in '(...)'";
+  return "";
+}
 
 std::string DepfileRule(const std::string& output, const std::vector<std::string>& inputs) {
   std::string rule = DepfilePath(output) + ":";

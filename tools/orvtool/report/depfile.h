@@ -11,8 +11,12 @@
 // (each backslash before it doubled, and one more), '#' after a backslash, '$' doubled.
 std::string DepfilePath(const std::string& path);
 
-// Whether a depfile can name the path at all: no line end in it.
-bool DepfileCanName(const std::string& path);
+// What in `path` Make or Ninja would read as more than a path, as "holds ';'", or "" when a depfile can
+// name it. No escape serves both: Make takes ';' for the start of a command, '|' for order-only
+// prerequisites, '=' for an assignment, '%' for a pattern, '*', '?' and '[' for wildcards, a leading '~'
+// for a home folder and "a(b)" for an archive's member; Ninja ends a path at ';', '|', '&', quotes, '*',
+// '?', '<', '>', '^', '`' and control characters; a line end ends the rule for both.
+std::string DepfileMisreading(const std::string& path);
 
 // The rule: `output` depends on each of `inputs`, one a line, ending in a line end.
 std::string DepfileRule(const std::string& output, const std::vector<std::string>& inputs);
