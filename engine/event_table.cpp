@@ -15,6 +15,8 @@ std::string EventLabel(int eventId, EventNameIn style) {
   const char* name = EventName(eventId);
   const std::string label = "event " + std::to_string(eventId);
   if (name == nullptr) return label;
+  if (style == EventNameIn::kNameOnly) return name;
   const std::string quoted = std::string("\"") + name + "\"";
+  if (style == EventNameIn::kQuotesOnly) return quoted;
   return label + (style == EventNameIn::kParentheses ? " (" + quoted + ")" : " " + quoted);
 }

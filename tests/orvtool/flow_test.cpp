@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "hostile_orv.h"
 #include "orv_examples.h"
 #include "play/run_on_warnings.h"
 #include "read_orv.h"
@@ -37,8 +38,46 @@ TEST(Flow, TakesTheFirstPairOfAnEventInStatesSmallAndLarge) {
     EXPECT_EQ(2, flow.Next(1, 5).row) << pairs;
     EXPECT_FALSE(flow.Next(1, 5).byPair) << pairs;
     // The later pair of event 3 is never followed, so the graph does not draw it.
-    const std::string dot = GraphOrv(flow, "big.orv");
+    const std::string dot = Graph(layout, "big.orv");
     EXPECT_NE(std::string::npos, dot.find("  r1 -> r1 [label=\"caps alive, fght dead\"];\n")) << dot;
+  }
+}
+
+// Which entry each row was cut from, told by the rows' states as a build writes them: a row is an
+// entry's only past every entry named before it, and a run an entry's last state never ends names none.
+TEST(Flow, TellsTheEntryOfEachRow) {
+  // Entry 0; entry 1 over 401 rows; three rows of a state whose entry's last never comes, then a row of
+  // state 0; entry 0 again, behind entry 1 so of no entry; entry 3's last state alone; then entries 4
+  // on, two rows each.
+  const int kLong = 400;
+  std::vector<std::int32_t> states = {1, 2};
+  states.insert(states.end(), kLong, 3);
+  states.insert(states.end(), {4, 5, 5, 5, 0, 1, 2, 8});
+  const std::int32_t entries = 300;
+  for (std::int32_t e = 4; e < entries; ++e) states.insert(states.end(), {2 * e + 1, 2 * e + 2});
+  const OrvLayout layout = Checked(TableOf(states, 2 * entries + 1));
+  const OrvFlow flow(layout);
+  EXPECT_EQ(entries - 1, flow.entryCount());
+  const int rows = static_cast<int>(states.size());
+  struct Expected {
+    int row, firstRow, rowCount, scriptIndex, index;  // rowCount 0: of no entry
+  };
+  for (const Expected& x : std::vector<Expected>{{1, 1, 2, 0, 0},
+                                                 {200, 3, kLong + 1, 1, 1},
+                                                 {kLong + 3, 3, kLong + 1, 1, 1},
+                                                 {kLong + 5, 0, 0, 0, 0},
+                                                 {kLong + 7, 0, 0, 0, 0},
+                                                 {kLong + 9, 0, 0, 0, 0},
+                                                 {kLong + 10, kLong + 10, 1, 3, 2},
+                                                 {kLong + 11, kLong + 11, 2, 4, 3},
+                                                 {rows, rows - 1, 2, entries - 1, entries - 2}}) {
+    const FlowEntry* entry = flow.EntryOf(x.row);
+    ASSERT_EQ(x.rowCount != 0, entry != nullptr) << x.row;
+    if (entry == nullptr) continue;
+    EXPECT_EQ(x.firstRow, entry->firstRow) << x.row;
+    EXPECT_EQ(x.rowCount, entry->rowCount) << x.row;
+    EXPECT_EQ(x.scriptIndex, entry->scriptIndex) << x.row;
+    EXPECT_EQ(x.index, entry->index) << x.row;
   }
 }
 
@@ -92,7 +131,7 @@ TEST(Flow, CheckTraceAndGraphAgreeOnTheLeadingRow) {
               Trace(bytes, {"0", "1*3"}));
     const OrvLayout layout = Checked(bytes);
     EXPECT_EQ(c.warnings, RunOnWarnings(OrvFlow(layout), entries, 4));
-    const std::string dot = GraphOrv(OrvFlow(layout), "f.orv");
+    const std::string dot = Graph(layout, "f.orv");
     for (const char* edge : {"  e1 -> start [label=\"Combat\"];\n", c.startEdge})
       EXPECT_NE(std::string::npos, dot.find(edge)) << edge << dot;
   }

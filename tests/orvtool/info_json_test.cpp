@@ -8,6 +8,12 @@
 
 namespace {
 
+std::string Json(const std::string& path, const OrvLayout& layout, const std::string& fault, bool source) {
+  std::string text;
+  WriteOrvJson(layout, path, fault, source, AppendTo(&text));
+  return text;
+}
+
 // Pipelines read the JSON with any library; people read it too, laid out as a library would write it.
 TEST(InfoJson, IsLaidOutAsAJsonLibraryIndentsIt) {
   Bytes bytes = EmptyBuild();
@@ -21,12 +27,12 @@ TEST(InfoJson, IsLaidOutAsAJsonLibraryIndentsIt) {
       "      \"stateIndex\": 0,\n      \"scaledLength\": 0,\n      \"length\": null\n    }\n  ],\n"
       "  \"payloadBytes\": 0,\n  \"acceptableAsSource\": true,\n  \"warnings\": [\n"
       "    \"the word at byte 4 is 7, not 0\"\n  ]\n}\n",
-      FormatOrvJson("e.orv", Layout(bytes), "", true));
+      Json("e.orv", Layout(bytes), "", true));
   EXPECT_EQ(
       "{\n  \"file\": \"t.orv\",\n  \"size\": 3,\n  \"valid\": false,\n  \"error\": \"too short\",\n"
       "  \"stateCount\": null,\n  \"states\": [],\n  \"chunkCount\": null,\n  \"chunks\": [],\n"
       "  \"payloadBytes\": null,\n  \"acceptableAsSource\": false,\n  \"warnings\": []\n}\n",
-      FormatOrvJson("t.orv", Layout(Bytes(3, 0)), "too short", false));
+      Json("t.orv", Layout(Bytes(3, 0)), "too short", false));
 }
 
 }  // namespace

@@ -12,10 +12,17 @@
 
 namespace {
 
+// What info prints of the layout, as far as it was read, before its verdict as a source.
+std::string LayoutText(const OrvLayout& layout) {
+  std::string text;
+  WriteInfoText(layout, "f.orv", SourceVerdict(), true, AppendTo(&text));
+  return text.substr(0, text.find("build source:"));
+}
+
 TEST(InfoText, ShowsPairsWithEventNamesAndRowsWithLengths) {
   Bytes bytes = TwoEventBuild();
   SetWord(&bytes, 180, 9);  // state 8's second pair: an event without a name
-  const std::string text = FormatOrvLayout(Layout(bytes));
+  const std::string text = LayoutText(Layout(bytes));
   EXPECT_NE(std::string::npos, text.find("  state 6: 2 pairs\n    event 1 \"Combat\" -> chunk 4\n"
                                          "    event 0 \"Cruising\" -> chunk 1\n"));
   EXPECT_NE(std::string::npos, text.find("    event 9 -> chunk 1\n"));
@@ -28,7 +35,7 @@ TEST(InfoText, ShowsPairsWithEventNamesAndRowsWithLengths) {
 TEST(InfoText, ShowsWhatWasReadBeforeAFault) {
   Bytes bytes = EmptyBuild();
   SetWord(&bytes, 28, 1);  // chunkCount
-  const std::string text = FormatOrvLayout(Layout(bytes));
+  const std::string text = LayoutText(Layout(bytes));
   EXPECT_NE(std::string::npos, text.find("event 0 \"Cruising\" -> chunk 1\nchunk table: 1 row\n"));
   EXPECT_EQ(std::string::npos, text.find("payload"));
 }

@@ -10,12 +10,13 @@
 
 #include "orv_bytes.h"
 #include "play/flow.h"
-#include "play/trace_walk.h"
 #include "read/byte_source.h"
 #include "read/layout.h"
-#include "report/words.h"
+#include "report/graph_dot.h"
+#include "report/text_sink.h"
+#include "report/trace_text.h"
 
-// As much of the layout as could be read, sound or not.
+// As much of the layout as could be read, valid or not.
 inline OrvLayout Layout(Bytes bytes) {
   MemorySource source(std::move(bytes));
   OrvLayout layout;
@@ -24,7 +25,7 @@ inline OrvLayout Layout(Bytes bytes) {
   return layout;
 }
 
-// The layout of a file that must be sound.
+// The layout of a file that must be valid.
 inline OrvLayout Checked(Bytes bytes) {
   MemorySource source(std::move(bytes));
   OrvLayout layout;
@@ -45,6 +46,13 @@ inline std::string Trace(Bytes bytes, const std::vector<std::string>& words) {
   std::string out;
   TraceOrv(OrvFlow(layout), events, AppendTo(&out));
   return out;
+}
+
+// What graph prints of a valid layout.
+inline std::string Graph(const OrvLayout& layout, const std::string& title) {
+  std::string dot;
+  WriteGraph(OrvFlow(layout), title, AppendTo(&dot));
+  return dot;
 }
 
 #endif  // ORVTOOL_TESTS_READ_ORV_H_

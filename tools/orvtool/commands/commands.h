@@ -7,7 +7,6 @@
 #include <string>
 
 #include "orvtool_command_line.h"
-#include "play/flow.h"
 #include "read/byte_source.h"
 #include "read/layout.h"
 
@@ -21,13 +20,9 @@ int RunDiff(const Invocation& in);
 // Opens path into *file; false, with the reason said, when it cannot be read.
 bool OpenOrvFile(const Invocation& in, const std::string& path, FileSource* file);
 
-// For the commands that need a sound file: kExitOk, or the status with the reason said, kExitUsage when
-// the file cannot be read, kExitFailed when it breaks a layout rule. *layout holds the counts; the tables
-// are read again from *file where they are needed.
-int ReadSoundOrv(const Invocation& in, const std::string& path, FileSource* file, OrvLayout* layout);
-
-// `status`, unless the file at `path` was changed while `flow` read it again, so that what was printed of
-// it may be wrong: that is said, and gives kExitUsage.
-int FinishReadAgain(const Invocation& in, const OrvFlow& flow, const std::string& path, int status);
+// For the commands that play a file, which must keep every layout rule: kExitOk once *layout holds its
+// tables, or the status with the reason said, kExitUsage when the file cannot be read, kExitFailed when
+// it breaks a rule. *file stays open for the payloads.
+int ReadValidOrv(const Invocation& in, const std::string& path, FileSource* file, OrvLayout* layout);
 
 #endif  // ORVTOOL_COMMANDS_COMMANDS_H_

@@ -4,7 +4,6 @@
 
 #include "commands/commands.h"
 #include "play/flow_diff.h"
-#include "read/layout_tables.h"
 #include "report/diff_report.h"
 
 // The exit status of cmp and diff: 0 the same, 1 different, 2 trouble, a file that cannot be read or
@@ -14,11 +13,10 @@ int RunDiff(const Invocation& in) {
   const std::string& newPath = in.operands()[1];
   FileSource oldFile, newFile;
   OrvLayout oldLayout, newLayout;
-  if (ReadSoundOrv(in, oldPath, &oldFile, &oldLayout) != kExitOk ||
-      ReadSoundOrv(in, newPath, &newFile, &newLayout) != kExitOk)
+  if (ReadValidOrv(in, oldPath, &oldFile, &oldLayout) != kExitOk ||
+      ReadValidOrv(in, newPath, &newFile, &newLayout) != kExitOk)
     return kExitUsage;
-  FileTables oldTables(&oldFile, oldLayout), newTables(&newFile, newLayout);
-  const OrvFlow oldFlow(&oldTables), newFlow(&newTables);
+  const OrvFlow oldFlow(oldLayout), newFlow(newLayout);
   const std::unique_ptr<DiffSink> report = in.Given("--json") ? MakeJsonDiffReport(ToStandardOutput, oldPath, newPath)
                                                               : MakeTextDiffReport(ToStandardOutput, oldPath, newPath);
   DiffCounts counts;
@@ -26,6 +24,5 @@ int RunDiff(const Invocation& in) {
   const bool compared =
       DiffOrv({oldFlow, &oldFile, oldPath}, {newFlow, &newFile, newPath}, report.get(), &counts, &err);
   const int status = in.FinishReport(counts.Same() ? kExitOk : kExitFailed);
-  if (status != kExitUsage && !compared) return in.Fail(err, kExitUsage);
-  return FinishReadAgain(in, newFlow, newPath, FinishReadAgain(in, oldFlow, oldPath, status));
+  return status != kExitUsage && !compared ? in.Fail(err, kExitUsage) : status;
 }

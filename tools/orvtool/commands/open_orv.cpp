@@ -7,14 +7,9 @@ bool OpenOrvFile(const Invocation& in, const std::string& path, FileSource* file
   return false;
 }
 
-int ReadSoundOrv(const Invocation& in, const std::string& path, FileSource* file, OrvLayout* layout) {
+int ReadValidOrv(const Invocation& in, const std::string& path, FileSource* file, OrvLayout* layout) {
   if (!OpenOrvFile(in, path, file)) return kExitUsage;
   std::string fault;
-  if (InspectOrvHoldingNothing(file, layout, &fault)) return kExitOk;
+  if (InspectOrv(file, layout, &fault)) return kExitOk;
   return in.Fail(path + ": " + fault, kExitFailed);
-}
-
-int FinishReadAgain(const Invocation& in, const OrvFlow& flow, const std::string& path, int status) {
-  if (status == kExitUsage || flow.intact()) return status;
-  return in.Fail(path + ": the file changed while it was read; what was printed of it may be wrong", kExitUsage);
 }

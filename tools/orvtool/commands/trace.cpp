@@ -4,8 +4,7 @@
 
 #include "commands/commands.h"
 #include "event_table.h"
-#include "play/trace_walk.h"
-#include "read/layout_tables.h"
+#include "report/trace_text.h"
 
 int RunTrace(const Invocation& in) {
   const std::vector<std::string>& words = in.operands();
@@ -20,10 +19,8 @@ int RunTrace(const Invocation& in) {
   }
   FileSource file;
   OrvLayout layout;
-  const int status = ReadSoundOrv(in, words[0], &file, &layout);
+  const int status = ReadValidOrv(in, words[0], &file, &layout);
   if (status != kExitOk) return status;
-  FileTables tables(&file, layout);
-  const OrvFlow flow(&tables);
-  TraceOrv(flow, events, ToStandardOutput);
-  return FinishReadAgain(in, flow, words[0], in.FinishReport(kExitOk));
+  TraceOrv(OrvFlow(layout), events, ToStandardOutput);
+  return in.FinishReport(kExitOk);
 }

@@ -5,17 +5,12 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
-#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "event_table.h"
-#include "play/entry_index.h"
 #include "read/layout.h"
-#include "read/layout_tables.h"
-#include "read/sound_tables.h"
 
 // A piece of the music: the chunk rows of an event's Begin or Loop, or a row of no entry on its own.
 struct FlowPiece {
@@ -42,26 +37,19 @@ struct FlowStep {
   std::int32_t stateIndex = 0;
 };
 
-// The tables are read again for each question, from a bounded number of marks and what was asked last,
-// so memory stays the same whatever the file's counts. That changes only what is kept at hand, so the
-// questions are const.
 class OrvFlow {
  public:
   // The layout must have passed InspectOrv, and outlive the flow. Rows that do not fall into entries the
   // way a build cuts them (a file this tool did not build) belong to no entry, and are shown by their
   // state alone.
   explicit OrvFlow(const OrvLayout& layout);
-  // The same, read from tables that must outlive the flow, of a layout that passed a check.
-  explicit OrvFlow(OrvTables* tables);
-  // What is kept at hand points into the flow.
-  OrvFlow(const OrvFlow&) = delete;
-  OrvFlow& operator=(const OrvFlow&) = delete;
 
-  int trailingRow() const { return tables_.trailingRow(); }
-  int entryCount() const { return index_.entryCount(); }
-  // The entry a row was cut from, or none for the leading and trailing rows and rows of no entry.
-  std::optional<FlowEntry> EntryOf(int row) const;
-  ChunkRow Row(int row) const { return tables_.Row(row); }
+  int trailingRow() const { return layout_.chunkCount - 1; }
+  std::size_t rowCount() const { return layout_.rows.size(); }
+  int entryCount() const { return static_cast<int>(entries_.size()); }
+  // The entry a row was cut from, or null for the leading and trailing rows and rows of no entry.
+  const FlowEntry* EntryOf(int row) const;
+  const ChunkRow& Row(int row) const { return layout_.rows[static_cast<std::size_t>(row)]; }
   std::int64_t RowLength(int row) const;
 
   // At the end of `row` with `eventId` current: the row of the state's first pair for that event, or
@@ -74,7 +62,7 @@ class OrvFlow {
   FlowStep Start(std::int32_t eventId) const { return Next(0, eventId); }
 
   // The place in state `state`'s pairs of the first one for the event, or -1; the player takes that one
-  // and never a later one. Found by a walk through the pairs, done once for a state of many.
+  // and never a later one.
   int FirstPair(std::int32_t state, std::int32_t eventId) const;
 
   // The state `row` looks events up in, or -1 where its index names none (the leading row of a file
@@ -89,9 +77,6 @@ class OrvFlow {
   // Whether the leading row sends every event to row 1, as state 0 of a built file does.
   bool EveryEventStartsAtRowOne() const { return everyEventToRowOne_; }
 
-  // False when the file was changed while it was read again, so that what was made of it may be wrong.
-  bool intact() const { return tables_.intact(); }
-
  private:
   struct FirstOfEvent {
     std::int32_t eventId;
@@ -99,16 +84,13 @@ class OrvFlow {
   };
   // The state's pairs, the first of each event, sorted by event.
   std::vector<FirstOfEvent> FirstOfEachEvent(std::int32_t state) const;
-  // For a state of many pairs: its first pair of each event a trace can name, or -1.
-  using TracedEvents = std::array<int, kMaxPairedEventId + 1>;
-  const TracedEvents& FirstOfTracedEvents(std::int32_t state) const;
 
-  std::unique_ptr<HeldTables> held_;
-  mutable SoundTables tables_;
-  mutable EntryIndex index_;
-  mutable std::optional<FlowEntry> lastEntry_;  // the entry asked for last
-  mutable std::unordered_map<std::int32_t, TracedEvents> tracedEvents_;
-  bool everyEventToRowOne_;
+  const OrvLayout& layout_;
+  std::vector<FlowEntry> entries_;  // in row order
+  // For each state of many pairs, its first pair of each event a trace can name, or -1: a trace may look
+  // such a state up at every chunk end.
+  std::unordered_map<std::int32_t, std::array<int, kMaxPairedEventId + 1>> tracedEvents_;
+  bool everyEventToRowOne_ = true;
 };
 
 // `"Combat" Loop`, `event 9 Begin`, or `entry 3` when the event cannot be told; with the name unquoted

@@ -19,8 +19,16 @@ enum KeyKind { kByEvent, kByEntry, kByRow, kLeadingRow, kTrailingRow };
 
 struct FilePiece : FlowPiece {
   PieceKey key;
-  std::string label;
+  const FlowEntry* entry = nullptr;  // none for a row of no entry
 };
+
+// `"Cruising" Loop`, `"Cruising" Loop #2` for a second one, `entry 3` or `row 5`. Made where it is told,
+// so that a file of many pieces holds no text for each.
+std::string Label(const FilePiece& piece) {
+  if (piece.entry == nullptr) return "row " + to_string(piece.firstRow);
+  const int occurrence = std::get<3>(piece.key);
+  return EntryLabel(*piece.entry) + (occurrence > 1 ? " #" + to_string(occurrence) : "");
+}
 
 // How many pieces of each event and kind have come so far.
 using PiecesSeen = std::map<std::pair<std::int32_t, bool>, int>;
@@ -28,15 +36,18 @@ using PiecesSeen = std::map<std::pair<std::int32_t, bool>, int>;
 // The piece that begins at `row`: an entry's, numbered among its event's pieces of its kind, or a row of
 // no entry.
 FilePiece PieceAt(const OrvFlow& flow, int row, PiecesSeen* seen) {
-  const std::optional<FlowEntry> entry = flow.EntryOf(row);
-  if (!entry)
-    return {{false, 0, false, row, 1, flow.RowLength(row)}, PieceKey(kByRow, row, 0, 0), "row " + to_string(row)};
-  FilePiece piece = {*entry, PieceKey(kByEntry, entry->scriptIndex, 0, 0), EntryLabel(*entry)};
-  if (entry->haveEvent) {
-    const int occurrence = ++(*seen)[{entry->eventId, entry->loop}];
-    piece.key = PieceKey(kByEvent, entry->eventId, entry->loop ? 1 : 0, occurrence);
-    if (occurrence > 1) piece.label += " #" + to_string(occurrence);
+  FilePiece piece;
+  const FlowEntry* entry = flow.EntryOf(row);
+  if (entry == nullptr) {
+    static_cast<FlowPiece&>(piece) = {false, 0, false, row, 1, flow.RowLength(row)};
+    piece.key = PieceKey(kByRow, row, 0, 0);
+    return piece;
   }
+  static_cast<FlowPiece&>(piece) = *entry;
+  piece.entry = entry;
+  piece.key = PieceKey(kByEntry, entry->scriptIndex, 0, 0);
+  if (entry->haveEvent)
+    piece.key = PieceKey(kByEvent, entry->eventId, entry->loop ? 1 : 0, ++(*seen)[{entry->eventId, entry->loop}]);
   return piece;
 }
 
@@ -45,26 +56,31 @@ class FilePieces {
  public:
   explicit FilePieces(const OrvFlow& flow)
       : flow_(flow), pieceOfRow_(static_cast<std::size_t>(flow.trailingRow()) + 1, -1) {
+    const auto next = [&flow](int row) {
+      const FlowEntry* entry = flow.EntryOf(row);
+      return row + (entry != nullptr ? entry->rowCount : 1);
+    };
+    std::size_t count = 0;
+    for (int row = 1; row < flow.trailingRow(); row = next(row)) ++count;
+    pieces_.reserve(count);
+    index_.reserve(count);
     PiecesSeen seen;
-    for (int row = 1; row < flow.trailingRow(); ++row) {
-      const std::optional<FlowEntry> entry = flow.EntryOf(row);
-      if (entry && entry->firstRow != row) {
-        pieceOfRow_[static_cast<std::size_t>(row)] = pieceOfRow_[static_cast<std::size_t>(row) - 1];
-        continue;
-      }
-      FilePiece piece = PieceAt(flow, row, &seen);
-      pieceOfRow_[static_cast<std::size_t>(row)] = static_cast<int>(pieces_.size());
-      index_[piece.key] = static_cast<int>(pieces_.size());
-      pieces_.push_back(std::move(piece));
+    for (int row = 1; row < flow.trailingRow(); row = next(row)) {
+      const FilePiece piece = PieceAt(flow, row, &seen);
+      for (int r = row; r < row + piece.rowCount; ++r)
+        pieceOfRow_[static_cast<std::size_t>(r)] = static_cast<int>(pieces_.size());
+      index_.emplace_back(piece.key, static_cast<int>(pieces_.size()));
+      pieces_.push_back(piece);
     }
+    std::sort(index_.begin(), index_.end());
   }
 
   const OrvFlow& flow() const { return flow_; }
   const std::vector<FilePiece>& pieces() const { return pieces_; }
   // The piece's index, or -1 when the file has no such piece.
   int Find(const PieceKey& key) const {
-    const auto found = index_.find(key);
-    return found == index_.end() ? -1 : found->second;
+    const auto found = std::lower_bound(index_.begin(), index_.end(), std::make_pair(key, 0));
+    return found == index_.end() || found->first != key ? -1 : found->second;
   }
 
   // Where a row leads, as a value equal in both files exactly when their Target texts are.
@@ -80,15 +96,15 @@ class FilePieces {
     if (row == 0) return "the leading row";
     if (row == flow_.trailingRow()) return "the end";
     const FilePiece& piece = pieces_[static_cast<std::size_t>(pieceOfRow_[static_cast<std::size_t>(row)])];
-    if (row == piece.firstRow) return piece.label;
-    return piece.label + ", chunk " + to_string(row - piece.firstRow + 1);
+    if (row == piece.firstRow) return Label(piece);
+    return Label(piece) + ", chunk " + to_string(row - piece.firstRow + 1);
   }
 
  private:
   const OrvFlow& flow_;
   std::vector<FilePiece> pieces_;
   std::vector<int> pieceOfRow_;
-  std::map<PieceKey, int> index_;
+  std::vector<std::pair<PieceKey, int>> index_;  // sorted by key
 };
 
 // The pieces of both files in one order: the new file's, with each piece the new file lost placed after
@@ -169,7 +185,7 @@ const FilePiece& EitherPiece(const FilePiece* oldPiece, const FilePiece* newPiec
 
 bool ComparePiece(const DiffInput& oldFile, const FilePiece* oldPiece, const DiffInput& newFile,
                   const FilePiece* newPiece, PieceDiff* diff, std::string* err) {
-  diff->label = EitherPiece(oldPiece, newPiece).label;
+  diff->label = Label(EitherPiece(oldPiece, newPiece));
   if (oldPiece != nullptr) diff->oldSide = *oldPiece;
   if (newPiece != nullptr) diff->newSide = *newPiece;
   if (oldPiece == nullptr || newPiece == nullptr) {
@@ -223,7 +239,7 @@ const FilePiece* PieceIn(const FilePieces& file, int index) {
 struct LookUp {
   int oldRow = -1, newRow = -1;
   DiffPlace place = DiffPlace::kStart;
-  const std::string* piece = nullptr;  // the piece's label; none for the start
+  const FilePiece* piece = nullptr;  // named as the report names it; none for the start
 };
 
 // The start, then each piece between its chunks (where either file cuts it into several) and at its end.
@@ -234,7 +250,7 @@ std::vector<LookUp> LookUps(const FilePieces& olds, const FilePieces& news,
   for (const auto& [o, n] : merged) {
     const FilePiece* oldPiece = PieceIn(olds, o);
     const FilePiece* newPiece = PieceIn(news, n);
-    const std::string* label = &EitherPiece(oldPiece, newPiece).label;
+    const FilePiece* label = &EitherPiece(oldPiece, newPiece);
     // The chunks before a piece's last share one state, so its first chunk stands for them all.
     auto betweenRow = [](const FilePiece* piece) {
       return piece != nullptr && piece->rowCount > 1 ? piece->firstRow : -1;
@@ -298,7 +314,7 @@ class TransitionCompare {
     const LookUp& at = lookUps_[i];
     TransitionDiff diff;
     diff.place = at.place;
-    if (at.piece != nullptr) diff.piece = *at.piece;
+    if (at.piece != nullptr) diff.piece = Label(*at.piece);
     const int shared = sharedOf_[i];
     // A shared state is told at its first place; each place still has its own way on.
     if (shared == kAlike || (shared >= 0 && shared_[static_cast<std::size_t>(shared)].front() != i)) {
@@ -326,7 +342,7 @@ class TransitionCompare {
     const std::vector<std::size_t>& places = shared_[static_cast<std::size_t>(shared)];
     state.places.reserve(places.size());
     for (std::size_t k : places)
-      state.places.push_back({lookUps_[k].place, lookUps_[k].piece != nullptr ? *lookUps_[k].piece : ""});
+      state.places.push_back({lookUps_[k].place, lookUps_[k].piece != nullptr ? Label(*lookUps_[k].piece) : ""});
     sink_->Shared(state);
   }
 

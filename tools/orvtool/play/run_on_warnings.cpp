@@ -1,7 +1,6 @@
 #include "play/run_on_warnings.h"
 
 #include <algorithm>
-#include <optional>
 #include <set>
 
 #include "event_table.h"
@@ -11,7 +10,7 @@ namespace {
 using std::to_string;
 
 bool OwnRow(const OrvFlow& flow, int row, std::int32_t eventId) {
-  const std::optional<FlowEntry> entry = flow.EntryOf(row);
+  const FlowEntry* entry = flow.EntryOf(row);
   return entry && entry->haveEvent && entry->eventId == eventId;
 }
 
@@ -36,7 +35,7 @@ std::string WhyTheMusicLeaves(const ScriptEntry* entries, int n, std::int32_t ev
 // entries, leaves them, or ends. Empty when it stays.
 std::string FollowHeldEvent(const OrvFlow& flow, int row, std::int32_t eventId) {
   std::vector<bool> seen(static_cast<std::size_t>(flow.trailingRow()) + 1, false);
-  std::optional<FlowEntry> last;
+  const FlowEntry* last = nullptr;
   for (;;) {
     if (row == 0) row = flow.Start(eventId).row;
     std::string outcome;
@@ -45,7 +44,7 @@ std::string FollowHeldEvent(const OrvFlow& flow, int row, std::int32_t eventId) 
     } else if (row == flow.trailingRow()) {
       outcome = "the music ends";
     } else if (!OwnRow(flow, row, eventId)) {
-      const std::optional<FlowEntry> entry = flow.EntryOf(row);
+      const FlowEntry* entry = flow.EntryOf(row);
       outcome = "the music runs on into " + (entry ? EntryLabel(*entry) : std::string("a row of no entry")) +
                 " (chunk " + to_string(row) + ")";
     } else if (seen[static_cast<std::size_t>(row)]) {

@@ -24,9 +24,6 @@ bool MemorySource::Read(std::uint64_t offset, std::size_t n, unsigned char* out)
 }
 
 bool FileSource::Open(const std::string& path, std::string* err) {
-  file_.reset();
-  for (Block& block : blocks_) block = Block();
-  size_ = 0;
   // Only a regular file is read: a pipe or a device would be waited on, a folder has no bytes.
   OpenFailure failure;
   errno = 0;
@@ -42,50 +39,18 @@ bool FileSource::Open(const std::string& path, std::string* err) {
     return false;
   }
   size_ = static_cast<std::uint64_t>(size);
+  at_ = size_;  // measuring left the stream at the end
   return true;
-}
-
-bool FileSource::Block::Holds(std::uint64_t offset) const {
-  return valid && offset >= start && offset - start < bytes.size();
-}
-
-FileSource::Block* FileSource::BlockAt(std::uint64_t offset) {
-  // Most reads fall in the block read from last: a row's words, a walk through records.
-  if (blocks_[latest_].Holds(offset)) return &blocks_[latest_];
-  Block* oldest = &blocks_[0];
-  for (Block& block : blocks_) {
-    if (block.Holds(offset)) {
-      block.lastUse = ++uses_;
-      latest_ = static_cast<std::size_t>(&block - blocks_);
-      return &block;
-    }
-    if (block.lastUse < oldest->lastUse) oldest = &block;
-  }
-  Block& block = *oldest;
-  block.valid = false;
-  block.lastUse = 0;  // holds nothing until the read succeeds
-  block.start = offset - offset % kBlockSize;
-  const std::uint64_t left = size_ - block.start;
-  block.bytes.resize(left < kBlockSize ? static_cast<std::size_t>(left) : kBlockSize);
-  if (!SeekTo(file_.get(), static_cast<std::int64_t>(block.start))) return nullptr;
-  if (std::fread(block.bytes.data(), 1, block.bytes.size(), file_.get()) != block.bytes.size()) return nullptr;
-  block.valid = true;
-  block.lastUse = ++uses_;
-  latest_ = static_cast<std::size_t>(&block - blocks_);
-  return &block;
 }
 
 bool FileSource::Read(std::uint64_t offset, std::size_t n, unsigned char* out) {
   if (!file_ || offset > size_ || n > size_ - offset) return false;
-  while (n > 0) {
-    const Block* block = BlockAt(offset);
-    if (block == nullptr) return false;
-    const std::size_t at = static_cast<std::size_t>(offset - block->start);
-    const std::size_t take = n < block->bytes.size() - at ? n : block->bytes.size() - at;
-    std::memcpy(out, block->bytes.data() + at, take);
-    out += take;
-    offset += take;
-    n -= take;
+  if (offset != at_ && !SeekTo(file_.get(), static_cast<std::int64_t>(offset))) return false;
+  at_ = offset;
+  if (std::fread(out, 1, n, file_.get()) != n) {
+    at_ = size_ + 1;  // nowhere known: the next read seeks
+    return false;
   }
+  at_ += n;
   return true;
 }

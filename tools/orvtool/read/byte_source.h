@@ -1,5 +1,5 @@
-// Random access to the bytes of a file under inspection. Tests hand in a buffer; the tool reads the
-// file itself a block at a time, keeping a few blocks, so a huge file never has to be held in memory.
+// The bytes of a file under inspection, at absolute offsets: a buffer (tests, and the header a build
+// would write), or the file itself, read where asked and most cheaply front to back.
 #ifndef ORVTOOL_READ_BYTE_SOURCE_H_
 #define ORVTOOL_READ_BYTE_SOURCE_H_
 
@@ -42,26 +42,11 @@ class FileSource : public ByteSource {
   bool Read(std::uint64_t offset, std::size_t n, unsigned char* out) override;
 
  private:
-  struct Block {
-    std::vector<unsigned char> bytes;
-    std::uint64_t start = 0;
-    std::uint64_t lastUse = 0;  // 0 for a block that holds nothing
-    bool valid = false;
-    bool Holds(std::uint64_t offset) const;
-  };
-  // The block that holds `offset`, read in place of the one least recently used; null when it cannot be
-  // read.
-  Block* BlockAt(std::uint64_t offset);
-
-  static constexpr std::size_t kBlockSize = 4 * 1024;
-  // The layout is walked front to back, but the commands that play a file read its tables again where
-  // they are needed: a state, the rows it governs and a payload, each in a block of its own.
-  static constexpr std::size_t kBlocks = 8;
   FilePtr file_;
   std::uint64_t size_ = 0;
-  Block blocks_[kBlocks];
-  std::size_t latest_ = 0;  // the block read from last
-  std::uint64_t uses_ = 0;
+  // Where the stream stands: a read that goes on from there needs no seek, which would drop the
+  // stream's buffer.
+  std::uint64_t at_ = 0;
 };
 
 #endif  // ORVTOOL_READ_BYTE_SOURCE_H_

@@ -3,17 +3,13 @@
 #include <cstdio>
 
 #include "orv_format.h"
-#include "read/layout_tables.h"
-#include "report/words.h"
 
 namespace {
 
 using std::to_string;
 
-// What a reading that holds the tables (check, for the file it foresees) holds in memory at most: far
-// beyond any file a build writes (at most 100000 chunk rows and state words), and small enough that no
-// file can make the tool run out of memory. The commands that read the tables again hold none of it,
-// but keep to the same limits so that every command reads a file alike.
+// What a reading holds in memory at most: far beyond any file a build writes (at most 100000 chunk rows
+// and state words), and small enough that no file can make the tool run out of memory.
 constexpr std::int64_t kMaxStatesRead = 1000000;
 constexpr std::int64_t kMaxPairsRead = 1000000;
 constexpr std::int64_t kMaxRowsRead = 1000000;
@@ -23,11 +19,11 @@ bool Fail(std::string* err, const std::string& text) {
   return false;
 }
 
-bool ReadStates(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::uint64_t* pos, std::string* err) {
+bool ReadStates(ByteSource* in, OrvLayout* layout, std::uint64_t* pos, std::string* err) {
   const std::uint64_t size = layout->fileSize;
   if (layout->stateCount < 0) return Fail(err, "stateCount " + to_string(layout->stateCount) + " is negative");
   // Every record takes at least its two leading words; a count that cannot fit is refused before the
-  // records are walked or any room is reserved for them.
+  // records are read or any room is reserved for them.
   const std::uint64_t minimum = orv::kPairBytes * static_cast<std::uint64_t>(layout->stateCount);
   if (minimum > size - *pos)
     return Fail(err, "stateCount " + to_string(layout->stateCount) + " does not fit in a file of " + to_string(size) +
@@ -35,40 +31,36 @@ bool ReadStates(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::uin
   if (layout->stateCount > kMaxStatesRead)
     return Fail(err, "stateCount " + to_string(layout->stateCount) + " is more than orvtool reads (" +
                          to_string(kMaxStatesRead) + ")");
-  std::int64_t pairsRead = 0;
+  layout->stateWords.reserve(static_cast<std::size_t>(layout->stateCount));
+  layout->firstPair.reserve(static_cast<std::size_t>(layout->stateCount) + 1);
   for (std::int32_t s = 0; s < layout->stateCount; ++s) {
-    OrvState state;
-    if (!in->ReadTwoWords(*pos, &state.zeroWord, &state.pairCount))
+    std::int32_t zeroWord = 0, pairCount = 0;
+    if (!in->ReadTwoWords(*pos, &zeroWord, &pairCount))
       return Fail(err, "state " + to_string(s) + " runs past the end of the file at byte " + to_string(*pos));
-    if (state.pairCount < 0)
-      return Fail(err, "state " + to_string(s) + " has a negative pairCount " + to_string(state.pairCount));
+    if (pairCount < 0) return Fail(err, "state " + to_string(s) + " has a negative pairCount " + to_string(pairCount));
     *pos += orv::kPairBytes;
-    const std::uint64_t pairBytes = orv::kPairBytes * static_cast<std::uint64_t>(state.pairCount);
+    const std::uint64_t pairBytes = orv::kPairBytes * static_cast<std::uint64_t>(pairCount);
     if (pairBytes > size - *pos)
-      return Fail(err, "state " + to_string(s) + " with pairCount " + to_string(state.pairCount) +
-                           " runs past the end of the file");
-    pairsRead += state.pairCount;
-    if (pairsRead > kMaxPairsRead)
+      return Fail(
+          err, "state " + to_string(s) + " with pairCount " + to_string(pairCount) + " runs past the end of the file");
+    const std::size_t held = layout->pairs.size();
+    if (static_cast<std::int64_t>(held) + pairCount > kMaxPairsRead)
       return Fail(err, "the states hold more pairs than orvtool reads (" + to_string(kMaxPairsRead) + ")");
-    const std::size_t index = static_cast<std::size_t>(s);
-    if (visitor != nullptr) visitor->OnState(index, state);
-    for (std::int32_t k = 0; k < state.pairCount; ++k) {
-      OrvPair pair;
-      if (!in->ReadTwoWords(*pos, &pair.eventId, &pair.chunkIndex))
+    layout->pairs.resize(held + static_cast<std::size_t>(pairCount));
+    for (std::size_t k = held; k < layout->pairs.size(); ++k, *pos += orv::kPairBytes) {
+      OrvPair& pair = layout->pairs[k];
+      if (!in->ReadTwoWords(*pos, &pair.eventId, &pair.chunkIndex)) {
+        layout->pairs.resize(held);
         return Fail(err, "cannot read state " + to_string(s) + " at byte " + to_string(*pos));
-      *pos += orv::kPairBytes;
-      if (visitor != nullptr) visitor->OnPair(index, pair);
+      }
     }
-    if (state.zeroWord != 0 && layout->nonZeroStateWords++ == 0) {
-      layout->firstNonZeroState = index;
-      layout->firstNonZeroWord = state.zeroWord;
-    }
-    layout->statesRead = index + 1;
+    layout->stateWords.push_back(zeroWord);
+    layout->firstPair.push_back(static_cast<std::uint32_t>(layout->pairs.size()));
   }
   return true;
 }
 
-bool ReadRows(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::uint64_t* pos, std::string* err) {
+bool ReadRows(ByteSource* in, OrvLayout* layout, std::uint64_t* pos, std::string* err) {
   const std::uint64_t size = layout->fileSize;
   if (!in->ReadWord(*pos, &layout->chunkCount))
     return Fail(err, "the file ends at byte " + to_string(size) + ", before chunkCount at byte " + to_string(*pos));
@@ -83,141 +75,18 @@ bool ReadRows(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::uint6
   if (layout->chunkCount > kMaxRowsRead)
     return Fail(err, "chunkCount " + to_string(layout->chunkCount) + " is more than orvtool reads (" +
                          to_string(kMaxRowsRead) + ")");
-  for (std::int32_t r = 0; r < layout->chunkCount; ++r) {
-    ChunkRow row;
+  std::vector<ChunkRow> rows(static_cast<std::size_t>(layout->chunkCount));
+  for (ChunkRow& row : rows) {
     if (!in->ReadRow(*pos, &row)) return Fail(err, "cannot read the chunk table at byte " + to_string(*pos));
     *pos += orv::kRowBytes;
-    if (visitor != nullptr) visitor->OnRow(static_cast<std::size_t>(r), row);
   }
+  layout->rows = std::move(rows);
   layout->haveRows = true;
   layout->headerLength = *pos;
   return true;
 }
 
-// Keeps what a walk hands on, for a layout to hold; `counts` is the layout the walk fills.
-class Holder : public OrvVisitor {
- public:
-  explicit Holder(const OrvLayout* counts) : counts_(counts) {}
-  void OnState(std::size_t index, const OrvState& state) override {
-    if (index == 0) states.reserve(static_cast<std::size_t>(counts_->stateCount));
-    states.push_back(state);
-    states.back().pairs.reserve(static_cast<std::size_t>(state.pairCount));
-  }
-  void OnPair(std::size_t, const OrvPair& pair) override { states.back().pairs.push_back(pair); }
-  void OnRow(std::size_t index, const ChunkRow& row) override {
-    if (index == 0) rows.reserve(static_cast<std::size_t>(counts_->chunkCount));
-    rows.push_back(row);
-  }
-
-  std::vector<OrvState> states;
-  std::vector<ChunkRow> rows;
-
- private:
-  const OrvLayout* counts_;
-};
-
-// The rules below read rows by index and stop at the first one broken; a row that can no longer be read
-// (a file cut short while it is read) is a fault of its own.
-bool GetRow(OrvTables* tables, std::size_t r, ChunkRow* row, std::string* err) {
-  return tables->Row(r, row) || Fail(err, "cannot read row " + to_string(r) + " of the chunk table again");
-}
-
-std::string RowName(const OrvLayout& layout, std::size_t row) {
-  return ::RowName(row, static_cast<std::size_t>(layout.chunkCount), {"row ", " (leading)", " (trailing)"});
-}
-
-bool CheckOffsets(OrvTables* tables, std::string* err) {
-  const OrvLayout& layout = tables->layout();
-  const std::size_t count = static_cast<std::size_t>(layout.chunkCount);
-  const std::int64_t h = static_cast<std::int64_t>(layout.headerLength);
-  ChunkRow row, before;
-  for (std::size_t r = 0; r < count; ++r) {
-    if (!GetRow(tables, r, &row, err)) return false;
-    if (r < 2 && row.dataOffset != h)
-      return Fail(err, RowName(layout, r) + ": dataOffset " + to_string(row.dataOffset) +
-                           ", expected the header length " + to_string(h));
-    if (r >= 2 && row.dataOffset <= before.dataOffset)
-      return Fail(err, RowName(layout, r) + ": dataOffset " + to_string(row.dataOffset) + " does not rise above row " +
-                           to_string(r - 1) + "'s " + to_string(before.dataOffset));
-    before = row;
-  }
-  if (static_cast<std::uint64_t>(row.dataOffset) != layout.fileSize)
-    return Fail(err, RowName(layout, count - 1) + ": dataOffset " + to_string(row.dataOffset) + ", but the file is " +
-                         to_string(layout.fileSize) + " bytes");
-  return true;
-}
-
-bool CheckLengths(OrvTables* tables, std::string* err) {
-  const OrvLayout& layout = tables->layout();
-  const std::size_t count = static_cast<std::size_t>(layout.chunkCount);
-  ChunkRow row, next;
-  for (std::size_t r : {std::size_t{0}, count - 1}) {
-    if (!GetRow(tables, r, &row, err)) return false;
-    if (row.stateIndex != 0 || row.scaledLength != 0)
-      return Fail(err, RowName(layout, r) + ": stateIndex " + to_string(row.stateIndex) + " and scaledLength " +
-                           to_string(row.scaledLength) + ", both must be 0");
-  }
-  if (!GetRow(tables, 1, &row, err)) return false;
-  for (std::size_t r = 1; r + 1 < count; ++r, row = next) {
-    if (!GetRow(tables, r + 1, &next, err)) return false;
-    // Offsets rise strictly by now, so the length is positive and fits.
-    const std::int32_t length = static_cast<std::int32_t>(static_cast<std::int64_t>(next.dataOffset) - row.dataOffset);
-    if (length > orv::kMaxChunkLength)
-      return Fail(err, RowName(layout, r) + ": chunk of " + to_string(length) + " bytes, more than " +
-                           to_string(orv::kMaxChunkLength));
-    if (row.scaledLength != orv::ScaledLength(length))
-      return Fail(err, RowName(layout, r) + ": scaledLength " + to_string(row.scaledLength) + ", expected " +
-                           to_string(orv::ScaledLength(length)) + " for a chunk of " + to_string(length) + " bytes");
-  }
-  return true;
-}
-
-// The first pair whose chunkIndex lies outside the chunk table.
-class PairIndexRule : public OrvVisitor {
- public:
-  explicit PairIndexRule(std::int32_t chunkCount) : chunkCount_(chunkCount) {}
-  void OnState(std::size_t index, const OrvState&) override {
-    state_ = index;
-    pair_ = 0;
-  }
-  void OnPair(std::size_t, const OrvPair& pair) override {
-    if (fault_.empty() && (pair.chunkIndex < 0 || pair.chunkIndex >= chunkCount_))
-      fault_ = "state " + to_string(state_) + ", pair " + to_string(pair_) + ": chunkIndex " +
-               to_string(pair.chunkIndex) + " outside the " + to_string(chunkCount_) + " chunk rows";
-    ++pair_;
-  }
-  const std::string& fault() const { return fault_; }
-
- private:
-  std::int32_t chunkCount_;
-  std::size_t state_ = 0, pair_ = 0;
-  std::string fault_;
-};
-
-bool CheckIndices(OrvTables* tables, std::string* err) {
-  const OrvLayout& layout = tables->layout();
-  // The leading and trailing rows carry 0 as a mark, not as a state to go to.
-  for (std::size_t r = 1; r + 1 < static_cast<std::size_t>(layout.chunkCount); ++r) {
-    ChunkRow row;
-    if (!GetRow(tables, r, &row, err)) return false;
-    if (row.stateIndex < 0 || row.stateIndex >= layout.stateCount)
-      return Fail(err, RowName(layout, r) + ": stateIndex " + to_string(row.stateIndex) + " outside the " +
-                           to_string(layout.stateCount) + " states");
-  }
-  PairIndexRule rule(layout.chunkCount);
-  tables->Walk(&rule);
-  return rule.fault().empty() || Fail(err, rule.fault());
-}
-
-bool CheckTables(OrvTables* tables, std::string* err) {
-  const OrvLayout& layout = tables->layout();
-  if (!layout.haveRows || layout.chunkCount < 2) return Fail(err, "the layout was not read completely");
-  return CheckOffsets(tables, err) && CheckLengths(tables, err) && CheckIndices(tables, err);
-}
-
-}  // namespace
-
-bool WalkOrvLayout(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::string* err) {
+bool ReadLayout(ByteSource* in, OrvLayout* layout, std::string* err) {
   *layout = OrvLayout();
   layout->fileSize = in->Size();
   if (!in->ReadWord(orv::kMagicOffset, &layout->magic))
@@ -230,24 +99,74 @@ bool WalkOrvLayout(ByteSource* in, OrvLayout* layout, OrvVisitor* visitor, std::
     return Fail(err, "the file is " + to_string(layout->fileSize) + " bytes, too short to hold stateCount");
   layout->haveStateCount = true;
   std::uint64_t pos = orv::kStateTableOffset;
-  return ReadStates(in, layout, visitor, &pos, err) && ReadRows(in, layout, visitor, &pos, err);
+  return ReadStates(in, layout, &pos, err) && ReadRows(in, layout, &pos, err);
 }
+
+// The rows as the faults name them: `row 0 (leading)`, `row 3`.
+constexpr RowNaming kRows = {"row ", " (leading)", " (trailing)"};
+
+bool CheckOffsets(const OrvLayout& layout, std::string* err) {
+  const std::vector<ChunkRow>& rows = layout.rows;
+  const std::int64_t h = static_cast<std::int64_t>(layout.headerLength);
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    const std::int32_t offset = rows[r].dataOffset;
+    if (r < 2 && offset != h)
+      return Fail(err, RowName(r, rows.size(), kRows) + ": dataOffset " + to_string(offset) +
+                           ", expected the header length " + to_string(h));
+    if (r >= 2 && offset <= rows[r - 1].dataOffset)
+      return Fail(err, RowName(r, rows.size(), kRows) + ": dataOffset " + to_string(offset) +
+                           " does not rise above row " + to_string(r - 1) + "'s " + to_string(rows[r - 1].dataOffset));
+  }
+  const std::int32_t end = rows.back().dataOffset;
+  if (static_cast<std::uint64_t>(end) != layout.fileSize)
+    return Fail(err, RowName(rows.size() - 1, rows.size(), kRows) + ": dataOffset " + to_string(end) +
+                         ", but the file is " + to_string(layout.fileSize) + " bytes");
+  return true;
+}
+
+bool CheckLengths(const OrvLayout& layout, std::string* err) {
+  const std::vector<ChunkRow>& rows = layout.rows;
+  for (std::size_t r : {std::size_t{0}, rows.size() - 1})
+    if (rows[r].stateIndex != 0 || rows[r].scaledLength != 0)
+      return Fail(err, RowName(r, rows.size(), kRows) + ": stateIndex " + to_string(rows[r].stateIndex) +
+                           " and scaledLength " + to_string(rows[r].scaledLength) + ", both must be 0");
+  for (std::size_t r = 1; r + 1 < rows.size(); ++r) {
+    // Offsets rise strictly by now, so the length is positive and fits.
+    const std::int32_t length = static_cast<std::int32_t>(layout.RowsLength(r, r + 1));
+    if (length > orv::kMaxChunkLength)
+      return Fail(err, RowName(r, rows.size(), kRows) + ": chunk of " + to_string(length) + " bytes, more than " +
+                           to_string(orv::kMaxChunkLength));
+    if (rows[r].scaledLength != orv::ScaledLength(length))
+      return Fail(err, RowName(r, rows.size(), kRows) + ": scaledLength " + to_string(rows[r].scaledLength) +
+                           ", expected " + to_string(orv::ScaledLength(length)) + " for a chunk of " +
+                           to_string(length) + " bytes");
+  }
+  return true;
+}
+
+bool CheckIndices(const OrvLayout& layout, std::string* err) {
+  // The leading and trailing rows carry 0 as a mark, not as a state to go to.
+  for (std::size_t r = 1; r + 1 < layout.rows.size(); ++r) {
+    const std::int32_t state = layout.rows[r].stateIndex;
+    if (state < 0 || state >= layout.stateCount)
+      return Fail(err, RowName(r, layout.rows.size(), kRows) + ": stateIndex " + to_string(state) + " outside the " +
+                           to_string(layout.stateCount) + " states");
+  }
+  for (std::size_t s = 0; s < layout.statesRead(); ++s)
+    for (std::int32_t k = 0; k < layout.PairCount(s); ++k) {
+      const std::int32_t chunk = layout.Pair(s, static_cast<std::size_t>(k)).chunkIndex;
+      if (chunk < 0 || chunk >= layout.chunkCount)
+        return Fail(err, "state " + to_string(s) + ", pair " + to_string(k) + ": chunkIndex " + to_string(chunk) +
+                             " outside the " + to_string(layout.chunkCount) + " chunk rows");
+    }
+  return true;
+}
+
+}  // namespace
 
 bool InspectOrv(ByteSource* in, OrvLayout* layout, std::string* err) {
-  Holder holder(layout);
-  const bool read = WalkOrvLayout(in, layout, &holder, err);
-  // A state whose pairs were not all read, or a table not read to its end, is not shown in part.
-  holder.states.resize(layout->statesRead);
-  layout->states = std::move(holder.states);
-  if (layout->haveRows) layout->rows = std::move(holder.rows);
-  HeldTables tables(*layout);
-  return read && CheckTables(&tables, err);
-}
-
-bool InspectOrvHoldingNothing(ByteSource* in, OrvLayout* layout, std::string* err) {
-  if (!WalkOrvLayout(in, layout, nullptr, err)) return false;
-  FileTables tables(in, *layout);
-  return CheckTables(&tables, err);
+  return ReadLayout(in, layout, err) && CheckOffsets(*layout, err) && CheckLengths(*layout, err) &&
+         CheckIndices(*layout, err);
 }
 
 std::vector<std::string> LayoutWarnings(const OrvLayout& layout) {
@@ -255,13 +174,30 @@ std::vector<std::string> LayoutWarnings(const OrvLayout& layout) {
   if (layout.haveStateCount && layout.zeroWord != 0)
     warnings.push_back("the word at byte " + to_string(orv::kZeroWordOffset) + " is " + to_string(layout.zeroWord) +
                        ", not 0");
-  if (layout.nonZeroStateWords > 0) {
-    std::string text = "state " + to_string(layout.firstNonZeroState) + "'s leading word is " +
-                       to_string(layout.firstNonZeroWord) + ", not 0";
-    const std::int64_t more = layout.nonZeroStateWords - 1;
+  std::size_t first = 0;
+  std::int64_t nonZero = 0;
+  for (std::size_t s = 0; s < layout.statesRead(); ++s)
+    if (layout.stateWords[s] != 0 && nonZero++ == 0) first = s;
+  if (nonZero > 0) {
+    std::string text =
+        "state " + to_string(first) + "'s leading word is " + to_string(layout.stateWords[first]) + ", not 0";
+    const std::int64_t more = nonZero - 1;
     if (more > 0)
       text += "; " + to_string(more) + (more == 1 ? " more state has one" : " more states have one") + " that is not 0";
     warnings.push_back(text);
   }
   return warnings;
+}
+
+std::string Hex(std::int32_t word) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08x", static_cast<unsigned>(word));
+  return text;
+}
+
+std::string RowName(std::size_t row, std::size_t rowCount, const RowNaming& naming) {
+  const std::string number = std::to_string(row);
+  if (row == 0) return "row " + number + naming.leading;
+  if (row + 1 == rowCount) return "row " + number + naming.trailing;
+  return naming.chunk + number;
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "play/flow_diff.h"
-#include "report/words.h"
+#include "report/text_sink.h"
 
 std::unique_ptr<DiffSink> MakeTextDiffReport(const TextSink& out, const std::string& oldPath,
                                              const std::string& newPath);

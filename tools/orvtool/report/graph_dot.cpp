@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 #include "count_text.h"
-#include "report/words.h"
+#include "event_table.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ constexpr std::int64_t kEnd = -2;
 std::int64_t NodeOf(const OrvFlow& flow, int row) {
   if (row == 0) return kStart;
   if (row == flow.trailingRow()) return kEnd;
-  const std::optional<FlowEntry> entry = flow.EntryOf(row);
+  const FlowEntry* entry = flow.EntryOf(row);
   if (entry) return entry->index;
   return static_cast<std::int64_t>(flow.entryCount()) + row;
 }
@@ -64,7 +63,7 @@ struct Label {
   std::string Text() const {
     if (toChunk == kAnyOther) return "any other event";
     if (toChunk == kEvery) return "every event";
-    std::string text = EventShortName(eventId);
+    std::string text = EventLabel(eventId, EventNameIn::kNameOnly);
     if (toChunk >= 0) text += " (to chunk " + to_string(toChunk) + ")";
     return text;
   }
@@ -120,7 +119,7 @@ void AddPairEdges(const OrvFlow& flow, std::int64_t from, std::int32_t state, Ed
   for (const OrvPair& pair : flow.FirstPairsInOrder(state)) {
     Label label;
     label.eventId = pair.eventId;
-    const std::optional<FlowEntry> target = flow.EntryOf(pair.chunkIndex);
+    const FlowEntry* target = flow.EntryOf(pair.chunkIndex);
     if (target && target->firstRow != pair.chunkIndex) label.toChunk = pair.chunkIndex;
     edges->Add(from, NodeOf(flow, pair.chunkIndex), label, false);
   }
@@ -134,7 +133,7 @@ void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& o
   out("  edge [fontname=\"Helvetica\", fontsize=10];\n");
   out("  start [shape=circle, label=\"start\"];\n  end [shape=doublecircle, label=\"end\"];\n");
   for (int row = 1; row < flow.trailingRow(); ++row) {
-    const std::optional<FlowEntry> entry = flow.EntryOf(row);
+    const FlowEntry* entry = flow.EntryOf(row);
     if (!entry) continue;
     out(EntryNode(*entry));
     row = entry->firstRow + entry->rowCount - 1;
@@ -174,10 +173,4 @@ void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& o
   }
   edges.Flush(flow, out);
   out("}\n");
-}
-
-std::string GraphOrv(const OrvFlow& flow, const std::string& title) {
-  std::string text;
-  WriteGraph(flow, title, AppendTo(&text));
-  return text;
 }

@@ -7,11 +7,9 @@
 #include <string>
 
 #include "play/flow.h"
-#include "report/words.h"
+#include "report/text_sink.h"
 
 // `title` labels the graph, usually the file's name. Written a line at a time.
 void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& out);
-// The same as one text.
-std::string GraphOrv(const OrvFlow& flow, const std::string& title);
 
 #endif  // ORVTOOL_REPORT_GRAPH_DOT_H_

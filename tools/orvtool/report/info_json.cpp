@@ -5,81 +5,36 @@
 
 namespace {
 
-// The states and rows as two arrays, written as the walk comes to them; a row waits for the next one,
-// which gives its length.
-class InfoJsonReport : public OrvVisitor {
- public:
-  InfoJsonReport(const OrvLayout& layout, JsonStream* json) : layout_(layout), json_(*json) {}
+void WritePair(const OrvPair& pair, JsonStream* json) {
+  const char* name = EventName(pair.eventId);
+  json->OpenObject();
+  json->Key("event").Number(pair.eventId);
+  if (name != nullptr)
+    json->Key("eventName").Text(name);
+  else
+    json->Key("eventName").Value(nullptr);
+  json->Key("chunk").Number(pair.chunkIndex);
+  json->Close();
+}
 
-  void OnState(std::size_t, const OrvState&) override {
-    EndState();
-    json_.OpenObject();
-    json_.Key("pairs").OpenArray();
-    inState_ = true;
-  }
-  void OnPair(std::size_t, const OrvPair& pair) override {
-    const char* name = EventName(pair.eventId);
-    json_.OpenObject();
-    json_.Key("event").Number(pair.eventId);
-    if (name != nullptr)
-      json_.Key("eventName").Text(name);
-    else
-      json_.Key("eventName").Value(nullptr);
-    json_.Key("chunk").Number(pair.chunkIndex);
-    json_.Close();
-  }
-  void OnRow(std::size_t index, const ChunkRow& row) override {
-    if (index == 0)
-      StatesEnd();
-    else
-      WriteRow(static_cast<std::int64_t>(row.dataOffset) - last_.dataOffset, true);
-    last_ = row;
-    sawRow_ = true;
-  }
-
-  // Closes the states array and opens the chunks array.
-  void StatesEnd() {
-    if (statesClosed_) return;
-    EndState();
-    json_.Close();
-    json_.Key("chunkCount").Value(layout_.haveChunkCount ? Json(layout_.chunkCount) : Json());
-    json_.Key("chunks").OpenArray();
-    statesClosed_ = true;
-  }
-  bool sawRow() const { return sawRow_; }
-  // The trailing row, which has no length.
-  void RowsEnd() { WriteRow(0, false); }
-
- private:
-  void EndState() {
-    if (!inState_) return;
-    json_.Close();
-    json_.Close();
-    inState_ = false;
-  }
-  void WriteRow(std::int64_t length, bool haveLength) {
-    json_.OpenObject();
-    json_.Key("dataOffset").Number(last_.dataOffset);
-    json_.Key("stateIndex").Number(last_.stateIndex);
-    json_.Key("scaledLength").Number(last_.scaledLength);
-    if (haveLength)
-      json_.Key("length").Number(length);
-    else
-      json_.Key("length").Value(nullptr);
-    json_.Close();
-  }
-
-  const OrvLayout& layout_;
-  JsonStream& json_;
-  bool inState_ = false, statesClosed_ = false, sawRow_ = false;
-  ChunkRow last_;
-};
+// A row's length runs to the next row's offset; the trailing row has none.
+void WriteRow(const OrvLayout& layout, std::size_t r, JsonStream* json) {
+  const ChunkRow& row = layout.rows[r];
+  json->OpenObject();
+  json->Key("dataOffset").Number(row.dataOffset);
+  json->Key("stateIndex").Number(row.stateIndex);
+  json->Key("scaledLength").Number(row.scaledLength);
+  if (r + 1 < layout.rows.size())
+    json->Key("length").Number(layout.RowsLength(r, r + 1));
+  else
+    json->Key("length").Value(nullptr);
+  json->Close();
+}
 
 }  // namespace
 
-void WriteOrvJson(OrvTables* tables, const std::string& path, const std::string& fault, bool acceptableAsSource,
+void WriteOrvJson(const OrvLayout& layout, const std::string& path, const std::string& fault, bool acceptableAsSource,
                   const TextSink& out) {
-  const OrvLayout& layout = tables->layout();
   JsonStream json(out);
   json.OpenObject();
   json.Key("file").Value(path);
@@ -88,10 +43,18 @@ void WriteOrvJson(OrvTables* tables, const std::string& path, const std::string&
   json.Key("error").Value(fault.empty() ? Json() : Json(fault));
   json.Key("stateCount").Value(layout.haveStateCount ? Json(layout.stateCount) : Json());
   json.Key("states").OpenArray();
-  InfoJsonReport report(layout, &json);
-  tables->Walk(&report);
-  report.StatesEnd();
-  if (layout.haveRows && report.sawRow()) report.RowsEnd();
+  for (std::size_t s = 0; s < layout.statesRead(); ++s) {
+    json.OpenObject();
+    json.Key("pairs").OpenArray();
+    for (std::int32_t k = 0; k < layout.PairCount(s); ++k)
+      WritePair(layout.Pair(s, static_cast<std::size_t>(k)), &json);
+    json.Close();
+    json.Close();
+  }
+  json.Close();
+  json.Key("chunkCount").Value(layout.haveChunkCount ? Json(layout.chunkCount) : Json());
+  json.Key("chunks").OpenArray();
+  for (std::size_t r = 0; r < layout.rows.size(); ++r) WriteRow(layout, r, &json);
   json.Close();
   json.Key("payloadBytes").Value(layout.haveRows ? Json(layout.fileSize - layout.headerLength) : Json());
   json.Key("acceptableAsSource").Value(acceptableAsSource);
@@ -99,12 +62,4 @@ void WriteOrvJson(OrvTables* tables, const std::string& path, const std::string&
   for (const std::string& warning : LayoutWarnings(layout)) json.Value(warning);
   json.Close();
   json.Close();
-}
-
-std::string FormatOrvJson(const std::string& path, const OrvLayout& layout, const std::string& fault,
-                          bool acceptableAsSource) {
-  std::string text;
-  HeldTables tables(layout);
-  WriteOrvJson(&tables, path, fault, acceptableAsSource, AppendTo(&text));
-  return text;
 }

@@ -6,88 +6,57 @@
 #include "count_text.h"
 #include "event_table.h"
 #include "orv_format.h"
-#include "report/words.h"
 
 namespace {
 
 using std::to_string;
 
-// States as they come; each row once the next one gives its length.
-class InfoTextReport : public OrvVisitor {
- public:
-  InfoTextReport(const OrvLayout& layout, const TextSink& out) : layout_(layout), out_(out) {}
+void WriteRow(const OrvLayout& layout, std::size_t r, const TextSink& out) {
+  const ChunkRow& row = layout.rows[r];
+  char line[128];
+  int used = std::snprintf(line, sizeof line, "  %3zu  %10d  %10d  %12d", r, static_cast<int>(row.dataOffset),
+                           static_cast<int>(row.stateIndex), static_cast<int>(row.scaledLength));
+  // A row's length runs to the next row's offset; the trailing row has none.
+  const bool trailing = r + 1 == layout.rows.size();
+  if (!trailing && used > 0 && static_cast<std::size_t>(used) < sizeof line)
+    std::snprintf(line + used, sizeof line - static_cast<std::size_t>(used), "  %10lld",
+                  static_cast<long long>(layout.RowsLength(r, r + 1)));
+  std::string text = line;
+  if (r == 0) text += "  leading";
+  if (trailing) text += "              trailing";
+  out(text + "\n");
+}
 
-  void OnState(std::size_t index, const OrvState& state) override {
-    std::string line = "  state " + to_string(index) + ": " + Plural(state.pairCount, "pair", "pairs");
-    if (state.zeroWord != 0) line += " (leading word " + to_string(state.zeroWord) + ", not 0)";
-    out_(line + "\n");
-  }
-  void OnPair(std::size_t, const OrvPair& pair) override {
-    out_("    " + EventLabel(pair.eventId) + " -> chunk " + to_string(pair.chunkIndex) + "\n");
-  }
-  void OnRow(std::size_t index, const ChunkRow& row) override {
-    if (index == 0) {
-      out_("chunk table: " + Plural(layout_.chunkCount, "row", "rows") + ", header length " +
-           to_string(layout_.headerLength) + "\n");
-      out_("  row  dataOffset  stateIndex  scaledLength      length\n");
-    } else {
-      // A row's length runs to the next row's offset.
-      PrintRow(static_cast<std::int64_t>(row.dataOffset) - last_.dataOffset);
-    }
-    last_ = row;
-    lastIndex_ = index;
-  }
-
-  // The trailing row, which has no length.
-  void Finish() { PrintRow(-1); }
-
- private:
-  void PrintRow(long long length) {
-    char line[128];
-    int used =
-        std::snprintf(line, sizeof line, "  %3zu  %10d  %10d  %12d", lastIndex_, static_cast<int>(last_.dataOffset),
-                      static_cast<int>(last_.stateIndex), static_cast<int>(last_.scaledLength));
-    if (length >= 0 && used > 0 && static_cast<std::size_t>(used) < sizeof line)
-      std::snprintf(line + used, sizeof line - static_cast<std::size_t>(used), "  %10lld", length);
-    std::string text = line;
-    if (lastIndex_ == 0) text += "  leading";
-    if (length < 0) text += "              trailing";
-    out_(text + "\n");
-  }
-
-  const OrvLayout& layout_;
-  const TextSink& out_;
-  ChunkRow last_;
-  std::size_t lastIndex_ = 0;
-};
-
-}  // namespace
-
-void WriteOrvLayout(OrvTables* tables, const TextSink& out) {
-  const OrvLayout& layout = tables->layout();
+// Header, states, chunk rows and payload, as far as the layout was read.
+void WriteOrvLayout(const OrvLayout& layout, const TextSink& out) {
   out("size: " + Plural(static_cast<std::int64_t>(layout.fileSize), "byte", "bytes") + "\n");
   if (!layout.haveMagic) return;
   out("header\n  magic       " + Hex(layout.magic) + "\n");
   if (!layout.haveStateCount) return;
   out("  zero word   " + to_string(layout.zeroWord) + "\n  stateCount  " + to_string(layout.stateCount) + "\nstates\n");
-  InfoTextReport report(layout, out);
-  tables->Walk(&report);
+  for (std::size_t s = 0; s < layout.statesRead(); ++s) {
+    std::string line = "  state " + to_string(s) + ": " + Plural(layout.PairCount(s), "pair", "pairs");
+    if (layout.stateWords[s] != 0) line += " (leading word " + to_string(layout.stateWords[s]) + ", not 0)";
+    out(line + "\n");
+    for (std::int32_t k = 0; k < layout.PairCount(s); ++k) {
+      const OrvPair& pair = layout.Pair(s, static_cast<std::size_t>(k));
+      out("    " + EventLabel(pair.eventId) + " -> chunk " + to_string(pair.chunkIndex) + "\n");
+    }
+  }
   if (!layout.haveChunkCount) return;
+  out("chunk table: " + Plural(layout.chunkCount, "row", "rows"));
   if (!layout.haveRows) {
-    out("chunk table: " + Plural(layout.chunkCount, "row", "rows") + "\n");
+    out("\n");
     return;
   }
-  report.Finish();
+  out(", header length " + to_string(layout.headerLength) + "\n");
+  out("  row  dataOffset  stateIndex  scaledLength      length\n");
+  for (std::size_t r = 0; r < layout.rows.size(); ++r) WriteRow(layout, r, out);
   out("payload: " + Plural(static_cast<std::int64_t>(layout.fileSize - layout.headerLength), "byte", "bytes") +
       ", from byte " + to_string(layout.headerLength) + " to " + to_string(layout.fileSize) + "\n");
 }
 
-std::string FormatOrvLayout(const OrvLayout& layout) {
-  std::string text;
-  HeldTables tables(layout);
-  WriteOrvLayout(&tables, AppendTo(&text));
-  return text;
-}
+}  // namespace
 
 std::string FormatSourceVerdict(const OrvLayout& layout, const SourceVerdict& source, bool layoutValid) {
   if (!source.accepted()) {
@@ -113,11 +82,10 @@ std::string FormatSourceVerdict(const OrvLayout& layout, const SourceVerdict& so
   return out;
 }
 
-void WriteInfoText(OrvTables* tables, const std::string& path, const SourceVerdict& source, bool layoutValid,
+void WriteInfoText(const OrvLayout& layout, const std::string& path, const SourceVerdict& source, bool layoutValid,
                    const TextSink& out) {
-  const OrvLayout& layout = tables->layout();
   out("file: " + path + "\n");
-  WriteOrvLayout(tables, out);
+  WriteOrvLayout(layout, out);
   out(FormatSourceVerdict(layout, source, layoutValid));
   for (const std::string& warning : LayoutWarnings(layout)) out("warning: " + warning + "\n");
   out(layoutValid ? "layout: ok\n" : "layout: broken\n");

@@ -6,14 +6,8 @@
 #include <string>
 
 #include "read/layout.h"
-#include "read/layout_tables.h"
-#include "report/words.h"
+#include "report/text_sink.h"
 #include "source_check.h"
-
-// The report a piece at a time, as the tables are walked: nothing of it is held.
-void WriteOrvLayout(OrvTables* tables, const TextSink& out);
-// The same for a layout held in memory, as one text.
-std::string FormatOrvLayout(const OrvLayout& layout);
 
 // One line on whether a build would take the file as a source; when it would, what payload it takes,
 // and whether that differs from the payload area that the file's own tables give. A sound file with
@@ -22,7 +16,7 @@ std::string FormatSourceVerdict(const OrvLayout& layout, const SourceVerdict& so
 
 // All that info prints for the file at `path`: its layout as far as it was read, its verdict as a
 // source, the warnings, and whether the layout holds.
-void WriteInfoText(OrvTables* tables, const std::string& path, const SourceVerdict& source, bool layoutValid,
+void WriteInfoText(const OrvLayout& layout, const std::string& path, const SourceVerdict& source, bool layoutValid,
                    const TextSink& out);
 
 #endif  // ORVTOOL_REPORT_INFO_TEXT_H_

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "report/words.h"
+#include "report/text_sink.h"
 
 using Json = nlohmann::ordered_json;
 

@@ -1,14 +1,14 @@
 // `orvtool trace`: the chunks the game's player plays from a file for a given run of events, one line
 // a chunk with the entry it belongs to, then the transition taken.
-#ifndef ORVTOOL_PLAY_TRACE_WALK_H_
-#define ORVTOOL_PLAY_TRACE_WALK_H_
+#ifndef ORVTOOL_REPORT_TRACE_TEXT_H_
+#define ORVTOOL_REPORT_TRACE_TEXT_H_
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "play/flow.h"
-#include "report/words.h"
+#include "report/text_sink.h"
 
 // One EVENT word: `count` chunk ends in a row with this event current.
 struct TraceEvent {
@@ -29,4 +29,4 @@ bool ParseTraceEvent(const std::string& word, TraceEvent* event);
 // memory.
 void TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events, const TextSink& emit);
 
-#endif  // ORVTOOL_PLAY_TRACE_WALK_H_
+#endif  // ORVTOOL_REPORT_TRACE_TEXT_H_

@@ -1,9 +1,8 @@
-#include "play/trace_walk.h"
+#include "report/trace_text.h"
 
-#include <optional>
+#include <string>
 
 #include "event_table.h"
-#include "report/words.h"
 
 namespace {
 
@@ -19,14 +18,14 @@ bool ParseNumber(const std::string& digits, std::int64_t limit, std::int64_t* va
   return *value <= limit;
 }
 
-std::string RowName(const OrvFlow& flow, int row) {
-  return ::RowName(static_cast<std::size_t>(row), static_cast<std::size_t>(flow.trailingRow()) + 1,
-                   {"chunk ", ", the leading row", ", the trailing row"});
+// A row as trace names it: `row 0, the leading row`, `chunk 3`.
+std::string ChunkName(const OrvFlow& flow, int row) {
+  return RowName(static_cast<std::size_t>(row), flow.rowCount(), {"chunk ", ", the leading row", ", the trailing row"});
 }
 
 std::string ChunkLine(const OrvFlow& flow, int row) {
   std::string line = "chunk " + to_string(row) + ": ";
-  const std::optional<FlowEntry> entry = flow.EntryOf(row);
+  const FlowEntry* entry = flow.EntryOf(row);
   if (entry)
     line +=
         EntryLabel(*entry) + ", piece " + to_string(row - entry->firstRow + 1) + " of " + to_string(entry->rowCount);
@@ -40,11 +39,11 @@ std::string ChunkLine(const OrvFlow& flow, int row) {
 bool PassLeadingRow(const OrvFlow& flow, std::int32_t eventId, int* row, const TextSink& emit) {
   const FlowStep step = flow.Start(eventId);
   if (flow.EveryEventStartsAtRowOne())
-    emit("start: the leading row sends every event to " + RowName(flow, 1) + "\n");
+    emit("start: the leading row sends every event to " + ChunkName(flow, 1) + "\n");
   else if (step.byPair)
-    emit("start: state 0 sends " + EventLabel(eventId) + " to " + RowName(flow, step.row) + "\n");
+    emit("start: state 0 sends " + EventLabel(eventId) + " to " + ChunkName(flow, step.row) + "\n");
   else
-    emit("start: " + EventLabel(eventId) + " is not in state 0, on to the next row, " + RowName(flow, 1) + "\n");
+    emit("start: " + EventLabel(eventId) + " is not in state 0, on to the next row, " + ChunkName(flow, 1) + "\n");
   *row = step.row;
   return step.row != 0;
 }
@@ -95,9 +94,9 @@ void TraceOrv(const OrvFlow& flow, const std::vector<TraceEvent>& events, const 
       const FlowStep step = flow.Next(row, eventId);
       const std::string who = "  " + EventLabel(eventId) + ": ";
       if (step.byPair)
-        emit(who + "state " + to_string(step.stateIndex) + " sends it to " + RowName(flow, step.row) + "\n");
+        emit(who + "state " + to_string(step.stateIndex) + " sends it to " + ChunkName(flow, step.row) + "\n");
       else
-        emit(who + "not in state " + to_string(step.stateIndex) + ", on to the next row, " + RowName(flow, step.row) +
+        emit(who + "not in state " + to_string(step.stateIndex) + ", on to the next row, " + ChunkName(flow, step.row) +
              "\n");
       row = step.row;
     }

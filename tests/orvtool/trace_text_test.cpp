@@ -1,6 +1,6 @@
 // The player's walk through hand-made files as trace tells it: the worked examples of a build, a file no
 // build made, and the EVENT words.
-#include "play/trace_walk.h"
+#include "report/trace_text.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(TraceWalk, PlaysTheWorkedExamples) {
+TEST(TraceText, PlaysTheWorkedExamples) {
   // Begin into Loop, on through the Loop's two chunks, back to the Loop's start.
   EXPECT_EQ(
       "start: the leading row sends every event to chunk 1\n"
@@ -55,7 +55,7 @@ TEST(TraceWalk, PlaysTheWorkedExamples) {
 
 // A valid file that no build made: rows whose states do not tell an entry, and a pair back to the
 // leading row.
-TEST(TraceWalk, FollowsAFileNoBuildMade) {
+TEST(TraceText, FollowsAFileNoBuildMade) {
   const Bytes bytes = MakeOrv(1, {0, 2, 0, 1, 3, 0}, {76, 0, 0, 76, 0, 112, 106, 0, 0}, 30);
   // The leading row is read by state 0, like every other row: event 3 sends the player back to it.
   EXPECT_EQ(
@@ -76,7 +76,7 @@ TEST(TraceWalk, FollowsAFileNoBuildMade) {
       Trace(bytes, {"3*2", "9"}));
 }
 
-TEST(TraceWalk, ReadsEventWords) {
+TEST(TraceText, ReadsEventWords) {
   TraceEvent event;
   ASSERT_TRUE(ParseTraceEvent("14", &event));
   EXPECT_EQ(14, event.eventId);
