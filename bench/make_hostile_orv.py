@@ -11,7 +11,7 @@
                                      (events 0 to P - 1), each sending its event to chunk TO (default 1;
                                      R + 1 is the trailing row), so two such files differ in every pair
 
-All are sound: `orvtool info` calls their layout ok.
+All are valid: `orvtool info` calls their layout ok.
 """
 import struct
 import sys

@@ -1,4 +1,4 @@
-// Sound ORV files that the layout allows but no build writes, at sizes that once made orvtool's insight
+// Valid ORV files that the layout allows but no build writes, at sizes that once made orvtool's insight
 // commands slow or greedy; the same shapes as bench/make_hostile_orv.py writes.
 #ifndef ORVTOOL_TESTS_HOSTILE_ORV_H_
 #define ORVTOOL_TESTS_HOSTILE_ORV_H_

@@ -125,7 +125,7 @@ TEST(OrvtoolReports, ThatCannotBeWrittenExitTwo) {
 }
 #endif
 
-// Words the layout has as 0 but a build never looks at: named, yet the file stays sound.
+// Words the layout has as 0 but a build never looks at: named, yet the file stays valid.
 TEST(OrvtoolInfo, WarnsOfNonZeroWordsInTextAndJson) {
   TempDir dir;
   Bytes bytes = TwoEventBuild();

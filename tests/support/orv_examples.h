@@ -1,5 +1,5 @@
 // The worked examples of a build, word for word: what the engine must write for their scripts, and
-// sound built files for the tools that read them. Each takes the payload its sources give, in script
+// valid built files for the tools that read them. Each takes the payload its sources give, in script
 // order; without one, filler bytes of the right length stand in.
 #ifndef ORV_TESTS_ORV_EXAMPLES_H_
 #define ORV_TESTS_ORV_EXAMPLES_H_

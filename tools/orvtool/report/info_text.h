@@ -10,7 +10,7 @@
 #include "source_check.h"
 
 // One line on whether a build would take the file as a source; when it would, what payload it takes,
-// and whether that differs from the payload area that the file's own tables give. A sound file with
+// and whether that differs from the payload area that the file's own tables give. A valid file with
 // the state count a build writes is named as a built file.
 std::string FormatSourceVerdict(const OrvLayout& layout, const SourceVerdict& source, bool layoutValid);
 
