@@ -9,9 +9,9 @@
 
 namespace {
 
-TEST(ByteSource, AFileReadsAcrossBlocksAsMemoryDoes) {
+TEST(ByteSource, AFileReadsAnywhereAsMemoryDoes) {
   TempDir dir;
-  const Bytes bytes = BeginLoopBuild();  // longer than all the blocks kept
+  const Bytes bytes = BeginLoopBuild();  // longer than the stream's buffer
   FileSource file;
   std::string err;
   ASSERT_TRUE(file.Open(dir.Write("big.orv", bytes), &err)) << err;
@@ -19,11 +19,10 @@ TEST(ByteSource, AFileReadsAcrossBlocksAsMemoryDoes) {
   unsigned char got[12];
   ASSERT_TRUE(file.Read(65530, sizeof got, got));
   EXPECT_EQ(Bytes(bytes.begin() + 65530, bytes.begin() + 65542), Bytes(got, got + sizeof got));
-  ASSERT_TRUE(file.Read(0, 4, got));  // back to the first block
+  ASSERT_TRUE(file.Read(0, 4, got));  // back to the start
   EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), Bytes(got, got + 4));
   EXPECT_FALSE(file.Read(bytes.size() - 3, 4, got));
-  // Turn about among more places than blocks are kept, the first across a block's end, so each block is
-  // read again in place of another.
+  // Jumps about the file, after reads that left the stream elsewhere.
   for (int round = 0; round < 3; ++round)
     for (std::size_t at = 4090; at + sizeof got < bytes.size(); at += bytes.size() / 11) {
       ASSERT_TRUE(file.Read(at, sizeof got, got)) << at;
