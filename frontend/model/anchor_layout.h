@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "box.h"
+#include "rect.h"
 
 struct Extent {
   int width, height;
@@ -37,21 +37,21 @@ class AnchorLayout {
   explicit AnchorLayout(Extent start) : start_(start) {}
 
   // Controls and frames, as placed at the starting size; the places come back in this order.
-  void Add(const Box& start, Anchors anchors, Rows rows = Rows());
+  void Add(const Rect& start, Anchors anchors, Rows rows = Rows());
   // A frame's right and bottom edges follow those of the controls that lie wholly inside it.
-  void AddFrame(const Box& start);
+  void AddFrame(const Rect& start);
 
   // Every place at this client size; a size smaller than the start lays out as the start.
-  std::vector<Box> PlacesAt(Extent client) const;
+  std::vector<Rect> PlacesAt(Extent client) const;
 
  private:
   struct Item {
-    Box start;
+    Rect start;
     Anchors anchors;
     Rows rows;
     bool frame;
   };
-  Anchors FrameAnchors(const Box& frame) const;
+  Anchors FrameAnchors(const Rect& frame) const;
 
   Extent start_;
   std::vector<Item> items_;

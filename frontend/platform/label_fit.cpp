@@ -26,7 +26,7 @@ LONG RightLimit(const DialogChild& label, const std::vector<DialogChild>& childr
   LONG limit = clientRight;
   for (const DialogChild& other : children) {
     if (other.hwnd == label.hwnd) continue;
-    const Box& o = other.place;
+    const Rect& o = other.place;
     if (other.kind == DialogChild::kGroupBox && Inside(label.place, o)) {
       limit = std::min(limit, o.right - frame);
       continue;

@@ -8,7 +8,7 @@
 
 namespace {
 
-std::vector<int> Edges(const Box& b) { return {b.left, b.top, b.right, b.bottom}; }
+std::vector<int> Edges(const Rect& b) { return {b.left, b.top, b.right, b.bottom}; }
 
 TEST(AnchorLayoutTest, EdgesFollowTheFarSideFramesTheirContentsListsWholeRows) {
   AnchorLayout layout({300, 200});
@@ -21,15 +21,15 @@ TEST(AnchorLayoutTest, EdgesFollowTheFarSideFramesTheirContentsListsWholeRows) {
   layout.Add({10, 190, 290, 198}, kWidensAtFoot);          // 6
   layout.AddFrame({160, 30, 200, 60});                     // 7: holds nothing
 
-  const std::vector<Box> start = layout.PlacesAt({300, 200});
+  const std::vector<Rect> start = layout.PlacesAt({300, 200});
   EXPECT_EQ(Edges(start[1]), (std::vector<int>{10, 10, 140, 92})) << "cut to six whole rows";
   // Smaller than the start, either way, lays out as the start.
   for (const Extent small : {Extent{0, 0}, Extent{300, 100}, Extent{120, 200}}) {
-    const std::vector<Box> places = layout.PlacesAt(small);
+    const std::vector<Rect> places = layout.PlacesAt(small);
     for (size_t i = 0; i < places.size(); ++i) EXPECT_EQ(Edges(places[i]), Edges(start[i])) << i;
   }
 
-  const std::vector<Box> grown = layout.PlacesAt({400, 260});
+  const std::vector<Rect> grown = layout.PlacesAt({400, 260});
   EXPECT_EQ(Edges(grown[0]), (std::vector<int>{5, 5, 150, 220}));
   EXPECT_EQ(Edges(grown[1]), (std::vector<int>{10, 10, 140, 144})) << "ten whole rows in the 145 it may take";
   EXPECT_EQ(Edges(grown[2]), (std::vector<int>{10, 200, 60, 215}));
