@@ -114,8 +114,8 @@ bool CBuilderDlg::OnInitDialog() {
   events.SelectString(-1, EventName(0));
   AddCtrlShortcut('O', IDC_OPEN);
   AddCtrlShortcut('S', IDC_SAVE);
-  layout_.Start(*this);
-  SetMinimumSize(layout_.MinimumSize());
+  placement_.Start(*this);
+  SetMinimumSize(placement_.MinimumSize());
   // Placed before it is shown: the window manager takes the place with the window.
   CentreOnWorkArea(*this);
   return true;
@@ -396,7 +396,7 @@ void CBuilderDlg::Refuse(const std::string& text) {
 }
 
 void CBuilderDlg::OnSize(int type, int, int) {
-  if (type != SIZE_MINIMIZED) layout_.Follow(*this);
+  if (type != SIZE_MINIMIZED) placement_.Follow(*this);
 }
 
 bool CBuilderDlg::OnPaint() {

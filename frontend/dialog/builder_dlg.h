@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "builder_layout.h"
+#include "builder_placement.h"
 #include "handler_table.h"
 #include "platform/dialog.h"
 #include "saved_set.h"
@@ -79,7 +79,7 @@ class CBuilderDlg : public CDialog {
   void SetStatus(const std::string& text, bool paintNow = false);
 
   HICON icon_;
-  BuilderLayout layout_;
+  BuilderPlacement placement_;
   // While a build runs or waits for its turn, its error boxes included, no handler acts: no Add,
   // Remove, Browse, drop, Open or Save.
   bool busy_ = false;

@@ -1,4 +1,4 @@
-// A control's rectangle in its dialog's client coordinates, as the layout rules and the windowing layer
+// A control's rectangle in its dialog's client coordinates, as the placement rules and the windowing layer
 // alike work with it: right and bottom lie just past the control, as in a Windows RECT.
 #ifndef ORV_FRONTEND_MODEL_RECT_H_
 #define ORV_FRONTEND_MODEL_RECT_H_

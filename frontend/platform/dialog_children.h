@@ -1,5 +1,5 @@
 // A dialog's child windows in their order (the template's, which is also the tab order), each with its
-// place and what kind of control it is, for the code that fits, names and lays them out.
+// place and what kind of control it is, for the code that fits, names and places them.
 #ifndef ORV_FRONTEND_PLATFORM_DIALOG_CHILDREN_H_
 #define ORV_FRONTEND_PLATFORM_DIALOG_CHILDREN_H_
 

@@ -1,6 +1,6 @@
 // Labels whose text the dialog's font makes wider than the template allowed. A static control cut
 // short wraps its last word out of sight ("Begin" for "Begin ORV"), which happens wherever the font
-// differs a little from the one the template was laid out with: another Wine, or a Windows at 125 or
+// differs a little from the one the template was made for: another Wine, or a Windows at 125 or
 // 150 % scaling, where MS Sans Serif is replaced by a TrueType face.
 #ifndef ORV_FRONTEND_PLATFORM_LABEL_FIT_H_
 #define ORV_FRONTEND_PLATFORM_LABEL_FIT_H_

@@ -9,7 +9,7 @@
 #include <string>
 
 struct TextExtent {
-  SIZE size;        // of the whole text as laid out
+  SIZE size;        // of the whole text as drawn
   LONG lineHeight;  // of one line in the control's font
 };
 

@@ -1,6 +1,6 @@
 // The labels the program widens where the dialog's font cuts them short, at the display's DPI: one
 // whose text fitted the template keeps its place, and the status line at the foot is a whole line high
-// and over no other control. That every text shows whole and no two controls overlap is the layout
+// and over no other control. That every text shows whole and no two controls overlap is the placement
 // test's to check, for every control. And the names a screen reader gives each list and box, from the
 // label just before it, as the accessibility layer (MSAA) reads them.
 #include <oleacc.h>

@@ -44,10 +44,10 @@ bool Overlap(const RECT& a, const RECT& b) {
 
 SIZE SizeOf(const RECT& r) { return SIZE{r.right - r.left, r.bottom - r.top}; }
 
-class Layout : public TemplateCopyTest {
+class Placement : public TemplateCopyTest {
  protected:
-  // Every rule of the layout, as the dialog stands now.
-  void ExpectSoundLayout(const std::string& when) {
+  // Every rule of the placement, as the dialog stands now.
+  void ExpectPlacementRules(const std::string& when) {
     SCOPED_TRACE(when);
     ExpectNoOverlapAndWholeTexts();
     ExpectWholePath(kBeginEdit, kFortyCharacterBegin);
@@ -185,12 +185,12 @@ class Layout : public TemplateCopyTest {
   }
 };
 
-TEST_F(Layout, AtTheStartingSizeNothingOverlapsAndEveryTextAndPathIsWhole) {
-  ExpectSoundLayout("at the starting size");
+TEST_F(Placement, AtTheStartingSizeNothingOverlapsAndEveryTextAndPathIsWhole) {
+  ExpectPlacementRules("at the starting size");
   Exit();
 }
 
-TEST_F(Layout, FollowsItsFrameDraggedLargerAndKeepsItsStartingSizeAtLeast) {
+TEST_F(Placement, FollowsItsFrameDraggedLargerAndKeepsItsStartingSizeAtLeast) {
   if (!UnderWine()) GTEST_SKIP() << "a drag of the frame needs Wine's X display";
   const std::string missing = XToolsMissing();
   ASSERT_TRUE(missing.empty()) << missing;
@@ -212,7 +212,7 @@ TEST_F(Layout, FollowsItsFrameDraggedLargerAndKeepsItsStartingSizeAtLeast) {
   EXPECT_GE(SizeOf(WindowRect()).cy, start.cy + 110) << "the drag did not make the dialog taller";
   app().Settle();
   ExpectShownWhole("dragged larger");
-  ExpectSoundLayout("dragged larger");
+  ExpectPlacementRules("dragged larger");
 
   // Asked for less than its starting size, through the window manager, it keeps that size, and the
   // window manager shows it so.
@@ -231,11 +231,11 @@ TEST_F(Layout, FollowsItsFrameDraggedLargerAndKeepsItsStartingSizeAtLeast) {
     return PlaceOnScreen(app().dialog(), &nowShown, &nowFrame, &why) && SizeOf(nowShown).cx == startClient.right &&
            SizeOf(nowShown).cy == startClient.bottom;
   })) << "the window manager does not show it at its starting size";
-  ExpectSoundLayout("asked to be smaller than at start");
+  ExpectPlacementRules("asked to be smaller than at start");
   Exit();
 }
 
-TEST_F(Layout, OpensCentredOnTheWorkArea) {
+TEST_F(Placement, OpensCentredOnTheWorkArea) {
   const RECT work = WorkArea();
   const RECT window = WindowRect();
   std::cout << "  window " << Describe(window) << " on the work area " << Describe(work) << "\n";

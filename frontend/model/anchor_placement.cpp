@@ -1,4 +1,4 @@
-#include "anchor_layout.h"
+#include "anchor_placement.h"
 
 #include <algorithm>
 
@@ -13,13 +13,13 @@ int WholeRowsHeight(int height, Rows rows) {
 
 }  // namespace
 
-void AnchorLayout::Add(const Rect& start, Anchors anchors, Rows rows) {
+void AnchorPlacement::Add(const Rect& start, Anchors anchors, Rows rows) {
   items_.push_back({start, anchors, rows, false});
 }
 
-void AnchorLayout::AddFrame(const Rect& start) { items_.push_back({start, kStays, Rows(), true}); }
+void AnchorPlacement::AddFrame(const Rect& start) { items_.push_back({start, kStays, Rows(), true}); }
 
-Anchors AnchorLayout::FrameAnchors(const Rect& frame) const {
+Anchors AnchorPlacement::FrameAnchors(const Rect& frame) const {
   Anchors follows = kStays;
   for (const Item& item : items_) {
     if (item.frame || !Inside(item.start, frame)) continue;
@@ -29,7 +29,7 @@ Anchors AnchorLayout::FrameAnchors(const Rect& frame) const {
   return follows;
 }
 
-std::vector<Rect> AnchorLayout::PlacesAt(Extent client) const {
+std::vector<Rect> AnchorPlacement::PlacesAt(Extent client) const {
   const int dx = std::max(0, client.width - start_.width);
   const int dy = std::max(0, client.height - start_.height);
   std::vector<Rect> places;
