@@ -29,7 +29,7 @@
 #include "resource.h"
 #include "script_reader.h"
 #include "set_aside_file.h"
-#include "source_boxes.h"
+#include "source_edits.h"
 #include "windows_path.h"
 
 CHandlerTable* g_handlerTable = nullptr;
@@ -141,7 +141,7 @@ bool CBuilderDlg::OnCommand(int id, int code) {
       return true;
     case IDC_BROWSE_BEGIN:
     case IDC_BROWSE_LOOP:
-      OnBrowse(id == IDC_BROWSE_LOOP ? SourceBox::kLoop : SourceBox::kBegin);
+      OnBrowse(id == IDC_BROWSE_LOOP ? SourceEdit::kLoop : SourceEdit::kBegin);
       return true;
     case IDC_OPEN:
       OnOpen();
@@ -158,8 +158,8 @@ void CBuilderDlg::OnAdd() {
   const int eventId = CListBox(GetDlgItem(IDC_EVENT_LIST)).GetCurSel();
   if (eventId < 0) return;
 
-  const std::string begin = SourceBoxText(*this, SourceBox::kBegin);
-  const std::string loop = SourceBoxText(*this, SourceBox::kLoop);
+  const std::string begin = SourceEditText(*this, SourceEdit::kBegin);
+  const std::string loop = SourceEditText(*this, SourceEdit::kLoop);
   std::string why;
   if (!g_handlerTable->AddHandler(eventId, begin.c_str(), loop.c_str(), static_cast<int>(begin.size()),
                                   static_cast<int>(loop.size()), &why))
@@ -250,9 +250,9 @@ void CBuilderDlg::SetStatus(const std::string& text, bool paintNow) {
   if (paintNow) status.UpdateWindow();
 }
 
-void CBuilderDlg::OnBrowse(SourceBox box) {
+void CBuilderDlg::OnBrowse(SourceEdit edit) {
   if (busy_) return;
-  BrowseForSource(*this, box);
+  BrowseForSource(*this, edit);
 }
 
 void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) {
@@ -300,7 +300,7 @@ void CBuilderDlg::OpenHandlerSet(const std::string& file) {
   }
   saved_.Take(file, handlers);
   ShowSetInCaption();
-  // The boxes show the first handler's paths, not those of what was there before.
+  // The edits show the first handler's paths, not those of what was there before.
   if (inFile > 0) {
     CListBox(GetDlgItem(IDC_HANDLED_LIST)).SetCurSel(0);
     OnSelchangeHandled();
@@ -333,7 +333,7 @@ bool CBuilderDlg::SaveTo(const std::string& file) {
     Refuse("Error saving " + name + ": it could not be written. Any file of that name was left as it was.");
     return false;
   }
-  // The set's paths as the boxes show them, which the list is measured by, not as the file has them.
+  // The set's paths as the edits show them, which the list is measured by, not as the file has them.
   saved_.Take(file, listed);
   ShowSetInCaption();
   SetStatus(HandlerSetStatus(SetAction::kSaved, static_cast<int>(handlers.size()), name, LocalTimeNow()));
@@ -379,7 +379,7 @@ bool CBuilderDlg::OnQueryEndSession() {
   return false;
 }
 
-// Asked as the close box asks, unless a question is up already, or a build runs.
+// Asked as the close button asks, unless a question is up already, or a build runs.
 void CBuilderDlg::OnSessionHeld() { Leave(IDCANCEL); }
 
 void CBuilderDlg::OnEndSession(bool ending) {

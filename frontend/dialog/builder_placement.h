@@ -1,4 +1,4 @@
-// Where the builder dialog's controls go as the user resizes it: the source boxes and the Event list widen, the
+// Where the builder dialog's controls go as the user resizes it: the source edits and the Event list widen, the
 // Browse... buttons keep to the right edge, the Handled events list grows down, the buttons below
 // the lists keep to the foot and those of the last row to its corners, and the status line widens
 // along the foot. Both lists show whole rows. Never smaller than the starting size.

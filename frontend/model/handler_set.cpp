@@ -8,7 +8,7 @@
 #include "file_reading.h"
 #include "script_path.h"
 #include "script_reader.h"
-#include "source_box.h"
+#include "source_edit.h"
 #include "windows_path.h"
 
 namespace {
@@ -44,9 +44,9 @@ bool CheckText(std::FILE* script, std::string* why) {
   return true;
 }
 
-// The path of an entry as the source box shows it; false with *why when the box cannot hold it.
-bool BoxPathOf(const ScriptEntry& entry, const SetFolders& folders, const std::string& at, std::string* path,
-               std::string* why) {
+// The path of an entry as the source edit shows it; false with *why when the edit cannot hold it.
+bool EditPathOf(const ScriptEntry& entry, const SetFolders& folders, const std::string& at, std::string* path,
+                std::string* why) {
   if (IsNullPath(entry.path)) {
     path->clear();
     return true;
@@ -54,7 +54,7 @@ bool BoxPathOf(const ScriptEntry& entry, const SetFolders& folders, const std::s
   *path = RelativeToFolder(FullPathFrom(folders.script, entry.path), folders.current);
   const std::string unfit = Unfit(*path);
   if (unfit.empty()) return true;
-  *why = at + "the " + SourceLabel(entry.loop ? SourceBox::kLoop : SourceBox::kBegin) +
+  *why = at + "the " + SourceLabel(entry.loop ? SourceEdit::kLoop : SourceEdit::kBegin) +
          " path, seen from the current folder, is " + *path + ", which " + unfit + ": Add would refuse it.";
   return false;
 }
@@ -120,7 +120,7 @@ bool ReadHandlerSetFile(const std::string& file, const SetFolders& folders, std:
       return false;
     }
     std::string path;
-    if (!BoxPathOf(entry, folders, at, &path, why)) return false;
+    if (!EditPathOf(entry, folders, at, &path, why)) return false;
     if (entry.loop) {
       pending.loopPath = path;
       read.push_back(pending);
@@ -139,14 +139,15 @@ bool ReadHandlerSetFile(const std::string& file, const SetFolders& folders, std:
 bool PathsForScript(std::vector<ScriptHandler>* handlers, const SetFolders& folders, std::string* why) {
   std::vector<ScriptHandler> rewritten = *handlers;
   for (ScriptHandler& h : rewritten) {
-    for (SourceBox box : {SourceBox::kBegin, SourceBox::kLoop}) {
-      std::string& path = box == SourceBox::kLoop ? h.loopPath : h.beginPath;
+    for (SourceEdit edit : {SourceEdit::kBegin, SourceEdit::kLoop}) {
+      std::string& path = edit == SourceEdit::kLoop ? h.loopPath : h.beginPath;
       if (path.empty()) continue;
       path = RelativePathFrom(folders.script, FullPathFrom(folders.current, path));
       const std::string unfit = Unfit(path);
       if (!unfit.empty()) {
-        *why = std::string("The ") + SourceLabel(box) + " path of " + EventLabel(h.eventId, EventNameIn::kParentheses) +
-               ", seen from the script's folder, is " + path + ", which " + unfit + ": a script cannot hold it.";
+        *why = std::string("The ") + SourceLabel(edit) + " path of " +
+               EventLabel(h.eventId, EventNameIn::kParentheses) + ", seen from the script's folder, is " + path +
+               ", which " + unfit + ": a script cannot hold it.";
         return false;
       }
     }

@@ -5,7 +5,7 @@
 #include "event_table.h"
 #include "script_path.h"
 #include "script_reader.h"
-#include "source_box.h"
+#include "source_edit.h"
 
 namespace {
 
@@ -50,8 +50,8 @@ bool MayListHandler(int eventId, bool taken, const char* beginText, const char* 
     *why = kOneHandlerPerEvent;
     return false;
   }
-  *why = PathProblem(SourceLabel(SourceBox::kBegin), beginText, beginLength);
-  if (why->empty()) *why = PathProblem(SourceLabel(SourceBox::kLoop), loopText, loopLength);
+  *why = PathProblem(SourceLabel(SourceEdit::kBegin), beginText, beginLength);
+  if (why->empty()) *why = PathProblem(SourceLabel(SourceEdit::kLoop), loopText, loopLength);
   return why->empty();
 }
 

@@ -43,7 +43,7 @@ class CDialog : public CWnd {
   virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
   // void OnOK(): the Exit button or Enter. Ends the dialog with IDOK.
   virtual void OnOK() { EndDialog(IDOK); }
-  // void OnCancel(): Esc or the close box. Ends the dialog with IDCANCEL.
+  // void OnCancel(): Esc or the close button. Ends the dialog with IDCANCEL.
   virtual void OnCancel() { EndDialog(IDCANCEL); }
   // bool OnPaint(): WM_PAINT. Paint through a CPaintDC and return true, or return false to leave the
   // painting to the system.

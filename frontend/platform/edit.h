@@ -1,4 +1,4 @@
-// A single-line edit box of the dialog: the source paths are read from it and shown in it.
+// A single-line edit control of the dialog: the source paths are read from it and shown in it.
 #ifndef ORV_FRONTEND_PLATFORM_EDIT_H_
 #define ORV_FRONTEND_PLATFORM_EDIT_H_
 

@@ -19,7 +19,7 @@ class CFileDialog {
   CFileDialog(Kind kind, std::string title, std::vector<std::pair<std::string, std::string>> filters,
               std::string defaultExtension = std::string());
 
-  // Opens in folder (the current folder when empty) with fileName in its name box, modal to owner.
+  // Opens in folder (the current folder when empty) with fileName in its file name edit, modal to owner.
   // True with the chosen file's full path in *chosen; false when the user cancels or the dialog cannot
   // open.
   bool DoModal(const CWnd& owner, const std::string& folder, const std::string& fileName, std::string* chosen) const;

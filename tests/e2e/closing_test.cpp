@@ -7,7 +7,7 @@
 namespace e2e {
 namespace {
 
-enum class Way { kExitButton, kEnterInEdit, kEscape, kCloseBox };
+enum class Way { kExitButton, kEnterInEdit, kEscape, kCloseButton };
 
 std::ostream& operator<<(std::ostream& out, Way way) {
   switch (way) {
@@ -17,15 +17,15 @@ std::ostream& operator<<(std::ostream& out, Way way) {
       return out << "EnterInEdit";
     case Way::kEscape:
       return out << "Escape";
-    case Way::kCloseBox:
-      return out << "CloseBox";
+    case Way::kCloseButton:
+      return out << "CloseButton";
   }
   return out;
 }
 
 class Closing : public BuilderTest, public ::testing::WithParamInterface<Way> {
  protected:
-  // Tabs through the dialog, as the user would, until the Begin box has the focus.
+  // Tabs through the dialog, as the user would, until the Begin edit has the focus.
   bool TabToBeginEdit() {
     const HWND edit = app().Control(kBeginEdit);
     for (int i = 0; i < 16 && app().Focus() != edit; ++i) {
@@ -50,13 +50,13 @@ TEST_P(Closing, AsksOnceAndOnNoEndsTheProgramKeepingTheLastOutOrv) {
       app().PostClick(kExit);
       break;
     case Way::kEnterInEdit:
-      ASSERT_TRUE(TabToBeginEdit()) << "Tab never reached the Begin box";
+      ASSERT_TRUE(TabToBeginEdit()) << "Tab never reached the Begin edit";
       app().PostKey(app().Focus(), VK_RETURN);
       break;
     case Way::kEscape:
       app().PostKey(app().Focus(), VK_ESCAPE);
       break;
-    case Way::kCloseBox:
+    case Way::kCloseButton:
       app().PostSysCommand(SC_CLOSE);
       break;
   }
@@ -70,7 +70,7 @@ TEST_P(Closing, AsksOnceAndOnNoEndsTheProgramKeepingTheLastOutOrv) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialog, Closing,
-                         ::testing::Values(Way::kExitButton, Way::kEnterInEdit, Way::kEscape, Way::kCloseBox),
+                         ::testing::Values(Way::kExitButton, Way::kEnterInEdit, Way::kEscape, Way::kCloseButton),
                          ::testing::PrintToStringParamName());
 
 }  // namespace

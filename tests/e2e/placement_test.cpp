@@ -2,7 +2,7 @@
 // user has made it larger, at the display's DPI (ORV_EXPECT_DPI, when set, names the one the run must
 // have): each lies inside the dialog, no two overlap, each sits wholly inside a group box or wholly
 // outside it, every text of a label or a button is whole, a path of 40 characters shows whole in each
-// source box, the lists show whole rows (the Event list all six), and the status line keeps a failed
+// source edit, the lists show whole rows (the Event list all six), and the status line keeps a failed
 // build's outcome in view. The dialog opens centred on the work area and never gets smaller than it
 // started.
 #include <cstdlib>
@@ -112,23 +112,23 @@ class Placement : public TemplateCopyTest {
       EXPECT_LE(TextSize(name, copy()).cx, events.right) << "\"" << name << "\" is cut in the Event list";
   }
 
-  // The path, put in the box, shows whole: taking the caret to its end scrolls nothing, and its last
-  // character ends inside the box.
-  void ExpectWholePath(int box, const std::string& path) {
+  // The path, put in the edit, shows whole: taking the caret to its end scrolls nothing, and its last
+  // character ends inside the edit.
+  void ExpectWholePath(int id, const std::string& path) {
     ASSERT_EQ(path.size(), 40u);
-    app().SetText(box, path);
-    const HWND edit = app().Control(box);
+    app().SetText(id, path);
+    const HWND edit = app().Control(id);
     const auto xOfFirst = [&] { return static_cast<short>(LOWORD(::SendMessageW(edit, EM_POSFROMCHAR, 0, 0))); };
     const short before = xOfFirst();
     ::SendMessageW(edit, EM_SETSEL, path.size(), static_cast<LPARAM>(path.size()));
     ::SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-    EXPECT_EQ(xOfFirst(), before) << "the box scrolled to show the end of " << path;
+    EXPECT_EQ(xOfFirst(), before) << "the edit scrolled to show the end of " << path;
     RECT inside;
     ::GetClientRect(edit, &inside);
     const SIZE need = TextSize(path, copy());
-    std::cout << "  at " << dpi() << " dpi, box " << box << ": a path of 40 characters " << need.cx << " px from "
+    std::cout << "  at " << dpi() << " dpi, edit " << id << ": a path of 40 characters " << need.cx << " px from "
               << before << " in " << inside.right << "\n";
-    EXPECT_LE(before + need.cx, inside.right) << path << " is cut in box " << box;
+    EXPECT_LE(before + need.cx, inside.right) << path << " is cut in edit " << id;
     ::SendMessageW(edit, EM_SETSEL, 0, 0);
     ::SendMessageW(edit, EM_SCROLLCARET, 0, 0);
   }

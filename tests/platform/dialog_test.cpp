@@ -123,9 +123,10 @@ TEST(DialogTest, EveryWayOfClosingEndsTheDialogThroughOkOrCancel) {
   };
   const Way ways[] = {
       {"Exit button", [](TestDialog& d) { d.Post(d.Item(IDOK), BM_CLICK); }, IDOK},
-      {"Enter in the edit box", [](TestDialog& d) { d.Post(d.Item(IDC_TEST_EDIT), WM_KEYDOWN, VK_RETURN, 1); }, IDOK},
+      {"Enter in the edit control", [](TestDialog& d) { d.Post(d.Item(IDC_TEST_EDIT), WM_KEYDOWN, VK_RETURN, 1); },
+       IDOK},
       {"Esc", [](TestDialog& d) { d.Post(d.Item(IDC_TEST_EDIT), WM_KEYDOWN, VK_ESCAPE, 1); }, IDCANCEL},
-      {"close box", [](TestDialog& d) { d.Post(d.GetSafeHwnd(), WM_SYSCOMMAND, SC_CLOSE); }, IDCANCEL},
+      {"close button", [](TestDialog& d) { d.Post(d.GetSafeHwnd(), WM_SYSCOMMAND, SC_CLOSE); }, IDCANCEL},
   };
   for (const Way& way : ways) {
     SCOPED_TRACE(way.name);

@@ -1,5 +1,5 @@
 // Where windows lie and how much room their texts need, for the tests that check a placement as it is
-// shown: the dialog's, a box's, a label's.
+// shown: the dialog's, a message box's, a label's.
 #ifndef ORV_TESTS_WINDOW_GEOMETRY_H_
 #define ORV_TESTS_WINDOW_GEOMETRY_H_
 
