@@ -57,8 +57,6 @@ class HandledListBox : public ListControl {
 
   void AddString(const char* text) override { list_.AddString(text); }
   void DeleteString(int index) override { list_.DeleteString(index); }
-  int GetCount() const override { return list_.GetCount(); }
-  std::string GetText(int index) const override { return list_.GetText(index); }
 
  private:
   CListBox list_;
