@@ -14,17 +14,13 @@
 #include "handler_set.h"
 #include "orv_writer.h"
 #include "output_lock.h"
-#include "platform/accessible_names.h"
 #include "platform/dropped_files.h"
-#include "platform/edit.h"
 #include "platform/file_dialog.h"
 #include "platform/file_names.h"
-#include "platform/icon.h"
-#include "platform/label_fit.h"
+#include "platform/labels.h"
 #include "platform/list_box.h"
 #include "platform/paint_dc.h"
 #include "platform/pending_input.h"
-#include "platform/session_end.h"
 #include "platform/work_area.h"
 #include "resource.h"
 #include "script_reader.h"
@@ -177,8 +173,8 @@ void CBuilderDlg::OnSelchangeHandled() {
   const int index = handled.GetCurSel();
   if (index < 0) return;
   CListBox(GetDlgItem(IDC_EVENT_LIST)).SelectString(-1, handled.GetText(index).c_str());
-  CEdit(GetDlgItem(IDC_BEGIN_EDIT)).SetWindowTextA(g_handlerTable->GetBeginPath(index));
-  CEdit(GetDlgItem(IDC_LOOP_EDIT)).SetWindowTextA(g_handlerTable->GetLoopPath(index));
+  GetDlgItem(IDC_BEGIN_EDIT).SetWindowTextA(g_handlerTable->GetBeginPath(index));
+  GetDlgItem(IDC_LOOP_EDIT).SetWindowTextA(g_handlerTable->GetLoopPath(index));
 }
 
 void CBuilderDlg::OnBuild() {
@@ -367,13 +363,13 @@ bool CBuilderDlg::AskToSave(const std::string& opening) {
   }
   asking_ = false;
   // An ending session held back for the answer waits on it no longer.
-  LetSessionEnd(*this);
+  LetSessionEnd();
   return mayGo;
 }
 
 bool CBuilderDlg::OnQueryEndSession() {
   if (!saved_.IsUnsaved(g_handlerTable->Handlers())) return true;
-  HoldSessionEnd(*this, NotSavedReason(g_handlerTable->GetCount()));
+  HoldSessionEnd(NotSavedReason(g_handlerTable->GetCount()));
   return false;
 }
 
@@ -385,7 +381,7 @@ void CBuilderDlg::OnEndSession(bool ending) {
   // written. The thread writes nothing while it answers messages, and what it writes, a set or
   // out.orv, goes in beside its place and is renamed into it. Only a build stopped on its Error box
   // leaves, as ever, the hand-over script.txt and the user's own set aside.
-  if (!ending) LetSessionEnd(*this);
+  if (!ending) LetSessionEnd();
 }
 
 void CBuilderDlg::Refuse(const std::string& text) {

@@ -1,6 +1,7 @@
 #include "platform/dialog.h"
 
 #include "platform/dropped_files.h"
+#include "platform/wide_text.h"
 #include "platform/win_app.h"
 #include "platform/work_area.h"
 
@@ -19,12 +20,6 @@ const UINT kSessionHeld = WM_APP + 0x4E;
 }  // namespace
 
 CDialog::CDialog(int templateId) : templateId_(templateId) {}
-
-CDialog::~CDialog() {
-  // The application must not keep pointing at a dialog that is gone.
-  CWinApp* app = CWinApp::Current();
-  if (app != nullptr && app->GetMainWindow() == this) app->SetMainWindow(nullptr);
-}
 
 int CDialog::DoModal() {
   const INT_PTR result = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), nullptr,
@@ -170,6 +165,13 @@ void CDialog::HoldMinimumSize() {
   ::SetWindowPos(hwnd_, nullptr, 0, 0, width + 1, height, flags);
   ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, flags);
 }
+
+// Both calls came with Windows Vista, which the program needs already; Wine has them too.
+void CDialog::HoldSessionEnd(const std::string& reason) {
+  ::ShutdownBlockReasonCreate(hwnd_, WideFromUtf8(reason).c_str());
+}
+
+void CDialog::LetSessionEnd() { ::ShutdownBlockReasonDestroy(hwnd_); }
 
 bool CDialog::RouteCommand(int id, int code) {
   if (OnCommand(id, code)) return true;

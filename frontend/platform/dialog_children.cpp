@@ -1,7 +1,5 @@
 #include "platform/dialog_children.h"
 
-#include "platform/child_place.h"
-
 namespace {
 
 bool ClassIs(HWND hwnd, const wchar_t* name) {

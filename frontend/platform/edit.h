@@ -8,7 +8,6 @@
 
 class CEdit : public CWnd {
  public:
-  CEdit() = default;
   explicit CEdit(CWnd wnd) : CWnd(wnd.GetSafeHwnd()) {}
 
   // --- operations

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/child_place.h"
 #include "platform/text_extent.h"
 #include "platform/window_subclass.h"
+#include "platform/wnd.h"
 #include "platform/work_area.h"
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "platform/app_name.h"
 #include "platform/message_box.h"
 #include "platform/win_app.h"
 
@@ -28,10 +27,7 @@ int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) const {
   // Only a box that disabled its owner itself enables it before it goes, and only then does the system
   // give the owner the activation back; an owner still disabled would send it to some other program.
   if (!::IsWindowEnabled(hwnd_)) ::EnableWindow(hwnd_, TRUE);
-  if (caption != nullptr) return ShowMessageBox(hwnd_, text, caption, type);
-  // Without a registered application (the tests) the executable still names the box.
-  const CWinApp* app = CWinApp::Current();
-  return ShowMessageBox(hwnd_, text, (app != nullptr ? app->GetAppName() : ModuleAppName()).c_str(), type);
+  return ShowMessageBox(hwnd_, text, caption != nullptr ? caption : ModuleAppName().c_str(), type);
 }
 
 int CWnd::OwnerlessMessageBox(const char* text, const char* caption, UINT type) {

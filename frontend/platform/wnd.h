@@ -15,7 +15,6 @@ class CWnd {
 
   // --- attributes
   HWND GetSafeHwnd() const { return hwnd_; }
-  void Attach(HWND hwnd) { hwnd_ = hwnd; }
 
   // --- operations; each expects an attached window
   // The child with this control id; its handle is null when there is none.
@@ -81,5 +80,14 @@ class CWnd {
  protected:
   HWND hwnd_ = nullptr;
 };
+
+// Where a child window stands: its rectangle in its parent's client coordinates, the ones SetWindowPos
+// and the dialog template place it by.
+inline RECT PlaceIn(HWND parent, HWND child) {
+  RECT r = {0, 0, 0, 0};
+  ::GetWindowRect(child, &r);
+  ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
 
 #endif  // ORV_FRONTEND_PLATFORM_WND_H_

@@ -9,7 +9,6 @@
 
 #include "message_box_view.h"
 #include "platform/edit.h"
-#include "platform/icon.h"
 #include "platform/list_box.h"
 #include "platform/paint_dc.h"
 #include "seen_box.h"

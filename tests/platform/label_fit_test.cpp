@@ -1,5 +1,5 @@
 // Label fitting on a dialog made from a template: which labels grow, how far, and what stops them.
-#include "platform/label_fit.h"
+#include "platform/labels.h"
 
 #include <gtest/gtest.h>
 

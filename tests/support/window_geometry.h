@@ -8,7 +8,7 @@
 #include <string>
 
 // PlaceIn(parent, child): a child's rectangle in its parent's client coordinates.
-#include "platform/child_place.h"
+#include "platform/wnd.h"
 
 // True when inner lies wholly within outer, edges included.
 bool Contains(const RECT& outer, const RECT& inner);
