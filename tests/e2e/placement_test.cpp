@@ -2,8 +2,8 @@
 // user has made it larger, at the display's DPI (ORV_EXPECT_DPI, when set, names the one the run must
 // have): each lies inside the dialog, no two overlap, each sits wholly inside a group box or wholly
 // outside it, every text of a label or a button is whole, a path of 40 characters shows whole in each
-// source edit, the lists show whole rows (the Event list all six), and the status line keeps a failed
-// build's outcome in view. The dialog opens centred on the work area and never gets smaller than it
+// source edit, the lists show whole rows (the Event list all six), and the status line, a whole line high,
+// keeps a failed build's outcome in view. The dialog opens centred on the work area and never gets smaller than it
 // started.
 #include <cstdlib>
 #include <iostream>
@@ -92,17 +92,19 @@ class Placement : public TemplateCopyTest {
 
       const std::string kind = ClassName(c.hwnd);
       const LONG style = ::GetWindowLongW(c.hwnd, GWL_STYLE);
-      // A text meant to be cut with an ellipsis where it does not fit is whole by its own rule.
+      // A text meant to be cut with an ellipsis where it does not fit (the status line) need only be a
+      // whole line high.
       const bool ellipsis = kind == "Static" && (style & SS_ELLIPSISMASK) != 0;
-      if ((kind != "Static" && kind != "Button") || IsGroupBox(c.hwnd) || ellipsis || WindowText(c.hwnd).empty())
-        continue;
+      if ((kind != "Static" && kind != "Button") || IsGroupBox(c.hwnd) || WindowText(c.hwnd).empty()) continue;
       const SIZE need = TextSize(WindowText(c.hwnd), copy());
       RECT inside;
       ::GetClientRect(c.hwnd, &inside);
       const int margin = kind == "Button" ? buttonMargin : 0;
       std::cout << "  at " << dpi() << " dpi, " << c.name << ": text " << need.cx << " x " << need.cy << " px in "
                 << inside.right << " x " << inside.bottom << "\n";
-      EXPECT_LE(need.cx + margin, inside.right) << "its text is cut";
+      if (!ellipsis) {
+        EXPECT_LE(need.cx + margin, inside.right) << "its text is cut";
+      }
       EXPECT_LE(need.cy, inside.bottom) << "its text is cut";
     }
     // The event names, in their list beside its scroll bar.
