@@ -16,15 +16,12 @@ const char kOneHandlerPerEvent[] =
 // event's refusal comes first: its paths do not matter while it can take no handler.
 bool MayListHandler(int eventId, bool taken, const char* beginText, const char* loopText, int beginLength,
                     int loopLength, std::string* why) {
-  if (EventName(eventId) == nullptr) {
+  if (EventName(eventId) == nullptr)
     *why = "Event " + std::to_string(eventId) + " is not one of the dialog's events.";
-    return false;
-  }
-  if (taken) {
+  else if (taken)
     *why = kOneHandlerPerEvent;
-    return false;
-  }
-  *why = PathProblem(SourceLabel(SourceEdit::kBegin), beginText, beginLength);
+  else
+    *why = PathProblem(SourceLabel(SourceEdit::kBegin), beginText, beginLength);
   if (why->empty()) *why = PathProblem(SourceLabel(SourceEdit::kLoop), loopText, loopLength);
   return why->empty();
 }
