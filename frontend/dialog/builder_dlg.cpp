@@ -1,5 +1,6 @@
 #include "builder_dlg.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -21,7 +22,7 @@
 #include "platform/list_box.h"
 #include "platform/paint_dc.h"
 #include "platform/pending_input.h"
-#include "platform/work_area.h"
+#include "platform/wide_text.h"
 #include "resource.h"
 #include "script_reader.h"
 #include "set_aside_file.h"
@@ -86,7 +87,9 @@ class DialogBuildReporter : public ErrorBoxReporter {
 
 }  // namespace
 
-CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), icon_(LoadAppIcon(IDI_APP_ICON)) {}
+// The icon is shared by the system: never destroyed.
+CBuilderDlg::CBuilderDlg()
+    : CDialog(IDD_BUILDER_DIALOG), icon_(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP_ICON))) {}
 
 bool CBuilderDlg::OnInitDialog() {
   CDialog::OnInitDialog();
@@ -252,7 +255,7 @@ void CBuilderDlg::OnBrowse(SourceEdit edit) {
 void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) {
   if (busy_) return;
   const std::vector<std::string> paths = files.Paths();
-  const bool anyFolder = AnyFolder(paths);
+  const bool anyFolder = std::any_of(paths.begin(), paths.end(), IsFolder);
   if (IsHandlerSetDrop(paths, anyFolder)) {
     OpenHandlerSet(paths[0]);
     return;
@@ -262,7 +265,7 @@ void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files)
 
 void CBuilderDlg::OnOpen() {
   if (busy_) return;
-  const CFileDialog open(CFileDialog::kOpen, "Open handlers", kScriptFilters);
+  const CFileDialog open{CFileDialog::kOpen, "Open handlers", kScriptFilters, std::string()};
   std::string file;
   if (open.DoModal(*this, ExistingFolderOf(saved_.file()), std::string(), &file)) OpenHandlerSet(file);
 }
@@ -310,7 +313,7 @@ void CBuilderDlg::OnSave() {
 
 bool CBuilderDlg::AskWhereToSave(std::string* file) {
   const std::string proposed = saved_.file().empty() ? FullPathFrom(CurrentFolder(), kFirstSetName) : saved_.file();
-  const CFileDialog save(CFileDialog::kSave, "Save handlers", kScriptFilters, "txt");
+  const CFileDialog save{CFileDialog::kSave, "Save handlers", kScriptFilters, "txt"};
   return save.DoModal(*this, FolderOfFile(proposed), FileNameOf(proposed), file);
 }
 
@@ -363,13 +366,15 @@ bool CBuilderDlg::AskToSave(const std::string& opening) {
   }
   asking_ = false;
   // An ending session held back for the answer waits on it no longer.
-  LetSessionEnd();
+  ::ShutdownBlockReasonDestroy(GetSafeHwnd());
   return mayGo;
 }
 
 bool CBuilderDlg::OnQueryEndSession() {
   if (!saved_.IsUnsaved(g_handlerTable->Handlers())) return true;
-  HoldSessionEnd(NotSavedReason(g_handlerTable->GetCount()));
+  // Windows lists the reason beside the program's name. The call came with Windows Vista, which the
+  // program needs already; Wine has it too.
+  ::ShutdownBlockReasonCreate(GetSafeHwnd(), WideFromUtf8(NotSavedReason(g_handlerTable->GetCount())).c_str());
   return false;
 }
 
@@ -381,7 +386,7 @@ void CBuilderDlg::OnEndSession(bool ending) {
   // written. The thread writes nothing while it answers messages, and what it writes, a set or
   // out.orv, goes in beside its place and is renamed into it. Only a build stopped on its Error box
   // leaves, as ever, the hand-over script.txt and the user's own set aside.
-  if (!ending) LetSessionEnd();
+  if (!ending) ::ShutdownBlockReasonDestroy(GetSafeHwnd());
 }
 
 void CBuilderDlg::Refuse(const std::string& text) {
@@ -397,11 +402,10 @@ bool CBuilderDlg::OnPaint() {
   if (!IsIconic()) return false;
   CPaintDC dc(*this);
   dc.EraseIconBackground();
-  const SIZE icon = GetSystemIconSize();
   RECT client;
   GetClientRect(&client);
-  const int x = (client.right - client.left - icon.cx + 1) / 2;
-  const int y = (client.bottom - client.top - icon.cy + 1) / 2;
+  const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
   dc.DrawIcon(x, y, icon_);
   return true;
 }

@@ -1,7 +1,5 @@
 #include "source_edits.h"
 
-#include <algorithm>
-
 #include "file_drop.h"
 #include "picked_path.h"
 #include "platform/dropped_files.h"
@@ -44,14 +42,16 @@ std::string SourceEditText(const CWnd& dialog, SourceEdit edit) {
 }
 
 void AcceptSourceDrops(const CWnd& dialog) {
-  AcceptDroppedFiles(dialog);
+  ::DragAcceptFiles(dialog.GetSafeHwnd(), TRUE);
   AcceptDroppedFilesForParent(dialog.GetDlgItem(IDC_BEGIN_EDIT));
   AcceptDroppedFilesForParent(dialog.GetDlgItem(IDC_LOOP_EDIT));
 }
 
 void BrowseForSource(const CWnd& dialog, SourceEdit edit) {
-  const CFileDialog open(CFileDialog::kOpen, std::string(SourceLabel(edit)) + " source",
-                         {{"ORV files (*.orv)", "*.orv"}, {"All files (*.*)", "*.*"}});
+  const CFileDialog open{CFileDialog::kOpen,
+                         std::string(SourceLabel(edit)) + " source",
+                         {{"ORV files (*.orv)", "*.orv"}, {"All files (*.*)", "*.*"}},
+                         std::string()};
   const std::string inEdit = SourceEditText(dialog, edit);
   std::string file;
   if (!open.DoModal(dialog, ExistingFolderOf(inEdit), std::string(), &file)) return;
@@ -73,5 +73,3 @@ void FillFromDrop(const CWnd& dialog, const CWnd& droppedOn, const std::vector<s
   for (size_t i = 0; i < plan.edits.size(); ++i)
     dialog.GetDlgItem(EditId(plan.edits[i])).SetWindowTextA(texts[i].c_str());
 }
-
-bool AnyFolder(const std::vector<std::string>& paths) { return std::any_of(paths.begin(), paths.end(), IsFolder); }

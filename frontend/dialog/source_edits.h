@@ -25,7 +25,4 @@ void BrowseForSource(const CWnd& dialog, SourceEdit edit);
 // anyFolder: whether one of them is a folder, which refuses the drop.
 void FillFromDrop(const CWnd& dialog, const CWnd& droppedOn, const std::vector<std::string>& paths, bool anyFolder);
 
-// Whether one of the paths names an existing folder.
-bool AnyFolder(const std::vector<std::string>& paths);
-
 #endif  // ORV_FRONTEND_DIALOG_SOURCE_EDITS_H_

@@ -1,9 +1,7 @@
 #include "platform/dialog.h"
 
 #include "platform/dropped_files.h"
-#include "platform/wide_text.h"
 #include "platform/win_app.h"
-#include "platform/work_area.h"
 
 namespace {
 
@@ -28,10 +26,7 @@ int CDialog::DoModal() {
   return static_cast<int>(result);
 }
 
-void CDialog::EndDialog(int result) {
-  assert(::IsWindow(hwnd_));
-  ::EndDialog(hwnd_, result);
-}
+void CDialog::EndDialog(int result) { ::EndDialog(Attached(), result); }
 
 void CDialog::AddCtrlShortcut(UINT key, int buttonId) {
   assert(::IsWindow(hwnd_));
@@ -165,13 +160,6 @@ void CDialog::HoldMinimumSize() {
   ::SetWindowPos(hwnd_, nullptr, 0, 0, width + 1, height, flags);
   ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, flags);
 }
-
-// Both calls came with Windows Vista, which the program needs already; Wine has them too.
-void CDialog::HoldSessionEnd(const std::string& reason) {
-  ::ShutdownBlockReasonCreate(hwnd_, WideFromUtf8(reason).c_str());
-}
-
-void CDialog::LetSessionEnd() { ::ShutdownBlockReasonDestroy(hwnd_); }
 
 bool CDialog::RouteCommand(int id, int code) {
   if (OnCommand(id, code)) return true;

@@ -25,14 +25,10 @@ class CListBox : public CWnd {
     return text;
   }
 
-  // --- selection
-  // The selected index, or a negative value when nothing is selected.
+  // --- selection, negative for none; selecting does not tell the dialog
   int GetCurSel() const { return static_cast<int>(SendMessageA(LB_GETCURSEL)); }
-  // Selects the item at index, or nothing for -1, without telling the dialog.
   void SetCurSel(int index) { SendMessageA(LB_SETCURSEL, static_cast<WPARAM>(index)); }
-  // Selects the first item after startAfter (-1: from the top) whose text begins with text, ignoring
-  // case, and returns its index. When none matches it returns a negative value and the selection
-  // stays as it was.
+  // Selects the first item after startAfter (-1: from the top) that begins with text, in any case.
   int SelectString(int startAfter, const char* text) {
     return static_cast<int>(
         SendMessageA(LB_SELECTSTRING, static_cast<WPARAM>(startAfter), reinterpret_cast<LPARAM>(text)));

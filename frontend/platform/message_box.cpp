@@ -9,7 +9,6 @@
 #include "platform/text_extent.h"
 #include "platform/window_subclass.h"
 #include "platform/wnd.h"
-#include "platform/work_area.h"
 
 namespace {
 

@@ -1,17 +1,9 @@
 // The device context for answering WM_PAINT: BeginPaint when made, EndPaint when it goes out of scope,
-// so no path through a paint handler leaves the window's update region pending. And the application
-// icon a minimized window draws with it.
+// so no path through a paint handler leaves the window's update region pending.
 #ifndef ORV_FRONTEND_PLATFORM_PAINT_DC_H_
 #define ORV_FRONTEND_PLATFORM_PAINT_DC_H_
 
 #include "platform/wnd.h"
-
-// The icon with this resource id in the executable, or null when it has none. Shared by the system:
-// never destroyed. The resources live in the executable itself: the platform is linked in statically.
-inline HICON LoadAppIcon(int id) { return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
-
-// Width and height of a standard icon (SM_CXICON, SM_CYICON).
-inline SIZE GetSystemIconSize() { return {::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)}; }
 
 class CPaintDC {
  public:

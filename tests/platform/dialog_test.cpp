@@ -209,9 +209,8 @@ TEST(DialogTest, MessageBoxIsOwnedByTheDialogAndCaptionedWithTheAppName) {
 
 TEST(DialogTest, TheModuleIconReachesTheFrameAndTheDragQuery) {
   TestDialog dialog;
-  dialog.dragIcon = LoadAppIcon(IDI_TEST_ICON);
+  dialog.dragIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TEST_ICON));
   ASSERT_NE(dialog.dragIcon, nullptr);
-  EXPECT_EQ(LoadAppIcon(4242), nullptr);
   LRESULT bigIcon = 0, smallIcon = 0, dragged = 0;
   dialog.onInit = [&](TestDialog& d) {
     d.SetIcon(d.dragIcon, true);
@@ -232,7 +231,7 @@ TEST(DialogTest, PaintingEitherWayLeavesNothingToRepaint) {
     SCOPED_TRACE(paintSelf ? "painted by the hook" : "left to the system");
     TestDialog dialog;
     dialog.paintSelf = paintSelf;
-    dialog.dragIcon = LoadAppIcon(IDI_TEST_ICON);
+    dialog.dragIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TEST_ICON));
     int paints = -1;
     bool pending = true;
     dialog.onInit = [](TestDialog& d) { d.PostClick(IDC_TEST_BUTTON); };
