@@ -1,5 +1,6 @@
 #include "builder_dlg.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -14,22 +15,18 @@
 #include "handler_set.h"
 #include "orv_writer.h"
 #include "output_lock.h"
-#include "platform/accessible_names.h"
 #include "platform/dropped_files.h"
-#include "platform/edit.h"
 #include "platform/file_dialog.h"
 #include "platform/file_names.h"
-#include "platform/icon.h"
-#include "platform/label_fit.h"
+#include "platform/labels.h"
 #include "platform/list_box.h"
 #include "platform/paint_dc.h"
 #include "platform/pending_input.h"
-#include "platform/session_end.h"
-#include "platform/work_area.h"
+#include "platform/wide_text.h"
 #include "resource.h"
 #include "script_reader.h"
 #include "set_aside_file.h"
-#include "source_boxes.h"
+#include "source_edits.h"
 #include "windows_path.h"
 
 CHandlerTable* g_handlerTable = nullptr;
@@ -57,8 +54,6 @@ class HandledListBox : public ListControl {
 
   void AddString(const char* text) override { list_.AddString(text); }
   void DeleteString(int index) override { list_.DeleteString(index); }
-  int GetCount() const override { return list_.GetCount(); }
-  std::string GetText(int index) const override { return list_.GetText(index); }
 
  private:
   CListBox list_;
@@ -92,7 +87,9 @@ class DialogBuildReporter : public ErrorBoxReporter {
 
 }  // namespace
 
-CBuilderDlg::CBuilderDlg() : CDialog(IDD_BUILDER_DIALOG), icon_(LoadAppIcon(IDI_APP_ICON)) {}
+// The icon is shared by the system: never destroyed.
+CBuilderDlg::CBuilderDlg()
+    : CDialog(IDD_BUILDER_DIALOG), icon_(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP_ICON))) {}
 
 bool CBuilderDlg::OnInitDialog() {
   CDialog::OnInitDialog();
@@ -114,8 +111,8 @@ bool CBuilderDlg::OnInitDialog() {
   events.SelectString(-1, EventName(0));
   AddCtrlShortcut('O', IDC_OPEN);
   AddCtrlShortcut('S', IDC_SAVE);
-  layout_.Start(*this);
-  SetMinimumSize(layout_.MinimumSize());
+  placement_.Start(*this);
+  SetMinimumSize(placement_.MinimumSize());
   // Placed before it is shown: the window manager takes the place with the window.
   CentreOnWorkArea(*this);
   return true;
@@ -141,7 +138,7 @@ bool CBuilderDlg::OnCommand(int id, int code) {
       return true;
     case IDC_BROWSE_BEGIN:
     case IDC_BROWSE_LOOP:
-      OnBrowse(id == IDC_BROWSE_LOOP ? SourceBox::kLoop : SourceBox::kBegin);
+      OnBrowse(id == IDC_BROWSE_LOOP ? SourceEdit::kLoop : SourceEdit::kBegin);
       return true;
     case IDC_OPEN:
       OnOpen();
@@ -158,8 +155,8 @@ void CBuilderDlg::OnAdd() {
   const int eventId = CListBox(GetDlgItem(IDC_EVENT_LIST)).GetCurSel();
   if (eventId < 0) return;
 
-  const std::string begin = SourceBoxText(*this, SourceBox::kBegin);
-  const std::string loop = SourceBoxText(*this, SourceBox::kLoop);
+  const std::string begin = SourceEditText(*this, SourceEdit::kBegin);
+  const std::string loop = SourceEditText(*this, SourceEdit::kLoop);
   std::string why;
   if (!g_handlerTable->AddHandler(eventId, begin.c_str(), loop.c_str(), static_cast<int>(begin.size()),
                                   static_cast<int>(loop.size()), &why))
@@ -179,8 +176,8 @@ void CBuilderDlg::OnSelchangeHandled() {
   const int index = handled.GetCurSel();
   if (index < 0) return;
   CListBox(GetDlgItem(IDC_EVENT_LIST)).SelectString(-1, handled.GetText(index).c_str());
-  CEdit(GetDlgItem(IDC_BEGIN_EDIT)).SetWindowTextA(g_handlerTable->GetBeginPath(index));
-  CEdit(GetDlgItem(IDC_LOOP_EDIT)).SetWindowTextA(g_handlerTable->GetLoopPath(index));
+  GetDlgItem(IDC_BEGIN_EDIT).SetWindowTextA(g_handlerTable->GetBeginPath(index));
+  GetDlgItem(IDC_LOOP_EDIT).SetWindowTextA(g_handlerTable->GetLoopPath(index));
 }
 
 void CBuilderDlg::OnBuild() {
@@ -250,15 +247,15 @@ void CBuilderDlg::SetStatus(const std::string& text, bool paintNow) {
   if (paintNow) status.UpdateWindow();
 }
 
-void CBuilderDlg::OnBrowse(SourceBox box) {
+void CBuilderDlg::OnBrowse(SourceEdit edit) {
   if (busy_) return;
-  BrowseForSource(*this, box);
+  BrowseForSource(*this, edit);
 }
 
 void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) {
   if (busy_) return;
   const std::vector<std::string> paths = files.Paths();
-  const bool anyFolder = AnyFolder(paths);
+  const bool anyFolder = std::any_of(paths.begin(), paths.end(), IsFolder);
   if (IsHandlerSetDrop(paths, anyFolder)) {
     OpenHandlerSet(paths[0]);
     return;
@@ -268,7 +265,7 @@ void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files)
 
 void CBuilderDlg::OnOpen() {
   if (busy_) return;
-  const CFileDialog open(CFileDialog::kOpen, "Open handlers", kScriptFilters);
+  const CFileDialog open{CFileDialog::kOpen, "Open handlers", kScriptFilters, std::string()};
   std::string file;
   if (open.DoModal(*this, ExistingFolderOf(saved_.file()), std::string(), &file)) OpenHandlerSet(file);
 }
@@ -300,7 +297,7 @@ void CBuilderDlg::OpenHandlerSet(const std::string& file) {
   }
   saved_.Take(file, handlers);
   ShowSetInCaption();
-  // The boxes show the first handler's paths, not those of what was there before.
+  // The edits show the first handler's paths, not those of what was there before.
   if (inFile > 0) {
     CListBox(GetDlgItem(IDC_HANDLED_LIST)).SetCurSel(0);
     OnSelchangeHandled();
@@ -316,7 +313,7 @@ void CBuilderDlg::OnSave() {
 
 bool CBuilderDlg::AskWhereToSave(std::string* file) {
   const std::string proposed = saved_.file().empty() ? FullPathFrom(CurrentFolder(), kFirstSetName) : saved_.file();
-  const CFileDialog save(CFileDialog::kSave, "Save handlers", kScriptFilters, "txt");
+  const CFileDialog save{CFileDialog::kSave, "Save handlers", kScriptFilters, "txt"};
   return save.DoModal(*this, FolderOfFile(proposed), FileNameOf(proposed), file);
 }
 
@@ -333,7 +330,7 @@ bool CBuilderDlg::SaveTo(const std::string& file) {
     Refuse("Error saving " + name + ": it could not be written. Any file of that name was left as it was.");
     return false;
   }
-  // The set's paths as the boxes show them, which the list is measured by, not as the file has them.
+  // The set's paths as the edits show them, which the list is measured by, not as the file has them.
   saved_.Take(file, listed);
   ShowSetInCaption();
   SetStatus(HandlerSetStatus(SetAction::kSaved, static_cast<int>(handlers.size()), name, LocalTimeNow()));
@@ -369,17 +366,19 @@ bool CBuilderDlg::AskToSave(const std::string& opening) {
   }
   asking_ = false;
   // An ending session held back for the answer waits on it no longer.
-  LetSessionEnd(*this);
+  ::ShutdownBlockReasonDestroy(GetSafeHwnd());
   return mayGo;
 }
 
 bool CBuilderDlg::OnQueryEndSession() {
   if (!saved_.IsUnsaved(g_handlerTable->Handlers())) return true;
-  HoldSessionEnd(*this, NotSavedReason(g_handlerTable->GetCount()));
+  // Windows lists the reason beside the program's name. The call came with Windows Vista, which the
+  // program needs already; Wine has it too.
+  ::ShutdownBlockReasonCreate(GetSafeHwnd(), WideFromUtf8(NotSavedReason(g_handlerTable->GetCount())).c_str());
   return false;
 }
 
-// Asked as the close box asks, unless a question is up already, or a build runs.
+// Asked as the close button asks, unless a question is up already, or a build runs.
 void CBuilderDlg::OnSessionHeld() { Leave(IDCANCEL); }
 
 void CBuilderDlg::OnEndSession(bool ending) {
@@ -387,7 +386,7 @@ void CBuilderDlg::OnEndSession(bool ending) {
   // written. The thread writes nothing while it answers messages, and what it writes, a set or
   // out.orv, goes in beside its place and is renamed into it. Only a build stopped on its Error box
   // leaves, as ever, the hand-over script.txt and the user's own set aside.
-  if (!ending) LetSessionEnd(*this);
+  if (!ending) ::ShutdownBlockReasonDestroy(GetSafeHwnd());
 }
 
 void CBuilderDlg::Refuse(const std::string& text) {
@@ -396,18 +395,17 @@ void CBuilderDlg::Refuse(const std::string& text) {
 }
 
 void CBuilderDlg::OnSize(int type, int, int) {
-  if (type != SIZE_MINIMIZED) layout_.Follow(*this);
+  if (type != SIZE_MINIMIZED) placement_.Follow(*this);
 }
 
 bool CBuilderDlg::OnPaint() {
   if (!IsIconic()) return false;
   CPaintDC dc(*this);
   dc.EraseIconBackground();
-  const SIZE icon = GetSystemIconSize();
   RECT client;
   GetClientRect(&client);
-  const int x = (client.right - client.left - icon.cx + 1) / 2;
-  const int y = (client.bottom - client.top - icon.cy + 1) / 2;
+  const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
   dc.DrawIcon(x, y, icon_);
   return true;
 }

@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "builder_layout.h"
+#include "builder_placement.h"
 #include "handler_table.h"
 #include "platform/dialog.h"
 #include "saved_set.h"
 #include "set_aside_file.h"
-#include "source_box.h"
+#include "source_edit.h"
 
 class OutputLock;
 
@@ -30,7 +30,7 @@ class CBuilderDlg : public CDialog {
   HICON OnQueryDragIcon() override;
   void OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files) override;
   void OnSize(int type, int width, int height) override;
-  // Every way out (Exit, Enter, Esc, the close box, Alt+F4) comes by one of these two.
+  // Every way out (Exit, Enter, Esc, the close button, Alt+F4) comes by one of these two.
   void OnOK() override;
   void OnCancel() override;
   bool OnQueryEndSession() override;
@@ -43,7 +43,7 @@ class CBuilderDlg : public CDialog {
   void OnRemove();
   void OnSelchangeHandled();
   void OnBuild();
-  void OnBrowse(SourceBox box);
+  void OnBrowse(SourceEdit edit);
   void OnOpen();
   void OnSave();
 
@@ -62,7 +62,7 @@ class CBuilderDlg : public CDialog {
   bool SaveTo(const std::string& file);
   // The caption names the set's file and marks the list's unsaved changes.
   void ShowSetInCaption();
-  // Says in the status line and in a box why nothing was opened or saved.
+  // Says in the status line and in a message box why nothing was opened or saved.
   void Refuse(const std::string& text);
 
   // Waits, painting, until no other build of out.orv holds its lock, then takes it.
@@ -79,7 +79,7 @@ class CBuilderDlg : public CDialog {
   void SetStatus(const std::string& text, bool paintNow = false);
 
   HICON icon_;
-  BuilderLayout layout_;
+  BuilderPlacement placement_;
   // While a build runs or waits for its turn, its error boxes included, no handler acts: no Add,
   // Remove, Browse, drop, Open or Save.
   bool busy_ = false;

@@ -9,18 +9,18 @@ const char kTooManyRefused[] = "Please drop one ORV file, or two: the first for 
 
 }  // namespace
 
-DropPlan PlanDrop(int fileCount, bool anyFolder, SourceBox droppedOn, SourceBox focused) {
+DropPlan PlanDrop(int fileCount, bool anyFolder, SourceEdit droppedOn, SourceEdit focused) {
   DropPlan plan;
   if (anyFolder) {
     plan.refusal = kFolderRefused;
   } else if (fileCount > 2) {
     plan.refusal = kTooManyRefused;
   } else if (fileCount == 2) {
-    // A pair is Begin and Loop wherever it lands, the box under it included.
-    plan.boxes = {SourceBox::kBegin, SourceBox::kLoop};
+    // A pair is Begin and Loop wherever it lands, the edit under it included.
+    plan.edits = {SourceEdit::kBegin, SourceEdit::kLoop};
   } else if (fileCount == 1) {
-    SourceBox box = droppedOn != SourceBox::kNone ? droppedOn : focused;
-    plan.boxes = {box != SourceBox::kNone ? box : SourceBox::kBegin};
+    SourceEdit edit = droppedOn != SourceEdit::kNone ? droppedOn : focused;
+    plan.edits = {edit != SourceEdit::kNone ? edit : SourceEdit::kBegin};
   }
   return plan;
 }

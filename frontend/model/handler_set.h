@@ -11,7 +11,7 @@
 #include "script_writer.h"
 
 // The two folders a set's paths are seen from, both full Windows paths: the current folder, which the
-// source boxes' paths are relative to, and the folder of the script file.
+// source edits' paths are relative to, and the folder of the script file.
 struct SetFolders {
   std::string current;
   std::string script;
@@ -21,17 +21,17 @@ struct SetFolders {
 constexpr std::int64_t kMaxSetFileBytes = 1 << 20;
 
 // Reads the script file at path `file` for the dialog, closed again before this returns: its handlers
-// into *handlers in ascending order of their events, with paths as the source boxes show them (taken
+// into *handlers in ascending order of their events, with paths as the source edits show them (taken
 // from the script's folder, then relative to the current folder where they lie in it or under it, else
 // full; "null" as no path). False, *handlers untouched, with *why naming the first line the dialog
 // cannot take and why ("Line 3: event 9 is not one of the dialog's events, 0 to 5."): a file that
 // cannot be opened or is no regular file ("It cannot be read."), one too long or not text, what the
 // build's reader refuses, an event outside the event table or twice, a Begin not followed by the Loop
-// of its event or a Loop without that Begin, and a path a source box cannot hold.
+// of its event or a Loop without that Begin, and a path a source edit cannot hold.
 bool ReadHandlerSetFile(const std::string& file, const SetFolders& folders, std::vector<ScriptHandler>* handlers,
                         std::string* why);
 
-// Rewrites the handlers' paths, given as the source boxes hold them, as the script in folders.script
+// Rewrites the handlers' paths, given as the source edits hold them, as the script in folders.script
 // names them: relative to its folder, climbing with ".." where needed, and full only where no relative
 // way exists (another drive). False, *handlers as it was, with *why naming the handler and its path,
 // when one would then not fit a script.

@@ -1,27 +1,32 @@
 #include "handler_table.h"
 
-#include <cstring>
+#include <algorithm>
 
 #include "event_table.h"
 #include "script_path.h"
 #include "script_reader.h"
-#include "source_box.h"
+#include "source_edit.h"
 
 namespace {
 
 const char kOneHandlerPerEvent[] =
     "Only one handler per event. Remove the current handler if you want to add a new one of the same type.";
 
-void CopyText(char* field, const char* text, int length) {
-  std::memcpy(field, text, static_cast<std::size_t>(length));
-  field[length] = '\0';
+// Whether a handler may go into the list, where `taken` says its event has one there already; the
+// event's refusal comes first: its paths do not matter while it can take no handler.
+bool MayListHandler(int eventId, bool taken, const char* beginText, const char* loopText, int beginLength,
+                    int loopLength, std::string* why) {
+  if (EventName(eventId) == nullptr)
+    *why = "Event " + std::to_string(eventId) + " is not one of the dialog's events.";
+  else if (taken)
+    *why = kOneHandlerPerEvent;
+  else
+    *why = PathProblem(SourceLabel(SourceEdit::kBegin), beginText, beginLength);
+  if (why->empty()) *why = PathProblem(SourceLabel(SourceEdit::kLoop), loopText, loopLength);
+  return why->empty();
 }
 
 }  // namespace
-
-CHandlerTable::CHandlerTable(ListControl& handledList) : handledList_(handledList) {
-  for (HandlerRecord& r : records_) r = {-1, "", ""};
-}
 
 std::string PathProblem(const char* label, const char* text, int length) {
   switch (FitOfScriptPath(text, length)) {
@@ -40,72 +45,47 @@ std::string PathProblem(const char* label, const char* text, int length) {
   return std::string();
 }
 
-bool MayListHandler(int eventId, bool taken, const char* beginText, const char* loopText, int beginLength,
-                    int loopLength, std::string* why) {
-  if (EventName(eventId) == nullptr) {
-    *why = "Event " + std::to_string(eventId) + " is not one of the dialog's events.";
-    return false;
-  }
-  if (taken) {
-    *why = kOneHandlerPerEvent;
-    return false;
-  }
-  *why = PathProblem(SourceLabel(SourceBox::kBegin), beginText, beginLength);
-  if (why->empty()) *why = PathProblem(SourceLabel(SourceBox::kLoop), loopText, loopLength);
-  return why->empty();
-}
-
 bool CHandlerTable::AddHandler(int eventId, const char* beginText, const char* loopText, int beginLength,
                                int loopLength, std::string* why) {
   std::string refusal;
-  // A full table has every event's handler, so it refuses as a taken event does.
-  bool taken = count_ == kMaxHandlers;
-  for (int i = 0; i < count_; ++i) taken = taken || records_[i].eventId == eventId;
+  const bool taken =
+      std::any_of(records_.begin(), records_.end(), [&](const ScriptHandler& r) { return r.eventId == eventId; });
   if (!MayListHandler(eventId, taken, beginText, loopText, beginLength, loopLength, &refusal)) {
     if (why != nullptr) *why = refusal;
     return false;
   }
-
-  HandlerRecord& r = records_[count_];
-  r.eventId = eventId;
-  CopyText(r.beginPath, beginText, beginLength);
-  CopyText(r.loopPath, loopText, loopLength);
-  ++count_;
+  records_.push_back({eventId, std::string(beginText, static_cast<size_t>(beginLength)),
+                      std::string(loopText, static_cast<size_t>(loopLength))});
   handledList_.AddString(EventName(eventId));
   return true;
 }
 
 bool CHandlerTable::RemoveHandler(int index) {
-  if (index < 0 || index >= count_) return false;
-  // The later records move up in place, as the later list items do: nothing to allocate, so nothing
-  // can fail between the two and leave them out of step.
+  if (index < 0 || index >= GetCount()) return false;
+  // The later records move up, as the later list items do: nothing to allocate, so nothing can fail
+  // between the two and leave them out of step.
   handledList_.DeleteString(index);
-  for (int i = index; i < count_ - 1; ++i) records_[i] = records_[i + 1];
-  count_ = count_ - 1;
+  records_.erase(records_.begin() + index);
   return true;
 }
 
 const char* CHandlerTable::GetBeginPath(int index) const {
-  return index >= 0 && index < count_ ? records_[index].beginPath : "";
+  return index >= 0 && index < GetCount() ? records_[static_cast<size_t>(index)].beginPath.c_str() : "";
 }
 
 const char* CHandlerTable::GetLoopPath(int index) const {
-  return index >= 0 && index < count_ ? records_[index].loopPath : "";
+  return index >= 0 && index < GetCount() ? records_[static_cast<size_t>(index)].loopPath.c_str() : "";
 }
 
 std::vector<ScriptHandler> CHandlerTable::Handlers() const {
-  std::vector<ScriptHandler> handlers;
-  // Only events of the event table are ever added, so they are all the ids a script can need.
-  for (int id = 0; id < kEventCount; ++id) {
-    for (int i = 0; i < count_; ++i)
-      if (records_[i].eventId == id) handlers.push_back({id, records_[i].beginPath, records_[i].loopPath});
-  }
+  std::vector<ScriptHandler> handlers = records_;
+  std::sort(handlers.begin(), handlers.end(),
+            [](const ScriptHandler& a, const ScriptHandler& b) { return a.eventId < b.eventId; });
   return handlers;
 }
 
 bool CHandlerTable::ReplaceAll(const std::vector<ScriptHandler>& handlers) {
   // Everything is checked before anything goes: the table is replaced whole or not at all.
-  if (handlers.size() > static_cast<size_t>(kMaxHandlers)) return false;
   for (size_t i = 0; i < handlers.size(); ++i) {
     const ScriptHandler& h = handlers[i];
     bool taken = false;
@@ -115,7 +95,7 @@ bool CHandlerTable::ReplaceAll(const std::vector<ScriptHandler>& handlers) {
                         static_cast<int>(h.loopPath.size()), &why))
       return false;
   }
-  while (count_ > 0) RemoveHandler(count_ - 1);
+  while (GetCount() > 0) RemoveHandler(GetCount() - 1);
   for (const ScriptHandler& h : handlers)
     AddHandler(h.eventId, h.beginPath.data(), h.loopPath.data(), static_cast<int>(h.beginPath.size()),
                static_cast<int>(h.loopPath.size()));

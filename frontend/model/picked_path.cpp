@@ -4,17 +4,17 @@
 #include "script_path.h"
 #include "windows_path.h"
 
-BoxPath PathForBox(const char* label, const WindowsName& file, const WindowsName& currentFolder) {
+EditPath PathForEdit(const char* label, const WindowsName& file, const WindowsName& currentFolder) {
   const std::string longPath = RelativeToFolder(file.full, currentFolder.full);
-  if (IsScriptablePath(longPath)) return BoxPath{longPath, std::string()};
+  if (IsScriptablePath(longPath)) return EditPath{longPath, std::string()};
   if (!file.shortForm.empty()) {
     // A short file name is relative to the short form of the folder, unless the folder's own name is
     // short already and Windows gives it back as it is.
     const std::string fromShortFolder = RelativeToFolder(
         file.shortForm, currentFolder.shortForm.empty() ? currentFolder.full : currentFolder.shortForm);
-    if (IsScriptablePath(fromShortFolder)) return BoxPath{fromShortFolder, std::string()};
+    if (IsScriptablePath(fromShortFolder)) return EditPath{fromShortFolder, std::string()};
     const std::string fromLongFolder = RelativeToFolder(file.shortForm, currentFolder.full);
-    if (IsScriptablePath(fromLongFolder)) return BoxPath{fromLongFolder, std::string()};
+    if (IsScriptablePath(fromLongFolder)) return EditPath{fromLongFolder, std::string()};
   }
-  return BoxPath{std::string(), PathProblem(label, longPath.data(), static_cast<int>(longPath.size()))};
+  return EditPath{std::string(), PathProblem(label, longPath.data(), static_cast<int>(longPath.size()))};
 }

@@ -75,20 +75,6 @@ std::string Join(const std::string& root, const std::vector<std::string>& names)
 
 }  // namespace
 
-std::string RelativeToFolder(const std::string& path, const std::string& folder) {
-  // "C:\" and "C:\work\" hold their files one separator further on, like "C:\work".
-  size_t folderLength = folder.size();
-  while (folderLength > 0 && IsSeparator(folder[folderLength - 1])) --folderLength;
-  if (folderLength == 0 || path.size() <= folderLength + 1) return path;
-  if (!std::equal(folder.begin(), folder.begin() + static_cast<std::ptrdiff_t>(folderLength), path.begin(), SameChar))
-    return path;
-  // "C:\workshop\a.orv" is not under "C:\work".
-  if (!IsSeparator(path[folderLength])) return path;
-  size_t start = folderLength;
-  while (start < path.size() && IsSeparator(path[start])) ++start;
-  return start < path.size() ? path.substr(start) : path;
-}
-
 std::string FullPathFrom(const std::string& folder, const std::string& path) {
   const PathParts base = Split(folder);
   const PathParts own = Split(path);
@@ -112,6 +98,14 @@ std::string RelativePathFrom(const std::string& folder, const std::string& path)
   std::vector<std::string> way(from.names.size() - shared, "..");
   way.insert(way.end(), to.names.begin() + static_cast<std::ptrdiff_t>(shared), to.names.end());
   return way.empty() ? "." : Join(std::string(), way);
+}
+
+std::string RelativeToFolder(const std::string& path, const std::string& folder) {
+  // Under the folder, the way there neither climbs nor starts from a root.
+  const std::string way = RelativePathFrom(folder, path);
+  const PathParts parts = Split(way);
+  const bool under = parts.root.empty() && !parts.fromRoot && !parts.names.empty() && parts.names[0] != "..";
+  return under ? way : path;
 }
 
 std::string FolderOfFile(const std::string& path) {

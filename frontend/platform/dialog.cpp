@@ -2,7 +2,6 @@
 
 #include "platform/dropped_files.h"
 #include "platform/win_app.h"
-#include "platform/work_area.h"
 
 namespace {
 
@@ -20,12 +19,6 @@ const UINT kSessionHeld = WM_APP + 0x4E;
 
 CDialog::CDialog(int templateId) : templateId_(templateId) {}
 
-CDialog::~CDialog() {
-  // The application must not keep pointing at a dialog that is gone.
-  CWinApp* app = CWinApp::Current();
-  if (app != nullptr && app->GetMainWindow() == this) app->SetMainWindow(nullptr);
-}
-
 int CDialog::DoModal() {
   const INT_PTR result = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), nullptr,
                                            &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
@@ -33,10 +26,7 @@ int CDialog::DoModal() {
   return static_cast<int>(result);
 }
 
-void CDialog::EndDialog(int result) {
-  assert(::IsWindow(hwnd_));
-  ::EndDialog(hwnd_, result);
-}
+void CDialog::EndDialog(int result) { ::EndDialog(Attached(), result); }
 
 void CDialog::AddCtrlShortcut(UINT key, int buttonId) {
   assert(::IsWindow(hwnd_));

@@ -14,15 +14,14 @@ class CDialog : public CWnd {
  public:
   // Binds the dialog template id; the window exists only while DoModal runs. The dialog has no owner.
   explicit CDialog(int templateId);
-  virtual ~CDialog();
+  virtual ~CDialog() = default;
   CDialog(const CDialog&) = delete;
   CDialog& operator=(const CDialog&) = delete;
 
   // --- operations
-  // Shows the dialog and runs its modal loop until EndDialog. Returns the value given to EndDialog
-  // (IDOK, IDCANCEL, ...), or -1 when the dialog could not be made, e.g. its template is missing.
+  // Shows the dialog and runs its modal loop until EndDialog(result), then returns result; -1 when the
+  // dialog could not be made, e.g. its template is missing.
   int DoModal();
-  // Ends the modal loop once the current message is handled; DoModal then returns result.
   void EndDialog(int result);
   // Makes Ctrl+key (a virtual-key code: 'S') anywhere in the dialog, whichever control has the focus,
   // click the button buttonId as a click with the mouse would, while the button is enabled; the key
@@ -34,36 +33,26 @@ class CDialog : public CWnd {
 
  protected:
   // --- hooks, called from the modal loop; the window is attached in each of them
-  // bool OnInitDialog(): before the dialog shows. Return true to put the focus on the first tab stop,
-  // false after setting it yourself.
+  // Before the dialog shows; true puts the focus on the first tab stop, false after setting it yourself.
   virtual bool OnInitDialog() { return true; }
-  // bool OnCommand(int id, int code): a WM_COMMAND from control id with its notification code
-  // (BN_CLICKED, LBN_SELCHANGE, EN_CHANGE, ...). Return true when handled. Unhandled clicks of IDOK
-  // and IDCANCEL go on to OnOK and OnCancel, other unhandled clicks to the application's OnCommand.
+  // A WM_COMMAND from control id with its notification code; true when handled. Unhandled clicks of
+  // IDOK and IDCANCEL go on to OnOK and OnCancel, other unhandled clicks to the application's OnCommand.
   virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
-  // void OnOK(): the Exit button or Enter. Ends the dialog with IDOK.
-  virtual void OnOK() { EndDialog(IDOK); }
-  // void OnCancel(): Esc or the close box. Ends the dialog with IDCANCEL.
-  virtual void OnCancel() { EndDialog(IDCANCEL); }
-  // bool OnPaint(): WM_PAINT. Paint through a CPaintDC and return true, or return false to leave the
-  // painting to the system.
+  virtual void OnOK() { EndDialog(IDOK); }          // the Exit button or Enter
+  virtual void OnCancel() { EndDialog(IDCANCEL); }  // Esc or the close button
+  // WM_PAINT: paint through a CPaintDC and return true, or leave the painting to the system.
   virtual bool OnPaint() { return false; }
-  // HICON OnQueryDragIcon(): the picture shown while the minimized dialog is dragged; null leaves it
-  // to the system.
+  // The picture shown while the minimized dialog is dragged; null leaves it to the system.
   virtual HICON OnQueryDragIcon() { return nullptr; }
-  // void OnDropFiles(droppedOn, files): files dropped on the dialog (droppedOn is the dialog) or on a
-  // control that takes drops for it (AcceptDroppedFilesForParent; droppedOn is that control).
+  // Files dropped on the dialog, or on a control that takes drops for it (AcceptDroppedFilesForParent),
+  // which is then droppedOn.
   virtual void OnDropFiles(const CWnd& /*droppedOn*/, const CDroppedFiles& /*files*/) {}
-  // void OnSize(int type, int width, int height): the client area has a new size (type SIZE_RESTORED,
-  // SIZE_MAXIMIZED, SIZE_MINIMIZED, ...).
-  virtual void OnSize(int /*type*/, int /*width*/, int /*height*/) {}
-  // bool OnQueryEndSession(): Windows asks whether the session may end, and waits for the answer, so
-  // nothing here may wait on the user. Return false to hold the session back; OnSessionHeld follows,
-  // once Windows has the answer, to ask the user what is to be done.
+  virtual void OnSize(int /*type*/, int /*width*/, int /*height*/) {}  // SIZE_RESTORED, ..., client size
+  // Whether the session may end. Windows waits for the answer, so nothing here may wait on the user:
+  // false holds the session back, and OnSessionHeld follows, once Windows has the answer, to ask.
   virtual bool OnQueryEndSession() { return true; }
   virtual void OnSessionHeld() {}
-  // void OnEndSession(bool ending): with ending, the session ends, the process with it, once this
-  // returns; otherwise it goes on after all.
+  // With ending, the session ends, the process with it, once this returns; otherwise it goes on.
   virtual void OnEndSession(bool /*ending*/) {}
 
  private:

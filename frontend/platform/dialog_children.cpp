@@ -1,7 +1,5 @@
 #include "platform/dialog_children.h"
 
-#include "platform/child_place.h"
-
 namespace {
 
 bool ClassIs(HWND hwnd, const wchar_t* name) {
@@ -46,11 +44,11 @@ std::vector<DialogChild> DialogChildren(const CWnd& dialog) {
   return children;
 }
 
-void PlaceChildren(const CWnd& dialog, const std::vector<DialogChild>& children, const std::vector<Box>& places) {
+void PlaceChildren(const CWnd& dialog, const std::vector<DialogChild>& children, const std::vector<Rect>& places) {
   assert(children.size() == places.size());
   HDWP batch = ::BeginDeferWindowPos(static_cast<int>(children.size()));
   for (size_t i = 0; i < children.size() && batch != nullptr; ++i) {
-    const Box& r = places[i];
+    const Rect& r = places[i];
     batch = ::DeferWindowPos(batch, children[i].hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                              SWP_NOZORDER | SWP_NOACTIVATE);
   }

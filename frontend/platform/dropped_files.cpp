@@ -27,11 +27,6 @@ std::vector<std::string> CDroppedFiles::Paths() const {
   return paths;
 }
 
-void AcceptDroppedFiles(const CWnd& window) {
-  assert(::IsWindow(window.GetSafeHwnd()));
-  ::DragAcceptFiles(window.GetSafeHwnd(), TRUE);
-}
-
 void AcceptDroppedFilesForParent(const CWnd& control) {
   // Through the wide calls: an 8-bit window procedure would make the control an 8-bit window, whose
   // typed characters then pass through the code page one UTF-16 unit at a time, and every character

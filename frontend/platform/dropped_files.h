@@ -28,10 +28,8 @@ class CDroppedFiles {
   HDROP drop_;
 };
 
-// Lets files be dropped on window (the Explorer drag marks it as a target).
-void AcceptDroppedFiles(const CWnd& window);
-// The same for a control of a dialog: its drops go to the dialog as WM_DROPFILES whose lParam is the
-// control's handle.
+// Lets files be dropped on a control of a dialog, as DragAcceptFiles lets them on the dialog: its drops
+// go to the dialog as WM_DROPFILES whose lParam is the control's handle.
 void AcceptDroppedFilesForParent(const CWnd& control);
 
 #endif  // ORV_FRONTEND_PLATFORM_DROPPED_FILES_H_

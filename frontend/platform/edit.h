@@ -1,4 +1,4 @@
-// A single-line edit box of the dialog: the source paths are read from it and shown in it.
+// A single-line edit control of the dialog: the source paths are read from it and shown in it.
 #ifndef ORV_FRONTEND_PLATFORM_EDIT_H_
 #define ORV_FRONTEND_PLATFORM_EDIT_H_
 
@@ -8,16 +8,12 @@
 
 class CEdit : public CWnd {
  public:
-  CEdit() = default;
   explicit CEdit(CWnd wnd) : CWnd(wnd.GetSafeHwnd()) {}
 
   // --- operations
-  // Copies at most maxCount characters of line `line` into buffer, which holds at least maxCount
-  // characters (2 to 65535: the limit travels in the buffer's first two bytes), and returns how many
-  // it copied. The copy carries no terminating NUL: use the count.
-  // Bytes of buffer past the count are left unspecified.
+  // Copies at most maxCount (2 to 65535) characters of the line into buffer and returns how many, with
+  // no terminating NUL. The system reads the limit from the buffer's first 16-bit word.
   int GetLine(int line, char* buffer, int maxCount) const {
-    // The system reads the limit from the buffer's first 16-bit word.
     assert(buffer != nullptr && maxCount >= 2 && maxCount <= 0xFFFF);
     const WORD limit = static_cast<WORD>(maxCount);
     std::memcpy(buffer, &limit, sizeof(limit));

@@ -9,26 +9,20 @@
 
 #include "platform/wnd.h"
 
-class CFileDialog {
- public:
+struct CFileDialog {
   // kOpen picks an existing file; kSave a name to write, asking before an existing file is replaced.
   enum Kind { kOpen, kSave };
 
-  // filters: (shown name, patterns) pairs, e.g. {"ORV files (*.orv)", "*.orv"}, the first one chosen.
-  // defaultExtension ("txt") is added to a name typed without one.
-  CFileDialog(Kind kind, std::string title, std::vector<std::pair<std::string, std::string>> filters,
-              std::string defaultExtension = std::string());
-
-  // Opens in folder (the current folder when empty) with fileName in its name box, modal to owner.
+  // Opens in folder (the current folder when empty) with fileName in its file name edit, modal to owner.
   // True with the chosen file's full path in *chosen; false when the user cancels or the dialog cannot
   // open.
   bool DoModal(const CWnd& owner, const std::string& folder, const std::string& fileName, std::string* chosen) const;
 
- private:
-  Kind kind_;
-  std::string title_;
-  std::vector<std::pair<std::string, std::string>> filters_;
-  std::string defaultExtension_;
+  Kind kind;
+  std::string title;
+  // (shown name, patterns) pairs, e.g. {"ORV files (*.orv)", "*.orv"}, the first one chosen.
+  std::vector<std::pair<std::string, std::string>> filters;
+  std::string defaultExtension;  // added to a name typed without one ("txt")
 };
 
 #endif  // ORV_FRONTEND_PLATFORM_FILE_DIALOG_H_

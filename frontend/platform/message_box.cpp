@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/child_place.h"
 #include "platform/text_extent.h"
 #include "platform/window_subclass.h"
-#include "platform/work_area.h"
+#include "platform/wnd.h"
 
 namespace {
 
@@ -36,7 +35,7 @@ SIZE WrapText(HWND box, HWND label, LONG narrowBy) {
   const LONG width = text.right - text.left - narrowBy;
   if (width <= 0) return SIZE{0, 0};
   ::SetWindowLongW(label, GWL_STYLE, ::GetWindowLongW(label, GWL_STYLE) | SS_EDITCONTROL);
-  // Broken as the label now draws it, long words the way an edit box breaks them.
+  // Broken as the label now draws it, long words the way an edit control breaks them.
   const LONG height = MeasureControlText(label, DT_WORDBREAK | DT_EDITCONTROL | DT_EXPANDTABS | DT_LEFT, width).size.cy;
 
   // The foot of the box's content is the lowest of the text and what stands beside it (the icon).

@@ -1,6 +1,6 @@
 // A control's text, and the room a static control's text takes, measured as the control draws it: in
-// its own font, with '&' shown as it is where the control asks for that. For growing labels and boxes
-// to fit their texts.
+// its own font, with '&' shown as it is where the control asks for that. For growing labels and message
+// boxes to fit their texts.
 #ifndef ORV_FRONTEND_PLATFORM_TEXT_EXTENT_H_
 #define ORV_FRONTEND_PLATFORM_TEXT_EXTENT_H_
 
@@ -9,7 +9,7 @@
 #include <string>
 
 struct TextExtent {
-  SIZE size;        // of the whole text as laid out
+  SIZE size;        // of the whole text as drawn
   LONG lineHeight;  // of one line in the control's font
 };
 

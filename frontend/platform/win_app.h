@@ -1,6 +1,6 @@
 // The application object. Exactly one static instance of a class derived from CWinApp registers itself
 // when constructed; the program's entry point (WinMain, here in the platform) then runs its start-up
-// hook.
+// hook. The application's name, which captions its message boxes, is the executable's.
 #ifndef ORV_FRONTEND_PLATFORM_WIN_APP_H_
 #define ORV_FRONTEND_PLATFORM_WIN_APP_H_
 
@@ -11,7 +11,11 @@
 #define ID_HELP 0xE146
 #endif
 
-class CWnd;
+// The file name of path without its directory (either slash) and without a final ".exe" in any case:
+// "C:\Tools\ORVBuilder.exe" gives "ORVBuilder".
+std::string AppNameFromPath(const std::string& path);
+// The name of the running executable, or an empty text if the system cannot tell its path.
+std::string ModuleAppName();
 
 class CWinApp {
  public:
@@ -32,14 +36,8 @@ class CWinApp {
   // What the entry point does: runs InitInstance. Returns the process's exit code.
   int Run();
 
-  // --- attributes
-  // The executable's file name without directory and ".exe"; the caption of the message boxes.
-  const std::string& GetAppName() const { return name_; }
   // Controls already have the system's three-dimensional look; there is nothing to switch on.
   bool Enable3dControls() { return true; }
-  // The application's main window; a CDialog clears it when it is destroyed.
-  void SetMainWindow(CWnd* wnd) { mainWindow_ = wnd; }
-  CWnd* GetMainWindow() const { return mainWindow_; }
 
   // --- commands
   // bool OnCommand(int id): a click or command that no window handled (a dialog's, or F1's ID_HELP).
@@ -47,10 +45,6 @@ class CWinApp {
   virtual bool OnCommand(int /*id*/) { return false; }
   // No help file ships with the tool, so there is nothing to open.
   void OnHelp() {}
-
- private:
-  std::string name_;
-  CWnd* mainWindow_ = nullptr;
 };
 
 #endif  // ORV_FRONTEND_PLATFORM_WIN_APP_H_

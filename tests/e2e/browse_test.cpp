@@ -1,6 +1,6 @@
 // Browse... with real clicks and keys under the window manager: the system's Open dialog, titled for
-// its piece, opens in the folder of the box's path; the file chosen lands in the box relative to the
-// current folder, in a form Add takes; Cancel leaves the box alone.
+// its piece, opens in the folder of the edit's path; the file chosen lands in the edit relative to the
+// current folder, in a form Add takes; Cancel leaves the edit alone.
 #include <windows.h>
 
 #include <filesystem>
@@ -44,7 +44,7 @@ class Browse : public RealInputTest {
         << "a real Tab did not move the focus to control " << ::GetDlgCtrlID(next);
   }
 
-  // Picks name in the box's Open dialog as a user would: the dialog has the focus in its name box.
+  // Picks name in the edit's Open dialog as a user would: the dialog has the focus in its file name edit.
   void Pick(int browseId, const char* title, const std::string& name) {
     const HWND open = Open(browseId, title);
     ASSERT_NE(open, nullptr);
@@ -79,7 +79,7 @@ TEST_F(Browse, TheFileTypedLandsRelativeAndTheNextOpensInItsFolder) {
   Exit();
 }
 
-TEST_F(Browse, CancelLeavesTheBox) {
+TEST_F(Browse, CancelLeavesTheEdit) {
   dir().CopyExamples();
   ASSERT_NO_FATAL_FAILURE(Launch());
   app().SetText(kLoopEdit, "kept.orv");
@@ -115,8 +115,8 @@ TEST_F(Browse, ANameWithASpaceLandsAsItsShortNameOrIsRefusedInAddsWords) {
     ExpectProgramBox(PathProblem("Loop ORV", path.data(), static_cast<int>(path.size())));
     EXPECT_EQ(app().Text(kLoopEdit), "kept.orv");
   }
-  const std::string inBox = app().Text(kLoopEdit);
-  EXPECT_TRUE(IsScriptablePath(inBox.data(), static_cast<int>(inBox.size()))) << inBox;
+  const std::string inEdit = app().Text(kLoopEdit);
+  EXPECT_TRUE(IsScriptablePath(inEdit.data(), static_cast<int>(inEdit.size()))) << inEdit;
   Exit();
 }
 

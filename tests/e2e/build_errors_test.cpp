@@ -81,7 +81,7 @@ TEST_P(BuildFailure, ShowsTheEnginesBoxHoldsTheDialogAndLeavesOutOrvAsItWas) {
   EXPECT_EQ(WithoutTime(status), std::string("out.orv was left as it was. ") + failure.text);
 
   // Clicks that reach the dialog anyway start nothing: no second build, no change to the handlers.
-  // Cruising's paths are in the boxes and Combat is picked, so an Add that got through would list it.
+  // Cruising's paths are in the edits and Combat is picked, so an Add that got through would list it.
   app().SelectListItem(kHandledList, 0);
   app().SelectListItem(kEventList, kCombat);
   app().Click(kAdd);

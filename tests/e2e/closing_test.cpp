@@ -7,25 +7,9 @@
 namespace e2e {
 namespace {
 
-enum class Way { kExitButton, kEnterInEdit, kEscape, kCloseBox };
-
-std::ostream& operator<<(std::ostream& out, Way way) {
-  switch (way) {
-    case Way::kExitButton:
-      return out << "ExitButton";
-    case Way::kEnterInEdit:
-      return out << "EnterInEdit";
-    case Way::kEscape:
-      return out << "Escape";
-    case Way::kCloseBox:
-      return out << "CloseBox";
-  }
-  return out;
-}
-
-class Closing : public BuilderTest, public ::testing::WithParamInterface<Way> {
+class Closing : public BuilderTest, public ::testing::WithParamInterface<const char*> {
  protected:
-  // Tabs through the dialog, as the user would, until the Begin box has the focus.
+  // Tabs through the dialog, as the user would, until the Begin edit has the focus.
   bool TabToBeginEdit() {
     const HWND edit = app().Control(kBeginEdit);
     for (int i = 0; i < 16 && app().Focus() != edit; ++i) {
@@ -45,20 +29,16 @@ TEST_P(Closing, AsksOnceAndOnNoEndsTheProgramKeepingTheLastOutOrv) {
   const Bytes built = dir().Read("out.orv");
   ASSERT_FALSE(built.empty()) << "the build wrote no out.orv";
 
-  switch (GetParam()) {
-    case Way::kExitButton:
-      app().PostClick(kExit);
-      break;
-    case Way::kEnterInEdit:
-      ASSERT_TRUE(TabToBeginEdit()) << "Tab never reached the Begin box";
-      app().PostKey(app().Focus(), VK_RETURN);
-      break;
-    case Way::kEscape:
-      app().PostKey(app().Focus(), VK_ESCAPE);
-      break;
-    case Way::kCloseBox:
-      app().PostSysCommand(SC_CLOSE);
-      break;
+  const std::string way = GetParam();
+  if (way == "ExitButton") {
+    app().PostClick(kExit);
+  } else if (way == "EnterInEdit") {
+    ASSERT_TRUE(TabToBeginEdit()) << "Tab never reached the Begin edit";
+    app().PostKey(app().Focus(), VK_RETURN);
+  } else if (way == "Escape") {
+    app().PostKey(app().Focus(), VK_ESCAPE);
+  } else {
+    app().PostSysCommand(SC_CLOSE);  // the close button
   }
   const HWND question = ExpectSaveQuestion("Save the 1 handler before closing?");
   ASSERT_NE(question, nullptr);
@@ -69,9 +49,8 @@ TEST_P(Closing, AsksOnceAndOnNoEndsTheProgramKeepingTheLastOutOrv) {
   EXPECT_FALSE(dir().Exists("script.txt"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialog, Closing,
-                         ::testing::Values(Way::kExitButton, Way::kEnterInEdit, Way::kEscape, Way::kCloseBox),
-                         ::testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Dialog, Closing, ::testing::Values("ExitButton", "EnterInEdit", "Escape", "CloseButton"),
+                         [](const ::testing::TestParamInfo<const char*>& test) { return std::string(test.param); });
 
 }  // namespace
 }  // namespace e2e

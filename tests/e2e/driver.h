@@ -66,7 +66,7 @@ class BuilderProcess {
   // Selects an item (-1 for none) and tells the dialog, as a click in the list would.
   void SelectListItem(int id, int index);
   void SetText(int id, const std::string& text);
-  // Types text at the caret of an edit box, one character message (WM_CHAR) per UTF-16 unit, as the
+  // Types text at the caret of an edit control, one character message (WM_CHAR) per UTF-16 unit, as the
   // keyboard or an input method delivers it; returns when the program has taken it all.
   void Type(int id, const std::wstring& text);
   // Posted, so a click that opens a modal box does not block the driver; Click then settles,

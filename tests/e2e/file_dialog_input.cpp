@@ -21,7 +21,7 @@ HWND WaitForFileDialog(const BuilderProcess& app, const char* title) {
   const HWND dialog = app.WaitForMessageBox(title);
   EXPECT_NE(dialog, nullptr) << "no \"" << title << "\" dialog appeared";
   if (dialog == nullptr) return nullptr;
-  // Keys reach it once the window manager has handed it the focus and its name box has it.
+  // Keys reach it once the window manager has handed it the focus and its file name edit has it.
   EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog && FocusIsIn(dialog); }))
       << "the \"" << title << "\" dialog did not take the keyboard";
   std::string err;

@@ -1,5 +1,5 @@
 // The system's Open and Save dialogs that the program opens, answered with real keys: found by their
-// title once they have the keyboard, a name typed into their name box, and a key that ends them.
+// title once they have the keyboard, a name typed into their file name edit, and a key that ends them.
 #ifndef ORV_TESTS_E2E_FILE_DIALOG_INPUT_H_
 #define ORV_TESTS_E2E_FILE_DIALOG_INPUT_H_
 
@@ -12,10 +12,10 @@
 namespace e2e {
 
 // The program's file dialog titled title, once the window manager has handed it the keyboard and its
-// name box has the focus; null, with a failure of the test, when none came.
+// file name edit has the focus; null, with a failure of the test, when none came.
 HWND WaitForFileDialog(const BuilderProcess& app, const char* title);
 
-// Types name in place of whatever the name box holds, presses key ("Return", "Escape"), and returns once
+// Types name in place of whatever the file name edit holds, presses key ("Return", "Escape"), and returns once
 // the dialog has gone and the program has acted on what it chose.
 void AnswerFileDialog(BuilderProcess& app, HWND dialog, const std::string& name, const char* key);
 

@@ -58,7 +58,7 @@ TEST_F(HandlerSets, SavedWithCtrlSOpenedNextRunWithCtrlOAndBuiltByOrvtoolAlike) 
   Add(kCruising, "music\\cruising_begin.orv", "music\\cruising_loop.orv");
   ASSERT_EQ(app().ListItems(kHandledList), (Strings{"Combat", "Mission Failed", "Cruising"}));
 
-  // Ctrl+S with the focus in a source box, which takes Ctrl and a letter for itself otherwise.
+  // Ctrl+S with the focus in a source edit, which takes Ctrl and a letter for itself otherwise.
   std::string err;
   EXPECT_TRUE(ClickAt(Centre(app().Control(kBeginEdit)), &err)) << err;
   ASSERT_TRUE(WaitUntil([&] { return app().Focus() == app().Control(kBeginEdit); }));
@@ -111,8 +111,8 @@ TEST_F(HandlerSets, SavedWithCtrlSOpenedNextRunWithCtrlOAndBuiltByOrvtoolAlike) 
   Exit();
 }
 
-// Enter in the Loop box, as in any text box, and Alt+F4 ask before five handlers never saved go: Cancel
-// and Esc keep them all and the focus in the box; Yes saves them through the Save dialog, then the
+// Enter in the Loop edit, as in any edit control, and Alt+F4 ask before five handlers never saved go: Cancel
+// and Esc keep them all and the focus in the edit; Yes saves them through the Save dialog, then the
 // program ends. Opened again and left as it was, the set goes on Esc at once.
 TEST_F(HandlerSets, UnsavedHandlersAreAskedAboutOnEnterAndAltF4AndSavedOnYes) {
   dir().CopyExamples();
@@ -142,7 +142,7 @@ TEST_F(HandlerSets, UnsavedHandlersAreAskedAboutOnEnterAndAltF4AndSavedOnYes) {
     }
     if (way.second == IDYES) break;
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); })) << "the question stays";
-    EXPECT_TRUE(WaitUntil([&] { return app().Focus() == loop; }, 5000)) << "the focus left the Loop box";
+    EXPECT_TRUE(WaitUntil([&] { return app().Focus() == loop; }, 5000)) << "the focus left the Loop edit";
     EXPECT_EQ(app().ListItems(kHandledList).size(), 5u);
   }
   const HWND save = WaitForFileDialog(app(), "Save handlers");

@@ -16,7 +16,7 @@ TEST_F(Handlers, AddListsTheEventAndASecondHandlerForItIsRefused) {
   Add(kCombat, "combat_begin.orv", "combat_loop.orv");
   ExpectNoMessageBox();
   EXPECT_EQ(app().ListItems(kHandledList), Strings{"Combat"});
-  EXPECT_EQ(app().Text(kBeginEdit), "combat_begin.orv") << "Add must leave the edit boxes as they were";
+  EXPECT_EQ(app().Text(kBeginEdit), "combat_begin.orv") << "Add must leave the edits as they were";
   EXPECT_EQ(app().Text(kLoopEdit), "combat_loop.orv");
 
   // An empty Begin or Loop path is taken: the build reads it as "no source".
@@ -120,7 +120,7 @@ TEST_F(Handlers, RemoveTakesTheSelectedHandlerAndNothingWithoutASelection) {
   app().SetText(kBeginEdit, "typed_begin.orv");
   app().Click(kRemove);
   EXPECT_EQ(app().ListItems(kHandledList), (Strings{"Cruising", "Mission Failed"}));
-  EXPECT_EQ(app().Text(kBeginEdit), "typed_begin.orv") << "Remove must leave the edit boxes alone";
+  EXPECT_EQ(app().Text(kBeginEdit), "typed_begin.orv") << "Remove must leave the edits alone";
   EXPECT_EQ(app().Text(kLoopEdit), "combat_loop.orv");
   EXPECT_EQ(app().ListSelection(kEventList), kCombat) << "Remove must leave the event list alone";
 

@@ -1,4 +1,5 @@
-// The application manifests of both programs, as built into them and as Windows applies them.
+// The programs' one version, 1.0.0.1, as Explorer's properties page shows it and as their application
+// manifests name it, and the manifests as Windows applies them.
 #include <windows.h>
 
 #include <psapi.h>
@@ -10,11 +11,13 @@
 #include <vector>
 
 #include "builder_test.h"
-#include "orv_version.h"
+#include "platform/wide_text.h"
 #include "temp_dir.h"
 
 namespace e2e {
 namespace {
+
+constexpr char kVersion[] = "1.0.0.1";
 
 // The manifest resource of a program, read without running it; empty when it has none.
 std::string ManifestOf(const char* exe) {
@@ -57,13 +60,31 @@ TEST(Manifests, BothProgramsAskForTheUtf8CodePageAndTheDialogProgramForMore) {
   EXPECT_TRUE(Has(tool, utf8)) << "orvtool.exe's manifest:\n" << tool;
   const std::string builder = ManifestOf(ORVBUILDER_EXE);
   EXPECT_TRUE(Has(builder, utf8)) << builder;
-  // The programs' one version, which the resource scripts and orvtool --version give too.
-  EXPECT_TRUE(Has(tool, "name=\"orvtool\" version=\"" ORV_VERSION_TEXT "\"")) << tool;
-  EXPECT_TRUE(Has(builder, "name=\"ORVBuilder\" version=\"" ORV_VERSION_TEXT "\"")) << builder;
+  EXPECT_TRUE(Has(tool, std::string("name=\"orvtool\" version=\"") + kVersion + "\"")) << tool;
+  EXPECT_TRUE(Has(builder, std::string("name=\"ORVBuilder\" version=\"") + kVersion + "\"")) << builder;
   EXPECT_TRUE(Has(builder, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"")) << builder;
   EXPECT_TRUE(Has(builder, ">true</dpiAware>")) << builder;
   EXPECT_TRUE(Has(builder, ">PerMonitorV2</dpiAwareness>")) << builder;
   EXPECT_TRUE(Has(builder, "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>")) << "Windows 10 and 11";
+}
+
+// The version block of the built ORVBuilder.exe: its fixed part and its strings, for file and product.
+TEST(Manifests, TheProgramsVersionBlockSays1001ForFileAndProduct) {
+  const std::wstring exe = std::filesystem::absolute(ORVBUILDER_EXE).wstring();
+  std::vector<char> block(::GetFileVersionInfoSizeW(exe.c_str(), nullptr));
+  ASSERT_FALSE(block.empty()) << "no version block";
+  ASSERT_TRUE(::GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  for (DWORD high : {fixed->dwFileVersionMS, fixed->dwProductVersionMS}) EXPECT_EQ(high, 0x00010000u);  // 1.0
+  for (DWORD low : {fixed->dwFileVersionLS, fixed->dwProductVersionLS}) EXPECT_EQ(low, 0x00000001u);    // 0.1
+  for (const wchar_t* name : {L"FileVersion", L"ProductVersion"}) {
+    wchar_t* text = nullptr;
+    const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    ASSERT_TRUE(::VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &length));
+    EXPECT_EQ(Utf8FromWide(text), kVersion);
+  }
 }
 
 using ProgramManifest = BuilderTest;

@@ -51,12 +51,12 @@ class RealInput : public RealInputTest {
     EXPECT_TRUE(ClickAt(Centre(hwnd), &err)) << err;
   }
 
-  // A real click on the Loop box. Input is handled in the order it came, so once it has the focus,
+  // A real click on the Loop edit. Input is handled in the order it came, so once it has the focus,
   // whatever was given before has been handled too.
-  void ClickLoopBoxAfterTheRest() {
+  void ClickLoopEditAfterTheRest() {
     Click(app().Control(kLoopEdit));
     EXPECT_TRUE(WaitUntil([&] { return app().Focus() == app().Control(kLoopEdit) || !app().Running(); }))
-        << "a click on the Loop box did not give it the focus";
+        << "a click on the Loop edit did not give it the focus";
   }
 
   // The box is what the user has in front: the active window, above the dialog both in the
@@ -76,7 +76,7 @@ class RealInput : public RealInputTest {
 
 TEST_F(RealInput, DuringABuildIsDroppedNotCarriedOutAfterIt) {
   ASSERT_NO_FATAL_FAILURE(LaunchHeld());
-  // Combat is picked with Cruising's paths in the boxes, so an Add that got through would list it.
+  // Combat is picked with Cruising's paths in the edits, so an Add that got through would list it.
   Add(kCruising, "cruising_begin.orv", "cruising_loop.orv");
   app().SelectListItem(kEventList, kCombat);
   app().Settle();
@@ -96,7 +96,7 @@ TEST_F(RealInput, DuringABuildIsDroppedNotCarriedOutAfterIt) {
   ASSERT_TRUE(output().Release());
   EXPECT_TRUE(WaitUntil([&] { return app().DialogEnabled() || !app().Running(); }));
   ASSERT_TRUE(app().Running()) << "input given during the build ended the program";
-  ClickLoopBoxAfterTheRest();
+  ClickLoopEditAfterTheRest();
   ASSERT_TRUE(app().Running()) << "input given during the build ended the program";
 
   EXPECT_EQ(CountLines(output().Text(), "Processing script"), 1) << output().Text();
@@ -148,7 +148,7 @@ TEST_F(RealInput, TheBuildsErrorBoxStaysInFrontAndNothingGivenBeforeOrMeanwhileA
   EXPECT_TRUE(WaitUntil([&] { return app().Focus() == app().Control(kBuild); }, 5000))
       << "the keyboard focus did not come back to Build ORV";
 
-  ClickLoopBoxAfterTheRest();
+  ClickLoopEditAfterTheRest();
   ExpectNoMessageBox();
   EXPECT_EQ(CountLines(output().Text(), "Processing script"), 1) << output().Text();
   EXPECT_EQ(app().ListItems(kHandledList), Strings{"Cruising"});

@@ -1,6 +1,7 @@
-// The dialog with a few handlers and "Combat" shown again, pictured once the program has painted it:
-// the state a screenshot shows (what the dialog then holds is the handler tests' to check). When
-// ORV_SCREENSHOT_BMP names a file, the picture is saved there as a 24-bit BMP.
+// The dialog with a few handlers and "Combat" shown again, pictured once the program has painted it,
+// as the README shows it: the picture is of the dialog itself, its face where no control stands and
+// Combat's row in the colour of a selection. When ORV_SCREENSHOT_BMP names a file, the picture is
+// saved there as a 24-bit BMP.
 #include <cstdlib>
 
 #include "builder_test.h"
@@ -16,6 +17,12 @@ bool NothingLeftToPaint(HWND window) {
   for (HWND c = ::GetWindow(window, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT))
     if (::GetUpdateRect(c, nullptr, FALSE)) return false;
   return true;
+}
+
+// A system colour as the picture holds it, 0x00RRGGBB.
+std::uint32_t PictureColour(int index) {
+  const COLORREF c = ::GetSysColor(index);
+  return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
 }
 
 using Screenshot = BuilderTest;
@@ -39,8 +46,20 @@ TEST_F(Screenshot, CombatSelectedAmongThreeHandlers) {
 
   RECT frame;
   ASSERT_TRUE(::GetWindowRect(app().dialog(), &frame));
-  EXPECT_EQ(image.width, frame.right - frame.left);
-  EXPECT_EQ(image.height, frame.bottom - frame.top);
+  ASSERT_EQ(image.width, frame.right - frame.left);
+  ASSERT_EQ(image.height, frame.bottom - frame.top);
+  // The colour the picture has at a point of the window, in its client coordinates.
+  const auto colourAt = [&](HWND window, int x, int y) {
+    POINT p = {x, y};
+    ::ClientToScreen(window, &p);
+    return image.pixels[static_cast<size_t>((p.y - frame.top) * image.width + (p.x - frame.left))];
+  };
+  EXPECT_EQ(colourAt(app().dialog(), 2, 2), PictureColour(COLOR_3DFACE)) << "not the dialog's face";
+  const HWND list = app().Control(kHandledList);
+  RECT rows;
+  ::GetClientRect(list, &rows);
+  const int row = static_cast<int>(::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  EXPECT_EQ(colourAt(list, rows.right - 3, row + row / 2), PictureColour(COLOR_HIGHLIGHT)) << "Combat is not selected";
   const char* path = std::getenv("ORV_SCREENSHOT_BMP");
   if (path != nullptr && *path != '\0') {
     EXPECT_TRUE(SaveBmp24(image, path)) << "cannot write " << path;

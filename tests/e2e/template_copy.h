@@ -1,4 +1,4 @@
-// The dialog as the program shows it, beside its template laid out in the test's own process, hidden:
+// The dialog as the program shows it, beside its template made in the test's own process, hidden:
 // the controls as the template places them at this DPI, in the font the dialog manager makes for it,
 // which this process can select and measure with (the program's own font handle means nothing here).
 #ifndef ORV_TESTS_E2E_TEMPLATE_COPY_H_
@@ -11,7 +11,7 @@
 namespace e2e {
 
 // The program started at the screen's DPI, which must be the one the run was started for
-// (ORV_EXPECT_DPI) where it names one, and laid out as the template's copy is.
+// (ORV_EXPECT_DPI) where it names one, and placing its controls as the template's copy does.
 class TemplateCopyTest : public BuilderTest {
  protected:
   void SetUp() override;

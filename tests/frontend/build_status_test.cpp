@@ -1,4 +1,4 @@
-// The status line's texts: the figures of a build with their thousands, its time, and a failure.
+// The status line's texts: the figures of a build with their thousands and its time, and a set's.
 #include "build_status.h"
 
 #include <gtest/gtest.h>
@@ -32,21 +32,11 @@ TEST(BuildStatusTest, AWrittenBuildTellsItsTimeAndFigures) {
   EXPECT_EQ(BuiltStatus(built, At(23, 59, 59)), "23:59:59  out.orv built: 56 bytes, 0 handlers, 2 chunks");
 }
 
-TEST(BuildStatusTest, AFailedBuildTellsItsTimeThatOutOrvStayedAndThenItsText) {
-  EXPECT_EQ(FailureStatus("Error opening \"missing.orv\", aborting.", At(9, 41, 7)),
-            "09:41:07  out.orv was left as it was. Error opening \"missing.orv\", aborting.");
-}
-
 TEST(BuildStatusTest, ASetOpenedOrSavedIsToldWithItsCountAndFileName) {
   EXPECT_EQ(HandlerSetStatus(SetAction::kOpened, 5, "music.txt", At(14, 3, 12)),
             "14:03:12  5 handlers opened from music.txt");
   EXPECT_EQ(HandlerSetStatus(SetAction::kSaved, 1, "one.txt", At(8, 0, 0)), "08:00:00  1 handler saved to one.txt");
   EXPECT_EQ(HandlerSetStatus(SetAction::kSaved, 0, "none.txt", At(8, 0, 0)), "08:00:00  0 handlers saved to none.txt");
-}
-
-TEST(BuildStatusTest, AtStartTheFolderIsGivenWhole) {
-  EXPECT_EQ(FolderStatus("C:\\Users\\author\\Music & Sound"),
-            "out.orv will be written in C:\\Users\\author\\Music & Sound");
 }
 
 }  // namespace

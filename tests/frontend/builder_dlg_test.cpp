@@ -1,6 +1,6 @@
 // Handler sets opened in the real builder dialog, by Open... through the system's Open dialog and by a
 // drop: a script the dialog cannot take is refused either way, naming its first line it cannot take,
-// the list and the boxes as they were; handlers in the list give way only once the user says OK.
+// the list and the edits as they were; handlers in the list give way only once the user says OK.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -33,7 +33,7 @@ class BuilderDlgTest : public DialogInThread {
     return items;
   }
 
-  // Opens the file by Open... in the system's Open dialog, its name typed in the name box.
+  // Opens the file by Open... in the system's Open dialog, its name typed in the file name edit.
   void OpenByDialog(const std::wstring& file) { AnswerFileDialog(IDC_OPEN, L"Open handlers", file); }
   // Saves the file by Save... in the system's Save dialog.
   void SaveByDialog(const std::wstring& file) { AnswerFileDialog(IDC_SAVE, L"Save handlers", file); }
@@ -44,7 +44,7 @@ class BuilderDlgTest : public DialogInThread {
     Settle();
   }
 
-  // Clicks the button, types the file into the name box of the file dialog it opens, and presses OK
+  // Clicks the button, types the file into the file name edit of the file dialog it opens, and presses OK
   // there; returns that dialog.
   HWND TypeInFileDialog(int button, const std::wstring& title, const std::wstring& file) {
     Click(button);
@@ -56,7 +56,7 @@ class BuilderDlgTest : public DialogInThread {
     info.cbSize = sizeof(info);
     EXPECT_TRUE(WaitUntil([&] {
       return ::GetGUIThreadInfo(threadId(), &info) && info.hwndFocus != nullptr && ::IsChild(dialog, info.hwndFocus);
-    })) << "the file dialog's name box did not take the focus";
+    })) << "the file dialog's file name edit did not take the focus";
     ::SendMessageW(info.hwndFocus, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.c_str()));
     ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
@@ -121,7 +121,7 @@ TEST_F(BuilderDlgTest, HandlersInTheListGiveWayOnlyWhenTheUserSaysOK) {
   WriteText(folder_->Path("three.txt"), kThreeHandlers);
   WriteText(folder_->Path("five.txt"),
             "0 a begin 0 b loop 1 a begin 1 b loop 2 a begin 2 b loop 3 a begin 3 b loop 4 c begin 4 d loop -1");
-  // Into an empty list without a question; the boxes then show the first handler's paths.
+  // Into an empty list without a question; the edits then show the first handler's paths.
   ASSERT_NO_FATAL_FAILURE(OpenByDialog(Full("three.txt")));
   ASSERT_EQ(TakeBox(), L"");
   const Strings three = {L"Cruising", L"Combat", L"Mission Failed"};

@@ -43,7 +43,7 @@ class DialogInThread : public ::testing::Test {
   std::wstring TakeBox(int button = IDOK);
 
   void Focus(HWND control);
-  // Puts texts in both source boxes that only these calls put there, and checks they are still there.
+  // Puts texts in both source edits that only these calls put there, and checks they are still there.
   void Keep();
   void ExpectKept();
   DWORD threadId() const { return threadId_; }

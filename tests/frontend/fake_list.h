@@ -5,18 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "list_control.h"
+#include "handler_table.h"
 
 class FakeList : public ListControl {
  public:
   void AddString(const char* text) override { items.push_back(text); }
-  void DeleteString(int index) override {
-    if (index >= 0 && index < GetCount()) items.erase(items.begin() + index);
-  }
-  int GetCount() const override { return static_cast<int>(items.size()); }
-  std::string GetText(int index) const override {
-    return index >= 0 && index < GetCount() ? items[static_cast<std::size_t>(index)] : std::string();
-  }
+  void DeleteString(int index) override { items.erase(items.begin() + index); }
 
   std::vector<std::string> items;
 };

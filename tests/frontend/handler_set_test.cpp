@@ -50,12 +50,12 @@ std::vector<ScriptHandler> Saved(std::vector<ScriptHandler> handlers, const SetF
 TEST_F(HandlerSetTest, SavedSourcesAreNamedFromTheScriptsFolder) {
   const SetFolders sets{"C:\\work", "C:\\work\\sets"};
   std::string why;
-  const std::vector<ScriptHandler> boxes = {
+  const std::vector<ScriptHandler> shown = {
       {0, "cruising_begin.orv", "music\\cruising_loop.orv"}, {1, "", "D:\\audio\\combat.orv"}, {3, "..\\x.orv", ""}};
   const std::vector<ScriptHandler> want = {{0, "..\\cruising_begin.orv", "..\\music\\cruising_loop.orv"},
                                            {1, "", "D:\\audio\\combat.orv"},
                                            {3, "..\\..\\x.orv", ""}};
-  const std::vector<ScriptHandler> got = Saved(boxes, sets, &why);
+  const std::vector<ScriptHandler> got = Saved(shown, sets, &why);
   ASSERT_EQ(got.size(), want.size()) << why;
   for (size_t i = 0; i < want.size(); ++i) {
     EXPECT_EQ(got[i].eventId, want[i].eventId);
@@ -63,7 +63,7 @@ TEST_F(HandlerSetTest, SavedSourcesAreNamedFromTheScriptsFolder) {
     EXPECT_EQ(got[i].loopPath, want[i].loopPath);
   }
   // Saved beside the sources, the paths stay as they are.
-  EXPECT_EQ(Saved(boxes, {"C:\\work", "C:\\work"}, &why)[0].loopPath, "music\\cruising_loop.orv");
+  EXPECT_EQ(Saved(shown, {"C:\\work", "C:\\work"}, &why)[0].loopPath, "music\\cruising_loop.orv");
 }
 
 TEST_F(HandlerSetTest, ASavedPathThatWouldNotFitIsRefusedNamingItsHandler) {
@@ -127,9 +127,9 @@ TEST_F(HandlerSetTest, TheFirstLineTheDialogCannotTakeIsNamed) {
             "Line 3: the Begin of event 3 (\"caps alive, fght dead\") on line 2 is not followed by its Loop.");
 }
 
-TEST_F(HandlerSetTest, APathASourceBoxCannotHoldIsRefused) {
+TEST_F(HandlerSetTest, APathASourceEditCannotHoldIsRefused) {
   std::string why;
-  // Fits the script, but shown full from a current folder elsewhere it is too long for a box.
+  // Fits the script, but shown full from a current folder elsewhere it is too long for an edit.
   const std::string deep(190, 'd');
   Read("0 null begin\n0 " + deep + "\\b.orv loop\n-1", &why, {"C:\\work", "C:\\other"});
   EXPECT_EQ(why, "Line 2: the Loop ORV path, seen from the current folder, is C:\\other\\" + deep +

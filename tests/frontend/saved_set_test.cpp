@@ -13,7 +13,7 @@ const std::vector<ScriptHandler> kSet = {{0, "a.orv", "b.orv"}, {1, "c.orv", "d.
 TEST(SavedSetTest, OnlyAListThatDiffersAsAWholeIsUnsaved) {
   SavedSet saved;
   EXPECT_FALSE(saved.IsUnsaved({})) << "nothing defined, nothing to lose";
-  EXPECT_TRUE(saved.IsUnsaved({{4, "", ""}})) << "never saved, even with empty boxes";
+  EXPECT_TRUE(saved.IsUnsaved({{4, "", ""}})) << "never saved, even with empty paths";
   saved.Take("C:\\work\\combat.txt", kSet);
   EXPECT_FALSE(saved.IsUnsaved({kSet[0], kSet[2], kSet[1]})) << "removed and added back";
   EXPECT_TRUE(saved.IsUnsaved({kSet[0], kSet[1]}));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -9,50 +10,23 @@
 
 namespace {
 
-constexpr char kUntouched = '#';
-
-class EditTest : public testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_NE(host_.hwnd(), nullptr);
-    edit_.Attach(host_.AddControl("EDIT", ES_AUTOHSCROLL, 1002));
-    ASSERT_NE(edit_.GetSafeHwnd(), nullptr);
-    buffer_.assign(600, kUntouched);
-  }
-  // A text of distinct characters, so a shifted or repeated copy shows.
-  static std::string Pattern(size_t length) {
-    std::string text;
-    for (size_t i = 0; i < length; ++i) text += static_cast<char>('a' + i % 26);
-    return text;
-  }
-  ControlHost host_;
-  CEdit edit_;
-  std::vector<char> buffer_;
-};
-
-TEST_F(EditTest, CopiesAtMostTheLimitAndWritesNothingPastIt) {
-  for (size_t length : {600u, 499u}) {
+// A line longer than the limit comes back cut at it, nothing written past it and no NUL; a shorter one
+// with its own count.
+TEST(EditTest, GetLineCopiesAtMostTheLimitAndWritesNothingPastIt) {
+  ControlHost host;
+  CEdit edit(CWnd(host.AddControl("EDIT", ES_AUTOHSCROLL, 1002)));
+  ASSERT_NE(edit.GetSafeHwnd(), nullptr);
+  std::string text;
+  for (size_t i = 0; i < 600; ++i) text += static_cast<char>('a' + i % 26);  // a shifted copy shows
+  for (size_t length : {600u, 499u, 17u, 0u}) {
     SCOPED_TRACE(length);
-    const std::string text = Pattern(length);
-    edit_.SetWindowTextA(text.c_str());
-    buffer_.assign(600, kUntouched);
-    ASSERT_EQ(edit_.GetLine(0, buffer_.data(), 499), 499);
-    EXPECT_EQ(std::string(buffer_.data(), 499), text.substr(0, 499));
-    EXPECT_EQ(buffer_[499], kUntouched);  // no terminating NUL, nothing beyond the limit
+    edit.SetWindowTextA(text.substr(0, length).c_str());
+    std::vector<char> buffer(600, '#');
+    const int copied = edit.GetLine(0, buffer.data(), 499);
+    ASSERT_EQ(copied, static_cast<int>(std::min<size_t>(length, 499)));
+    EXPECT_EQ(std::string(buffer.data(), static_cast<size_t>(copied)), text.substr(0, static_cast<size_t>(copied)));
+    EXPECT_EQ(buffer[499], '#');
   }
-}
-
-TEST_F(EditTest, ReturnsTheCountOfAShorterLine) {
-  edit_.SetWindowTextA("sources\\begin.orv");
-  ASSERT_EQ(edit_.GetLine(0, buffer_.data(), 499), 17);
-  EXPECT_EQ(std::string(buffer_.data(), 17), "sources\\begin.orv");
-
-  edit_.SetWindowTextA("b.orv");  // replaces, not appends
-  ASSERT_EQ(edit_.GetLine(0, buffer_.data(), 499), 5);
-  EXPECT_EQ(std::string(buffer_.data(), 5), "b.orv");
-
-  edit_.SetWindowTextA("");
-  EXPECT_EQ(edit_.GetLine(0, buffer_.data(), 499), 0);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ class ProbeApp : public CWinApp {
  public:
   bool InitInstance() override {
     if (Current() == this && Enable3dControls()) {
-      std::printf("InitInstance ran in %s\n", GetAppName().c_str());
+      std::printf("InitInstance ran in %s\n", ModuleAppName().c_str());
       std::fflush(stdout);
     }
     return false;

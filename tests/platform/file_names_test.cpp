@@ -15,7 +15,7 @@ TEST(FileNamesTest, TheHoldingFolderWhereItExistsElseNothing) {
   EXPECT_EQ(ExistingFolderOf(dir.Path("gone\\a.orv")), "");
   // A file at a drive's root is in the root itself, not in "C:".
   EXPECT_EQ(ExistingFolderOf("C:\\a.orv"), "C:\\");
-  // An empty box, or no set opened yet, names no folder.
+  // An empty edit, or no set opened yet, names no folder.
   EXPECT_EQ(ExistingFolderOf(""), "");
 }
 

@@ -1,5 +1,5 @@
 // Label fitting on a dialog made from a template: which labels grow, how far, and what stops them.
-#include "platform/label_fit.h"
+#include "platform/labels.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ TEST_F(LabelFitTest, CutLabelsGrowRightAsFarAsTheirTextOrTheFreeSpaceGoesAndNoFu
   };
   Control controls[] = {{IDC_LABEL_FITS, false, {}},      {IDC_LABEL_FREE, true, {}},   {IDC_LABEL_BLOCKED, true, {}},
                         {IDC_LABEL_NEIGHBOUR, false, {}}, {IDC_LABEL_WRAPS, false, {}}, {IDC_LABEL_GROUP, false, {}},
-                        {IDC_LABEL_BOXED, true, {}}};
+                        {IDC_LABEL_IN_GROUP, true, {}}};
   for (Control& c : controls) {
     c.before = Place(c.id);
     if (c.cut) {
@@ -65,12 +65,12 @@ TEST_F(LabelFitTest, CutLabelsGrowRightAsFarAsTheirTextOrTheFreeSpaceGoesAndNoFu
   // With room to spare, exactly as wide as its text.
   const RECT free = Place(IDC_LABEL_FREE);
   EXPECT_EQ(free.right - free.left, TextWidth(IDC_LABEL_FREE));
-  // Up to the edit box beside it, not over it.
+  // Up to the edit control beside it, not over it.
   EXPECT_EQ(Place(IDC_LABEL_BLOCKED).right, Place(IDC_LABEL_NEIGHBOUR).left);
   // Clear of the frame of its group box, though its text needs more.
-  const RECT boxed = Place(IDC_LABEL_BOXED);
-  EXPECT_LT(boxed.right, Place(IDC_LABEL_GROUP).right - 1);
-  EXPECT_GT(TextWidth(IDC_LABEL_BOXED), boxed.right - boxed.left);
+  const RECT inGroup = Place(IDC_LABEL_IN_GROUP);
+  EXPECT_LT(inGroup.right, Place(IDC_LABEL_GROUP).right - 1);
+  EXPECT_GT(TextWidth(IDC_LABEL_IN_GROUP), inGroup.right - inGroup.left);
 }
 
 }  // namespace

@@ -1,27 +1,29 @@
 // The application object: one static instance, named after the executable, whose start-up hook runs
 // without a message loop of its own.
-#include <gtest/gtest.h>
+#include "platform/win_app.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/app_name.h"
-#include "platform/dialog.h"
 #include "test_app.h"
 
 namespace {
 
-TEST(WinAppTest, TheStaticInstanceIsRegisteredAndNamedAfterTheExecutable) {
+TEST(WinAppTest, TheFirstStaticInstanceIsTheApplicationNamedAfterTheExecutable) {
   EXPECT_EQ(CWinApp::Current(), &g_testApp);
-  EXPECT_EQ(g_testApp.GetAppName(), "platform_app_test");
-  EXPECT_EQ(ModuleAppName(), "platform_app_test");
-}
-
-TEST(WinAppTest, ASecondApplicationDoesNotReplaceTheFirst) {
   {
     TestApp second;
     EXPECT_EQ(CWinApp::Current(), &g_testApp);
   }
   EXPECT_EQ(CWinApp::Current(), &g_testApp);
+
+  EXPECT_EQ(ModuleAppName(), "platform_app_test");
+  EXPECT_EQ(AppNameFromPath("C:\\Program Files\\ORV\\ORVBuilder.exe"), "ORVBuilder");
+  EXPECT_EQ(AppNameFromPath("C:/tools/ORVBuilder.EXE"), "ORVBuilder");
+  EXPECT_EQ(AppNameFromPath("ORVBuilder.exe"), "ORVBuilder");
+  EXPECT_EQ(AppNameFromPath("D:\\a.b\\orv.builder.exe"), "orv.builder");
+  EXPECT_EQ(AppNameFromPath("C:\\bin\\ORVBuilder.exe.bak"), "ORVBuilder.exe.bak");
+  EXPECT_EQ(AppNameFromPath("C:\\bin\\"), "");
 }
 
 TEST(WinAppTest, RunEndsWhenInitInstanceReturns) {
@@ -34,15 +36,6 @@ TEST(WinAppTest, RunEndsWhenInitInstanceReturns) {
   ASSERT_TRUE(::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
   EXPECT_EQ(msg.wParam, 5u);
-}
-
-TEST(WinAppTest, ForgetsTheMainWindowWhenTheDialogGoes) {
-  {
-    CDialog dialog(102);
-    g_testApp.SetMainWindow(&dialog);
-    EXPECT_EQ(g_testApp.GetMainWindow(), &dialog);
-  }
-  EXPECT_EQ(g_testApp.GetMainWindow(), nullptr);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ struct MessageBoxView {
 MessageBoxView ReadMessageBox(HWND box);
 
 // What the box's text needs, drawn as its control draws it at the control's width in the font message
-// boxes take: broken at spaces, and inside a word only where the control breaks words as an edit box.
+// boxes take: broken at spaces, and inside a word only where the control breaks words as an edit control.
 RECT MessageTextNeeds(HWND box);
 
 #endif  // ORV_TESTS_MESSAGE_BOX_VIEW_H_

@@ -1,5 +1,5 @@
-// Where windows lie and how much room their texts need, for the tests that check a layout as it is
-// shown: the dialog's, a box's, a label's.
+// Where windows lie and how much room their texts need, for the tests that check a placement as it is
+// shown: the dialog's, a message box's, a label's.
 #ifndef ORV_TESTS_WINDOW_GEOMETRY_H_
 #define ORV_TESTS_WINDOW_GEOMETRY_H_
 
@@ -8,7 +8,7 @@
 #include <string>
 
 // PlaceIn(parent, child): a child's rectangle in its parent's client coordinates.
-#include "platform/child_place.h"
+#include "platform/wnd.h"
 
 // True when inner lies wholly within outer, edges included.
 bool Contains(const RECT& outer, const RECT& inner);

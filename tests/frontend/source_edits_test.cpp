@@ -1,6 +1,6 @@
 // Files dropped on the real builder dialog, run in this process so each drop can carry a real HDROP:
-// on a box it fills that box, on the dialog a pair fills Begin then Loop and one file the focused box,
-// else Begin; a folder or more than two files is refused with a box, and nothing changes.
+// on an edit it fills that edit, on the dialog a pair fills Begin then Loop and one file the focused
+// edit, else Begin; a folder or more than two files is refused with a message box, and nothing changes.
 #include <filesystem>
 #include <string>
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-class SourceBoxesTest : public DialogInThread {
+class SourceEditsTest : public DialogInThread {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(DialogInThread::SetUp());
@@ -19,7 +19,7 @@ class SourceBoxesTest : public DialogInThread {
   }
 };
 
-TEST_F(SourceBoxesTest, OnABoxFillsThatBoxRelativeWhereItCan) {
+TEST_F(SourceEditsTest, OnAnEditFillsThatEditRelativeWhereItCan) {
   Keep();
   Drop(loop_, {Full("music\\c.orv")});
   EXPECT_EQ(Text(loop_), L"music\\c.orv");
@@ -38,7 +38,7 @@ TEST_F(SourceBoxesTest, OnABoxFillsThatBoxRelativeWhereItCan) {
   EXPECT_EQ(TakeBox(), L"");
 }
 
-TEST_F(SourceBoxesTest, OnTheDialogAPairIsBeginThenLoopAndOneFileGoesToTheFocusedBoxElseBegin) {
+TEST_F(SourceEditsTest, OnTheDialogAPairIsBeginThenLoopAndOneFileGoesToTheFocusedEditElseBegin) {
   Drop(dialog_, {Full("b.orv"), Full("a.orv")});
   EXPECT_EQ(Text(begin_), L"b.orv");
   EXPECT_EQ(Text(loop_), L"a.orv");
@@ -55,7 +55,7 @@ TEST_F(SourceBoxesTest, OnTheDialogAPairIsBeginThenLoopAndOneFileGoesToTheFocuse
   EXPECT_EQ(TakeBox(), L"");
 }
 
-TEST_F(SourceBoxesTest, AFolderOrThreeFilesAreRefusedAndChangeNothing) {
+TEST_F(SourceEditsTest, AFolderOrThreeFilesAreRefusedAndChangeNothing) {
   Keep();
   Drop(begin_, {Full("music")});
   EXPECT_NE(TakeBox().find(L"folder"), std::wstring::npos);

@@ -1,12 +1,12 @@
 // Where the controls of a dialog go when the user makes it larger: each edge of a control either stays
 // where the starting size put it or keeps its distance to the dialog's far edge (right, bottom). A
 // frame (a group box) follows what it holds, and a list can be held to whole rows.
-#ifndef ORV_FRONTEND_MODEL_ANCHOR_LAYOUT_H_
-#define ORV_FRONTEND_MODEL_ANCHOR_LAYOUT_H_
+#ifndef ORV_FRONTEND_MODEL_ANCHOR_PLACEMENT_H_
+#define ORV_FRONTEND_MODEL_ANCHOR_PLACEMENT_H_
 
 #include <vector>
 
-#include "box.h"
+#include "rect.h"
 
 struct Extent {
   int width, height;
@@ -31,30 +31,30 @@ struct Rows {
   int height = 0;  // of one row; 0 for a control that is not held to rows
 };
 
-class AnchorLayout {
+class AnchorPlacement {
  public:
-  // The dialog's client size at start: the smallest it lays out for.
-  explicit AnchorLayout(Extent start) : start_(start) {}
+  // The dialog's client size at start: the smallest it places controls for.
+  explicit AnchorPlacement(Extent start) : start_(start) {}
 
   // Controls and frames, as placed at the starting size; the places come back in this order.
-  void Add(const Box& start, Anchors anchors, Rows rows = Rows());
+  void Add(const Rect& start, Anchors anchors, Rows rows = Rows());
   // A frame's right and bottom edges follow those of the controls that lie wholly inside it.
-  void AddFrame(const Box& start);
+  void AddFrame(const Rect& start);
 
-  // Every place at this client size; a size smaller than the start lays out as the start.
-  std::vector<Box> PlacesAt(Extent client) const;
+  // Every place at this client size; a size smaller than the start places them as the start does.
+  std::vector<Rect> PlacesAt(Extent client) const;
 
  private:
   struct Item {
-    Box start;
+    Rect start;
     Anchors anchors;
     Rows rows;
     bool frame;
   };
-  Anchors FrameAnchors(const Box& frame) const;
+  Anchors FrameAnchors(const Rect& frame) const;
 
   Extent start_;
   std::vector<Item> items_;
 };
 
-#endif  // ORV_FRONTEND_MODEL_ANCHOR_LAYOUT_H_
+#endif  // ORV_FRONTEND_MODEL_ANCHOR_PLACEMENT_H_

@@ -1,4 +1,4 @@
-#include "builder_layout.h"
+#include "builder_placement.h"
 
 #include <utility>
 
@@ -28,14 +28,14 @@ Extent ClientExtent(const CWnd& dialog) {
 
 }  // namespace
 
-void BuilderLayout::Start(const CWnd& dialog) {
+void BuilderPlacement::Start(const CWnd& dialog) {
   children_ = DialogChildren(dialog);
-  layout_ = std::make_unique<AnchorLayout>(ClientExtent(dialog));
+  placement_ = std::make_unique<AnchorPlacement>(ClientExtent(dialog));
   for (const DialogChild& child : children_) {
     if (child.kind == DialogChild::kGroupBox)
-      layout_->AddFrame(child.place);
+      placement_->AddFrame(child.place);
     else
-      layout_->Add(child.place, AnchorsOf(child.id), Rows{child.frameHeight, child.rowHeight});
+      placement_->Add(child.place, AnchorsOf(child.id), Rows{child.frameHeight, child.rowHeight});
   }
   Follow(dialog);
   RECT frame;
@@ -43,7 +43,7 @@ void BuilderLayout::Start(const CWnd& dialog) {
   minimum_ = {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-void BuilderLayout::Follow(const CWnd& dialog) const {
-  if (!layout_) return;
-  PlaceChildren(dialog, children_, layout_->PlacesAt(ClientExtent(dialog)));
+void BuilderPlacement::Follow(const CWnd& dialog) const {
+  if (!placement_) return;
+  PlaceChildren(dialog, children_, placement_->PlacesAt(ClientExtent(dialog)));
 }

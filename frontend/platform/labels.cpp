@@ -1,4 +1,4 @@
-#include "platform/label_fit.h"
+#include "platform/labels.h"
 
 #include <algorithm>
 #include <vector>
@@ -26,7 +26,7 @@ LONG RightLimit(const DialogChild& label, const std::vector<DialogChild>& childr
   LONG limit = clientRight;
   for (const DialogChild& other : children) {
     if (other.hwnd == label.hwnd) continue;
-    const Box& o = other.place;
+    const Rect& o = other.place;
     if (other.kind == DialogChild::kGroupBox && Inside(label.place, o)) {
       limit = std::min(limit, o.right - frame);
       continue;
@@ -59,5 +59,16 @@ void FitLabelsToText(const CWnd& dialog) {
     ::SetWindowPos(label.hwnd, nullptr, 0, 0, right - label.place.left, label.place.bottom - label.place.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     label.place.right = right;
+  }
+}
+
+void NameListsAfterLabels(const CWnd& dialog) {
+  const std::vector<DialogChild> children = DialogChildren(dialog);
+  for (size_t i = 1; i < children.size(); ++i) {
+    const DialogChild& list = children[i];
+    const DialogChild& label = children[i - 1];
+    if (list.kind != DialogChild::kList || label.kind != DialogChild::kLabel || !ControlText(list.hwnd).empty())
+      continue;
+    ::SetWindowTextW(list.hwnd, ControlText(label.hwnd).c_str());
   }
 }

@@ -1,4 +1,4 @@
-#include "anchor_layout.h"
+#include "anchor_placement.h"
 
 #include <algorithm>
 
@@ -13,13 +13,13 @@ int WholeRowsHeight(int height, Rows rows) {
 
 }  // namespace
 
-void AnchorLayout::Add(const Box& start, Anchors anchors, Rows rows) {
+void AnchorPlacement::Add(const Rect& start, Anchors anchors, Rows rows) {
   items_.push_back({start, anchors, rows, false});
 }
 
-void AnchorLayout::AddFrame(const Box& start) { items_.push_back({start, kStays, Rows(), true}); }
+void AnchorPlacement::AddFrame(const Rect& start) { items_.push_back({start, kStays, Rows(), true}); }
 
-Anchors AnchorLayout::FrameAnchors(const Box& frame) const {
+Anchors AnchorPlacement::FrameAnchors(const Rect& frame) const {
   Anchors follows = kStays;
   for (const Item& item : items_) {
     if (item.frame || !Inside(item.start, frame)) continue;
@@ -29,14 +29,14 @@ Anchors AnchorLayout::FrameAnchors(const Box& frame) const {
   return follows;
 }
 
-std::vector<Box> AnchorLayout::PlacesAt(Extent client) const {
+std::vector<Rect> AnchorPlacement::PlacesAt(Extent client) const {
   const int dx = std::max(0, client.width - start_.width);
   const int dy = std::max(0, client.height - start_.height);
-  std::vector<Box> places;
+  std::vector<Rect> places;
   places.reserve(items_.size());
   for (const Item& item : items_) {
     const Anchors a = item.frame ? FrameAnchors(item.start) : item.anchors;
-    Box b = item.start;
+    Rect b = item.start;
     if (a.left) b.left += dx;
     if (a.right) b.right += dx;
     if (a.top) b.top += dy;
