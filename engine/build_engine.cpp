@@ -9,9 +9,7 @@
 #include "file_reading.h"
 #include "orv_writer.h"
 #include "same_file.h"
-#include "script_folder.h"
-#include "script_reader.h"
-#include "script_warnings.h"
+#include "script_file.h"
 #include "source_check.h"
 
 namespace {

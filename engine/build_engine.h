@@ -15,7 +15,7 @@
 #include "build_reporter.h"
 #include "build_tables.h"
 #include "orv_writer.h"
-#include "script_reader.h"
+#include "script_file.h"
 #include "source_check.h"
 
 // The files a build reads and writes. Paths are as the current directory reaches them; the sources'

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "file_reading.h"
-#include "script_warnings.h"
+#include "script_file.h"
 
 // The files a build writes, as a failure names one: its output, and the file its caller writes from
 // what it read (orvtool's depfile).

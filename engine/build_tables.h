@@ -8,7 +8,7 @@
 #include <string>
 
 #include "orv_format.h"
-#include "script_reader.h"
+#include "script_file.h"
 
 constexpr int kMaxEntryRows = 100000;
 constexpr int kMaxChunkRows = 100000;

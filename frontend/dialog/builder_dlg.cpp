@@ -27,7 +27,7 @@
 #include "platform/session_end.h"
 #include "platform/work_area.h"
 #include "resource.h"
-#include "script_reader.h"
+#include "script_file.h"
 #include "set_aside_file.h"
 #include "source_boxes.h"
 #include "windows_path.h"

@@ -9,8 +9,7 @@
 
 #include "event_table.h"
 #include "list_control.h"
-#include "script_reader.h"
-#include "script_writer.h"
+#include "script_file.h"
 
 // One handler per event, so the table never needs a record more than there are events.
 constexpr int kMaxHandlers = kEventCount;

@@ -10,7 +10,7 @@
 #include "builder_test.h"
 #include "file_dialog_input.h"
 #include "handler_table.h"
-#include "script_path.h"
+#include "script_file.h"
 #include "x_display.h"
 
 namespace e2e {
@@ -116,7 +116,7 @@ TEST_F(Browse, ANameWithASpaceLandsAsItsShortNameOrIsRefusedInAddsWords) {
     EXPECT_EQ(app().Text(kLoopEdit), "kept.orv");
   }
   const std::string inBox = app().Text(kLoopEdit);
-  EXPECT_TRUE(IsScriptablePath(inBox.data(), static_cast<int>(inBox.size()))) << inBox;
+  EXPECT_TRUE(IsScriptablePath(inBox)) << inBox;
   Exit();
 }
 

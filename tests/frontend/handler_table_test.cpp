@@ -14,7 +14,7 @@
 #include "file_size_limit.h"
 #include "handler_table.h"
 #include "orv_bytes.h"
-#include "script_reader.h"
+#include "script_file.h"
 #include "temp_dir.h"
 
 namespace {

@@ -8,8 +8,7 @@
 #include "output_lock.h"
 #include "report/depfile.h"
 #include "same_file.h"
-#include "script_folder.h"
-#include "script_reader.h"
+#include "script_file.h"
 
 #ifdef _WIN32
 #include <direct.h>

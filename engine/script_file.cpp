@@ -1,13 +1,26 @@
-#include "script_reader.h"
+#include "script_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 
 #include "ascii_case.h"
+#include "event_table.h"
+#include "file_reading.h"
+#include "file_replacement.h"
 
 namespace {
+
+#ifdef _WIN32
+// The line end a file written in text mode has. Windows takes either slash, and a drive's letter
+// ("C:") ends a folder part too.
+constexpr char kLineEnd[] = "\r\n";
+constexpr char kFolderEnds[] = "/\\:";
+#else
+constexpr char kLineEnd[] = "\n";
+constexpr char kFolderEnds[] = "/";
+#endif
 
 const char kUnreadable[] = "it cannot be read";
 
@@ -24,11 +37,21 @@ bool ParseEventId(const char* token, std::int32_t* value) {
   return true;
 }
 
+// The script's path up to and with its last separator: "" for a script in the current folder.
+std::string FolderPart(const std::string& script) {
+  const std::size_t end = script.find_last_of(kFolderEnds);
+  return end == std::string::npos ? std::string() : script.substr(0, end + 1);
+}
+
+std::string InScriptFolder(const std::string& script, const std::string& path) {
+  return IsRootedPath(path) ? path : FolderPart(script) + path;
+}
+
 }  // namespace
 
-bool IsScriptSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+// --- reading
 
-bool IsNullPath(const char* path) { return std::strcmp(path, "null") == 0; }
+bool IsScriptSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 std::string ReadErrorText(const std::string& script) { return "Error reading \"" + script + "\", aborting."; }
 
@@ -95,7 +118,7 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
 
   switch (ReadToken(token, kMaxPathLength + 1)) {
     case kEndOfFile: {
-      const std::string what = "it ends without the terminator -1";
+      const std::string what = "it ends without the terminator " + std::to_string(kTerminator);
       return Refuse(tokenLine_, what, "Error in \"" + name_ + "\": " + what + ", aborting.", err);
     }
     case kReadError:
@@ -107,7 +130,7 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
       return Fail(tokenLine_, "the first token is not an event number", err);
   }
   const int entryLine = tokenLine_;
-  if (entry->eventId == -1) {
+  if (entry->eventId == kTerminator) {
     line_ = entryLine;
     return kEnd;
   }
@@ -123,14 +146,90 @@ ScriptReader::Result ScriptReader::Next(ScriptEntry* entry, std::string* err) {
   std::int32_t number;
   if (tokenLine_ > pathLine && ParseEventId(typeWord_, &number)) {
     const bool pathIsTypeWord =
-        EqualsIgnoringAsciiCase(entry->path, "begin") || EqualsIgnoringAsciiCase(entry->path, "loop");
+        EqualsIgnoringAsciiCase(entry->path, kBeginWord) || EqualsIgnoringAsciiCase(entry->path, kLoopWord);
     return Fail(pathLine, pathIsTypeWord ? "the path is missing" : "the type word is missing", err);
   }
 
-  entry->loop = EqualsIgnoringAsciiCase(typeWord_, "loop");
+  entry->loop = EqualsIgnoringAsciiCase(typeWord_, kLoopWord);
   entry->payloadLength = 0;
   entry->line = entryLine;
   line_ = entryLine;
   ++entriesRead_;
   return kEntry;
+}
+
+std::vector<ScriptWarning> ScriptWarnings::Of(const ScriptEntry& entry, const char* typeWord) {
+  std::vector<ScriptWarning> warnings;
+  auto warn = [&](const std::string& text) { warnings.push_back({entry.line, text}); };
+  if (!entry.loop && !EqualsIgnoringAsciiCase(typeWord, kBeginWord))
+    warn("the type word \"" + std::string(typeWord) + "\" is neither " + kBeginWord + " nor " + kLoopWord +
+         ": the entry is read as a Begin");
+
+  auto seen = std::find_if(events_.begin(), events_.end(), [&](const Event& e) { return e.id == entry.eventId; });
+  if (seen == events_.end()) {
+    if (entry.eventId < 0 || entry.eventId > kMaxPairedEventId)
+      warn("event " + std::to_string(entry.eventId) + " lies outside 0 to " + std::to_string(kMaxPairedEventId) +
+           ", which the state table never lists");
+    events_.push_back({entry.eventId, 0, 0});
+    seen = events_.end() - 1;
+  }
+  int& first = entry.loop ? seen->loopLine : seen->beginLine;
+  if (first != 0)
+    warn(EventLabel(entry.eventId) + " has a " + (entry.loop ? "Loop" : "Begin") + " already, on line " +
+         std::to_string(first));
+  else
+    first = entry.line;
+  return warnings;
+}
+
+// --- paths
+
+PathFit FitOfScriptPath(const char* text, int length) {
+  if (length > kMaxPathLength) return PathFit::kTooLong;
+  if (length < 0) return PathFit::kHoldsSpace;
+  for (int i = 0; i < length; ++i) {
+    const char c = text[i];
+    if (c == '\0' || IsScriptSpace(static_cast<unsigned char>(c))) return PathFit::kHoldsSpace;
+  }
+  return PathFit::kFits;
+}
+
+bool IsScriptablePath(const std::string& path) {
+  return path.size() <= static_cast<std::size_t>(kMaxPathLength) &&
+         FitOfScriptPath(path.data(), static_cast<int>(path.size())) == PathFit::kFits;
+}
+
+#ifdef _WIN32
+bool IsRootedPath(const std::string& path) {
+  return (!path.empty() && (path[0] == '/' || path[0] == '\\')) || (path.size() >= 2 && path[1] == ':');
+}
+#else
+bool IsRootedPath(const std::string& path) { return !path.empty() && path[0] == '/'; }
+#endif
+
+std::string SourceOpenPath(const std::string& script, const std::string& path) {
+  const std::string written = InScriptFolder(script, path);
+#ifndef _WIN32
+  if (path.find('\\') != std::string::npos && !InspectPath(written.c_str()).exists) {
+    std::string slashed = path;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    return InScriptFolder(script, slashed);
+  }
+#endif
+  return written;
+}
+
+std::string BesideScript(const std::string& script, const std::string& name) { return FolderPart(script) + name; }
+
+// --- writing
+
+bool WriteScriptFile(const std::string& name, const std::vector<ScriptHandler>& handlers) {
+  // An empty path is written as null, so every line keeps its three tokens.
+  auto line = [](int eventId, const std::string& path, const char* typeWord) {
+    return std::to_string(eventId) + " " + (path.empty() ? kNullPath : path) + " " + typeWord + kLineEnd;
+  };
+  std::string text;
+  for (const ScriptHandler& h : handlers)
+    text += line(h.eventId, h.beginPath, kBeginWord) + line(h.eventId, h.loopPath, kLoopWord);
+  return ReplaceFileWith(name, text + std::to_string(kTerminator));
 }
