@@ -20,12 +20,12 @@
 
 // The files a build reads and writes. Paths are as the current directory reaches them; the sources'
 // paths in the script are relative to the script's own folder (SourceOpenPath). A build never reads
-// what it or its caller writes: an output or depfile that is the script or a source fails it before
-// anything is written.
+// what it or its caller writes: an output or caller's file that is the script or a source fails it
+// before anything is written.
 struct BuildFiles {
   std::string script = kScriptFileName;
   std::string output = kOutputFileName;  // named so in the build's messages
-  std::string depfile{};                 // written by the caller from the outcome (orvtool), or ""
+  std::string callerFile{};              // a file the caller writes from the outcome, or ""
 };
 
 // What a build has made by the time it starts writing: the script's entries, each one's source as the
@@ -50,7 +50,7 @@ struct BuildOutcome {
 };
 
 // The build of `files`, reporting through `reporter`, and what it made.
-BuildOutcome BuildWithOutcome(BuildReporter* reporter, const BuildFiles& files = BuildFiles());
+BuildOutcome BuildFromScript(BuildReporter* reporter, const BuildFiles& files = BuildFiles());
 
 // The same build up to the writing of the output, then the test of the output and its folder that the
 // writing begins with (a folder in its place, one that may not be written): the same progress lines up

@@ -33,7 +33,3 @@ int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) const {
   const CWinApp* app = CWinApp::Current();
   return ShowMessageBox(hwnd_, text, (app != nullptr ? app->GetAppName() : ModuleAppName()).c_str(), type);
 }
-
-int CWnd::OwnerlessMessageBox(const char* text, const char* caption, UINT type) {
-  return ShowMessageBox(nullptr, text, caption, type);
-}
