@@ -86,7 +86,6 @@ bool ScanScript(std::FILE* script, const BuildFiles& files, int* n, BuildReporte
 // then writes the output or, when `write` is false, only tries whether it could. False once a failure
 // is reported.
 bool Build(const BuildFiles& files, BuildPlan* plan, BuildReporter* reporter, bool write) {
-  g_tables.Reset();
   int n = 0;
   OpenFailure scriptFailure;
   FilePtr script = OpenRegularFile(files.script.c_str(), &scriptFailure);
@@ -113,7 +112,7 @@ bool Build(const BuildFiles& files, BuildPlan* plan, BuildReporter* reporter, bo
   if (!g_tables.CutChunks(g_entries, n, files.output, &err)) return Fail(reporter, {err});
   reporter->Progress("Building table1\n");
   if (!g_tables.BuildStates(&err)) return Fail(reporter, {err});
-  *plan = {g_entries, g_sources, n, &g_tables};
+  *plan = {g_entries, n, &g_tables};
   if (write) reporter->Progress("Building interactive ORV\n");
   // Only offsets in memory move, but a file too large for them stops the build here.
   if (!g_tables.PlaceInFile(files.output, &err)) return Fail(reporter, {err});

@@ -16,7 +16,6 @@
 #include "build_tables.h"
 #include "orv_writer.h"
 #include "script_file.h"
-#include "source_check.h"
 
 // The files a build reads and writes. Paths are as the current directory reaches them; the sources'
 // paths in the script are relative to the script's own folder (SourceOpenPath). A build never reads
@@ -28,12 +27,10 @@ struct BuildFiles {
   std::string callerFile{};              // a file the caller writes from the outcome, or ""
 };
 
-// What a build has made by the time it starts writing: the script's entries, each one's source as the
-// scan checked it, and the tables cut and built from them. All live in the engine's storage, valid until
-// the next build.
+// What a build has made by the time it starts writing: the script's entries and the tables cut and
+// built from them. Both live in the engine's storage, valid until the next build.
 struct BuildPlan {
   const ScriptEntry* entries = nullptr;
-  const CheckedSource* sources = nullptr;
   int entryCount = 0;
   BuildTables* tables = nullptr;
 };
