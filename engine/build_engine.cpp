@@ -94,7 +94,8 @@ bool Build(const BuildFiles& files, BuildPlan* plan, BuildReporter* reporter, bo
     return false;
   }
   reporter->Progress("Processing script\n");
-  if (scriptFailure == OpenFailure::kNotRegular) return Fail(reporter, {NotAFileText(files.script)});
+  if (scriptFailure == OpenFailure::kNotRegular)
+    return Fail(reporter, {"Error reading \"" + files.script + "\": it is not a regular file, aborting."});
   if (WritesOver(files, files.script, nullptr, reporter) || !ScanScript(script.get(), files, &n, reporter))
     return false;
   script.reset();

@@ -5,9 +5,6 @@
 #include "event_table.h"
 #include "orv_format.h"
 
-// One entry row per script entry, so the reader's limit keeps the rows within their storage.
-static_assert(kMaxScriptEntries <= kMaxEntryRows, "entry rows must hold every script entry");
-
 namespace {
 
 // The smallest header a build writes: state 0's one pair, the leading and the trailing rows.

@@ -10,7 +10,6 @@
 #include "orv_format.h"
 #include "script_file.h"
 
-constexpr int kMaxEntryRows = 100000;
 constexpr int kMaxChunkRows = 100000;
 constexpr int kMaxStateWords = 100000;
 
@@ -48,7 +47,7 @@ class BuildTables {
   // Appends a word and returns its index, or -1 once the capacity is passed.
   int Append(std::int32_t word);
 
-  EntryRow entries_[kMaxEntryRows];
+  EntryRow entries_[kMaxScriptEntries];  // one a script entry
   ChunkRow chunks_[kMaxChunkRows];
   std::int32_t stateWords_[kMaxStateWords];
   int entryCount_ = 0;

@@ -82,8 +82,9 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, const C
     // Another file under the name, or one written since the scan, would put bytes the tables were not
     // cut for into the output: the row would keep the old length and take the new file's bytes. Looked
     // at again after the copy, for a file written meanwhile.
-    if (!IsCheckedSource(source.get(), sources[i], entry.payloadLength))
-      return fail({SourceChangedText(entry.path), entry.line});
+    const BuildFailure changed = {
+        "Error, \"" + std::string(entry.path) + "\" changed while the build was reading it, aborting.", entry.line};
+    if (!IsCheckedSource(source.get(), sources[i], entry.payloadLength)) return fail(changed);
     switch (CopyPayload(source.get(), entry.payloadLength, out)) {
       case CopyResult::kCopied:
         break;
@@ -95,8 +96,7 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, const C
       case CopyResult::kCopyUnsupported:
         return failWriting();
     }
-    if (!IsCheckedSource(source.get(), sources[i], entry.payloadLength))
-      return fail({SourceChangedText(entry.path), entry.line});
+    if (!IsCheckedSource(source.get(), sources[i], entry.payloadLength)) return fail(changed);
     source.reset();
   }
 

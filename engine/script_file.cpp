@@ -55,10 +55,6 @@ bool IsScriptSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\
 
 std::string ReadErrorText(const std::string& script) { return "Error reading \"" + script + "\", aborting."; }
 
-std::string NotAFileText(const std::string& script) {
-  return "Error reading \"" + script + "\": it is not a regular file, aborting.";
-}
-
 ScriptReader::Token ScriptReader::ReadToken(char* out, int maxLength) {
   int c;
   do {

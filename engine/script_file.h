@@ -39,10 +39,8 @@ bool IsScriptSpace(int c);
 
 inline bool IsNullPath(const char* path) { return std::strcmp(path, kNullPath) == 0; }
 
-// The texts for a script that cannot be read, and for one that is a folder, pipe or device, named by
-// `script` as the build was given it.
-std::string ReadErrorText(const std::string& script = kScriptFileName);
-std::string NotAFileText(const std::string& script = kScriptFileName);
+// The text for a script that cannot be read, named by `script` as the build was given it.
+std::string ReadErrorText(const std::string& script);
 
 class ScriptReader {
  public:

@@ -53,9 +53,6 @@ struct CheckedSource {
   FileStamp stamp;
 };
 
-// The text a build shows for a source that is no longer the file its scan checked, named by `path`.
-std::string SourceChangedText(const char* path);
-
 // Whether the open file is still the one checked, of `payloadLength` bytes of payload: the same stamp,
 // and the same payload end in its header.
 bool IsCheckedSource(std::FILE* file, const CheckedSource& checked, std::int32_t payloadLength);
