@@ -11,7 +11,6 @@
 
 #include "file_reading.h"
 #include "orv_format.h"
-#include "word_reader.h"
 
 enum class SourceFault {
   kNone,
