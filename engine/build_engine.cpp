@@ -27,15 +27,10 @@ bool Fail(BuildReporter* reporter, const BuildFailure& failure) {
 // Whether a file of `files` the build would write is the open input `input`, the script (`entry` null)
 // or the source of `entry`; the failure is reported when it is.
 bool WritesOver(const BuildFiles& files, const std::string& input, const ScriptEntry* entry, BuildReporter* reporter) {
-  WrittenFile written = WrittenFile::kNone;
-  if (NameOneFile(files.output, input))
-    written = WrittenFile::kOutput;
-  else if (!files.callerFile.empty() && NameOneFile(files.callerFile, input))
-    written = WrittenFile::kCallerFile;
-  else
-    return false;
-  const std::string role =
-      written == WrittenFile::kOutput ? "\" is the build's output" : "\" is written after the build";
+  const bool output = NameOneFile(files.output, input);
+  if (!output && (files.callerFile.empty() || !NameOneFile(files.callerFile, input))) return false;
+  const WrittenFile written = output ? WrittenFile::kOutput : WrittenFile::kCallerFile;
+  const std::string role = output ? "\" is the build's output" : "\" is written after the build";
   if (entry == nullptr)
     reporter->Failure({"Error, \"" + input + role + " and cannot be its script, aborting.", 0, "", written});
   else

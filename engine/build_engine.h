@@ -1,8 +1,7 @@
 // The build: reads the script ("script.txt" in the current directory unless the caller names another),
 // checks every source it names, cuts the payloads into chunks, builds the state table and writes the
 // output ("out.orv" beside the dialog's script, or where the caller says). Its progress lines and the
-// failure that stops it go to the BuildReporter the caller gives it; a script that cannot be opened,
-// missing or unreadable, stops it with a notice to the reporter alone. No failure touches the output.
+// failure that stops it go to the BuildReporter the caller gives it. No failure touches the output.
 // Builds of one output take turns through its OutputLock, which the caller holds: for the build, and
 // for whatever else of the folder it uses with it.
 #ifndef ORV_ENGINE_BUILD_ENGINE_H_

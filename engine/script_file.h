@@ -121,21 +121,16 @@ enum class PathFit {
 PathFit FitOfScriptPath(const char* text, int length);
 bool IsScriptablePath(const std::string& path);
 
-// The paths of a build are taken from its script's place: a source path in the script is relative to
-// the script's own folder unless rooted, and the default output lies beside the script. The results are
-// as the current folder reaches the files, the script's folder as its path gives it put before the
-// name; nothing is made absolute or tidied.
-
 // Whether `path` has a root and so lies in no folder it is named from: a leading slash, and on Windows
 // a leading backslash or a drive ("C:" alone included) too.
 bool IsRootedPath(const std::string& path);
 
-// The path by which a build opens the source `path` that the script at `script` names. Where the slash
-// is the only separator, a backslash in `path` separates folders too, as in the sets the dialog saves
-// on Windows, unless the path as written names a file: a name that holds a backslash still opens.
+// A build's paths, as the current folder reaches them: the script's folder, as the script's path gives
+// it, put before the name, nothing made absolute or tidied. SourceOpenPath is the path by which a build
+// opens the source `path` the script names, kept as it is when rooted; where the slash is the only
+// separator, a backslash in it separates folders too, as in the sets the dialog saves on Windows, unless
+// the path as written names a file. BesideScript is the file `name` in the script's folder.
 std::string SourceOpenPath(const std::string& script, const std::string& path);
-
-// The file `name` in the script's folder: "sets/out.orv" beside "sets/boss.txt".
 std::string BesideScript(const std::string& script, const std::string& name);
 
 // --- writing
