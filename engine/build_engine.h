@@ -1,8 +1,7 @@
 // The build: reads the script ("script.txt" in the current directory unless the caller names another),
 // checks every source it names, cuts the payloads into chunks, builds the state table and writes the
 // output ("out.orv" beside the dialog's script, or where the caller says). Its progress lines and the
-// failure that stops it go to the BuildReporter the caller gives it; a script that cannot be opened,
-// missing or unreadable, stops it with a notice to the reporter alone. No failure touches the output.
+// failure that stops it go to the BuildReporter the caller gives it. No failure touches the output.
 // Builds of one output take turns through its OutputLock, which the caller holds: for the build, and
 // for whatever else of the folder it uses with it.
 #ifndef ORV_ENGINE_BUILD_ENGINE_H_
@@ -15,25 +14,22 @@
 #include "build_reporter.h"
 #include "build_tables.h"
 #include "orv_writer.h"
-#include "script_reader.h"
-#include "source_check.h"
+#include "script_file.h"
 
 // The files a build reads and writes. Paths are as the current directory reaches them; the sources'
 // paths in the script are relative to the script's own folder (SourceOpenPath). A build never reads
-// what it or its caller writes: an output or depfile that is the script or a source fails it before
-// anything is written.
+// what it or its caller writes: an output or caller's file that is the script or a source fails it
+// before anything is written.
 struct BuildFiles {
   std::string script = kScriptFileName;
   std::string output = kOutputFileName;  // named so in the build's messages
-  std::string depfile{};                 // written by the caller from the outcome (orvtool), or ""
+  std::string callerFile{};              // a file the caller writes from the outcome, or ""
 };
 
-// What a build has made by the time it starts writing: the script's entries, each one's source as the
-// scan checked it, and the tables cut and built from them. All live in the engine's storage, valid until
-// the next build.
+// What a build has made by the time it starts writing: the script's entries and the tables cut and
+// built from them. Both live in the engine's storage, valid until the next build.
 struct BuildPlan {
   const ScriptEntry* entries = nullptr;
-  const CheckedSource* sources = nullptr;
   int entryCount = 0;
   BuildTables* tables = nullptr;
 };
@@ -50,7 +46,7 @@ struct BuildOutcome {
 };
 
 // The build of `files`, reporting through `reporter`, and what it made.
-BuildOutcome BuildWithOutcome(BuildReporter* reporter, const BuildFiles& files = BuildFiles());
+BuildOutcome BuildFromScript(BuildReporter* reporter, const BuildFiles& files = BuildFiles());
 
 // The same build up to the writing of the output, then the test of the output and its folder that the
 // writing begins with (a folder in its place, one that may not be written): the same progress lines up

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "file_reading.h"
-#include "script_warnings.h"
+#include "script_file.h"
 
 // The files a build writes, as a failure names one: its output, and the file its caller writes from
-// what it read (orvtool's depfile).
-enum class WrittenFile { kNone, kOutput, kDepfile };
+// the outcome (BuildFiles::callerFile).
+enum class WrittenFile { kNone, kOutput, kCallerFile };
 
 // Why a build stopped: the text the user sees, and what a reporter that tells more may add to it.
 struct BuildFailure {

@@ -5,9 +5,6 @@
 #include "event_table.h"
 #include "orv_format.h"
 
-// One entry row per script entry, so the reader's limit keeps the rows within their storage.
-static_assert(kMaxScriptEntries <= kMaxEntryRows, "entry rows must hold every script entry");
-
 namespace {
 
 // The smallest header a build writes: state 0's one pair, the leading and the trailing rows.
@@ -15,15 +12,9 @@ constexpr std::int64_t kSmallestHeader = orv::HeaderLength(orv::StateWords(1), 2
 
 }  // namespace
 
-void BuildTables::Reset() {
-  entryCount_ = 0;
-  chunkCount_ = 0;
-  stateWordCount_ = 0;
-  stateWordsOverflowed_ = false;
-  payloadTotal_ = 0;
-}
-
 bool BuildTables::CutChunks(const ScriptEntry* entries, int n, const std::string& output, std::string* err) {
+  entryCount_ = chunkCount_ = stateWordCount_ = 0;
+  stateWordsOverflowed_ = false;
   std::int64_t payloads = 0;
   for (int e = 0; e < n; ++e) payloads += entries[e].payloadLength;
   // Even the smallest header must leave every offset within 32 bits.
@@ -65,8 +56,15 @@ int BuildTables::Append(std::int32_t word) {
   return stateWordCount_++;
 }
 
-int BuildTables::AppendOtherEventPairs(int e) {
+void BuildTables::AppendState(int e, std::int32_t ownTarget) {
+  Append(0);
+  const int countAt = Append(0);
   int pairs = 0;
+  if (ownTarget != -1) {
+    Append(entries_[e].eventId);
+    Append(ownTarget);
+    ++pairs;
+  }
   for (std::int32_t i = 0; i <= kMaxPairedEventId; ++i) {
     if (i == entries_[e].eventId) continue;
     for (int j = 0; j < entryCount_; ++j) {
@@ -76,41 +74,21 @@ int BuildTables::AppendOtherEventPairs(int e) {
       ++pairs;
     }
   }
-  return pairs;
+  if (countAt >= 0) stateWords_[countAt] = pairs;
 }
 
 bool BuildTables::BuildStates(std::string* err) {
   // State 0: event 0 starts the first chunk.
-  Append(0);
-  Append(1);
-  Append(0);
-  Append(1);
-
-  const int n = entryCount_;
-  for (int e = 0; e < n; ++e) {
+  for (std::int32_t word : {0, 1, 0, 1}) Append(word);
+  for (int e = 0; e < entryCount_; ++e) {
     const EntryRow& row = entries_[e];
-
     // Every chunk but the entry's last: the other events' Begin pieces.
-    Append(0);
-    int countAt = Append(0);
-    int pairs = AppendOtherEventPairs(e);
-    if (countAt >= 0) stateWords_[countAt] = pairs;
-
+    AppendState(e, -1);
     // The entry's last chunk: its own event leads on, a Begin piece to what follows it (the trailing
     // row when nothing does), a Loop piece back to its own start.
-    std::int32_t target;
-    if (row.loop)
-      target = row.firstChunk;
-    else
-      target = e + 1 < n ? entries_[e + 1].firstChunk : chunkCount_ - 1;
-    Append(0);
-    countAt = Append(0);
-    Append(row.eventId);
-    Append(target);
-    pairs = 1 + AppendOtherEventPairs(e);
-    if (countAt >= 0) stateWords_[countAt] = pairs;
+    const std::int32_t next = e + 1 < entryCount_ ? entries_[e + 1].firstChunk : chunkCount_ - 1;
+    AppendState(e, row.loop ? row.firstChunk : next);
   }
-
   if (stateWordsOverflowed_) {
     *err = "Error, the build needs more than " + std::to_string(kMaxStateWords) + " state words, aborting.";
     return false;

@@ -8,9 +8,8 @@
 #include <string>
 
 #include "orv_format.h"
-#include "script_reader.h"
+#include "script_file.h"
 
-constexpr int kMaxEntryRows = 100000;
 constexpr int kMaxChunkRows = 100000;
 constexpr int kMaxStateWords = 100000;
 
@@ -22,11 +21,9 @@ struct EntryRow {
 
 class BuildTables {
  public:
-  // Sets the counters to 0; rows are overwritten as a build counts them, never read beyond.
-  void Reset();
-
-  // Cuts the entries' payloads into chunks of at most 60000 bytes. Offsets are relative to the
-  // payload area until PlaceInFile. Refusals name the output by `output`.
+  // Cuts the entries' payloads into chunks of at most 60000 bytes, starting the tables afresh: rows are
+  // overwritten as a build counts them, never read beyond. Offsets are relative to the payload area
+  // until PlaceInFile. Refusals name the output by `output`.
   bool CutChunks(const ScriptEntry* entries, int n, const std::string& output, std::string* err);
   // Builds the state records, one leading state and two per entry.
   bool BuildStates(std::string* err);
@@ -44,13 +41,13 @@ class BuildTables {
   std::int64_t fileLength() const { return headerLength() + payloadTotal_; }
 
  private:
-  // Appends, for every other event from 0 to kMaxPairedEventId, a pair per Begin row of that event;
-  // returns how many.
-  int AppendOtherEventPairs(int e);
+  // Appends entry e's state: a pair that sends its own event to `ownTarget` unless that is -1, then, for
+  // every other event from 0 to kMaxPairedEventId, a pair per Begin row of that event.
+  void AppendState(int e, std::int32_t ownTarget);
   // Appends a word and returns its index, or -1 once the capacity is passed.
   int Append(std::int32_t word);
 
-  EntryRow entries_[kMaxEntryRows];
+  EntryRow entries_[kMaxScriptEntries];  // one a script entry
   ChunkRow chunks_[kMaxChunkRows];
   std::int32_t stateWords_[kMaxStateWords];
   int entryCount_ = 0;

@@ -1,14 +1,5 @@
 #include "count_text.h"
 
-namespace {
-
-// The one rule for the word: `one` for 1 alone, so 0 takes `many` too.
-std::string WithWord(const std::string& digits, std::int64_t count, const char* one, const char* many) {
-  return digits + " " + (count == 1 ? one : many);
-}
-
-}  // namespace
-
 std::string WithThousands(std::int64_t count) {
   std::string digits = std::to_string(count);
   const std::size_t first = digits[0] == '-' ? 1 : 0;
@@ -17,9 +8,9 @@ std::string WithThousands(std::int64_t count) {
 }
 
 std::string Counted(std::int64_t count, const char* one, const char* many) {
-  return WithWord(WithThousands(count), count, one, many);
+  return WithThousands(count) + " " + (count == 1 ? one : many);
 }
 
 std::string Plural(std::int64_t count, const char* one, const char* many) {
-  return WithWord(std::to_string(count), count, one, many);
+  return std::to_string(count) + " " + (count == 1 ? one : many);
 }

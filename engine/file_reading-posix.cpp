@@ -57,10 +57,10 @@ std::int64_t FileSize(std::FILE* f) {
   return static_cast<std::int64_t>(ftello(f));
 }
 
+#ifdef __linux__
 CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t length, std::FILE* out,
                       std::int64_t* copied) {
   *copied = 0;
-#ifdef __linux__
   off_t from = static_cast<off_t>(offset);
   while (*copied < length) {
     const ssize_t n =
@@ -76,11 +76,10 @@ CopyResult KernelCopy(std::FILE* source, std::int64_t offset, std::int64_t lengt
     return CopyResult::kCopyUnsupported;
   }
   return CopyResult::kCopied;
-#else
-  (void)source;
-  (void)offset;
-  (void)length;
-  (void)out;
-  return CopyResult::kCopyUnsupported;
-#endif
 }
+#else
+CopyResult KernelCopy(std::FILE*, std::int64_t, std::int64_t, std::FILE*, std::int64_t* copied) {
+  *copied = 0;
+  return CopyResult::kCopyUnsupported;
+}
+#endif

@@ -37,8 +37,6 @@ class FileReplacement {
   // Closes and removes the temporary file, if there is one.
   void Discard();
 
-  // The temporary file's name while there is one, else "".
-  const std::string& temporaryName() const { return tempName_; }
   // After Begin or Commit failed, the system's reason, in its own words: "No such file or directory".
   const std::string& whyFailed() const { return whyFailed_; }
 

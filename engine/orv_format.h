@@ -1,5 +1,5 @@
 // The ORV file layout, described once, with the sizes and the numbering of states that every reader and
-// writer of it uses, and the little-endian helpers that read and write its words.
+// writer of it uses, and the little-endian helpers that read and write its words, whatever holds them.
 //
 // Every number is a signed 32-bit little-endian word; there is no padding anywhere.
 //
@@ -26,6 +26,7 @@
 #ifndef ORV_ENGINE_ORV_FORMAT_H_
 #define ORV_ENGINE_ORV_FORMAT_H_
 
+#include <cstddef>
 #include <cstdint>
 
 // One row of the chunk table, as the file holds it.
@@ -98,5 +99,22 @@ inline ChunkRow GetRow(const unsigned char* in) {
 }
 
 }  // namespace orv
+
+// A file's bytes read at absolute offsets: the one way the build's source check and orvtool's
+// inspection read a file, whatever holds it.
+class WordReader {
+ public:
+  virtual ~WordReader() = default;
+  // Copies n bytes from offset into out; false when any of them lies past the end or cannot be read.
+  virtual bool Read(std::uint64_t offset, std::size_t n, unsigned char* out) = 0;
+
+  // The word at offset; false when the file does not hold it.
+  bool ReadWord(std::uint64_t offset, std::int32_t* value) {
+    unsigned char bytes[orv::kWordBytes];
+    if (!Read(offset, sizeof bytes, bytes)) return false;
+    *value = orv::GetWord(bytes);
+    return true;
+  }
+};
 
 #endif  // ORV_ENGINE_ORV_FORMAT_H_

@@ -35,7 +35,6 @@ CopyResult CopyPayload(std::FILE* source, std::int32_t length, std::FILE* out) {
 }
 
 std::string OpenErrorText(const std::string& output) { return "Error opening " + output + ", aborting."; }
-std::string WriteErrorText(const std::string& output) { return "Error writing " + output + ", aborting."; }
 
 bool BeginOutput(FileReplacement* replacement, const std::string& output, BuildReporter* reporter) {
   if (replacement->Begin(output)) return true;
@@ -46,17 +45,15 @@ bool BeginOutput(FileReplacement* replacement, const std::string& output, BuildR
 }  // namespace
 
 bool CheckOutputReplaceable(const std::string& output, BuildReporter* reporter) {
-  FileReplacement replacement;
-  if (!BeginOutput(&replacement, output, reporter)) return false;
-  replacement.Discard();
-  return true;
+  FileReplacement replacement;  // discarded as it goes
+  return BeginOutput(&replacement, output, reporter);
 }
 
 bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, const CheckedSource* sources, int n,
                   BuildReporter* reporter, const std::string& outputName) {
   FileReplacement output;
   if (!BeginOutput(&output, outputName, reporter)) return false;
-  const std::string writeError = WriteErrorText(outputName);
+  const std::string writeError = "Error writing " + outputName + ", aborting.";
   FilePtr source;
   // The failure is seen first; the files are closed and the partial output removed after. A source's
   // failure is told at its entry's line; the output's with the system's reason.
@@ -85,8 +82,9 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, const C
     // Another file under the name, or one written since the scan, would put bytes the tables were not
     // cut for into the output: the row would keep the old length and take the new file's bytes. Looked
     // at again after the copy, for a file written meanwhile.
-    if (!IsCheckedSource(source.get(), sources[i], entry.payloadLength))
-      return fail({SourceChangedText(entry.path), entry.line});
+    const BuildFailure changed = {
+        "Error, \"" + std::string(entry.path) + "\" changed while the build was reading it, aborting.", entry.line};
+    if (!IsCheckedSource(source.get(), sources[i], entry.payloadLength)) return fail(changed);
     switch (CopyPayload(source.get(), entry.payloadLength, out)) {
       case CopyResult::kCopied:
         break;
@@ -98,8 +96,7 @@ bool WriteOrvFile(const BuildTables& tables, const ScriptEntry* entries, const C
       case CopyResult::kCopyUnsupported:
         return failWriting();
     }
-    if (!IsCheckedSource(source.get(), sources[i], entry.payloadLength))
-      return fail({SourceChangedText(entry.path), entry.line});
+    if (!IsCheckedSource(source.get(), sources[i], entry.payloadLength)) return fail(changed);
     source.reset();
   }
 

@@ -9,7 +9,7 @@
 
 #include "build_reporter.h"
 #include "build_tables.h"
-#include "script_reader.h"
+#include "script_file.h"
 #include "source_check.h"
 
 constexpr const char kOutputFileName[] = "out.orv";

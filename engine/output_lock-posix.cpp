@@ -53,7 +53,7 @@ OutputLock::Result OutputLock::Lock(bool wait) {
   for (int pass = 0;; ++pass) {
     const Try found = TryOnce();
     if (found == kGot) return kTaken;
-    if (found == kNoFile || (found == kHeld && !wait)) {
+    if (found == kNoFile || (!wait && (found == kHeld || pass + 1 >= kPasses))) {
       guard_.reset();
       return found == kNoFile ? kUnavailable : kBusy;
     }
@@ -67,13 +67,7 @@ OutputLock::Result OutputLock::Lock(bool wait) {
         close(fd);
       }
     }
-    if (pass + 1 >= kPasses) {
-      if (!wait) {
-        guard_.reset();
-        return kBusy;
-      }
-      usleep(kPauseUs);
-    }
+    if (pass + 1 >= kPasses) usleep(kPauseUs);
   }
 }
 

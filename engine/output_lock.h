@@ -44,8 +44,6 @@ class OutputLock {
   // Removes the lock file and lets the next build have its turn; nothing when not held.
   void Release();
 
-  bool held() const { return fd_ >= 0; }
-
  private:
   // One attempt, waiting for the holder to let go where `wait` says so.
   Result Lock(bool wait);

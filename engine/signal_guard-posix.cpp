@@ -2,8 +2,6 @@
 
 #include <signal.h>
 
-#include "signal_cleanups.h"
-
 namespace {
 
 struct sigaction g_previous[NSIG];

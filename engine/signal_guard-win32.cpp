@@ -2,8 +2,6 @@
 
 #include <csignal>
 
-#include "signal_cleanups.h"
-
 namespace {
 
 // Windows raises SIGINT and SIGBREAK for Ctrl+C and Ctrl+Break in a console; SIGTERM only when a

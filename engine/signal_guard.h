@@ -34,4 +34,11 @@ class SignalGuard {
 #endif
 };
 
+// For the system-specific halves: the clean-ups of the guards alive, kept where the handler reads them
+// without allocating, each distinct one once however many guards hold it. AddCleanup is true for the
+// first guard alive, which takes the signals over; RemoveCleanup for the last, which gives them back.
+bool AddCleanup(void (*cleanup)());
+bool RemoveCleanup(void (*cleanup)());
+void RunCleanupsNow();  // inside the handler
+
 #endif  // ORV_ENGINE_SIGNAL_GUARD_H_

@@ -63,10 +63,6 @@ FaultWords WordsFor(const SourceVerdict& v, const char* path) {
 
 std::string SourceOpenErrorText(const char* path) { return "Error opening " + Quoted(path) + ", aborting."; }
 
-std::string SourceChangedText(const char* path) {
-  return "Error, " + Quoted(path) + " changed while the build was reading it, aborting.";
-}
-
 bool IsCheckedSource(std::FILE* file, const CheckedSource& checked, std::int32_t payloadLength) {
   FileStamp now;
   std::int32_t payloadEnd = 0;
@@ -78,19 +74,14 @@ bool IsCheckedSource(std::FILE* file, const CheckedSource& checked, std::int32_t
 SourceVerdict JudgeSource(std::int64_t size, WordReader* words) {
   SourceVerdict v;
   v.size = size;
+  std::int32_t magic = 0;
   if (size < 0) {
     v.fault = SourceFault::kSizeUnknown;
-    return v;
-  }
-  auto readWord = [words](std::int64_t offset, std::int32_t* value) {
-    return words->ReadWord(static_cast<std::uint64_t>(offset), value);
-  };
-  std::int32_t magic = 0;
-  if (size < orv::kSourcePayloadEndOffset + orv::kWordBytes) {
+  } else if (size < orv::kSourcePayloadEndOffset + orv::kWordBytes) {
     v.fault = SourceFault::kTooShort;
-  } else if (!readWord(orv::kMagicOffset, &magic) || static_cast<std::uint32_t>(magic) != orv::kMagic ||
-             !readWord(orv::kStateCountOffset, &v.stateCount) ||
-             !readWord(orv::kSourcePayloadEndOffset, &v.payloadEnd)) {
+  } else if (!words->ReadWord(orv::kMagicOffset, &magic) || static_cast<std::uint32_t>(magic) != orv::kMagic ||
+             !words->ReadWord(orv::kStateCountOffset, &v.stateCount) ||
+             !words->ReadWord(orv::kSourcePayloadEndOffset, &v.payloadEnd)) {
     v.fault = SourceFault::kNotOrv;
   } else if (v.stateCount != 1) {
     v.fault = SourceFault::kNotSingleState;

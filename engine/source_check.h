@@ -11,7 +11,6 @@
 
 #include "file_reading.h"
 #include "orv_format.h"
-#include "word_reader.h"
 
 enum class SourceFault {
   kNone,
@@ -52,9 +51,6 @@ struct CheckedSource {
   std::string path;
   FileStamp stamp;
 };
-
-// The text a build shows for a source that is no longer the file its scan checked, named by `path`.
-std::string SourceChangedText(const char* path);
 
 // Whether the open file is still the one checked, of `payloadLength` bytes of payload: the same stamp,
 // and the same payload end in its header.

@@ -4,26 +4,18 @@
 #include <cstdio>
 #include <random>
 
-namespace {
-
 // So many names all taken is no accident; the folder is not one to go on in.
 constexpr int kTries = 100;
 
-std::string RandomNameSuffix() {
+bool UseTemporaryName(const std::string& name, const std::function<NameTry(const std::string& candidate)>& use) {
   static std::random_device device;
   static unsigned counter = 0;
-  const auto now = static_cast<unsigned>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
-  std::mt19937 mix(device() ^ now ^ (++counter * 2654435761u));
-  char text[16];
-  std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(mix()));
-  return text;
-}
-
-}  // namespace
-
-bool UseTemporaryName(const std::string& name, const std::function<NameTry(const std::string& candidate)>& use) {
   for (int attempt = 0; attempt < kTries; ++attempt) {
-    switch (use(name + "." + RandomNameSuffix() + ".tmp")) {
+    const auto now = static_cast<unsigned>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    std::mt19937 mix(device() ^ now ^ (++counter * 2654435761u));
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(mix()));
+    switch (use(name + "." + suffix + ".tmp")) {
       case NameTry::kDone:
         return true;
       case NameTry::kNameTaken:

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "build_engine.h"
-#include "build_from_script.h"
 #include "build_status.h"
 #include "event_table.h"
 #include "file_drop.h"
@@ -24,7 +23,7 @@
 #include "platform/pending_input.h"
 #include "platform/wide_text.h"
 #include "resource.h"
-#include "script_reader.h"
+#include "script_file.h"
 #include "set_aside_file.h"
 #include "source_edits.h"
 #include "windows_path.h"
@@ -64,9 +63,9 @@ class HandledListBox : public ListControl {
 // front of the dialog for the window manager too, and a click on the disabled dialog brings the box
 // forward rather than leaving it hidden behind a dialog that takes no input, which looks like a hung
 // program.
-class DialogBuildReporter : public ErrorBoxReporter {
+class DialogBuildReporter : public BuildReporter {
  public:
-  explicit DialogBuildReporter(const CWnd& dialog) : ErrorBoxReporter(dialog) {}
+  explicit DialogBuildReporter(const CWnd& dialog) : dialog_(dialog) {}
 
   // The build keeps the dialog disabled; the box enables it, and it stays so. The window manager hands
   // the dialog the keyboard only once the box has gone, some time later, and a dialog disabled again
@@ -74,15 +73,21 @@ class DialogBuildReporter : public ErrorBoxReporter {
   // of the build takes no input either way: nothing reads it before the build drops it.
   void Failure(const BuildFailure& failure) override {
     SayFailed(failure.text);
-    ErrorBoxReporter::Failure(failure);
+    std::fflush(stdout);
+    // Keys given while the build computed were not meant for a box that was not there: an Enter among
+    // them would dismiss it before the user saw it.
+    DiscardPendingInput();
+    dialog_.MessageBoxA(failure.text.c_str(), "Error", MB_OK | MB_ICONSTOP);
   }
   // The hand-over script gone before the build read it: said in the status line alone.
   void ScriptNotOpened(const std::string& script, OpenFailure) override { SayFailed(ReadErrorText(script)); }
 
  private:
   void SayFailed(const std::string& failure) const {
-    owner().GetDlgItem(IDC_STATUS).SetWindowTextA(FailureStatus(failure, LocalTimeNow()).c_str());
+    dialog_.GetDlgItem(IDC_STATUS).SetWindowTextA(FailureStatus(failure, LocalTimeNow()).c_str());
   }
+
+  CWnd dialog_;
 };
 
 }  // namespace
@@ -199,7 +204,7 @@ void CBuilderDlg::OnBuild() {
   // The thread reads no messages until the build is over.
   const CWnd focus = BeginBusy(kBuildingStatus);
   DialogBuildReporter reporter(*this);
-  const BuildOutcome outcome = BuildWithOutcome(&reporter);
+  const BuildOutcome outcome = BuildFromScript(&reporter);
   std::remove(kScriptFileName);
   const bool putBack = usersScript.PutBack();
   // A failure was in the status line as it came, with the time it came.

@@ -6,8 +6,7 @@
 #include "count_text.h"
 #include "event_table.h"
 #include "file_reading.h"
-#include "script_path.h"
-#include "script_reader.h"
+#include "script_file.h"
 #include "source_edit.h"
 #include "windows_path.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "script_writer.h"
+#include "script_file.h"
 
 // The two folders a set's paths are seen from, both full Windows paths: the current folder, which the
 // source edits' paths are relative to, and the folder of the script file.

@@ -3,8 +3,7 @@
 #include <algorithm>
 
 #include "event_table.h"
-#include "script_path.h"
-#include "script_reader.h"
+#include "script_file.h"
 #include "source_edit.h"
 
 namespace {

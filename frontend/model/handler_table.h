@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "event_table.h"
-#include "script_reader.h"
-#include "script_writer.h"
+#include "script_file.h"
 
 // The handled-events list as the handler table keeps it in step with its records: the dialog's list
 // box over Win32, an in-memory double in the native tests.

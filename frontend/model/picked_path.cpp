@@ -1,7 +1,7 @@
 #include "picked_path.h"
 
 #include "handler_table.h"
-#include "script_path.h"
+#include "script_file.h"
 #include "windows_path.h"
 
 EditPath PathForEdit(const char* label, const WindowsName& file, const WindowsName& currentFolder) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "script_writer.h"
+#include "script_file.h"
 
 class SavedSet {
  public:

@@ -27,10 +27,6 @@ int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) const {
   return ShowMessageBox(hwnd_, text, caption != nullptr ? caption : ModuleAppName().c_str(), type);
 }
 
-int CWnd::OwnerlessMessageBox(const char* text, const char* caption, UINT type) {
-  return ShowMessageBox(nullptr, text, caption, type);
-}
-
 RECT WorkAreaOf(HWND hwnd) {
   MONITORINFO info = {};
   info.cbSize = sizeof(info);

@@ -44,8 +44,6 @@ class CWnd {
   // that the system gives it back the activation. Keep it enabled afterwards: the window manager hands
   // it the keyboard a moment after the box has gone, and a disabled window refuses it for good.
   int MessageBoxA(const char* text, const char* caption, UINT type) const;
-  // The same for a program that has no window to own the box.
-  static int OwnerlessMessageBox(const char* text, const char* caption, UINT type);
 
  protected:
   HWND Attached() const {

@@ -10,7 +10,7 @@
 #include "builder_test.h"
 #include "file_dialog_input.h"
 #include "handler_table.h"
-#include "script_path.h"
+#include "script_file.h"
 #include "x_display.h"
 
 namespace e2e {
@@ -116,7 +116,7 @@ TEST_F(Browse, ANameWithASpaceLandsAsItsShortNameOrIsRefusedInAddsWords) {
     EXPECT_EQ(app().Text(kLoopEdit), "kept.orv");
   }
   const std::string inEdit = app().Text(kLoopEdit);
-  EXPECT_TRUE(IsScriptablePath(inEdit.data(), static_cast<int>(inEdit.size()))) << inEdit;
+  EXPECT_TRUE(IsScriptablePath(inEdit)) << inEdit;
   Exit();
 }
 

@@ -24,7 +24,7 @@ Bytes EngineBuild(const std::string& script, const WorkDir& sources) {
   }
   ::WriteText("script.txt", script);
   RecordingReporter reporter;
-  BuildWithOutcome(&reporter);
+  BuildFromScript(&reporter);
   EXPECT_TRUE(reporter.failures.empty()) << "the engine itself failed: " << reporter.failures.front();
   EXPECT_TRUE(FileExists("out.orv")) << "the engine wrote no out.orv for:\n" << script;
   return ReadBytes("out.orv");

@@ -11,7 +11,7 @@
 #include "build_fixture.h"
 #include "orv_examples.h"
 #include "reference_orv.h"
-#include "script_reader.h"
+#include "script_file.h"
 
 namespace {
 

@@ -25,7 +25,7 @@ class BuildFixture : public ::testing::Test {
   // Runs a build; returns what it printed. What it came to is in outcome_.
   std::string Build() {
     ::testing::internal::CaptureStdout();
-    outcome_ = BuildWithOutcome(&reporter_);
+    outcome_ = BuildFromScript(&reporter_);
     built_ = outcome_.written;
     return ::testing::internal::GetCapturedStdout();
   }

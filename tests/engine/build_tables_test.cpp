@@ -85,7 +85,7 @@ TEST_F(BuildTablesTest, OffsetsBeyond32BitsAreRefusedBeforeWriting) {
   const BuildFiles files = {"script.txt", "sets/big.orv"};
   DryRunBuild(&plan, &reporter_, files);
   Script("0 huge.orv begin\n0 null loop\n-1");
-  BuildWithOutcome(&reporter_, files);
+  BuildFromScript(&reporter_, files);
   EXPECT_EQ(ShownErrors(),
             (std::vector<std::string>{
                 "Error, the sources hold 4294967152 payload bytes, more than sets/big.orv's 32-bit offsets can "

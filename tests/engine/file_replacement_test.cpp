@@ -46,7 +46,6 @@ TEST_F(FileReplacementTest, ReplacementsUnderWayAtOnceHaveTheirOwnTemporaryFiles
   FileReplacement first, second;
   ASSERT_TRUE(first.Begin("out.orv"));
   ASSERT_TRUE(second.Begin("out.orv"));
-  EXPECT_NE(first.temporaryName(), second.temporaryName());
   EXPECT_EQ(TemporaryFileCount("."), 2);
   second.Discard();
   first.Discard();

@@ -79,7 +79,6 @@ CheckedSource Checked(const char* path) {
 bool BuildChangingTheDisk(const std::vector<ScriptEntry>& entries, const std::function<void()>& change,
                           BuildReporter* reporter) {
   auto tables = std::make_unique<BuildTables>();
-  tables->Reset();
   std::string err;
   const int n = static_cast<int>(entries.size());
   EXPECT_TRUE(tables->CutChunks(entries.data(), n, kOutputFileName, &err) && tables->BuildStates(&err) &&

@@ -14,7 +14,7 @@
 #include "file_ptr.h"
 #include "file_size_limit.h"
 #include "orv_bytes.h"
-#include "script_reader.h"
+#include "script_file.h"
 #include "temp_dir.h"
 
 namespace {

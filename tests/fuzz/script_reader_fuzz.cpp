@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "script_reader.h"
+#include "script_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::FILE* script = fmemopen(const_cast<std::uint8_t*>(data), size, "rb");

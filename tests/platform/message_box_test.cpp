@@ -8,7 +8,6 @@
 #include <string>
 
 #include "message_box_view.h"
-#include "platform/wnd.h"
 #include "seen_box.h"
 #include "window_geometry.h"
 
@@ -35,7 +34,7 @@ TEST(MessageBoxTest, ALongWordIsBrokenAndTheBoxKeepsToTheWorkArea) {
   const std::string text = "Error opening \"" + std::string(195, 'W') + ".orv\", aborting.";
   Seen seen;
   ASSERT_NO_FATAL_FAILURE(Measure(
-      "fit test", [&] { CWnd::OwnerlessMessageBox(text.c_str(), "fit test", MB_OK); }, &seen));
+      "fit test", [&] { ShowMessageBox(nullptr, text.c_str(), "fit test", MB_OK); }, &seen));
   const RECT work = WorkArea();
   const RECT& f = seen.frame;
   EXPECT_TRUE(Contains(work, f)) << "the box " << Describe(f) << " reaches out of the work area " << Describe(work);

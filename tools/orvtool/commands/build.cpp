@@ -26,7 +26,7 @@ int WriteDepfile(const Invocation& in, const BuildFiles& files, const BuildOutco
 
 int RunBuild(const Invocation& in) {
   if (in.Given("--depfile-phony") && !in.Given("--depfile")) return in.UsageError("--depfile-phony needs --depfile");
-  return RunInBuildTurn(in, BuildWithOutcome, [&in](const BuildFiles& files, const BuildOutcome& outcome) {
+  return RunInBuildTurn(in, BuildFromScript, [&in](const BuildFiles& files, const BuildOutcome& outcome) {
     return in.Given("--depfile") ? WriteDepfile(in, files, outcome) : kExitOk;
   });
 }

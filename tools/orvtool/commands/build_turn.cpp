@@ -8,8 +8,7 @@
 #include "output_lock.h"
 #include "report/depfile.h"
 #include "same_file.h"
-#include "script_folder.h"
-#include "script_reader.h"
+#include "script_file.h"
 
 #ifdef _WIN32
 #include <direct.h>
@@ -39,7 +38,7 @@ BuildFiles FilesOf(const Invocation& in) {
   BuildFiles files;
   if (!in.operands().empty()) files.script = in.operands()[0];
   files.output = in.Given("-o") ? in.Value("-o") : BesideScript(files.script, kOutputFileName);
-  files.depfile = in.Value("--depfile");
+  files.callerFile = in.Value("--depfile");
   return files;
 }
 
@@ -106,8 +105,8 @@ class CommandReporter : public BuildReporter {
 
   // "the output out/l.orv is the source l.orv at out/script.txt:1"
   std::string WritesInputText(const BuildFailure& failure) const {
-    const std::string written =
-        failure.writesInput == WrittenFile::kOutput ? "the output " + files_.output : "the depfile " + files_.depfile;
+    const std::string written = failure.writesInput == WrittenFile::kOutput ? "the output " + files_.output
+                                                                            : "the depfile " + files_.callerFile;
     if (failure.input.empty()) return written + " is the script " + files_.script;
     return written + " is the source " + failure.input + " at " + files_.script + ":" + std::to_string(failure.line);
   }
@@ -155,8 +154,8 @@ int RunInBuildTurn(const Invocation& in, const BuildStep& build, const AfterBuil
       if (!misreading.empty()) return in.UsageError("a depfile cannot name '" + path + "', which " + misreading);
     }
     // The build itself refuses to write over what it reads; this pair is the command line's alone.
-    if (NameOneFile(files.depfile, files.output))
-      return in.Fail("the depfile " + files.depfile + " is the output " + files.output, kExitUsage);
+    if (NameOneFile(files.callerFile, files.output))
+      return in.Fail("the depfile " + files.callerFile + " is the output " + files.output, kExitUsage);
   }
   const bool quiet = in.Given("-q");
   // Builds of one output take turns, the dialog's among them, whose hand-over script.txt stands in the

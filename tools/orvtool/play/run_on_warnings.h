@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "play/flow.h"
-#include "script_reader.h"
+#include "script_file.h"
 
 // One text for each handled event that the player, with that event held, carries out of the event's
 // own entries: into another event's entry or to the end of the music. `entries` are the script's.

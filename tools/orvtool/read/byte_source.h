@@ -10,7 +10,6 @@
 
 #include "file_ptr.h"
 #include "orv_format.h"
-#include "word_reader.h"
 
 class ByteSource : public WordReader {
  public:

@@ -1,4 +1,4 @@
-#include "signal_cleanups.h"
+#include "signal_guard.h"
 
 #include <cassert>
 

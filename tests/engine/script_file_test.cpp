@@ -1,5 +1,5 @@
 // How a build reads "script.txt": line ends, type words, the null path, and the bounds that keep a
-// malformed script from being half read.
+// malformed script from being half read; and where it looks for the script's sources.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,13 +10,13 @@
 #include "build_fixture.h"
 #include "file_ptr.h"
 #include "reference_orv.h"
-#include "script_reader.h"
+#include "script_file.h"
 
 namespace {
 
-using ScriptReaderTest = BuildFixture;
+using ScriptFileTest = BuildFixture;
 
-TEST_F(ScriptReaderTest, LfAndCrLfScriptsBuildTheSameFile) {
+TEST_F(ScriptFileTest, LfAndCrLfScriptsBuildTheSameFile) {
   const Bytes a = PayloadPattern(40, 1), b = PayloadPattern(70, 2);
   Source("a.orv", a);
   Source("b.orv", b);
@@ -29,26 +29,26 @@ TEST_F(ScriptReaderTest, LfAndCrLfScriptsBuildTheSameFile) {
   EXPECT_EQ(lf, ReferenceOrv({{0, false, a}, {0, true, b}}));
 }
 
-TEST_F(ScriptReaderTest, TypeWordLoopInAnyCaseMakesALoopEntry) {
+TEST_F(ScriptFileTest, TypeWordLoopInAnyCaseMakesALoopEntry) {
   Source("a.orv", PayloadPattern(10, 1));
   Script("4 a.orv LOOP\n4 a.orv LoOp\n4 a.orv begin\n4 a.orv whatever\n-1");
   const std::string printed = Build();
   EXPECT_NE(printed.find("4 a.orv 1 a\n4 a.orv 1 a\n4 a.orv 0 a\n4 a.orv 0 a\n"), std::string::npos) << printed;
 }
 
-TEST_F(ScriptReaderTest, OnlyLowerCaseNullNamesNoSource) {
+TEST_F(ScriptFileTest, OnlyLowerCaseNullNamesNoSource) {
   Script("0 null begin\n0 NULL loop\n-1");
   ExpectRefused("Error opening \"NULL\", aborting.");
 }
 
-TEST_F(ScriptReaderTest, TerminatorNeedsNoLineEndAndEndsTheScript) {
+TEST_F(ScriptFileTest, TerminatorNeedsNoLineEndAndEndsTheScript) {
   Script("-1 anything after the terminator is not read");
   Build();
   EXPECT_TRUE(built_);
   EXPECT_EQ(Output().size(), 56u);
 }
 
-TEST_F(ScriptReaderTest, PathsUpTo199BytesAreRead) {
+TEST_F(ScriptFileTest, PathsUpTo199BytesAreRead) {
   const std::string path(199, 'p');
   Source(path, PayloadPattern(5, 1));
   Script("0 " + path + " begin\n0 null loop\n-1");
@@ -56,7 +56,7 @@ TEST_F(ScriptReaderTest, PathsUpTo199BytesAreRead) {
   EXPECT_TRUE(built_);
 }
 
-TEST_F(ScriptReaderTest, OverlongTokensAreRefused) {
+TEST_F(ScriptFileTest, OverlongTokensAreRefused) {
   Script("0 " + std::string(200, 'p') + " begin\n-1");
   ExpectRefused("Error in \"script.txt\", line 1: the path is longer than 199 bytes, aborting.");
   ClearShownErrors();
@@ -68,7 +68,7 @@ TEST_F(ScriptReaderTest, OverlongTokensAreRefused) {
   EXPECT_TRUE(built_);
 }
 
-TEST_F(ScriptReaderTest, FirstTokenMustBeAnEventNumber) {
+TEST_F(ScriptFileTest, FirstTokenMustBeAnEventNumber) {
   for (const char* script :
        {"zero null begin\n-1", "0 null begin\n1x null loop\n-1", "99999999999 null begin\n-1", "- null begin\n-1"}) {
     SCOPED_TRACE(script);
@@ -80,7 +80,7 @@ TEST_F(ScriptReaderTest, FirstTokenMustBeAnEventNumber) {
   }
 }
 
-TEST_F(ScriptReaderTest, ScriptWithoutTerminatorIsRefused) {
+TEST_F(ScriptFileTest, ScriptWithoutTerminatorIsRefused) {
   for (const char* script : {"", "0 null begin\n0 null loop\n", "0 null", "0"}) {
     SCOPED_TRACE(script);
     ClearShownErrors();
@@ -97,7 +97,7 @@ TEST_F(ScriptReaderTest, ScriptWithoutTerminatorIsRefused) {
 
 // A line short of a token is told as that, at its line: the next line's event would be taken for its
 // type word. A type word on a later line that is no number is still the entry's.
-TEST_F(ScriptReaderTest, ALineShortOfATokenIsToldAtItsLine) {
+TEST_F(ScriptFileTest, ALineShortOfATokenIsToldAtItsLine) {
   Script("0 null begin\n1 a.orv\n1 null loop\n-1");
   ExpectRefused("Error in \"script.txt\", line 2: the type word is missing, aborting.");
   ClearShownErrors();
@@ -109,7 +109,7 @@ TEST_F(ScriptReaderTest, ALineShortOfATokenIsToldAtItsLine) {
   EXPECT_TRUE(built_);
 }
 
-TEST_F(ScriptReaderTest, AtMost200Entries) {
+TEST_F(ScriptFileTest, AtMost200Entries) {
   std::string script;
   for (int i = 0; i < 200; ++i) script += std::to_string(i % 10) + (i % 2 ? " null loop\n" : " null begin\n");
   Script(script + "-1");
@@ -119,13 +119,13 @@ TEST_F(ScriptReaderTest, AtMost200Entries) {
   ExpectRefused("Error in \"script.txt\", line 201: more than 200 entries, aborting.");
 }
 
-TEST_F(ScriptReaderTest, NulCharacterInAPathIsRefused) {
+TEST_F(ScriptFileTest, NulCharacterInAPathIsRefused) {
   Script(std::string("0 a\0b begin\n-1", 15));
   ExpectRefused("Error in \"script.txt\", line 1: the path holds a NUL character, aborting.");
 }
 
 // The reader tells where an entry began and where it went wrong, for messages that point at a line.
-TEST_F(ScriptReaderTest, TheReaderTellsTheLineOfEachEntryAndOfAFault) {
+TEST_F(ScriptFileTest, TheReaderTellsTheLineOfEachEntryAndOfAFault) {
   Script("\r\n0 a.orv begin\r\n\n  0\tb.orv\n  loop\n5 c.orv begin\n5 " + std::string(200, 'p') + " loop\n-1");
   FilePtr script = OpenFile("script.txt", "rb");
   ScriptReader reader(script.get());
@@ -196,7 +196,7 @@ class GeneratedScript {
 
 // Tokens of gigabytes, and a script without end (a device of NUL bytes), are refused after reading
 // little more than the longest token allowed: no count grows with the input.
-TEST_F(ScriptReaderTest, TokensFarPastTheLimitsAreRefusedWithoutReadingThem) {
+TEST_F(ScriptFileTest, TokensFarPastTheLimitsAreRefusedWithoutReadingThem) {
   const std::uint64_t huge = 5ull << 30;  // past every 32-bit count
   struct Case {
     GeneratedScript script;
@@ -219,5 +219,26 @@ TEST_F(ScriptReaderTest, TokensFarPastTheLimitsAreRefusedWithoutReadingThem) {
   }
 }
 #endif
+
+// Sources and the default output are taken from the script's folder, as the script's path names it,
+// unless a source's path has a root.
+TEST(ScriptFolderTest, PathsAreTakenFromTheScriptsFolderUnlessRooted) {
+  EXPECT_EQ(SourceOpenPath("script.txt", "a.orv"), "a.orv");
+  EXPECT_EQ(SourceOpenPath("sets/boss.txt", "a.orv"), "sets/a.orv");
+  EXPECT_EQ(SourceOpenPath("sets/boss.txt", "../shared/a.orv"), "sets/../shared/a.orv");
+  EXPECT_EQ(SourceOpenPath("sets/boss.txt", "/music/a.orv"), "/music/a.orv");
+  EXPECT_EQ(BesideScript("script.txt", "out.orv"), "out.orv");
+  EXPECT_EQ(BesideScript("/sets/boss.txt", "out.orv"), "/sets/out.orv");
+#ifdef _WIN32
+  EXPECT_EQ(SourceOpenPath("sets\\boss.txt", "a.orv"), "sets\\a.orv");
+  EXPECT_EQ(BesideScript("C:boss.txt", "out.orv"), "C:out.orv");
+  for (const char* rooted : {"\\music\\a.orv", "C:a.orv", "C:\\music\\a.orv"})
+    EXPECT_EQ(SourceOpenPath("sets/boss.txt", rooted), rooted);
+#else
+  // A backslash or a colon is a character of a name here.
+  EXPECT_EQ(SourceOpenPath("sets\\boss.txt", "a.orv"), "a.orv");
+  EXPECT_EQ(SourceOpenPath("sets/boss.txt", "C:a.orv"), "sets/C:a.orv");
+#endif
+}
 
 }  // namespace
