@@ -14,10 +14,18 @@
 
 namespace {
 
-// Fixed storage for the life of the process; every build resets the counters.
-ScriptEntry g_entries[kMaxScriptEntries];
-CheckedSource g_sources[kMaxScriptEntries];
-BuildTables g_tables;
+// Fixed storage for the life of the process; every build resets the counters. Made by the first build,
+// so a program that never builds (orvtool's other commands) starts without writing its megabyte.
+struct Storage {
+  ScriptEntry entries[kMaxScriptEntries];
+  CheckedSource sources[kMaxScriptEntries];
+  BuildTables tables;
+};
+
+Storage& Store() {
+  static Storage storage;
+  return storage;
+}
 
 bool Fail(BuildReporter* reporter, const BuildFailure& failure) {
   reporter->Failure(failure);
@@ -72,8 +80,8 @@ bool ScanScript(std::FILE* script, const BuildFiles& files, int* n, BuildReporte
       if (!StampOf(source.get(), &checked.stamp))
         return Fail(reporter, {SourceFaultText({SourceFault::kSizeUnknown}, entry.path), entry.line});
     }
-    g_sources[*n] = checked;
-    g_entries[(*n)++] = entry;
+    Store().sources[*n] = checked;
+    Store().entries[(*n)++] = entry;
   }
 }
 
@@ -95,7 +103,7 @@ bool Build(const BuildFiles& files, BuildPlan* plan, BuildReporter* reporter, bo
     return false;
   script.reset();
   for (int i = 0; i < n; ++i) {
-    const ScriptEntry& e = g_entries[i];
+    const ScriptEntry& e = Store().entries[i];
     char line[kMaxPathLength + 64];
     std::snprintf(line, sizeof line, "%d %s %d %x\n", e.eventId, e.path, e.loop ? 1 : 0,
                   static_cast<unsigned>(e.payloadLength));
@@ -105,14 +113,14 @@ bool Build(const BuildFiles& files, BuildPlan* plan, BuildReporter* reporter, bo
 
   std::string err;
   reporter->Progress("Building table2\n");
-  if (!g_tables.CutChunks(g_entries, n, files.output, &err)) return Fail(reporter, {err});
+  if (!Store().tables.CutChunks(Store().entries, n, files.output, &err)) return Fail(reporter, {err});
   reporter->Progress("Building table1\n");
-  if (!g_tables.BuildStates(&err)) return Fail(reporter, {err});
-  *plan = {g_entries, n, &g_tables};
+  if (!Store().tables.BuildStates(&err)) return Fail(reporter, {err});
+  *plan = {Store().entries, n, &Store().tables};
   if (write) reporter->Progress("Building interactive ORV\n");
   // Only offsets in memory move, but a file too large for them stops the build here.
-  if (!g_tables.PlaceInFile(files.output, &err)) return Fail(reporter, {err});
-  return write ? WriteOrvFile(g_tables, g_entries, g_sources, n, reporter, files.output)
+  if (!Store().tables.PlaceInFile(files.output, &err)) return Fail(reporter, {err});
+  return write ? WriteOrvFile(Store().tables, Store().entries, Store().sources, n, reporter, files.output)
                : CheckOutputReplaceable(files.output, reporter);
 }
 
@@ -121,11 +129,11 @@ BuildOutcome Run(const BuildFiles& files, BuildPlan* plan, BuildReporter* report
   BuildOutcome outcome;
   if (!Build(files, plan, reporter, write)) return outcome;
   outcome.written = write;
-  outcome.fileSize = g_tables.fileLength();
+  outcome.fileSize = Store().tables.fileLength();
   outcome.handlerCount = plan->entryCount / 2;
-  outcome.chunkCount = g_tables.chunkCount();
+  outcome.chunkCount = Store().tables.chunkCount();
   for (int i = 0; i < plan->entryCount; ++i) {
-    const std::string& path = g_sources[i].path;
+    const std::string& path = Store().sources[i].path;
     if (!path.empty() && std::find(outcome.sources.begin(), outcome.sources.end(), path) == outcome.sources.end())
       outcome.sources.push_back(path);
   }
