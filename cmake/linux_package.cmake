@@ -6,9 +6,11 @@ include(GNUInstallDirs)
 # The installed program carries its C++ runtime: loading libstdc++ and libgcc_s took most of its start,
 # which a build system pays once a music set. glibc stays shared: linked in whole, its name look-ups and
 # locales would need the machine's own at run time anyway, and Debian rejects such a binary (lintian's
-# statically-linked-binary). The sanitizers' build keeps the runtime their instrumentation expects.
+# statically-linked-binary). Of the runtime, only what the program calls is kept: the rest would bring in
+# a reader of the environment (std::filesystem's TMPDIR) that the program never asks for. The sanitizers'
+# build keeps the runtime their instrumentation expects.
 if(NOT ORV_SANITIZE)
-  target_link_options(orvtool PRIVATE -static-libstdc++ -static-libgcc)
+  target_link_options(orvtool PRIVATE -static-libstdc++ -static-libgcc -Wl,--gc-sections)
 endif()
 
 install(TARGETS orvtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
