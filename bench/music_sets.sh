@@ -2,8 +2,8 @@
 # Benchmark: 1,000 small music sets built through orvtool's CMake package by ninja -j2, beside the same
 # command lines run two at a time by xargs -P2, and beside the physical reference, a durable shell copy
 # a set (cat the sources, sync, mv, sync the folder) two at a time; the rebuild with nothing changed,
-# and after one source changed; the flushes a set makes (strace); and, for the record, what one start of
-# the program costs (`orvtool --version`). Prints medians over the rounds.
+# and after one source changed; the flushes a set makes (strace); and 200 starts of the program
+# (`orvtool --version`) beside 200 of `cat`. Prints medians over the rounds.
 # Usage: bench/music_sets.sh [sets, default 1000] [rounds, default 3]
 set -euo pipefail
 
@@ -36,6 +36,11 @@ report() {
   printf '%-48s %8.3f s %8.2f ms a set  (rounds: %s)\n' "$what" "$m" \
     "$(awk -v m="$m" -v n="$count" 'BEGIN { print 1000 * m / n }')" "$*"
 }
+# ratio WHAT A B: the median of the rounds in array A over that in array B.
+ratio() {
+  local -n a=$2 b=$3
+  printf '%-48s %8s\n' "$1" "$(awk -v a="$(median "${a[@]}")" -v b="$(median "${b[@]}")" 'BEGIN { printf "%.2f", a / b }')"
+}
 # The same for a figure of the whole build, which does not grow with the sets it leaves alone.
 report_whole() {
   local what=$1
@@ -43,10 +48,16 @@ report_whole() {
   printf '%-48s %8.3f s %19s (rounds: %s)\n' "$what" "$(median "$@")" "" "$*"
 }
 
-starts() { for _ in "${sets[@]}"; do "$orvtool" --version; done; }
-start=()
-for _ in $(seq "$rounds"); do t=$(seconds starts) && start+=("$t"); done
-report "orvtool --version, once a set" "${start[@]}"
+# The program's start beside the smallest one of a program of this machine's: 200 of each, in turns.
+starts() { for _ in $(seq 200); do "$@" --version; done; }
+start=() cat_start=()
+for _ in $(seq "$rounds"); do
+  t=$(seconds starts "$orvtool") && start+=("$t")
+  t=$(seconds starts cat) && cat_start+=("$t")
+done
+report_whole "orvtool --version, 200 starts" "${start[@]}"
+report_whole "cat --version, 200 starts" "${cat_start[@]}"
+ratio "orvtool's starts / cat's (target at most 1.5)" start cat_start
 
 bin=$work/game/build
 configure=$(seconds cmake -S "$work/game" -B "$bin" -G Ninja -DCMAKE_PREFIX_PATH="$prefix")
@@ -96,8 +107,7 @@ done
 report "ninja -j2, the full build" "${full[@]}"
 report "ninja's command lines, two at a time (xargs -P2)" "${replay[@]}"
 report "durable copy a set, two at a time (xargs -P2)" "${copy[@]}"
-printf '%-48s %8s\n' "full build / durable copy (target at most 1.10)" \
-  "$(awk -v a="$(median "${full[@]}")" -v b="$(median "${copy[@]}")" 'BEGIN { printf "%.2f", a / b }')"
+ratio "full build / durable copy (target at most 1.10)" full copy
 report_whole "ninja -j2, nothing changed" "${noop[@]}"
 report_whole "ninja -j2, one source changed" "${one[@]}"
 if command -v strace >/dev/null; then

@@ -12,6 +12,7 @@ packages=(
   clang-format git                      # the one code style, checked on the files git tracks
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the Windows build
   wine wine64 fonts-wine                # runs the Windows programs here, with Wine's own fonts
+  wixl msitools osslsigncode openssl    # the MSI (made by wixl, read back by msiextract), signing and its test
   xvfb xauth x11-utils imagemagick      # a display for them, and screenshots
   openbox xdotool python3-xlib          # a window manager on it, real clicks and keys, and waiting for both
   python3                               # checks that the committed icon is what its script draws

@@ -4,9 +4,9 @@
 # .tar.gz. Each must hold the program, the manual page, the completion, the CMake package (which must find
 # the program there), the Bazel rules and Debian's copyright and changelog, and the program must run from
 # there.
-# Usage: package_test.sh BUILD_DIR SOURCE_DIR VERSION
+# Usage: package_test.sh BUILD_DIR SOURCE_DIR VERSION RUNTIME (own: the program carries its C++ runtime)
 set -euo pipefail
-build=$1 source=$2 version=$3
+build=$1 source=$2 version=$3 runtime=$4
 page=$source/tools/orvtool/orvtool.1
 completion=$source/tools/orvtool/orvtool-completion.bash
 source "$(dirname "$0")/package_steps.sh"
@@ -35,6 +35,7 @@ install_to "$work/prefix"
 installed=$(files_under "$work/prefix")
 [[ $installed == "$(sed 's/\.1\.gz$/.1/' <<<"$expected_files")" ]] || fail "cmake --install put [$installed]"
 runs "$work/prefix/bin/orvtool" "the installed orvtool"
+[[ $runtime != own ]] || ! ldd "$work/prefix/bin/orvtool" | grep -E 'libstdc|libgcc' || fail "it loads the C++ runtime"
 same "$work/prefix/share/man/man1/orvtool.1" "$page" "the installed manual page"
 same "$work/prefix/share/bash-completion/completions/orvtool" "$completion" "the installed completion"
 for rules in WORKSPACE bazel/BUILD.bazel bazel/orv_music.bzl bazel/orvtool_repository.bzl; do
@@ -56,7 +57,7 @@ tarballs=("$build"/orvtool-"$version"-linux-*.tar.gz)
 [[ ${#tarballs[@]} == 1 && -f ${tarballs[0]} ]] || fail "the package target made no orvtool-$version-linux-*.tar.gz"
 ((failures == 0)) || exit 1
 
-# --- the .deb's fields. Depends is computed from the binary, which links the C and C++ libraries.
+# --- the .deb's fields. Depends is computed from the binary, which links glibc and the C++ runtime if shared.
 dpkg-deb -I "$deb" >"$work/info.txt" || fail "dpkg-deb -I cannot read the package"
 field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Package) == orvtool ]] || fail "Package is '$(field Package)'"
@@ -70,7 +71,9 @@ description=$(field Description)
 # dpkg and apt show the long description as it is: no line past 80 columns.
 awk 'length > 80 { exit 1 }' <<<"$description" || fail "a line of the Description is longer than 80 characters"
 depends=$(field Depends)
-for library in libc6 libstdc++6; do
+libraries=(libc6 libstdc++6)
+[[ $runtime != own ]] || libraries=(libc6)
+for library in "${libraries[@]}"; do
   [[ ", $depends," =~ ,\ "$library"\ \(\>=\ [^\)]+\), ]] || fail "Depends '$depends' lacks a versioned $library"
 done
 # Each dependency is met on this machine, as on any Debian system that runs the build.
