@@ -36,19 +36,11 @@ using PiecesSeen = std::map<std::pair<std::int32_t, bool>, int>;
 // The piece that begins at `row`: an entry's, numbered among its event's pieces of its kind, or a row of
 // no entry.
 FilePiece PieceAt(const OrvFlow& flow, int row, PiecesSeen* seen) {
-  FilePiece piece;
   const FlowEntry* entry = flow.EntryOf(row);
-  if (entry == nullptr) {
-    static_cast<FlowPiece&>(piece) = {false, 0, false, row, 1, flow.RowLength(row)};
-    piece.key = PieceKey(kByRow, row, 0, 0);
-    return piece;
-  }
-  static_cast<FlowPiece&>(piece) = *entry;
-  piece.entry = entry;
-  piece.key = PieceKey(kByEntry, entry->scriptIndex, 0, 0);
-  if (entry->haveEvent)
-    piece.key = PieceKey(kByEvent, entry->eventId, entry->loop ? 1 : 0, ++(*seen)[{entry->eventId, entry->loop}]);
-  return piece;
+  if (entry == nullptr) return {{false, 0, false, row, 1, flow.RowLength(row)}, PieceKey(kByRow, row, 0, 0), nullptr};
+  if (!entry->haveEvent) return {*entry, PieceKey(kByEntry, entry->scriptIndex, 0, 0), entry};
+  const int occurrence = ++(*seen)[{entry->eventId, entry->loop}];
+  return {*entry, PieceKey(kByEvent, entry->eventId, entry->loop ? 1 : 0, occurrence), entry};
 }
 
 // A file's pieces in payload order, and the piece each row belongs to.
