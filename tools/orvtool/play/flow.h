@@ -46,6 +46,7 @@ class OrvFlow {
 
   int trailingRow() const { return layout_.chunkCount - 1; }
   std::size_t rowCount() const { return layout_.rows.size(); }
+  const std::vector<FlowEntry>& entries() const { return entries_; }  // in row order
   int entryCount() const { return static_cast<int>(entries_.size()); }
   // The entry a row was cut from, or null for the leading and trailing rows and rows of no entry.
   const FlowEntry* EntryOf(int row) const;
@@ -86,7 +87,7 @@ class OrvFlow {
   std::vector<FirstOfEvent> FirstOfEachEvent(std::int32_t state) const;
 
   const OrvLayout& layout_;
-  std::vector<FlowEntry> entries_;  // in row order
+  std::vector<FlowEntry> entries_;
   // For each state of many pairs, its first pair of each event a trace can name, or -1: a trace may look
   // such a state up at every chunk end.
   std::unordered_map<std::int32_t, std::array<int, kMaxPairedEventId + 1>> tracedEvents_;

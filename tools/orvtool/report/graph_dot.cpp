@@ -132,12 +132,7 @@ void WriteGraph(const OrvFlow& flow, const std::string& title, const TextSink& o
   out("  node [shape=box, style=\"rounded,filled\", fillcolor=\"#eeeeee\", fontname=\"Helvetica\"];\n");
   out("  edge [fontname=\"Helvetica\", fontsize=10];\n");
   out("  start [shape=circle, label=\"start\"];\n  end [shape=doublecircle, label=\"end\"];\n");
-  for (int row = 1; row < flow.trailingRow(); ++row) {
-    const FlowEntry* entry = flow.EntryOf(row);
-    if (!entry) continue;
-    out(EntryNode(*entry));
-    row = entry->firstRow + entry->rowCount - 1;
-  }
+  for (const FlowEntry& entry : flow.entries()) out(EntryNode(entry));
   for (int row = 1; row < flow.trailingRow(); ++row) {
     if (flow.EntryOf(row)) continue;
     const std::string label = "row " + to_string(row) + "\nstate " + to_string(flow.Row(row).stateIndex) + ", " +
