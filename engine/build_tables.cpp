@@ -13,8 +13,6 @@ constexpr std::int64_t kSmallestHeader = orv::HeaderLength(orv::StateWords(1), 2
 }  // namespace
 
 bool BuildTables::CutChunks(const ScriptEntry* entries, int n, const std::string& output, std::string* err) {
-  entryCount_ = chunkCount_ = stateWordCount_ = 0;
-  stateWordsOverflowed_ = false;
   std::int64_t payloads = 0;
   for (int e = 0; e < n; ++e) payloads += entries[e].payloadLength;
   // Even the smallest header must leave every offset within 32 bits.
@@ -78,6 +76,8 @@ void BuildTables::AppendState(int e, std::int32_t ownTarget) {
 }
 
 bool BuildTables::BuildStates(std::string* err) {
+  stateWordCount_ = 0;
+  stateWordsOverflowed_ = false;
   // State 0: event 0 starts the first chunk.
   for (std::int32_t word : {0, 1, 0, 1}) Append(word);
   for (int e = 0; e < entryCount_; ++e) {

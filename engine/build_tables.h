@@ -21,11 +21,11 @@ struct EntryRow {
 
 class BuildTables {
  public:
-  // Cuts the entries' payloads into chunks of at most 60000 bytes, starting the tables afresh: rows are
-  // overwritten as a build counts them, never read beyond. Offsets are relative to the payload area
+  // Cuts the entries' payloads into chunks of at most 60000 bytes. Each build's rows and words overwrite
+  // the last one's, and nothing is read beyond what it counts. Offsets are relative to the payload area
   // until PlaceInFile. Refusals name the output by `output`.
   bool CutChunks(const ScriptEntry* entries, int n, const std::string& output, std::string* err);
-  // Builds the state records, one leading state and two per entry.
+  // Builds the state records afresh from the chunks cut: one leading state and two per entry.
   bool BuildStates(std::string* err);
   // Adds the header length to every chunk offset, refusing a file its 32-bit offsets cannot address
   // (named by `output`).
