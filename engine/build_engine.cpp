@@ -47,7 +47,7 @@ bool WritesOver(const BuildFiles& files, const std::string& input, const ScriptE
   return true;
 }
 
-// Phase 1: scans the script and checks each source as its entry is read. Sets *n to the entries read;
+// Scans the script and checks each source as its entry is read. Sets *n to the entries read;
 // false once the failure is reported, or once a warning the reporter would not go on after is told.
 bool ScanScript(std::FILE* script, const BuildFiles& files, int* n, BuildReporter* reporter) {
   ScriptReader reader(script, files.script);
