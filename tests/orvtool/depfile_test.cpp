@@ -28,6 +28,7 @@ TEST(Depfile, PathsMakeOrNinjaWouldMisreadAreNamed) {
   EXPECT_EQ("holds the control character 0x1B", DepfileMisreading("a\x1b[2Jb.orv"));
   EXPECT_EQ("begins with '~'", DepfileMisreading("~/theme.orv"));
   EXPECT_EQ("ends in '(...)'", DepfileMisreading("music/lib(theme)"));
+  EXPECT_EQ("ends in '\\'", DepfileMisreading("music\\a\\"));
   for (const char* path :
        {"music #2 $final/a:b.orv", "C:\\PROGRA~1\\theme(1).orv", "d\xc3\xa9j\xc3\xa0.orv", "a,b@c!{d}.orv"})
     EXPECT_EQ("", DepfileMisreading(path)) << path;

@@ -43,6 +43,8 @@ std::string DepfileMisreading(const std::string& path) {
   }
   if (!path.empty() && path[0] == '~') return "begins with '~'";
   if (!path.empty() && path.back() == ')' && path.find('(') != std::string::npos) return "ends in '(...)'";
+  // Escaped or not, a backslash before the line end or the next path's blank joins what follows.
+  if (!path.empty() && path.back() == '\\') return "ends in '\\'";
   return "";
 }
 

@@ -15,7 +15,8 @@ std::string DepfilePath(const std::string& path);
 // name it. No escape serves both: Make takes ';' for the start of a command, '|' for order-only
 // prerequisites, '=' for an assignment, '%' for a pattern, '*', '?' and '[' for wildcards, a leading '~'
 // for a home folder and "a(b)" for an archive's member; Ninja ends a path at ';', '|', '&', quotes, '*',
-// '?', '<', '>', '^', '`' and control characters; a line end ends the rule for both.
+// '?', '<', '>', '^', '`' and control characters; a line end ends the rule for both, and a backslash at
+// the path's end runs it on into the next.
 std::string DepfileMisreading(const std::string& path);
 
 // The rule: `output` depends on each of `inputs`, one a line, ending in a line end.
