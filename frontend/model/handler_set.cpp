@@ -1,11 +1,12 @@
 #include "handler_set.h"
 
-#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "count_text.h"
 #include "event_table.h"
 #include "file_reading.h"
+#include "handler_table.h"
 #include "script_file.h"
 #include "source_edit.h"
 #include "windows_path.h"
@@ -113,9 +114,7 @@ bool ReadHandlerSetFile(const std::string& file, const SetFolders& folders, std:
       handlerLine[id] = reader.line();
     }
   }
-  std::stable_sort(read.begin(), read.end(),
-                   [](const ScriptHandler& a, const ScriptHandler& b) { return a.eventId < b.eventId; });
-  *handlers = read;
+  *handlers = InEventOrder(std::move(read));
   return true;
 }
 

@@ -27,6 +27,12 @@ bool MayListHandler(int eventId, bool taken, const char* beginText, const char* 
 
 }  // namespace
 
+std::vector<ScriptHandler> InEventOrder(std::vector<ScriptHandler> handlers) {
+  std::sort(handlers.begin(), handlers.end(),
+            [](const ScriptHandler& a, const ScriptHandler& b) { return a.eventId < b.eventId; });
+  return handlers;
+}
+
 std::string PathProblem(const char* label, const char* text, int length) {
   switch (FitOfScriptPath(text, length)) {
     case PathFit::kFits:
@@ -76,12 +82,7 @@ const char* CHandlerTable::GetLoopPath(int index) const {
   return index >= 0 && index < GetCount() ? records_[static_cast<size_t>(index)].loopPath.c_str() : "";
 }
 
-std::vector<ScriptHandler> CHandlerTable::Handlers() const {
-  std::vector<ScriptHandler> handlers = records_;
-  std::sort(handlers.begin(), handlers.end(),
-            [](const ScriptHandler& a, const ScriptHandler& b) { return a.eventId < b.eventId; });
-  return handlers;
-}
+std::vector<ScriptHandler> CHandlerTable::Handlers() const { return InEventOrder(records_); }
 
 bool CHandlerTable::ReplaceAll(const std::vector<ScriptHandler>& handlers) {
   // Everything is checked before anything goes: the table is replaced whole or not at all.

@@ -20,6 +20,10 @@ class ListControl {
   virtual void DeleteString(int index) = 0;
 };
 
+// The handlers in ascending order of their events, as a script lists them. One handler an event, so
+// two lists of the same handlers share this order, whatever order each came in.
+std::vector<ScriptHandler> InEventOrder(std::vector<ScriptHandler> handlers);
+
 // Why the text cannot go into the script as the path of the piece named by `label` ("Begin ORV"), in
 // the words Add shows the author, or an empty text when it can. The text need not be NUL-terminated.
 std::string PathProblem(const char* label, const char* text, int length);

@@ -5,15 +5,9 @@
 #include <utility>
 
 #include "count_text.h"
+#include "handler_table.h"
 
 namespace {
-
-// One handler an event, so the order of the events is the only one that two equal lists share.
-std::vector<ScriptHandler> InEventOrder(std::vector<ScriptHandler> handlers) {
-  std::sort(handlers.begin(), handlers.end(),
-            [](const ScriptHandler& a, const ScriptHandler& b) { return a.eventId < b.eventId; });
-  return handlers;
-}
 
 bool SameHandler(const ScriptHandler& a, const ScriptHandler& b) {
   return std::tie(a.eventId, a.beginPath, a.loopPath) == std::tie(b.eventId, b.beginPath, b.loopPath);
