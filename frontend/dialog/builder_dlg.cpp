@@ -21,7 +21,6 @@
 #include "platform/list_box.h"
 #include "platform/paint_dc.h"
 #include "platform/pending_input.h"
-#include "platform/wide_text.h"
 #include "resource.h"
 #include "script_file.h"
 #include "set_aside_file.h"
@@ -371,15 +370,13 @@ bool CBuilderDlg::AskToSave(const std::string& opening) {
   }
   asking_ = false;
   // An ending session held back for the answer waits on it no longer.
-  ::ShutdownBlockReasonDestroy(GetSafeHwnd());
+  LetSessionEnd();
   return mayGo;
 }
 
 bool CBuilderDlg::OnQueryEndSession() {
   if (!saved_.IsUnsaved(g_handlerTable->Handlers())) return true;
-  // Windows lists the reason beside the program's name. The call came with Windows Vista, which the
-  // program needs already; Wine has it too.
-  ::ShutdownBlockReasonCreate(GetSafeHwnd(), WideFromUtf8(NotSavedReason(g_handlerTable->GetCount())).c_str());
+  HoldSessionEnd(NotSavedReason(g_handlerTable->GetCount()));
   return false;
 }
 
@@ -391,7 +388,7 @@ void CBuilderDlg::OnEndSession(bool ending) {
   // written. The thread writes nothing while it answers messages, and what it writes, a set or
   // out.orv, goes in beside its place and is renamed into it. Only a build stopped on its Error box
   // leaves, as ever, the hand-over script.txt and the user's own set aside.
-  if (!ending) ::ShutdownBlockReasonDestroy(GetSafeHwnd());
+  if (!ending) LetSessionEnd();
 }
 
 void CBuilderDlg::Refuse(const std::string& text) {

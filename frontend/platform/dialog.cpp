@@ -1,6 +1,7 @@
 #include "platform/dialog.h"
 
 #include "platform/dropped_files.h"
+#include "platform/wide_text.h"
 #include "platform/win_app.h"
 
 namespace {
@@ -160,6 +161,13 @@ void CDialog::HoldMinimumSize() {
   ::SetWindowPos(hwnd_, nullptr, 0, 0, width + 1, height, flags);
   ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, flags);
 }
+
+// Both calls came with Windows Vista, which the program needs already; Wine has them too.
+void CDialog::HoldSessionEnd(const std::string& reason) {
+  ::ShutdownBlockReasonCreate(Attached(), WideFromUtf8(reason).c_str());
+}
+
+void CDialog::LetSessionEnd() { ::ShutdownBlockReasonDestroy(Attached()); }
 
 bool CDialog::RouteCommand(int id, int code) {
   if (OnCommand(id, code)) return true;

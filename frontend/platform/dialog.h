@@ -3,6 +3,7 @@
 #ifndef ORV_FRONTEND_PLATFORM_DIALOG_H_
 #define ORV_FRONTEND_PLATFORM_DIALOG_H_
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,11 @@ class CDialog : public CWnd {
   // The smallest size the window takes, frame included, however the user or a window manager sizes
   // it; none (zero) until set.
   void SetMinimumSize(SIZE size) { minimum_ = size; }
+  // Gives Windows the reason it lists beside the program while the dialog holds an ending session back
+  // (UTF-8, short: "5 handlers are not saved"), until LetSessionEnd takes it back; that does nothing
+  // when none was given.
+  void HoldSessionEnd(const std::string& reason);
+  void LetSessionEnd();
 
  protected:
   // --- hooks, called from the modal loop; the window is attached in each of them
