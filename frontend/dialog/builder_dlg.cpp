@@ -269,7 +269,7 @@ void CBuilderDlg::OnDropFiles(const CWnd& droppedOn, const CDroppedFiles& files)
 
 void CBuilderDlg::OnOpen() {
   if (busy_) return;
-  const CFileDialog open{CFileDialog::kOpen, "Open handlers", kScriptFilters, std::string()};
+  const CFileDialog open{CFileDialog::kOpen, "Open handlers", kScriptFilters};
   std::string file;
   if (open.DoModal(*this, ExistingFolderOf(saved_.file()), std::string(), &file)) OpenHandlerSet(file);
 }

@@ -50,8 +50,7 @@ void AcceptSourceDrops(const CWnd& dialog) {
 void BrowseForSource(const CWnd& dialog, SourceEdit edit) {
   const CFileDialog open{CFileDialog::kOpen,
                          std::string(SourceLabel(edit)) + " source",
-                         {{"ORV files (*.orv)", "*.orv"}, {"All files (*.*)", "*.*"}},
-                         std::string()};
+                         {{"ORV files (*.orv)", "*.orv"}, {"All files (*.*)", "*.*"}}};
   const std::string inEdit = SourceEditText(dialog, edit);
   std::string file;
   if (!open.DoModal(dialog, ExistingFolderOf(inEdit), std::string(), &file)) return;

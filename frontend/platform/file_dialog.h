@@ -22,7 +22,7 @@ struct CFileDialog {
   std::string title;
   // (shown name, patterns) pairs, e.g. {"ORV files (*.orv)", "*.orv"}, the first one chosen.
   std::vector<std::pair<std::string, std::string>> filters;
-  std::string defaultExtension;  // added to a name typed without one ("txt")
+  std::string defaultExtension = std::string();  // added to a name typed without one ("txt"); none when empty
 };
 
 #endif  // ORV_FRONTEND_PLATFORM_FILE_DIALOG_H_
