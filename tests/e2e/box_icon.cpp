@@ -24,10 +24,8 @@ bool ShowsSystemIcon(HWND iconControl, LPCSTR systemIcon, std::string* why) {
     return false;
   }
   // The icon is drawn on the dialog face colour, as the box's own static control draws it.
-  const std::uint32_t face = ::GetSysColor(COLOR_3DFACE);
-  const std::uint32_t background = (face & 0xFF) << 16 | (face & 0xFF00) | (face >> 16 & 0xFF);
-  const Image expected =
-      RenderIcon(::LoadIconA(nullptr, systemIcon), area.right - area.left, area.bottom - area.top, background);
+  const Image expected = RenderIcon(::LoadIconA(nullptr, systemIcon), area.right - area.left, area.bottom - area.top,
+                                    SystemColour(COLOR_3DFACE));
   int differ = 0;
   const bool same = WaitUntil(
       [&] {

@@ -65,6 +65,11 @@ void PutWord32(std::string* out, std::uint32_t value) {
 
 }  // namespace
 
+std::uint32_t SystemColour(int index) {
+  const COLORREF c = ::GetSysColor(index);
+  return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+}
+
 Image CaptureScreen(const RECT& area) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;

@@ -17,6 +17,9 @@ struct Image {
   std::vector<std::uint32_t> pixels;
 };
 
+// A system colour (COLOR_3DFACE, ...) as an Image's pixels hold it.
+std::uint32_t SystemColour(int index);
+
 // What the screen shows in a rectangle given in screen coordinates.
 Image CaptureScreen(const RECT& area);
 // The picture a window shows on the screen now, frame and caption included.

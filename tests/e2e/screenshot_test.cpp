@@ -19,12 +19,6 @@ bool NothingLeftToPaint(HWND window) {
   return true;
 }
 
-// A system colour as the picture holds it, 0x00RRGGBB.
-std::uint32_t PictureColour(int index) {
-  const COLORREF c = ::GetSysColor(index);
-  return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
-}
-
 using Screenshot = BuilderTest;
 
 TEST_F(Screenshot, CombatSelectedAmongThreeHandlers) {
@@ -54,12 +48,12 @@ TEST_F(Screenshot, CombatSelectedAmongThreeHandlers) {
     ::ClientToScreen(window, &p);
     return image.pixels[static_cast<size_t>((p.y - frame.top) * image.width + (p.x - frame.left))];
   };
-  EXPECT_EQ(colourAt(app().dialog(), 2, 2), PictureColour(COLOR_3DFACE)) << "not the dialog's face";
+  EXPECT_EQ(colourAt(app().dialog(), 2, 2), SystemColour(COLOR_3DFACE)) << "not the dialog's face";
   const HWND list = app().Control(kHandledList);
   RECT rows;
   ::GetClientRect(list, &rows);
   const int row = static_cast<int>(::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
-  EXPECT_EQ(colourAt(list, rows.right - 3, row + row / 2), PictureColour(COLOR_HIGHLIGHT)) << "Combat is not selected";
+  EXPECT_EQ(colourAt(list, rows.right - 3, row + row / 2), SystemColour(COLOR_HIGHLIGHT)) << "Combat is not selected";
   const char* path = std::getenv("ORV_SCREENSHOT_BMP");
   if (path != nullptr && *path != '\0') {
     EXPECT_TRUE(SaveBmp24(image, path)) << "cannot write " << path;
